@@ -1,0 +1,36 @@
+#pragma once
+#include "view/CDaubrixView.h"
+#include "view/IViewWindow.h"
+#include <QElapsedTimer>
+#include <QImage>
+#include <QRegion>
+#include <QWidget>
+
+// Shows one drawing view. Painting is a copy of the engine's drawing image; the engine's replay
+// runs outside the paint event so that a long regeneration is seen growing at display rate.
+class CDrawingWidget : public QWidget, public IViewWindow {
+    Q_OBJECT
+public:
+    CDrawingWidget(CDaubrixView& view, QWidget* parent = nullptr);
+
+    CDaubrixView& View() { return m_view; }
+    // Runs the engine's pending work now (tests call it instead of waiting for the event loop).
+    void RunEngine();
+    // The drawing image as a QImage sharing the engine's pixels.
+    QImage ImageView() const;
+
+    // IViewWindow
+    void CopyToWindow(const CRect& r) override;
+    void Invalidate() override;
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    QSize sizeHint() const override;
+
+private:
+    CDaubrixView& m_view;
+    QRegion m_dirty;
+    QElapsedTimer m_sinceFlush;
+    bool m_engineQueued = false;
+    bool m_inEngine = false;
+};

@@ -1,0 +1,440 @@
+#include "CDaubrixDoc.h"
+#include "../shapes/CShapeTable.h"
+#include "../shell/IHost.h"
+#include <algorithm>
+#include <new>
+
+namespace {
+constexpr size_t kGlobGrowth = 3000;
+constexpr size_t kColorGrowth = 200;
+
+template <typename T> void GrowFor(std::vector<T>& v, size_t step)
+{
+    if (v.size() == v.capacity())
+        v.reserve(v.capacity() + step);
+}
+} // namespace
+
+CDaubrixDoc::CDaubrixDoc(CShapeTable& shapes, IHost* host) : m_shapeTable(shapes), m_host(host) {}
+
+void CDaubrixDoc::OutOfMemory()
+{
+    if (m_host)
+        m_host->Message("Out of Memory", MsgIcon::Stop);
+}
+
+int CDaubrixDoc::ShapeOfGlob(int position) const
+{
+    return m_globs[static_cast<size_t>(position)].m_shape;
+}
+
+bool CDaubrixDoc::AddGlob(int x, int y)
+{
+    if (m_globs.empty()) {
+        const CShape& s = m_shapeTable.Current();
+        SetColorChange(-1, s.m_hue, s.m_saturation, s.m_value);
+    }
+    if (x <= -20 || x >= m_width + 20 || y <= -20 || y >= m_height + 20)
+        return false;
+    return AppendGlob(x, y);
+}
+
+bool CDaubrixDoc::AppendGlob(int x, int y)
+{
+    try {
+        GrowFor(m_globs, kGlobGrowth);
+        m_globs.emplace_back(x, y, m_shapeTable.m_currentShape);
+    } catch (const std::bad_alloc&) {
+        OutOfMemory();
+        return false;
+    }
+    SetModifiedFlag();
+    return true;
+}
+
+bool CDaubrixDoc::InsertGlob(int position, int x, int y)
+{
+    if (x <= -20 || x >= m_width + 20 || y <= -20 || y >= m_height + 20)
+        return false;
+    position = std::clamp(position, 0, GetGlobCount());
+    try {
+        GrowFor(m_globs, kGlobGrowth);
+        m_globs.insert(m_globs.begin() + position, CGlob(x, y, m_shapeTable.m_currentShape));
+    } catch (const std::bad_alloc&) {
+        OutOfMemory();
+        return false;
+    }
+    SetModifiedFlag();
+    return true;
+}
+
+void CDaubrixDoc::AppendLoadedGlob(const CGlob& g)
+{
+    GrowFor(m_globs, kGlobGrowth);
+    m_globs.push_back(g);
+}
+
+void CDaubrixDoc::AppendLoadedColorChange(const CColorChange& c)
+{
+    GrowFor(m_colorChanges, kColorGrowth);
+    m_colorChanges.push_back(c);
+}
+
+void CDaubrixDoc::DeleteGlobs(int from, int to)
+{
+    from = std::clamp(from, 0, GetGlobCount());
+    to = std::clamp(to, from, GetGlobCount());
+    m_globs.erase(m_globs.begin() + from, m_globs.begin() + to);
+}
+
+void CDaubrixDoc::TruncateAt(int position)
+{
+    position = std::max(position, 0);
+    if (position < GetGlobCount())
+        m_globs.resize(static_cast<size_t>(position));
+    std::erase_if(m_colorChanges, [position](const CColorChange& c) { return c.m_position >= static_cast<uint32_t>(position); });
+}
+
+const CColorChange* CDaubrixDoc::GetColorChange(int index) const
+{
+    if (index < 0 || index >= GetColorChangeCount())
+        return nullptr;
+    return &m_colorChanges[static_cast<size_t>(index)];
+}
+
+CColorChange* CDaubrixDoc::GetColorChange(int index)
+{
+    if (index < 0 || index >= GetColorChangeCount())
+        return nullptr;
+    return &m_colorChanges[static_cast<size_t>(index)];
+}
+
+int CDaubrixDoc::InsertColorChangeRecord(const CColorChange& c)
+{
+    // Insert after the last entry with a smaller position; at the front when there is none.
+    int at = 0;
+    if (c.m_position != 0) {
+        for (int i = GetColorChangeCount() - 1; i >= 0; --i)
+            if (m_colorChanges[static_cast<size_t>(i)].m_position < c.m_position) {
+                at = i + 1;
+                break;
+            }
+    }
+    GrowFor(m_colorChanges, kColorGrowth);
+    m_colorChanges.insert(m_colorChanges.begin() + at, c);
+    return at;
+}
+
+void CDaubrixDoc::SetColorChange(int position, int hue, int saturation, int value)
+{
+    if (position == -1)
+        position = m_view ? m_view->GetShownCount() : GetGlobCount();
+    const auto pos = static_cast<uint32_t>(position);
+    for (int i = GetColorChangeCount() - 1; i >= 0; --i) {
+        CColorChange& e = m_colorChanges[static_cast<size_t>(i)];
+        if (e.m_position == pos) {
+            e = CColorChange(pos, hue, saturation, value);
+            SetModifiedFlag();
+            return;
+        }
+    }
+    try {
+        InsertColorChangeRecord(CColorChange(pos, hue, saturation, value));
+    } catch (const std::bad_alloc&) {
+        OutOfMemory();
+        return;
+    }
+    SetModifiedFlag();
+}
+
+bool CDaubrixDoc::HasColorChangeAt(int position) const
+{
+    const auto pos = static_cast<uint32_t>(position);
+    auto it = std::lower_bound(m_colorChanges.begin(), m_colorChanges.end(), pos,
+                               [](const CColorChange& c, uint32_t p) { return c.m_position < p; });
+    return it != m_colorChanges.end() && it->m_position == pos;
+}
+
+int CDaubrixDoc::GetColorChangeHue(int position) const
+{
+    for (const CColorChange& c : m_colorChanges)
+        if (c.m_position == static_cast<uint32_t>(position))
+            return c.m_hue;
+    return 0;
+}
+
+int CDaubrixDoc::GetColorChangeSaturation(int position) const
+{
+    for (const CColorChange& c : m_colorChanges)
+        if (c.m_position == static_cast<uint32_t>(position))
+            return c.m_saturation;
+    return 0;
+}
+
+int CDaubrixDoc::GetColorChangeValue(int position) const
+{
+    for (const CColorChange& c : m_colorChanges)
+        if (c.m_position == static_cast<uint32_t>(position))
+            return c.m_value;
+    return 0;
+}
+
+void CDaubrixDoc::SetColorChangeValue(int position, int value)
+{
+    for (CColorChange& c : m_colorChanges)
+        if (c.m_position == static_cast<uint32_t>(position)) {
+            c.m_value = static_cast<uint8_t>(value);
+            return;
+        }
+}
+
+int CDaubrixDoc::FindColorChangeBefore(int position) const
+{
+    if (position == 0)
+        return 0;
+    for (int i = GetColorChangeCount() - 1; i >= 0; --i)
+        if (m_colorChanges[static_cast<size_t>(i)].m_position < static_cast<uint32_t>(position))
+            return i;
+    return 0;
+}
+
+int CDaubrixDoc::PositionInForce(int position) const
+{
+    if (m_colorChanges.empty())
+        return 0;
+    for (int i = 1; i < GetColorChangeCount(); ++i)
+        if (m_colorChanges[static_cast<size_t>(i)].m_position >= static_cast<uint32_t>(position))
+            return static_cast<int>(m_colorChanges[static_cast<size_t>(i - 1)].m_position);
+    return static_cast<int>(m_colorChanges.back().m_position);
+}
+
+int CDaubrixDoc::NextColorChangeAfter(int position) const
+{
+    for (const CColorChange& c : m_colorChanges)
+        if (static_cast<int64_t>(c.m_position) > position)
+            return static_cast<int>(c.m_position);
+    return -1;
+}
+
+void CDaubrixDoc::ApplyColorChangesAt(int position)
+{
+    if (position < 0 || position >= GetGlobCount())
+        return;
+    const auto pos = static_cast<uint32_t>(position);
+    // The list is sorted, so the entries at one position are found by bisection: this runs
+    // once per glob during every replay.
+    auto it = std::lower_bound(m_colorChanges.begin(), m_colorChanges.end(), pos,
+                               [](const CColorChange& c, uint32_t p) { return c.m_position < p; });
+    for (; it != m_colorChanges.end() && it->m_position == pos; ++it) {
+        int shape = ShapeOfGlob(position);
+        if (shape < m_shapeTable.Count())
+            m_shapeTable.Shape(shape).Recolor(it->m_hue, it->m_saturation, it->m_value);
+    }
+}
+
+void CDaubrixDoc::ApplyColorChange(int index)
+{
+    const CColorChange* c = GetColorChange(index);
+    if (!c || c->m_position >= static_cast<uint32_t>(GetGlobCount()))
+        return;
+    int shape = ShapeOfGlob(static_cast<int>(c->m_position));
+    if (shape < m_shapeTable.Count())
+        m_shapeTable.Shape(shape).Recolor(c->m_hue, c->m_saturation, c->m_value);
+}
+
+void CDaubrixDoc::MoveColorChanges(int newBase, int oldBase)
+{
+    for (CColorChange& c : m_colorChanges)
+        if (c.m_position >= static_cast<uint32_t>(oldBase))
+            c.m_position = static_cast<uint32_t>(static_cast<int64_t>(c.m_position) - oldBase + newBase);
+}
+
+void CDaubrixDoc::ShiftColorChanges(int from, int delta)
+{
+    for (CColorChange& c : m_colorChanges)
+        if (c.m_position >= static_cast<uint32_t>(from))
+            c.m_position = static_cast<uint32_t>(static_cast<int64_t>(c.m_position) + delta);
+}
+
+void CDaubrixDoc::RemoveColorChanges(int from, int to, bool all)
+{
+    const auto count = static_cast<uint32_t>(GetGlobCount());
+    size_t i = 1;
+    while (i < m_colorChanges.size()) {
+        const CColorChange& e = m_colorChanges[i];
+        if (e.m_position >= count)
+            break;
+        const int p = static_cast<int>(e.m_position);
+        const int prev = static_cast<int>(m_colorChanges[i - 1].m_position);
+        if (from <= p && p <= to && (all || (prev < GetGlobCount() && ShapeOfGlob(p) == ShapeOfGlob(prev))))
+            m_colorChanges.erase(m_colorChanges.begin() + static_cast<long>(i));
+        else
+            ++i;
+    }
+    if (!m_colorChanges.empty()) {
+        const CColorChange& e = m_colorChanges.front();
+        const int p = static_cast<int>(e.m_position);
+        if (e.m_position < count && from <= p && p <= to)
+            m_colorChanges.erase(m_colorChanges.begin());
+    }
+}
+
+void CDaubrixDoc::CopyPreviousColors(int from, int to)
+{
+    const auto count = static_cast<uint32_t>(GetGlobCount());
+    for (size_t i = 1; i < m_colorChanges.size(); ++i) {
+        CColorChange& e = m_colorChanges[i];
+        if (e.m_position >= count)
+            break;
+        const CColorChange& prev = m_colorChanges[i - 1];
+        const int p = static_cast<int>(e.m_position);
+        if (from < p && p <= to && prev.m_position < count
+            && ShapeOfGlob(p) != ShapeOfGlob(static_cast<int>(prev.m_position))) {
+            e.m_hue = prev.m_hue;
+            e.m_saturation = prev.m_saturation;
+            e.m_value = prev.m_value;
+        }
+    }
+}
+
+void CDaubrixDoc::RemoveRepeatedColorChanges(int from, int to)
+{
+    const auto count = static_cast<uint32_t>(GetGlobCount());
+    size_t i = 1;
+    while (i < m_colorChanges.size()) {
+        const CColorChange& e = m_colorChanges[i];
+        if (e.m_position >= count)
+            break;
+        const CColorChange& prev = m_colorChanges[i - 1];
+        const int p = static_cast<int>(e.m_position);
+        if (from <= p && p <= to && e.m_hue == prev.m_hue && e.m_saturation == prev.m_saturation
+            && prev.m_position < count && ShapeOfGlob(p) == ShapeOfGlob(static_cast<int>(prev.m_position)))
+            m_colorChanges.erase(m_colorChanges.begin() + static_cast<long>(i));
+        else
+            ++i;
+    }
+}
+
+void CDaubrixDoc::SaveColorChanges()
+{
+    m_savedColorChanges = m_colorChanges;
+}
+
+void CDaubrixDoc::SwapColorChanges()
+{
+    m_swapColorChanges = m_savedColorChanges;
+    m_savedColorChanges = m_colorChanges;
+    m_colorChanges = m_swapColorChanges;
+}
+
+int CDaubrixDoc::SectionStartFor(int position) const
+{
+    for (int i = 0; i < kMaxSections; ++i)
+        if (m_sections[static_cast<size_t>(i)] >= position)
+            return i == 0 ? m_sectionFloor : m_sections[static_cast<size_t>(i - 1)];
+    return 0;
+}
+
+bool CDaubrixDoc::IsSectionBoundary(int position) const
+{
+    for (int i = 0; i < m_sectionCount && i < kMaxSections; ++i)
+        if (m_sections[static_cast<size_t>(i)] == position)
+            return true;
+    return false;
+}
+
+void CDaubrixDoc::AddSection(int position)
+{
+    if (IsSectionBoundary(position))
+        return;
+    if (m_sectionCount >= kMaxSections) {
+        m_sectionFloor = m_sections[0];
+        for (int i = 1; i < kMaxSections; ++i)
+            m_sections[static_cast<size_t>(i - 1)] = m_sections[static_cast<size_t>(i)];
+        m_sectionCount = kMaxSections - 1;
+    }
+    int at = m_sectionCount;
+    for (int i = 0; i < m_sectionCount; ++i)
+        if (m_sections[static_cast<size_t>(i)] > position) {
+            at = i;
+            break;
+        }
+    for (int i = m_sectionCount; i > at; --i)
+        m_sections[static_cast<size_t>(i)] = m_sections[static_cast<size_t>(i - 1)];
+    m_sections[static_cast<size_t>(at)] = position;
+    ++m_sectionCount;
+    if (m_view)
+        m_view->OnSectionAdded(position);
+}
+
+void CDaubrixDoc::SaveSections()
+{
+    m_savedSectionFloor = m_sectionFloor;
+    m_savedSectionCount = m_sectionCount;
+    for (int i = 0; i < m_sectionCount && i < kMaxSections; ++i)
+        m_savedSections[static_cast<size_t>(i)] = m_sections[static_cast<size_t>(i)];
+}
+
+void CDaubrixDoc::SwapSections()
+{
+    std::swap(m_sectionFloor, m_savedSectionFloor);
+    std::swap(m_sectionCount, m_savedSectionCount);
+    for (int i = 0; i < m_sectionCount && i < kMaxSections; ++i)
+        std::swap(m_sections[static_cast<size_t>(i)], m_savedSections[static_cast<size_t>(i)]);
+}
+
+void CDaubrixDoc::MarkShapesForRecolor(int from, int to)
+{
+    from = std::max(from, 0);
+    to = std::min(to, GetGlobCount());
+    for (int i = from; i < to; ++i) {
+        int s = ShapeOfGlob(i);
+        if (s < m_shapeTable.Count())
+            m_shapeTable.Shape(s).m_recolorPending = 1;
+    }
+}
+
+void CDaubrixDoc::InsertClipboardGlobs(const CGlobBuffer& clip, int position, bool withColors, int cx, int cy)
+{
+    const int dx = cx - clip.m_refX, dy = cy - clip.m_refY;
+    position = std::clamp(position, 0, GetGlobCount());
+    try {
+        std::vector<CGlob> moved;
+        moved.reserve(clip.m_globs.size());
+        for (const CGlob& g : clip.m_globs)
+            moved.emplace_back(g.m_x + dx, g.m_y + dy, g.m_shape);
+        m_globs.insert(m_globs.begin() + position, moved.begin(), moved.end());
+    } catch (const std::bad_alloc&) {
+        OutOfMemory();
+        return;
+    }
+    if (!withColors)
+        return;
+    for (size_t k = 1; k < clip.m_globs.size(); ++k) {
+        const int shape = clip.m_globs[k].m_shape;
+        if (shape != clip.m_globs[k - 1].m_shape && shape < m_shapeTable.Count()) {
+            const CShape& s = m_shapeTable.Shape(shape);
+            SetColorChange(position + static_cast<int>(k), s.m_hue, s.m_saturation, s.m_value);
+        }
+    }
+}
+
+void CDaubrixDoc::InsertClipboardColorChanges(const CGlobBuffer& clip, int index, int offset)
+{
+    for (size_t k = 0; k < clip.m_colorChanges.size(); ++k) {
+        CColorChange c = clip.m_colorChanges[k];
+        c.m_position = static_cast<uint32_t>(static_cast<int64_t>(c.m_position) + offset);
+        if (HasColorChangeAt(static_cast<int>(c.m_position)))
+            continue;
+        size_t at = std::min(static_cast<size_t>(index) + k, m_colorChanges.size());
+        m_colorChanges.insert(m_colorChanges.begin() + static_cast<long>(at), c);
+    }
+}
+
+void CDaubrixDoc::DeleteContents()
+{
+    m_globs.clear();
+    m_colorChanges.clear();
+    m_savedColorChanges.clear();
+    m_swapColorChanges.clear();
+}

@@ -1,0 +1,14 @@
+#pragma once
+#include <string>
+
+// Per-user settings store (sections of integer and text values).
+class IProfile {
+public:
+    virtual ~IProfile() = default;
+    virtual int GetInt(const std::string& section, const std::string& key, int def) = 0;
+    virtual void SetInt(const std::string& section, const std::string& key, int value) = 0;
+    virtual std::string GetString(const std::string& section, const std::string& key,
+                                  const std::string& def) = 0;
+    virtual void SetString(const std::string& section, const std::string& key,
+                           const std::string& value) = 0;
+};

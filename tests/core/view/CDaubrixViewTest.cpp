@@ -1,0 +1,204 @@
+#include "shell/CDaubrixApp.h"
+#include "support/FakeHost.h"
+#include "support/TestShapes.h"
+#include "view/CDaubrixView.h"
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+struct RecordingWindow : IViewWindow {
+    std::vector<CRect> copies;
+    int invalidations = 0;
+    void CopyToWindow(const CRect& r) override { copies.push_back(r); }
+    void Invalidate() override { ++invalidations; }
+};
+
+// A deterministic drawing: globs on a spiral in three shapes, with a colour change every 17 globs.
+void BuildDrawing(CDaubrixApp& app, CDaubrixDoc& doc, int n)
+{
+    CRandom rnd(7);
+    for (int i = 0; i < n; ++i) {
+        CShapeTable& t = app.ShapeTable();
+        t.m_currentShape = static_cast<uint8_t>(i / 40 % 3 == 0 ? 1 : i / 40 % 3 == 1 ? 4 : 6);
+        if (i % 17 == 0 || i % 40 == 0) {
+            CShape& s = t.Current();
+            s.m_hue = static_cast<int16_t>(rnd.Next() % 360);
+            s.m_saturation = static_cast<uint8_t>(rnd.Next() % 205 + 50);
+            s.m_value = static_cast<uint8_t>(rnd.Next() % 155 + 100);
+            doc.SetColorChange(doc.GetGlobCount(), s.m_hue, s.m_saturation, s.m_value);
+        }
+        doc.AddGlob(rnd.Next() % (doc.m_width + 30) - 15, rnd.Next() % (doc.m_height + 30) - 15);
+        if (i % 50 == 49)
+            doc.AddSection(doc.GetGlobCount());
+    }
+}
+
+struct ViewFixture : ::testing::Test {
+    FakeHost host;
+    CDaubrixApp app{host};
+    std::unique_ptr<CDaubrixDoc> doc;
+    std::unique_ptr<CDaubrixView> view;
+    RecordingWindow window;
+
+    void SetUp() override
+    {
+        LoadTestShapes(app.ShapeTable());
+        doc = std::make_unique<CDaubrixDoc>(app.ShapeTable(), &host);
+        doc->m_width = 160;
+        doc->m_height = 120;
+        doc->m_backgroundColor = MakeColorRef(10, 20, 30);
+        view = std::make_unique<CDaubrixView>(app, *doc);
+        view->SetWindow(&window);
+    }
+    void Open()
+    {
+        view->OnInitialUpdate();
+        view->Paint();
+    }
+};
+} // namespace
+
+using DaubrixView = ViewFixture;
+
+TEST_F(DaubrixView, EmptyDrawingIsTheBackgroundAndRegenerateDrawsNothing)
+{
+    Open();
+    EXPECT_EQ(view->DrawingImage(), CImage32(160, 120, MakePixel(10, 20, 30)));
+    int waits = host.waitBegins;
+    view->Regenerate();
+    view->Paint();
+    EXPECT_EQ(host.waitBegins, waits) << "no wait cursor for an empty replay";
+    EXPECT_EQ(view->DrawingImage(), CImage32(160, 120, MakePixel(10, 20, 30)));
+}
+
+TEST_F(DaubrixView, GoldenDrawingIncrementalAndRegeneratedMatch)
+{
+    // Draw in strokes, as the user would, painting after each.
+    Open();
+    CRandom rnd(7);
+    int drawn = 0;
+    for (int stroke = 0; stroke < 6; ++stroke) {
+        view->SaveUndoImage();
+        int before = doc->GetGlobCount();
+        BuildDrawing(app, *doc, 50);
+        (void)before;
+        view->ShowAddedGlobs(doc->GetGlobCount() - drawn);
+        drawn = doc->GetGlobCount();
+        view->Paint();
+    }
+    ASSERT_EQ(doc->GetGlobCount(), 300);
+    CImage32 incremental = view->DrawingImage();
+    view->Regenerate();
+    view->Paint();
+    EXPECT_EQ(view->DrawingImage(), incremental);
+    // The committed checksum pins the stamping, recolouring and conversion arithmetic.
+    EXPECT_EQ(incremental.Checksum(), 0x0ull) << std::hex << incremental.Checksum();
+}
+
+TEST_F(DaubrixView, RegenerateBehindTheEndDrawsOnlyShownGlobs)
+{
+    BuildDrawing(app, *doc, 120);
+    Open();
+    CImage32 all = view->DrawingImage();
+    // Reference: a fresh view of the first 60 globs.
+    CDaubrixDoc partial(app.ShapeTable(), &host);
+    partial.m_width = 160;
+    partial.m_height = 120;
+    partial.m_backgroundColor = doc->m_backgroundColor;
+    for (int i = 0; i < 60; ++i)
+        partial.AppendLoadedGlob(doc->GetGlob(i));
+    for (const CColorChange& c : doc->ColorChanges())
+        if (c.m_position < 60)
+            partial.AppendLoadedColorChange(c);
+    CDaubrixView pview(app, partial);
+    pview.OnInitialUpdate();
+    pview.Paint();
+
+    view->m_shownCount = 60;
+    view->Regenerate();
+    view->Paint();
+    EXPECT_EQ(view->DrawingImage(), pview.DrawingImage());
+    EXPECT_NE(view->DrawingImage(), all);
+}
+
+TEST_F(DaubrixView, RedrawFromUndoImageReplaysOnlyTheTail)
+{
+    BuildDrawing(app, *doc, 100);
+    Open();
+    view->SaveUndoImage();   // undo image at 100
+    BuildDrawing(app, *doc, 50);
+    view->ShowAddedGlobs(50);
+    view->Paint();
+    CImage32 full = view->DrawingImage();
+    window.copies.clear();
+    view->RedrawFromUndoImage();
+    EXPECT_EQ(view->m_pendingCount, 50);
+    view->Paint();
+    EXPECT_EQ(view->DrawingImage(), full);
+    EXPECT_EQ(window.copies.size(), 1u + 50u) << "whole image once, then one rectangle per glob";
+
+    // Below the undo image there is nothing to start from: background only.
+    view->m_shownCount = 40;
+    view->RedrawFromUndoImage();
+    view->Paint();
+    EXPECT_EQ(view->DrawingImage(), CImage32(160, 120, MakePixel(10, 20, 30)));
+}
+
+TEST_F(DaubrixView, RebuildUndoImageMatchesAReplayAndReportsProgressOnlyForLongOnes)
+{
+    BuildDrawing(app, *doc, 1099);
+    Open();
+    CImage32 drawn = view->DrawingImage();
+    view->RebuildUndoImage();
+    EXPECT_EQ(view->UndoImage(), drawn);
+    EXPECT_TRUE(host.progress.empty()) << "1,099 globs: stride 10, no progress";
+    EXPECT_EQ(host.waitDepth, 0);
+
+    BuildDrawing(app, *doc, 1);
+    view->m_shownCount = doc->GetGlobCount();
+    view->SaveUndoImage();
+    view->RebuildUndoImage();
+    EXPECT_FALSE(host.progress.empty());
+    EXPECT_EQ(host.progress.front(), 0);
+    EXPECT_LE(host.progress.back(), 100);
+    EXPECT_GE(host.progressCleared, 1);
+    EXPECT_EQ(host.statusHistory.front(), "Rebuilding Undo Image, Please wait...");
+}
+
+TEST_F(DaubrixView, OpenedDrawingTakesItsFirstReplayAsUndoImage)
+{
+    BuildDrawing(app, *doc, 80);
+    doc->m_undoImageSaved = 0;
+    Open();
+    EXPECT_EQ(view->m_undoImageCount, 80);
+    EXPECT_EQ(view->UndoImage(), view->DrawingImage());
+    EXPECT_EQ(doc->m_undoImageSaved, 1);
+}
+
+TEST_F(DaubrixView, ImportReplayLooksForEscEveryHundredAndCancels)
+{
+    Open();
+    BuildDrawing(app, *doc, 250);
+    view->ShowAddedGlobs(250);
+    view->m_importDrawing = true;
+    host.status = "Ready";
+    int undos = 0;
+    view->m_undoAction = [&] { ++undos; };
+    view->Paint();
+    EXPECT_EQ(host.keyPolls, 2) << "after the 51st and the 151st glob";
+    EXPECT_EQ(undos, 0);
+    EXPECT_EQ(host.status, "Ready");
+    EXPECT_EQ(host.statusHistory.front(), "Drawing after importing image,   Press ESC to cancel...");
+
+    BuildDrawing(app, *doc, 250);
+    view->ShowAddedGlobs(250);
+    view->m_importDrawing = true;
+    host.keys = {65, 27};   // a stray key is discarded, ESC asks
+    host.answers = {MsgAnswer::Yes};
+    view->Paint();
+    EXPECT_EQ(host.questions.back(), "Cancel Image Import?");
+    EXPECT_EQ(undos, 1);
+    EXPECT_EQ(doc->m_undoKind, 1);
+    EXPECT_TRUE(host.messages.back().text.starts_with("The imported globs are still present"));
+    EXPECT_FALSE(view->m_importDrawing);
+}
