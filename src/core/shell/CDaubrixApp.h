@@ -3,6 +3,7 @@
 #include "../shapes/CShapeTable.h"
 #include "CRandom.h"
 #include "IHost.h"
+#include <cstdint>
 #include <string>
 
 // What all drawings share for the whole run: the shape set and current shape, the random
@@ -18,8 +19,26 @@ public:
     std::string m_programDir;   // ends with '/'
     CRandom m_random;
 
-    // Drawing modes.
-    bool m_lineMode = false;
+    // Drawing and colour settings, kept between runs (defaults are the first-run values).
+    // The 8-bit ones are held as uint8_t: the stored value is truncated to its low byte.
+    int32_t m_skipMultiplier = 1;
+    int32_t m_skippingAmount = 1;
+    int32_t m_skipping = 0;
+    int32_t m_lineMode = 0;
+    uint8_t m_lineDensity = 4;
+    int32_t m_polar = 1;
+    int32_t m_polarCount = 5;
+    int32_t m_mirrorBoth = 0;
+    int32_t m_mirrorHorizontal = 0;
+    int32_t m_mirrorVertical = 0;
+    int32_t m_jitter = 1;
+    uint8_t m_jitterAmount = 3;
+    uint8_t m_autoSat = 0;
+    uint8_t m_autoSatSpeed = 5;
+    uint8_t m_autoVal = 0;
+    uint8_t m_autoValSpeed = 5;
+    uint8_t m_autoHue = 0;
+    uint8_t m_autoHueSpeed = 5;
 
     // Glob clipboard and pattern.
     CGlobBuffer m_clipboard;
