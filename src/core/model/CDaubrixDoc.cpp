@@ -379,8 +379,9 @@ void CDaubrixDoc::SwapSections()
 {
     std::swap(m_sectionFloor, m_savedSectionFloor);
     std::swap(m_sectionCount, m_savedSectionCount);
-    for (int i = 0; i < m_sectionCount && i < kMaxSections; ++i)
-        std::swap(m_sections[static_cast<size_t>(i)], m_savedSections[static_cast<size_t>(i)]);
+    // Exchange every entry: swapping only the first count entries loses boundaries on the
+    // undo/redo round trip when the two counts differ.
+    std::swap(m_sections, m_savedSections);
 }
 
 void CDaubrixDoc::MarkShapesForRecolor(int from, int to)

@@ -18,8 +18,9 @@ CShape Prepared(CImage32 img)
 
 TEST(CShapeDraw, FifteenSquareAtHundredCoversItsRectangleExactly)
 {
-    CShape s = Prepared(CImage32(15, 15, MakePixel(200, 0, 0)));
-    // (0, 0) is the key, so one pixel stays transparent.
+    CImage32 img(15, 15, MakePixel(200, 0, 0));
+    img.Set(0, 0, kKey);   // the key is whatever (0, 0) holds: here only that pixel
+    CShape s = Prepared(img);
     CImage32 surface(200, 200, kBlack);
     CRect r = s.Draw(surface, 100, 100);
     EXPECT_EQ(r, (CRect{93, 93, 108, 108}));
@@ -97,7 +98,9 @@ TEST(CShapeCursor, OutlineRingsAndHotSpot)
 
 TEST(CShapeCursor, LargeShapesAreCutAtTheCursorEdge)
 {
-    CShape s = Prepared(CImage32(40, 40, MakePixel(255, 0, 0)));
+    CImage32 img(40, 40, MakePixel(255, 0, 0));
+    img.Set(0, 0, kKey);
+    CShape s = Prepared(img);
     // (0, 0) is key; the rest fills the cursor from (2, 2) to its edge, so no outline below/right.
     EXPECT_TRUE(s.Cursor().And(31, 31));
     EXPECT_FALSE(s.Cursor().And(1, 10));
@@ -113,8 +116,10 @@ TEST(CShapeRecolor, TemplateRules)
     CShape s = Prepared(img);
     s.Recolor(240, 255, 255);
     EXPECT_EQ(s.Colored().At(1, 0), MakePixel(0, 0, 255));
-    EXPECT_EQ(s.Colored().At(2, 0), MakePixel(127, 127, 127)) << "grey keeps its brightness (truncated)";
-    EXPECT_EQ(PixelBlue(s.Colored().At(3, 0)), 127);
+    // 128 * 0.003921569f * 255 comes out at 128.00001: the single-precision constant is a hair
+    // above 1/255, so mid-grey survives the round trip.
+    EXPECT_EQ(s.Colored().At(2, 0), MakePixel(128, 128, 128)) << "grey keeps its brightness";
+    EXPECT_EQ(PixelBlue(s.Colored().At(3, 0)), 128);
     EXPECT_EQ(s.Colored().At(0, 0), kBlack) << "background stays black";
 
     s.Recolor(240, 0, 255);   // saturation 0: grey
@@ -122,7 +127,7 @@ TEST(CShapeRecolor, TemplateRules)
     s.Recolor(100, 255, 0);   // value 0: saturated pixels black, grey unchanged
     EXPECT_EQ(s.Colored().At(1, 0), kBlack);
     EXPECT_EQ(s.Colored().At(3, 0), kBlack);
-    EXPECT_EQ(s.Colored().At(2, 0), MakePixel(127, 127, 127));
+    EXPECT_EQ(s.Colored().At(2, 0), MakePixel(128, 128, 128));
     EXPECT_EQ(s.m_hue, 0) << "Recolor leaves the shape's own colour fields alone";
     EXPECT_EQ(s.m_saturation, 255);
 }
