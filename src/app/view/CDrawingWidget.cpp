@@ -39,7 +39,9 @@ QPoint CDrawingWidget::ToWindow(CPoint p) const
 
 void CDrawingWidget::DrawRubberBand()
 {
+    // Called whenever the band or the modes that hide it change, so the cursor follows too.
     update();
+    UpdateCursor();
 }
 
 QCursor CDrawingWidget::ShapeCursor(const CShapeCursor& c)
