@@ -1,6 +1,7 @@
 #include "CDrawingWidget.h"
 #include "shell/CDaubrixApp.h"
 #include <QBitmap>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -108,6 +109,7 @@ void CDrawingWidget::mousePressEvent(QMouseEvent* e)
         // The right button leaves a one-shot mode; otherwise it is the context menu's.
         if (m_view.Stroke().LeaveOneShotMode()) {
             UpdateCursor();
+            m_swallowContextMenu = true;
             e->accept();
             return;
         }
@@ -138,6 +140,16 @@ void CDrawingWidget::mouseReleaseEvent(QMouseEvent* e)
     }
     m_view.Stroke().ButtonUp();
     UpdateCursor();
+}
+
+void CDrawingWidget::contextMenuEvent(QContextMenuEvent* e)
+{
+    if (m_swallowContextMenu) {
+        m_swallowContextMenu = false;
+        e->accept();
+        return;
+    }
+    e->ignore();
 }
 
 void CDrawingWidget::keyPressEvent(QKeyEvent* e)

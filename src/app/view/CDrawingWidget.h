@@ -44,6 +44,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
 
 private:
     CDaubrixView& m_view;
@@ -52,4 +53,6 @@ private:
     bool m_engineQueued = false;
     bool m_inEngine = false;
     bool m_shiftCapture = false;
+    // The right button just left a one-shot mode: no context menu for that click.
+    bool m_swallowContextMenu = false;
 };

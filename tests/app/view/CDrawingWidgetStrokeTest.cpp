@@ -115,6 +115,25 @@ TEST(CDrawingWidgetStroke, MoveCenterClickAndRightButtonLeave)
     EXPECT_EQ(d.view->m_center, (CPoint{30, 40}));
 }
 
+TEST(CDrawingWidgetStroke, ShiftCapturesOnlyInLinesModeAndEscapeLeavesMoveCenter)
+{
+    WidgetDrawing d(160, 120, false);
+    QTest::keyPress(d.widget.get(), Qt::Key_Shift);
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+    QTest::keyRelease(d.widget.get(), Qt::Key_Shift);
+    DrawingCommands::ToggleLines(d.app, d.view.get());
+    QTest::keyPress(d.widget.get(), Qt::Key_Shift);
+    EXPECT_EQ(QWidget::mouseGrabber(), d.widget.get());
+    QTest::keyRelease(d.widget.get(), Qt::Key_Shift);
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+
+    d.view->Stroke().ToggleMoveCenter();
+    EXPECT_EQ(d.app.m_lineMode, 0);
+    QTest::keyClick(d.widget.get(), Qt::Key_Escape);
+    EXPECT_FALSE(d.app.m_moveCenterMode);
+    EXPECT_EQ(d.app.m_lineMode, 1);
+}
+
 TEST(CDrawingWidgetStroke, ShapeCursorKeepsTheOutlineMasks)
 {
     CShapeCursor c;

@@ -85,3 +85,15 @@ TEST_F(Symmetry, RubberBandCopiesFollowTheSymmetry)
     EXPECT_EQ(segs[2].first, (CPoint{88, 53}));
     EXPECT_EQ(segs[2].second, (CPoint{97, 48}));
 }
+
+TEST_F(Symmetry, JitterRepeatsTheWholeCopyListPerJitteredPoint)
+{
+    app.m_jitter = 1;
+    app.m_jitterAmount = 4;   // two jittered points
+    app.m_mirrorVertical = 1;
+    EXPECT_EQ(stroke().PlaceGlobs(50, 30, false, -1), 4);
+    const std::vector<CPoint> g = Globs();
+    EXPECT_EQ(g[1], (CPoint{g[0].x, 96 - g[0].y}));
+    EXPECT_EQ(g[3], (CPoint{g[2].x, 96 - g[2].y}));
+    EXPECT_NE(g[0], g[2]);
+}
