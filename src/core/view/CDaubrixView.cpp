@@ -16,6 +16,8 @@ constexpr const char* kImportCancelled =
 CDaubrixView::CDaubrixView(CDaubrixApp& app, CDaubrixDoc& doc)
     : m_app(app), m_doc(doc), m_stroke(app, *this), m_history(app, *this)
 {
+    // A new view starts with no one-shot mode waiting for a click.
+    m_app.m_moveCenterMode = m_app.m_sampleColorMode = m_app.m_sampleShapeMode = false;
     m_doc.SetView(this);
 }
 

@@ -131,6 +131,10 @@ TEST_F(ViewHistory, EscapeLeavesMoveCenterRestoringLines)
     EXPECT_FALSE(app.m_moveCenterMode);
     EXPECT_EQ(app.m_lineMode, 1);
     EXPECT_FALSE(stroke().LeaveOneShotMode());
+    // A view created while the mode is on switches it off.
+    stroke().ToggleMoveCenter();
+    CDaubrixView other(app, doc);
+    EXPECT_FALSE(app.m_moveCenterMode);
 }
 
 TEST_F(ViewHistory, SliderMoveForgetsOnlyDrawingUndo)
