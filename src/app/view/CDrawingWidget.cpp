@@ -1,4 +1,9 @@
 #include "CDrawingWidget.h"
+#include "shell/CDaubrixApp.h"
+#include <QBitmap>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPaintEvent>
 #include <QTimer>
@@ -12,6 +17,164 @@ CDrawingWidget::CDrawingWidget(CDaubrixView& view, QWidget* parent) : QWidget(pa
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_view.SetWindow(this);
     m_sinceFlush.start();
+    // Lines mode moves its rubber band without a button held.
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    m_view.Stroke().m_warpPointer = [this](CPoint p) {
+        if (isVisible())
+            QCursor::setPos(mapToGlobal(ToWindow(p)));
+        UpdateCursor();
+    };
+    UpdateCursor();
+}
+
+CPoint CDrawingWidget::ToDrawing(QPoint p) const
+{
+    return {p.x() + m_view.m_originOffsetX, p.y() + m_view.m_originOffsetY};
+}
+
+QPoint CDrawingWidget::ToWindow(CPoint p) const
+{
+    return {p.x - m_view.m_originOffsetX, p.y - m_view.m_originOffsetY};
+}
+
+void CDrawingWidget::DrawRubberBand()
+{
+    // Called whenever the band or the modes that hide it change, so the cursor follows too.
+    update();
+    UpdateCursor();
+}
+
+QCursor CDrawingWidget::ShapeCursor(const CShapeCursor& c)
+{
+    // Bit 1 of the picture is black where the mask is set; an unset mask bit is transparent.
+    QImage picture(CShapeCursor::kSize, CShapeCursor::kSize, QImage::Format_Mono);
+    QImage mask(CShapeCursor::kSize, CShapeCursor::kSize, QImage::Format_Mono);
+    const QList<QRgb> table = {qRgb(255, 255, 255), qRgb(0, 0, 0)};
+    picture.setColorTable(table);
+    mask.setColorTable(table);
+    for (int y = 0; y < CShapeCursor::kSize; ++y)
+        for (int x = 0; x < CShapeCursor::kSize; ++x) {
+            const bool opaque = !c.And(x, y);
+            mask.setPixel(x, y, opaque ? 1 : 0);
+            picture.setPixel(x, y, opaque && !c.Xor(x, y) ? 1 : 0);
+        }
+    return QCursor(QBitmap::fromImage(picture), QBitmap::fromImage(mask), c.hotX, c.hotY);
+}
+
+QCursor CDrawingWidget::MoveCenterCursor()
+{
+    // Cross hairs through a ring, white on a black edge so they show on any drawing.
+    QPixmap pm(32, 32);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    auto figure = [&p] {
+        p.drawLine(15, 1, 15, 11);
+        p.drawLine(15, 19, 15, 29);
+        p.drawLine(1, 15, 11, 15);
+        p.drawLine(19, 15, 29, 15);
+        p.drawEllipse(QPoint(15, 15), 7, 7);
+    };
+    p.setPen(QPen(Qt::black, 3));
+    figure();
+    p.setPen(QPen(Qt::white, 1));
+    figure();
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    p.drawRect(14, 14, 3, 3);
+    p.setBrush(Qt::white);
+    p.drawRect(15, 15, 1, 1);
+    p.end();
+    return QCursor(pm, 15, 15);
+}
+
+void CDrawingWidget::UpdateCursor()
+{
+    CDaubrixApp& app = m_view.App();
+    if (app.m_moveCenterMode) {
+        setCursor(MoveCenterCursor());
+        return;
+    }
+    CShapeTable& shapes = app.ShapeTable();
+    if (shapes.Count() > 0 && shapes.Current().HasCursor())
+        setCursor(ShapeCursor(shapes.Current().Cursor()));
+    else
+        setCursor(Qt::ArrowCursor);
+}
+
+void CDrawingWidget::mousePressEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::RightButton) {
+        // The right button leaves a one-shot mode; otherwise it is the context menu's.
+        if (m_view.Stroke().LeaveOneShotMode()) {
+            UpdateCursor();
+            m_swallowContextMenu = true;
+            e->accept();
+            return;
+        }
+        e->ignore();
+        return;
+    }
+    if (e->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(e);
+        return;
+    }
+    const CPoint p = ToDrawing(e->position().toPoint());
+    const Qt::KeyboardModifiers mods = e->modifiers();
+    m_view.Stroke().ButtonDown(p.x, p.y, mods & Qt::ShiftModifier, mods & Qt::ControlModifier);
+    UpdateCursor();
+}
+
+void CDrawingWidget::mouseMoveEvent(QMouseEvent* e)
+{
+    const CPoint p = ToDrawing(e->position().toPoint());
+    m_view.Stroke().MouseMove(p.x, p.y, e->modifiers() & Qt::ControlModifier);
+}
+
+void CDrawingWidget::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (e->button() != Qt::LeftButton) {
+        QWidget::mouseReleaseEvent(e);
+        return;
+    }
+    m_view.Stroke().ButtonUp();
+    UpdateCursor();
+}
+
+void CDrawingWidget::contextMenuEvent(QContextMenuEvent* e)
+{
+    if (m_swallowContextMenu) {
+        m_swallowContextMenu = false;
+        e->accept();
+        return;
+    }
+    e->ignore();
+}
+
+void CDrawingWidget::keyPressEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_Shift && m_view.App().m_lineMode && !e->isAutoRepeat()) {
+        // Lets the band follow the pointer beyond the window.
+        grabMouse();
+        m_shiftCapture = true;
+        return;
+    }
+    if (e->key() == Qt::Key_Escape && m_view.Stroke().LeaveOneShotMode()) {
+        UpdateCursor();
+        return;
+    }
+    QWidget::keyPressEvent(e);
+}
+
+void CDrawingWidget::keyReleaseEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_Shift && m_shiftCapture && !e->isAutoRepeat()) {
+        releaseMouse();
+        m_shiftCapture = false;
+        return;
+    }
+    QWidget::keyReleaseEvent(e);
 }
 
 QSize CDrawingWidget::sizeHint() const
@@ -69,6 +232,10 @@ void CDrawingWidget::paintEvent(QPaintEvent* e)
         m_engineQueued = true;
         QTimer::singleShot(0, this, [this] { RunEngine(); });
     }
+    // A paint with nothing left for the engine shows the image as it stands: the rubber band
+    // may follow the pointer again.
+    if (!m_view.NeedsEngineWork())
+        m_view.Stroke().m_waitForPaint = false;
     QPainter p(this);
     QImage img = ImageView();
     if (img.isNull()) {
@@ -76,4 +243,12 @@ void CDrawingWidget::paintEvent(QPaintEvent* e)
         return;
     }
     p.drawImage(QPoint(-m_view.m_originOffsetX, -m_view.m_originOffsetY), img);
+    const auto band = m_view.Stroke().RubberBand();
+    if (!band.empty()) {
+        // Inverting the pixels under it keeps the band visible on every colour.
+        p.setCompositionMode(QPainter::CompositionMode_Difference);
+        p.setPen(QPen(Qt::white, 1));
+        for (const auto& [a, b] : band)
+            p.drawLine(ToWindow(a), ToWindow(b));
+    }
 }

@@ -1,6 +1,8 @@
 #pragma once
+#include "shapes/CShapeCursor.h"
 #include "view/CDaubrixView.h"
 #include "view/IViewWindow.h"
+#include <QCursor>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QRegion>
@@ -22,10 +24,27 @@ public:
     // IViewWindow
     void CopyToWindow(const CRect& r) override;
     void Invalidate() override;
+    void DrawRubberBand() override;
+
+    // The pointer shows the current shape's outline, or the Move Center cursor in that mode.
+    // Call after anything that changes the current shape or the one-shot modes.
+    void UpdateCursor();
+    // Window point <-> drawing point.
+    CPoint ToDrawing(QPoint p) const;
+    QPoint ToWindow(CPoint p) const;
+
+    static QCursor ShapeCursor(const CShapeCursor& c);
+    static QCursor MoveCenterCursor();
 
 protected:
     void paintEvent(QPaintEvent* e) override;
     QSize sizeHint() const override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
 
 private:
     CDaubrixView& m_view;
@@ -33,4 +52,7 @@ private:
     QElapsedTimer m_sinceFlush;
     bool m_engineQueued = false;
     bool m_inEngine = false;
+    bool m_shiftCapture = false;
+    // The right button just left a one-shot mode: no context menu for that click.
+    bool m_swallowContextMenu = false;
 };

@@ -40,6 +40,20 @@ public:
     uint8_t m_autoHue = 0;
     uint8_t m_autoHueSpeed = 5;
 
+    // Drawing modes and automatic colour change: what is derived from the settings, and the
+    // one-shot modes. Steps and targets are set by InitAutoHue and its twins.
+    int32_t m_hueStep = 5;
+    int32_t m_saturationStep = 10;
+    int32_t m_valueStep = 10;
+    int32_t m_hueTarget = 0;
+    int32_t m_saturationTarget = 0;
+    int32_t m_valueTarget = 0;
+    bool m_moveCenterMode = false;
+    int32_t m_savedLineMode = 0;
+    bool m_patternMode = false;
+    bool m_sampleColorMode = false;
+    bool m_sampleShapeMode = false;
+
     // Glob clipboard and pattern.
     CGlobBuffer m_clipboard;
     CGlobBuffer m_pattern;

@@ -1,5 +1,7 @@
 #include "CDaubrixView.h"
+#include "../model/UndoKind.h"
 #include "../shell/CDaubrixApp.h"
+#include "Symmetry.h"
 #include <algorithm>
 
 namespace {
@@ -9,11 +11,13 @@ constexpr const char* kImportCancelled =
     "but will be deleted when a new glob is added.  To\n"
     "make the globs appear, move the drawing history\n"
     "slider to the right.\n";
-constexpr uint8_t kUndoDrawing = 1;
 } // namespace
 
-CDaubrixView::CDaubrixView(CDaubrixApp& app, CDaubrixDoc& doc) : m_app(app), m_doc(doc)
+CDaubrixView::CDaubrixView(CDaubrixApp& app, CDaubrixDoc& doc)
+    : m_app(app), m_doc(doc), m_stroke(app, *this), m_history(app, *this)
 {
+    // A new view starts with no one-shot mode waiting for a click.
+    m_app.m_moveCenterMode = m_app.m_sampleColorMode = m_app.m_sampleShapeMode = false;
     m_doc.SetView(this);
 }
 
@@ -31,6 +35,7 @@ void CDaubrixView::OnSectionAdded(int position)
 
 void CDaubrixView::OnInitialUpdate()
 {
+    m_center = DefaultCenter(m_doc.m_width, m_doc.m_height);
     m_shownCount = m_doc.GetGlobCount();
     if (m_window)
         m_window->Invalidate();
@@ -137,6 +142,7 @@ void CDaubrixView::Paint()
         SaveUndoImage();
         m_doc.m_undoImageSaved = 1;
     }
+    m_stroke.m_waitForPaint = false;
     if (m_app.m_lineMode && m_window)
         m_window->DrawRubberBand();
     if (importing)
@@ -146,10 +152,18 @@ void CDaubrixView::Paint()
         m_shownCount = m_doc.GetGlobCount();
         if (m_undoAction)
             m_undoAction();
+        else
+            m_history.Undo();
         host.Message(kImportCancelled, MsgIcon::None);
     }
     m_importDrawing = false;
     m_importCancel = false;
+}
+
+void CDaubrixView::PaintNowIfDue()
+{
+    if (NeedsEngineWork())
+        Paint();
 }
 
 void CDaubrixView::ShowAddedGlobs(int n)

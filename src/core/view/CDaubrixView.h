@@ -2,6 +2,8 @@
 #include "../imaging/CImage32.h"
 #include "../model/CDaubrixDoc.h"
 #include "../model/IDocView.h"
+#include "CStrokeEngine.h"
+#include "CViewHistory.h"
 #include "IViewWindow.h"
 #include <functional>
 
@@ -60,6 +62,20 @@ public:
     bool m_importDrawing = false;
     bool m_importCancel = false;
 
+    // Stroke engine, symmetry centre and undo/redo.
+    CStrokeEngine& Stroke() { return m_stroke; }
+    CViewHistory& History() { return m_history; }
+    IViewWindow* Window() const { return m_window; }
+    // Brings the drawing image up to date now when a paint is due.
+    void PaintNowIfDue();
+    CPoint m_center;
+    CPoint m_oldCenter;
+    uint8_t m_colorTicks[3] = {0, 0, 0};
+    bool m_clearPending = false;
+    int32_t m_undoShownCount = 0;
+    // The history slider should be rebuilt from the document and m_shownCount.
+    std::function<void()> m_historyListener;
+
     // Called when an import replay was cancelled, after the undo kind and history position are
     // set, to hide the imported globs again.
     std::function<void()> m_undoAction;
@@ -78,6 +94,8 @@ private:
     CImage32 m_drawingImage;
     CImage32 m_undoImage;
     CImage32 m_backgroundImage;
+    CStrokeEngine m_stroke;
+    CViewHistory m_history;
     int m_backgroundX = 0;
     int m_backgroundY = 0;
 };

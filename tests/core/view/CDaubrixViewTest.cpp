@@ -1,3 +1,4 @@
+#include "model/UndoKind.h"
 #include "shell/CDaubrixApp.h"
 #include "support/FakeHost.h"
 #include "support/TestShapes.h"
@@ -195,7 +196,7 @@ TEST_F(DaubrixView, ImportReplayLooksForEscEveryHundredAndCancels)
     view->Paint();
     EXPECT_EQ(host.questions.back(), "Cancel Image Import?");
     EXPECT_EQ(undos, 1);
-    EXPECT_EQ(doc->m_undoKind, 1);
+    EXPECT_EQ(doc->m_undoKind, kUndoDrawing);
     EXPECT_TRUE(host.messages.back().text.starts_with("The imported globs are still present"));
     EXPECT_FALSE(view->m_importDrawing);
 }

@@ -1,0 +1,36 @@
+#include "DialogParts.h"
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+QString RangeMessage(int minimum, int maximum)
+{
+    return QString("Please enter an integer between %1 and %2.").arg(minimum).arg(maximum);
+}
+
+void ShowRangeMessage(QWidget* parent, const QString& text)
+{
+    QMessageBox::warning(parent, "Daubrix", text);
+}
+
+QHBoxLayout* OnOffRow(QRadioButton* onButton, QRadioButton* offButton, bool on)
+{
+    (on ? onButton : offButton)->setChecked(true);
+    auto* row = new QHBoxLayout;
+    row->addWidget(onButton);
+    row->addWidget(offButton);
+    row->addStretch();
+    return row;
+}
+
+QDialogButtonBox* OkCancelButtons(QDialog* dialog)
+{
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
+    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    return buttons;
+}

@@ -1,0 +1,29 @@
+#pragma once
+#include <cstdint>
+
+// The document's one undo step: six actions, each as its undo (1-6) and its redo (7-12).
+enum UndoKind : uint8_t {
+    kUndoNone = 0,
+    kUndoDepth = 1,
+    kUndoDrawing = 2,
+    kUndoMoveCenter = 3,
+    kUndoClear = 4,
+    kUndoCut = 5,
+    kUndoPaste = 6,
+    kRedoDepth = 7,
+    kRedoDrawing = 8,
+    kRedoMoveCenter = 9,
+    kRedoClear = 10,
+    kRedoCut = 11,
+    kRedoPaste = 12,
+};
+
+// What the Edit menu's Undo/Redo item shows for an undo kind.
+struct UndoMenuState {
+    const char* text;
+    bool enabled;
+};
+
+// Text from the 13-entry table and the enable rule (any kind but 0). A kind outside the table
+// shows the plain entry, disabled.
+UndoMenuState UndoMenuFor(int kind);

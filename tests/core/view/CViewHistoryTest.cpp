@@ -1,0 +1,148 @@
+#include "model/UndoKind.h"
+#include "support/DrawingFixture.h"
+#include <string>
+
+using ViewHistory = DrawingFixture;
+
+TEST(UndoMenu, TableAndEnableRule)
+{
+    EXPECT_EQ(std::string(UndoMenuFor(0).text), "&Undo\tCtrl+Z");
+    EXPECT_FALSE(UndoMenuFor(0).enabled);
+    EXPECT_EQ(std::string(UndoMenuFor(kUndoDrawing).text), "&Undo Drawing\tCtrl+Z");
+    EXPECT_EQ(std::string(UndoMenuFor(kUndoClear).text), "&Undo Clear Drawing\tCtrl+Z");
+    EXPECT_EQ(std::string(UndoMenuFor(kRedoDepth).text), "&Redo Simulate Depth\tCtrl+Z");
+    EXPECT_EQ(std::string(UndoMenuFor(kRedoPaste).text), "&Redo Paste\tCtrl+Z");
+    for (int k = 1; k <= 12; ++k)
+        EXPECT_TRUE(UndoMenuFor(k).enabled) << k;
+    EXPECT_FALSE(UndoMenuFor(13).enabled);
+}
+
+TEST_F(ViewHistory, UndoFirstStrokeGoesToFloorAndRedoBringsItBack)
+{
+    Drag({{10, 10}, {20, 20}, {30, 30}});
+    view->Paint();
+    const CImage32 drawn = view->DrawingImage();
+    EXPECT_EQ(std::string(view->History().MenuState().text), "&Undo Drawing\tCtrl+Z");
+    view->History().Undo();
+    EXPECT_EQ(view->m_shownCount, 0);
+    EXPECT_EQ(doc.GetGlobCount(), 3);
+    EXPECT_EQ(doc.m_undoKind, kRedoDrawing);
+    EXPECT_EQ(std::string(view->History().MenuState().text), "&Redo Drawing\tCtrl+Z");
+    view->Paint();
+    EXPECT_EQ(view->DrawingImage().At(20, 20), view->DrawingImage().At(100, 90));
+    view->History().Undo();
+    EXPECT_EQ(view->m_shownCount, 3);
+    EXPECT_EQ(doc.m_undoKind, kUndoDrawing);
+    view->Paint();
+    EXPECT_TRUE(view->DrawingImage() == drawn);
+}
+
+TEST_F(ViewHistory, UndoBetweenBoundariesGoesToTheLowerOne)
+{
+    Drag({{10, 10}, {11, 10}});
+    Drag({{20, 10}, {21, 10}, {22, 10}});
+    Drag({{30, 10}});
+    ASSERT_EQ(doc.m_sectionCount, 3);
+    view->m_shownCount = 4;   // between the boundaries 2 and 5
+    view->History().Undo();
+    EXPECT_EQ(view->m_shownCount, 2);
+}
+
+TEST_F(ViewHistory, UndoBelowTheUndoImageReplaysFromTheStart)
+{
+    Drag({{10, 10}, {11, 10}});
+    view->Paint();
+    Drag({{60, 60}, {61, 60}, {62, 60}});
+    view->Paint();
+    ASSERT_EQ(view->m_undoImageCount, 2);
+    view->m_shownCount = 4;
+    view->History().Undo();
+    ASSERT_EQ(view->m_shownCount, 2);
+    view->Paint();
+    // The first stroke is still on screen, the second is not.
+    EXPECT_NE(view->DrawingImage().At(10, 10), view->DrawingImage().At(150, 90));
+    EXPECT_EQ(view->DrawingImage().At(61, 60), view->DrawingImage().At(150, 90));
+}
+
+TEST_F(ViewHistory, NewStrokeAfterUndoTruncatesTheHiddenGlobs)
+{
+    Drag({{10, 10}, {11, 10}});
+    Drag({{20, 10}, {21, 10}, {22, 10}});
+    app.CurrentShape().m_hue = 77;
+    view->History().Undo();
+    ASSERT_EQ(view->m_shownCount, 2);
+    Drag({{40, 40}});
+    EXPECT_EQ(Globs(), (std::vector<CPoint>{{10, 10}, {11, 10}, {40, 40}}));
+    EXPECT_EQ(doc.m_undoKind, kUndoDrawing);
+    // The colour in force is recorded at the cut, the boundary of the hidden stroke is gone.
+    EXPECT_EQ(doc.GetColorChangeHue(2), 77);
+    EXPECT_EQ(doc.m_sectionCount, 2);
+    EXPECT_EQ(doc.m_sections[0], 2);
+    EXPECT_EQ(doc.m_sections[1], 3);
+}
+
+TEST_F(ViewHistory, TruncateBetweenBoundariesCutsTheSectionThere)
+{
+    Drag({{10, 10}, {11, 10}});
+    Drag({{20, 10}, {21, 10}, {22, 10}});
+    Drag({{30, 10}, {31, 10}});
+    int sliderCalls = 0;
+    view->m_historyListener = [&] { ++sliderCalls; };
+    view->m_shownCount = 3;
+    view->History().TruncateHidden();
+    EXPECT_EQ(doc.GetGlobCount(), 3);
+    EXPECT_EQ(doc.m_sectionCount, 2);
+    EXPECT_EQ(doc.m_sections[1], 3);
+    EXPECT_EQ(sliderCalls, 1);
+    EXPECT_EQ(host.waitDepth, 0);
+    // Nothing hidden: nothing happens.
+    view->History().TruncateHidden();
+    EXPECT_EQ(sliderCalls, 1);
+}
+
+TEST_F(ViewHistory, MoveCenterClickIsUndoneAndRedone)
+{
+    app.m_lineMode = 1;
+    stroke().ToggleMoveCenter();
+    EXPECT_TRUE(app.m_moveCenterMode);
+    EXPECT_EQ(app.m_lineMode, 0);
+    stroke().ButtonDown(150, 20, false, false);
+    EXPECT_EQ(app.m_lineMode, 1);
+    stroke().ButtonUp();
+    EXPECT_FALSE(app.m_moveCenterMode);
+    EXPECT_EQ(view->m_center, (CPoint{150, 20}));
+    EXPECT_EQ(doc.GetGlobCount(), 0);
+    EXPECT_EQ(doc.m_sectionCount, 0);
+    EXPECT_EQ(doc.m_undoKind, kUndoMoveCenter);
+    view->History().Undo();
+    EXPECT_EQ(view->m_center, (CPoint{97, 48}));
+    EXPECT_EQ(doc.m_undoKind, kRedoMoveCenter);
+    view->History().Undo();
+    EXPECT_EQ(view->m_center, (CPoint{150, 20}));
+    stroke().ResetCenter();
+    EXPECT_EQ(view->m_center, (CPoint{97, 48}));
+}
+
+TEST_F(ViewHistory, EscapeLeavesMoveCenterRestoringLines)
+{
+    app.m_lineMode = 1;
+    stroke().ToggleMoveCenter();
+    EXPECT_TRUE(stroke().LeaveOneShotMode());
+    EXPECT_FALSE(app.m_moveCenterMode);
+    EXPECT_EQ(app.m_lineMode, 1);
+    EXPECT_FALSE(stroke().LeaveOneShotMode());
+    // A view created while the mode is on switches it off.
+    stroke().ToggleMoveCenter();
+    CDaubrixView other(app, doc);
+    EXPECT_FALSE(app.m_moveCenterMode);
+}
+
+TEST_F(ViewHistory, SliderMoveForgetsOnlyDrawingUndo)
+{
+    Drag({{10, 10}});
+    view->History().ForgetDrawingUndo();
+    EXPECT_EQ(doc.m_undoKind, kUndoNone);
+    doc.m_undoKind = kUndoMoveCenter;
+    view->History().ForgetDrawingUndo();
+    EXPECT_EQ(doc.m_undoKind, kUndoMoveCenter);
+}
