@@ -17,6 +17,7 @@ public:
     std::function<CDaubrixView*()> m_activeView;
     std::function<void()> m_shapeColorChanged;
 
+    CDaubrixApp& App() { return m_app; }
     HsvColor CurrentColor() const { return {m_curHue, m_curSat, m_curVal}; }
     // For changes made elsewhere (automatic colour change, shape selection): no history, no apply.
     void SetCurrentColor(HsvColor c);
