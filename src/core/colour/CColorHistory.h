@@ -11,6 +11,7 @@ public:
     static constexpr int kCapacity = 20;
     static constexpr const char* kHeader = "Daubrix Color History";
     static constexpr int kHeaderSize = 21;
+    static constexpr int kMaxFileSize = kHeaderSize + 4 + 4 * kCapacity;
 
     // Starts with the given colour as the only entry, selected.
     explicit CColorHistory(HsvColor first = {});

@@ -3,6 +3,7 @@
 #include "../shell/CDaubrixApp.h"
 #include "../view/CDaubrixView.h"
 #include "CColorsLayout.h"
+#include <fstream>
 
 namespace {
 constexpr const char* kInvalidFile = "Not a valid Color file!";
@@ -151,9 +152,15 @@ bool CColorsPanel::SaveHistory(const std::string& path)
 
 bool CColorsPanel::LoadHistory(const std::string& path)
 {
-    std::string bytes;
-    if (!ReadWholeFile(path, bytes))
+    // Never more than a full history can use, whatever file the user picked.
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
         return false;
+    std::string bytes(CColorHistory::kMaxFileSize, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (in.bad())
+        return false;
+    bytes.resize(static_cast<size_t>(in.gcount()));
     if (m_history.FromBytes(bytes) != CColorHistory::ParseResult::Ok) {
         m_app.Host().Message(kInvalidFile, MsgIcon::None);
         return false;

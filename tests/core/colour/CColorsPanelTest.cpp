@@ -251,6 +251,23 @@ TEST_F(ColorsPanelFixture, BadFilesAreRefusedAndMissingOnesIgnored)
     EXPECT_TRUE(host.Said("Error writing file"));
 }
 
+TEST_F(ColorsPanelFixture, FullHistoryLoadsFromAFileWithTrailingBytes)
+{
+    for (int i = 1; i < 25; ++i)
+        panel.AcceptValues(C(i * 10, i, 255 - i));
+    const std::string path = Path("full.dch");
+    ASSERT_TRUE(panel.SaveHistory(path));
+    std::string bytes;
+    ASSERT_TRUE(ReadWholeFile(path, bytes));
+    EXPECT_EQ(bytes.size(), 105u);
+    WriteFile(path, bytes + std::string(200000, 'x'));
+    CColorsPanel other(app);
+    ASSERT_TRUE(other.LoadHistory(path));
+    EXPECT_EQ(other.History().Count(), 20);
+    EXPECT_EQ(other.History().Entry(0), C(50, 5, 250));
+    EXPECT_EQ(other.CurrentColor(), C(240, 24, 231));
+}
+
 TEST_F(ColorsPanelFixture, AutomaticFileReadAtFirstPaintWrittenAtTheEnd)
 {
     const std::string autoPath = Path("DBXlastDBX.dch");
