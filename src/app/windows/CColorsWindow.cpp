@@ -14,7 +14,7 @@
 
 namespace {
 using L = CColorsLayout;
-const QString kFilter = QStringLiteral("Daubrix Color History files (*.DCH) (*.dch *.DCH)");
+const QString kFilter = QStringLiteral("Daubrix Color History files (*.DCH *.dch)");
 
 QRect ToQRect(const CRect& r)
 {
