@@ -17,6 +17,7 @@ public:
     ~CDaubrixView() override;
 
     void SetWindow(IViewWindow* window) { m_window = window; }
+    IViewWindow* Window() const { return m_window; }
     CDaubrixDoc& Doc() { return m_doc; }
     CDaubrixApp& App() { return m_app; }
 

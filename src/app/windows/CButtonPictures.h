@@ -1,0 +1,16 @@
+#pragma once
+#include <QColor>
+#include <QPixmap>
+
+// The small pictures on the tool windows' buttons, drawn in the button-text colour so they
+// follow the desktop's colours.
+class CButtonPictures {
+public:
+    static QPixmap LeftTriangle(const QColor& ink);
+    static QPixmap RightTriangle(const QColor& ink);
+    // A triangle against a bar: the jump to the previous or next section boundary.
+    static QPixmap PreviousSection(const QColor& ink);
+    static QPixmap NextSection(const QColor& ink);
+    // "123" in a tiny pixel font: the colour values button.
+    static QPixmap Digits(const QColor& ink);
+};

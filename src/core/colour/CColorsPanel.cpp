@@ -1,0 +1,187 @@
+#include "CColorsPanel.h"
+#include "../shell/AtomicFile.h"
+#include "../shell/CDaubrixApp.h"
+#include "../view/CDaubrixView.h"
+#include "CColorsLayout.h"
+#include <fstream>
+
+namespace {
+constexpr const char* kInvalidFile = "Not a valid Color file!";
+constexpr const char* kWriteError = "Error writing file";
+constexpr uint8_t kUndoClear = 4;
+} // namespace
+
+CColorsPanel::CColorsPanel(CDaubrixApp& app) : m_app(app), m_history(HsvColor{0, 255, 255}) {}
+
+void CColorsPanel::SetCurrentColor(HsvColor c)
+{
+    m_curHue = c.m_hue;
+    m_curSat = c.m_saturation;
+    m_curVal = c.m_value;
+}
+
+void CColorsPanel::AddCurrentToHistory()
+{
+    m_history.Add(CurrentColor());
+}
+
+void CColorsPanel::ApplyCurrentColor()
+{
+    CShape& shape = m_app.CurrentShape();
+    shape.m_hue = m_curHue;
+    shape.m_saturation = m_curSat;
+    shape.m_value = m_curVal;
+    if (CDaubrixView* view = m_activeView ? m_activeView() : nullptr) {
+        CDaubrixDoc& doc = view->Doc();
+        doc.SetColorChange(-1, m_curHue, m_curSat, m_curVal);
+        // A colour change below the end alters what the undo image must show.
+        if (view->m_shownCount < doc.GetGlobCount() && doc.m_undoKind != kUndoClear)
+            view->RebuildUndoImage();
+    }
+    shape.Recolor(m_curHue, m_curSat, m_curVal);
+    if (m_shapeColorChanged)
+        m_shapeColorChanged();
+}
+
+bool CColorsPanel::MouseDown(int x, int y)
+{
+    using L = CColorsLayout;
+    if (L::InField(x, y)) {
+        m_curHue = static_cast<int16_t>(L::HueAt(x));
+        m_curSat = static_cast<uint8_t>(L::LevelAt(y));
+        m_fieldDrag = true;
+        return true;
+    }
+    if (L::InStrip(x, y)) {
+        m_curVal = static_cast<uint8_t>(L::LevelAt(y));
+        m_stripDrag = true;
+        return true;
+    }
+    const int i = L::HistoryIndexAt(x, y, m_history.Count());
+    if (i >= 0) {
+        m_history.Select(i);
+        UseSelected();
+    }
+    return false;
+}
+
+void CColorsPanel::MouseMove(int x, int y)
+{
+    using L = CColorsLayout;
+    if (m_fieldDrag) {
+        m_curHue = static_cast<int16_t>(L::DragHueAt(x));
+        m_curSat = static_cast<uint8_t>(L::DragLevelAt(y));
+    } else if (m_stripDrag) {
+        m_curVal = static_cast<uint8_t>(L::DragLevelAt(y));
+    }
+}
+
+void CColorsPanel::MouseUp()
+{
+    if (!IsDragging())
+        return;
+    ApplyCurrentColor();
+    AddCurrentToHistory();
+    m_fieldDrag = m_stripDrag = false;
+}
+
+void CColorsPanel::UseSelected()
+{
+    SetCurrentColor(m_history.SelectedColor());
+    ApplyCurrentColor();
+}
+
+bool CColorsPanel::Last()
+{
+    if (!m_history.SelectPrevious())
+        return false;
+    UseSelected();
+    return true;
+}
+
+bool CColorsPanel::Next()
+{
+    if (!m_history.SelectNext())
+        return false;
+    UseSelected();
+    return true;
+}
+
+void CColorsPanel::AcceptValues(HsvColor c)
+{
+    SetCurrentColor(c);
+    AddCurrentToHistory();
+    ApplyCurrentColor();
+}
+
+void CColorsPanel::RandomColor()
+{
+    CRandom& rnd = m_app.m_random;
+    m_curHue = static_cast<int16_t>(rnd.Next() % 360);
+    m_curSat = static_cast<uint8_t>(rnd.Next() % 205 + 50);
+    m_curVal = static_cast<uint8_t>(rnd.Next() % 155 + 100);
+    ApplyCurrentColor();
+    AddCurrentToHistory();
+}
+
+bool CColorsPanel::DeleteColor()
+{
+    if (!CanDelete() || !m_app.Host().AskYesNo("Delete color?", MsgIcon::Exclamation, "Confirm"))
+        return false;
+    m_history.RemoveSelected();
+    UseSelected();
+    return true;
+}
+
+bool CColorsPanel::ClearColors()
+{
+    if (!CanDelete() || !m_app.Host().AskYesNo("Delete all colors?", MsgIcon::Exclamation, "Confirm"))
+        return false;
+    m_history.Reset(CurrentColor());
+    return true;
+}
+
+bool CColorsPanel::SaveHistory(const std::string& path)
+{
+    if (!WriteFileAtomically(path, m_history.ToBytes())) {
+        m_app.Host().Message(kWriteError, MsgIcon::None);
+        return false;
+    }
+    return true;
+}
+
+bool CColorsPanel::LoadHistory(const std::string& path)
+{
+    // Never more than a full history can use, whatever file the user picked.
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    std::string bytes(CColorHistory::kMaxFileSize, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (in.bad())
+        return false;
+    bytes.resize(static_cast<size_t>(in.gcount()));
+    if (m_history.FromBytes(bytes) != CColorHistory::ParseResult::Ok) {
+        m_app.Host().Message(kInvalidFile, MsgIcon::None);
+        return false;
+    }
+    UseSelected();
+    return true;
+}
+
+void CColorsPanel::OnFirstPaint()
+{
+    if (m_painted)
+        return;
+    m_painted = true;
+    if (!m_autoFile.empty())
+        LoadHistory(m_autoFile);
+}
+
+void CColorsPanel::OnDestroy()
+{
+    // A window never shown has not read the saved history; writing now would replace it with
+    // the lone starting colour.
+    if (m_painted && !m_autoFile.empty())
+        SaveHistory(m_autoFile);
+}

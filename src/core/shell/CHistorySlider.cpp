@@ -1,0 +1,110 @@
+#include "CHistorySlider.h"
+#include "../view/CDaubrixView.h"
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+constexpr uint8_t kUndoDrawing = 2;
+constexpr uint8_t kRedoDrawing = 8;
+
+int SectionCount(const CDaubrixDoc& doc)
+{
+    return std::clamp(static_cast<int>(doc.m_sectionCount), 0, CDaubrixDoc::kMaxSections);
+}
+int Boundary(const CDaubrixDoc& doc, int i)
+{
+    return doc.m_sections[static_cast<size_t>(i)];
+}
+} // namespace
+
+void CHistorySlider::Rebuild(CDaubrixView& view)
+{
+    const CDaubrixDoc& doc = view.Doc();
+    m_min = doc.m_sectionFloor;
+    m_max = std::max(m_min, doc.GetGlobCount());
+    m_pos = std::clamp(static_cast<int>(view.m_shownCount), m_min, m_max);
+    m_ticks.clear();
+    for (int i = 0; i < SectionCount(doc); ++i)
+        m_ticks.push_back(Boundary(doc, i));
+}
+
+void CHistorySlider::Reset()
+{
+    m_min = m_max = m_pos = 0;
+    m_ticks.clear();
+}
+
+void CHistorySlider::SetPosition(int pos)
+{
+    m_pos = std::clamp(pos, m_min, m_max);
+}
+
+void CHistorySlider::ForgetDrawingUndo(CDaubrixDoc& doc)
+{
+    if (doc.m_undoKind == kUndoDrawing || doc.m_undoKind == kRedoDrawing)
+        doc.m_undoKind = 0;
+}
+
+int CHistorySlider::SnapDistance(const CDaubrixDoc& doc)
+{
+    const int n = SectionCount(doc);
+    if (doc.GetGlobCount() <= 9 || n == 0)
+        return 1;
+    const int span = Boundary(doc, n - 1) - Boundary(doc, 0);
+    return std::max(static_cast<int>(static_cast<float>(span) * 0.05f), 5);
+}
+
+int CHistorySlider::Snap(const CDaubrixDoc& doc, int a)
+{
+    const int c = SnapDistance(doc);
+    for (int i = 0; i < SectionCount(doc); ++i)
+        if (std::abs(a - Boundary(doc, i)) < c)
+            return Boundary(doc, i);
+    return a;
+}
+
+CHistorySlider::Redraw CHistorySlider::EndMove(CDaubrixView& view, int c)
+{
+    CDaubrixDoc& doc = view.Doc();
+    c = std::clamp(c, static_cast<int>(doc.m_sectionFloor), doc.GetGlobCount());
+    m_pos = c;
+    const int d = view.m_shownCount;
+    if (c < d) {
+        view.m_shownCount = c;
+        if (c < view.m_undoImageCount) {
+            view.Regenerate();
+            return Redraw::Regenerate;
+        }
+        view.RedrawFromUndoImage();
+        return Redraw::FromUndoImage;
+    }
+    view.m_pendingCount += c - d;
+    view.m_shownCount = c;
+    Redraw how = Redraw::ShowPending;
+    if (c < view.m_undoImageCount || d >= view.m_undoImageCount) {
+        view.m_waitCursor = true;
+        if (view.Window())
+            view.Window()->Invalidate();
+    } else {
+        view.RedrawFromUndoImage();
+        how = Redraw::FromUndoImage;
+    }
+    doc.MarkShapesForRecolor(d, c);
+    return how;
+}
+
+int CHistorySlider::PreviousTarget(const CDaubrixDoc& doc, int p)
+{
+    for (int i = SectionCount(doc) - 1; i >= 0; --i)
+        if (Boundary(doc, i) < p)
+            return Boundary(doc, i);
+    return doc.m_sectionFloor;
+}
+
+std::optional<int> CHistorySlider::NextTarget(const CDaubrixDoc& doc, int p)
+{
+    for (int i = 0; i < SectionCount(doc); ++i)
+        if (Boundary(doc, i) > p)
+            return Boundary(doc, i);
+    return std::nullopt;
+}

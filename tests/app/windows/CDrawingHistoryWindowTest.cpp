@@ -1,0 +1,129 @@
+#include "GrabFor.h"
+#include "shell/CDaubrixApp.h"
+#include "support/FakeHost.h"
+#include "support/TestShapes.h"
+#include "view/CDaubrixView.h"
+#include "windows/CDrawingHistoryWindow.h"
+#include "windows/CTickSlider.h"
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+struct HistoryWindowFixture : ::testing::Test {
+    FakeHost host;
+    CDaubrixApp app{host};
+    std::unique_ptr<CDaubrixDoc> doc;
+    std::unique_ptr<CDaubrixView> view;
+    CDrawingHistoryWindow win;
+    int shapeRepaints = 0;
+
+    void SetUp() override
+    {
+        LoadTestShapes(app.ShapeTable());
+        doc = std::make_unique<CDaubrixDoc>(app.ShapeTable(), &host);
+        doc->m_width = 40;
+        doc->m_height = 40;
+        for (int i = 0; i < 400; ++i)
+            doc->AddGlob(5 + i % 30, 5 + i % 25);
+        for (int b : {100, 250, 400})
+            doc->AddSection(b);
+        view = std::make_unique<CDaubrixView>(app, *doc);
+        view->OnInitialUpdate();
+        view->Paint();
+        win.m_activeView = [this] { return view.get(); };
+        win.m_shapesChanged = [this] { ++shapeRepaints; };
+        win.Reload();
+    }
+    CTickSlider& Slider() { return *win.Slider(); }
+};
+} // namespace
+
+TEST_F(HistoryWindowFixture, ReloadShowsRangeThumbAndTicks)
+{
+    EXPECT_EQ(win.windowTitle(), "Drawing History");
+    EXPECT_EQ(Slider().minimum(), 0);
+    EXPECT_EQ(Slider().maximum(), 400);
+    EXPECT_EQ(Slider().value(), 400);
+    EXPECT_EQ(Slider().Ticks(), (std::vector<int>{100, 250, 400}));
+    EXPECT_EQ(win.PreviousButton()->toolTip(), "Previous section");
+    EXPECT_EQ(win.NextButton()->toolTip(), "Next section");
+    EXPECT_FALSE(win.PreviousButton()->icon().isNull());
+
+    // The ticks are painted at their values along the groove.
+    win.show();
+    const QImage img = GrabFor(win, "drawing_history_window");
+    const QPoint origin = Slider().mapTo(&win, QPoint(0, 0));
+    const QRgb ink = Slider().palette().color(QPalette::WindowText).rgb();
+    for (int v : {100, 250}) {
+        const int x = origin.x() + Slider().TickX(v);
+        EXPECT_EQ(img.pixel(x, origin.y() + Slider().height() - 1), ink) << v;
+    }
+    EXPECT_LT(Slider().TickX(100), Slider().TickX(250));
+
+    win.m_activeView = [] { return static_cast<CDaubrixView*>(nullptr); };
+    win.Reload();
+    EXPECT_EQ(Slider().maximum(), 0);
+    EXPECT_TRUE(Slider().Ticks().empty());
+}
+
+TEST_F(HistoryWindowFixture, SectionButtonsWalkTheBoundaries)
+{
+    win.PreviousButton()->click();
+    EXPECT_EQ(view->m_shownCount, 250);
+    EXPECT_EQ(Slider().value(), 250);
+    win.PreviousButton()->click();
+    EXPECT_EQ(view->m_shownCount, 100);
+    win.PreviousButton()->click();
+    EXPECT_EQ(view->m_shownCount, 0);
+    EXPECT_EQ(Slider().value(), 0);
+    win.NextButton()->click();
+    EXPECT_EQ(view->m_shownCount, 100);
+    win.NextButton()->click();
+    win.NextButton()->click();
+    EXPECT_EQ(view->m_shownCount, 400);
+    const int repaints = shapeRepaints;
+    win.NextButton()->click();
+    EXPECT_EQ(view->m_shownCount, 400);
+    EXPECT_EQ(shapeRepaints, repaints) << "nothing beyond the last boundary";
+}
+
+TEST_F(HistoryWindowFixture, KeyboardMoveAppliesAndForgetsUndoDrawing)
+{
+    doc->m_undoKind = 8;
+    win.show();
+    Slider().setFocus();
+    QTest::keyClick(&Slider(), Qt::Key_Left);
+    EXPECT_EQ(view->m_shownCount, 399);
+    EXPECT_EQ(doc->m_undoKind, 0);
+    // Other undo kinds survive.
+    doc->m_undoKind = 4;
+    QTest::keyClick(&Slider(), Qt::Key_Home);
+    EXPECT_EQ(view->m_shownCount, 0);
+    EXPECT_EQ(doc->m_undoKind, 4);
+}
+
+TEST_F(HistoryWindowFixture, DraggingSnapsAndAppliesOnRelease)
+{
+    // Span 300 gives a snap distance of 15.
+    Slider().setSliderDown(true);
+    Slider().setSliderPosition(240);
+    EXPECT_EQ(Slider().sliderPosition(), 250);
+    EXPECT_EQ(view->m_shownCount, 400) << "not applied while dragging";
+    Slider().setSliderPosition(200);
+    EXPECT_EQ(Slider().sliderPosition(), 200);
+    Slider().setSliderDown(false);
+    EXPECT_EQ(view->m_shownCount, 200);
+    EXPECT_GT(shapeRepaints, 0);
+}
+
+TEST_F(HistoryWindowFixture, CloseOnlyHides)
+{
+    int closed = 0;
+    win.m_onClosed = [&] { ++closed; };
+    win.show();
+    win.close();
+    EXPECT_FALSE(win.isVisible());
+    EXPECT_EQ(closed, 1);
+}

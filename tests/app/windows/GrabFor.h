@@ -1,0 +1,17 @@
+#pragma once
+#include <QImage>
+#include <QWidget>
+
+// Renders a widget to an image; with DAUBRIX_GRAB_DIR set the picture is also kept there for
+// looking at.
+inline QImage GrabFor(QWidget& w, const char* name)
+{
+    QImage img = w.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QByteArray dir = qgetenv("DAUBRIX_GRAB_DIR");
+    if (!dir.isEmpty()) {
+        const QString base = QString::fromLocal8Bit(dir) + "/" + name;
+        img.save(base + ".png");
+        img.scaled(img.size() * 4, Qt::IgnoreAspectRatio, Qt::FastTransformation).save(base + "_x4.png");
+    }
+    return img;
+}
