@@ -257,9 +257,10 @@ std::unique_ptr<QMenu> CShapesWindow::CreateContextMenu()
         a->setStatusTip(QString::fromUtf8(m.status));
         const MenuItemState state = m_commands.State(m.cmd);
         a->setEnabled(state.enabled);
-        if (m.cmd == PaletteCommand::Small || m.cmd == PaletteCommand::Medium || m.cmd == PaletteCommand::Large) {
+        // Only the checked size is checkable, so the other items show no empty box.
+        if (state.checked) {
             a->setCheckable(true);
-            a->setChecked(state.checked);
+            a->setChecked(true);
         }
         if (m.separatorAfter)
             menu->addSeparator();

@@ -6,7 +6,10 @@
 #include "view/CDaubrixView.h"
 #include "view/CDrawingWidget.h"
 #include "windows/CShapesWindow.h"
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QMenu>
+#include <QTimer>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -162,6 +165,8 @@ TEST_F(ShapesWindowTest, MenuGreysMissingSizesAndSmallKeepsTheColour)
         EXPECT_FALSE(Find(*menu, "&Medium")->isEnabled());
         EXPECT_TRUE(Find(*menu, "&Large")->isEnabled());
         EXPECT_TRUE(Find(*menu, "&Small")->isChecked());
+        EXPECT_FALSE(Find(*menu, "&Large")->isChecked());
+        menu->grab().save("/tmp/shapes_menu.png");
         EXPECT_EQ(Find(*menu, "Random &history color")->statusTip(),
                   "Set color of shape to a random color from the color history");
     }
@@ -233,6 +238,38 @@ TEST_F(ShapesWindowTest, TypedCharactersGoToTheDrawingView)
     EXPECT_FALSE(win->isVisible());
 }
 
+TEST_F(ShapesWindowTest, UnpreparedShapesGiveABlackWindowAndNoMenu)
+{
+    CShapeTable& t = Shapes();
+    t.LoadFromImages({"A_1_a.bmp", "B_1_b.bmp"}, {MakeDiscShape(15), MakeDiscShape(15)});
+    auto win = Open(120, 80);
+    QTest::qWait(10);
+    const QImage black = win->PaletteImage();
+    ASSERT_FALSE(black.isNull());
+    EXPECT_EQ(black.pixel(17, 17), qRgb(0, 0, 0));
+    bool popped = false;
+    auto sendMenuRequest = [&] {
+        QTimer::singleShot(150, [&] {
+            if (QWidget* popup = QApplication::activePopupWidget()) {
+                popped = true;
+                popup->close();
+            }
+        });
+        QContextMenuEvent e(QContextMenuEvent::Mouse, QPoint(17, 17), win->mapToGlobal(QPoint(17, 17)));
+        QCoreApplication::sendEvent(win.get(), &e);
+        QTest::qWait(200);
+    };
+    sendMenuRequest();
+    EXPECT_FALSE(popped);
+    // Once prepared, the same request pops the menu up and the shapes are drawn.
+    t.PrepareAll();
+    sendMenuRequest();
+    EXPECT_TRUE(popped);
+    win->InvalidateShapes();
+    QTest::qWait(10);
+    EXPECT_NE(win->PaletteImage().pixel(17, 17), qRgb(0, 0, 0));
+}
+
 // The palette with several shapes recoloured, and a small drawing made with three shapes and
 // sizes chosen through the window; both are saved for looking at.
 TEST_F(ShapesWindowTest, RecolouredPaletteAndADrawingFromIt)
@@ -261,11 +298,16 @@ TEST_F(ShapesWindowTest, RecolouredPaletteAndADrawingFromIt)
     stroke(20, 125, 17);
     pick(12);
     win->RunCommand(PaletteCommand::RandomColor);
+    win->RunCommand(PaletteCommand::AllRandomColors);
+    pick(12);
     QTest::qWait(20);
     const QImage palette = win->grab().toImage();
     palette.save("/tmp/shapes_palette.png");
     // Distinct colours reach the palette.
     EXPECT_NE(palette.pixel(Cell(*win, 1)), palette.pixel(Cell(*win, 6)));
+    win->resize(120, 80);
+    QTest::qWait(20);
+    win->grab().save("/tmp/shapes_palette_scrolled.png");
 
     CDrawingWidget drawing(*view);
     drawing.resize(doc->m_width, doc->m_height);
