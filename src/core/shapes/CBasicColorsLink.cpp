@@ -1,0 +1,53 @@
+#include "CBasicColorsLink.h"
+#include "../view/CDaubrixView.h"
+#include "CShapeTable.h"
+
+namespace {
+// Undo kind of a Clear Drawing that can still be undone: its undo image must stay as it is.
+constexpr int kUndoClear = 4;
+} // namespace
+
+void ApplyColorToCurrentShape(CShapeTable& shapes, CDaubrixView* view, HsvColor c)
+{
+    if (shapes.Count() == 0)
+        return;
+    CShape& shape = shapes.Current();
+    shape.m_hue = c.m_hue;
+    shape.m_saturation = c.m_saturation;
+    shape.m_value = c.m_value;
+    if (view) {
+        CDaubrixDoc& doc = view->Doc();
+        doc.SetColorChange(-1, c.m_hue, c.m_saturation, c.m_value);
+        if (view->m_shownCount < doc.GetGlobCount() && doc.m_undoKind != kUndoClear)
+            view->RebuildUndoImage();
+    }
+    shape.Recolor(c.m_hue, c.m_saturation, c.m_value);
+}
+
+CBasicColorsLink::CBasicColorsLink(CShapeTable& shapes) : m_shapes(shapes)
+{
+    m_history.push_back(m_current);
+}
+
+void CBasicColorsLink::AddCurrentToHistory()
+{
+    if (!m_history.empty() && m_history.back() == m_current)
+        return;
+    if (static_cast<int>(m_history.size()) >= kCapacity)
+        m_history.erase(m_history.begin());
+    m_history.push_back(m_current);
+    m_selected = HistoryCount() - 1;
+}
+
+void CBasicColorsLink::ApplyCurrentColor()
+{
+    ApplyColorToCurrentShape(m_shapes, m_activeView ? m_activeView() : nullptr, m_current);
+    if (m_shapeRecolored)
+        m_shapeRecolored();
+}
+
+void CBasicColorsLink::SelectHistoryEntry(int i)
+{
+    if (i >= 0 && i < HistoryCount())
+        m_selected = i;
+}
