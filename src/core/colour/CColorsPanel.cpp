@@ -1,6 +1,7 @@
 #include "CColorsPanel.h"
 #include "../shell/AtomicFile.h"
 #include "../shell/CDaubrixApp.h"
+#include "../shapes/CBasicColorsLink.h"
 #include "../view/CDaubrixView.h"
 #include "CColorsLayout.h"
 #include <fstream>
@@ -8,7 +9,6 @@
 namespace {
 constexpr const char* kInvalidFile = "Not a valid Color file!";
 constexpr const char* kWriteError = "Error writing file";
-constexpr uint8_t kUndoClear = 4;
 } // namespace
 
 CColorsPanel::CColorsPanel(CDaubrixApp& app) : m_app(app), m_history(HsvColor{0, 255, 255}) {}
@@ -27,18 +27,7 @@ void CColorsPanel::AddCurrentToHistory()
 
 void CColorsPanel::ApplyCurrentColor()
 {
-    CShape& shape = m_app.CurrentShape();
-    shape.m_hue = m_curHue;
-    shape.m_saturation = m_curSat;
-    shape.m_value = m_curVal;
-    if (CDaubrixView* view = m_activeView ? m_activeView() : nullptr) {
-        CDaubrixDoc& doc = view->Doc();
-        doc.SetColorChange(-1, m_curHue, m_curSat, m_curVal);
-        // A colour change below the end alters what the undo image must show.
-        if (view->m_shownCount < doc.GetGlobCount() && doc.m_undoKind != kUndoClear)
-            view->RebuildUndoImage();
-    }
-    shape.Recolor(m_curHue, m_curSat, m_curVal);
+    ApplyColorToCurrentShape(m_app.ShapeTable(), m_activeView ? m_activeView() : nullptr, CurrentColor());
     if (m_shapeColorChanged)
         m_shapeColorChanged();
 }

@@ -1,11 +1,8 @@
 #include "CBasicColorsLink.h"
+#include "../model/UndoKind.h"
 #include "../view/CDaubrixView.h"
 #include "CShapeTable.h"
 
-namespace {
-// Undo kind of a Clear Drawing that can still be undone: its undo image must stay as it is.
-constexpr int kUndoClear = 4;
-} // namespace
 
 void ApplyColorToCurrentShape(CShapeTable& shapes, CDaubrixView* view, HsvColor c)
 {
@@ -18,6 +15,8 @@ void ApplyColorToCurrentShape(CShapeTable& shapes, CDaubrixView* view, HsvColor 
     if (view) {
         CDaubrixDoc& doc = view->Doc();
         doc.SetColorChange(-1, c.m_hue, c.m_saturation, c.m_value);
+        // A colour change below the end alters what the undo image must show; after a Clear
+        // the undo image must stay as it is.
         if (view->m_shownCount < doc.GetGlobCount() && doc.m_undoKind != kUndoClear)
             view->RebuildUndoImage();
     }

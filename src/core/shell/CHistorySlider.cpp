@@ -1,11 +1,10 @@
 #include "CHistorySlider.h"
+#include "../model/UndoKind.h"
 #include "../view/CDaubrixView.h"
 #include <algorithm>
 #include <cstdlib>
 
 namespace {
-constexpr uint8_t kUndoDrawing = 2;
-constexpr uint8_t kRedoDrawing = 8;
 
 int SectionCount(const CDaubrixDoc& doc)
 {

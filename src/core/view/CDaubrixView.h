@@ -66,7 +66,6 @@ public:
     // Stroke engine, symmetry centre and undo/redo.
     CStrokeEngine& Stroke() { return m_stroke; }
     CViewHistory& History() { return m_history; }
-    IViewWindow* Window() const { return m_window; }
     // Brings the drawing image up to date now when a paint is due.
     void PaintNowIfDue();
     CPoint m_center;
