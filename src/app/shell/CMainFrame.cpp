@@ -4,6 +4,7 @@
 #include "shell/CDaubrixApp.h"
 #include "shell/IProfile.h"
 #include "view/CDrawingWidget.h"
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -47,6 +48,12 @@ CMainFrame::CMainFrame(CDaubrixApp& app, IProfile& profile, QWidget* parent)
         UpdateCommands();
     });
 
+    // Coming back to the program, the next paint copies each drawing whole.
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState st) {
+        if (st == Qt::ApplicationActive)
+            m_app.m_blitAllOnActivate = true;
+    });
+
     CreateActions();
     CreateMenus();
     CreateToolbars();
@@ -70,8 +77,11 @@ CMainFrame::CMainFrame(CDaubrixApp& app, IProfile& profile, QWidget* parent)
 CMainFrame::~CMainFrame()
 {
     // Drawing windows own views that refer to the application: close them while it exists.
-    for (QMdiSubWindow* w : m_mdi->subWindowList())
-        delete w;
+    // Closed ones may still wait for their deferred deletion.
+    for (CChildFrame* c : findChildren<CChildFrame*>()) {
+        disconnect(c, nullptr, this, nullptr);
+        delete c;
+    }
 }
 
 void CMainFrame::CreateStatusBar()
@@ -213,6 +223,22 @@ void CMainFrame::LeaveFullScreenWindow()
     setGeometry(m_savedGeometry);
 }
 
+void CMainFrame::ArrangeIcons()
+{
+    // Minimized drawings line up along the bottom of the workspace, left to right.
+    QRect area = m_mdi->viewport()->rect();
+    int x = 0, y = area.bottom();
+    for (QMdiSubWindow* w : m_mdi->subWindowList())
+        if (w->isMinimized()) {
+            if (x > 0 && x + w->width() > area.width()) {
+                x = 0;
+                y -= w->height();
+            }
+            w->move(x, y - w->height() + 1);
+            x += w->width();
+        }
+}
+
 void CMainFrame::RepaintViewsUnder(const QRect& screenRect)
 {
     for (CChildFrame* c : Children()) {
@@ -317,7 +343,14 @@ CChildFrame* CMainFrame::AddDocument(std::unique_ptr<CDaubrixDoc> doc)
     m_mdi->addSubWindow(child);
     child->show();
     child->FitToDrawing();
-    connect(child, &QObject::destroyed, this, [this] { QMetaObject::invokeMethod(this, &CMainFrame::UpdateCommands, Qt::QueuedConnection); });
+    CDaubrixView* view = &child->View();
+    connect(child, &QObject::destroyed, this, [this, view] {
+        if (m_currentView == view)
+            m_currentView = nullptr;
+        if (m_lastBlurredView == view)
+            m_lastBlurredView = nullptr;
+        QMetaObject::invokeMethod(this, &CMainFrame::UpdateCommands, Qt::QueuedConnection);
+    });
     if (m_childCreated)
         m_childCreated(*child);
     m_mdi->setActiveSubWindow(child);
@@ -396,8 +429,6 @@ bool CMainFrame::event(QEvent* e)
         m_messagePane->setText(tip.isEmpty() ? QString(kIdleText) : tip);
         return true;
     }
-    if (e->type() == QEvent::ApplicationActivate)
-        m_app.m_blitAllOnActivate = true;
     return QMainWindow::event(e);
 }
 

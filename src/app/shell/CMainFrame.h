@@ -74,6 +74,11 @@ public:
     // Copies the window placements into the application's settings fields.
     void RecordPlacements();
 
+    // The drawing view that last took the keyboard focus and the one that last lost it (the
+    // views report both); forgotten when their window closes.
+    CDaubrixView* m_currentView = nullptr;
+    CDaubrixView* m_lastBlurredView = nullptr;
+
     QToolBar* Toolbar(int i) const { return i == 0 ? m_toolbar1 : m_toolbar2; }
 
     // Hooks the features fill in.
@@ -110,6 +115,7 @@ private:
     void PlaceToolWindow(int which);
     void RecordToolWindow(int which);
     void FillWindowMenu();
+    void ArrangeIcons();
     void RefreshRecentActions();
     void ShowAbout();
     void ShowHelp();

@@ -186,7 +186,7 @@ void CMainFrame::ConnectFrameCommands()
     });
     connect(Action(C::WindowCascade), &QAction::triggered, m_mdi, &QMdiArea::cascadeSubWindows);
     connect(Action(C::WindowTile), &QAction::triggered, m_mdi, &QMdiArea::tileSubWindows);
-    connect(Action(C::WindowArrange), &QAction::triggered, m_mdi, &QMdiArea::tileSubWindows);
+    connect(Action(C::WindowArrange), &QAction::triggered, this, &CMainFrame::ArrangeIcons);
     connect(Action(C::HelpTopics), &QAction::triggered, this, &CMainFrame::ShowHelp);
     connect(Action(C::HelpIndex), &QAction::triggered, this, &CMainFrame::ShowHelp);
     connect(Action(C::ContextHelp), &QAction::triggered, this, [] { QWhatsThis::enterWhatsThisMode(); });

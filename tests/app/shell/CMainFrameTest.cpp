@@ -229,6 +229,39 @@ TEST(MainFrame, PlacementIsRestoredAndRecorded)
     EXPECT_FALSE(rig.profile.GetString("Toolbars", "State", "").empty());
 }
 
+TEST(MainFrame, ToolbarVisibilityComesBackNextRun)
+{
+    ShellRig rig;
+    rig.frame->show();
+    rig.frame->Action(CommandId::ViewToolbar2)->trigger();
+    EXPECT_TRUE(rig.frame->Toolbar(1)->isHidden());
+    rig.frame->close();
+
+    CMainFrame next(rig.app, rig.profile);
+    next.show();
+    EXPECT_TRUE(next.Toolbar(1)->isHidden());
+    EXPECT_FALSE(next.Toolbar(0)->isHidden());
+    next.UpdateCommands();
+    EXPECT_FALSE(next.Action(CommandId::ViewToolbar2)->isChecked());
+    EXPECT_TRUE(next.Action(CommandId::ViewToolbar)->isChecked());
+}
+
+TEST(MainFrame, ClosedDrawingIsForgottenAsCurrentView)
+{
+    ShellRig rig;
+    rig.frame->show();
+    CChildFrame* a = rig.frame->NewDrawing();
+    CChildFrame* b = rig.frame->NewDrawing();
+    ASSERT_TRUE(a && b);
+    rig.frame->m_currentView = &a->View();
+    rig.frame->m_lastBlurredView = &b->View();
+    a->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(rig.frame->m_currentView, nullptr);
+    EXPECT_EQ(rig.frame->m_lastBlurredView, &b->View());
+    EXPECT_EQ(rig.frame->Children().size(), 1);
+}
+
 TEST(MainFrame, ClosingInFullScreenStoresTheNormalPlacement)
 {
     ShellRig rig;
