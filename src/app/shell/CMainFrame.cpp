@@ -15,6 +15,7 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
+#include <QVBoxLayout>
 
 // The icons live in the app library; a static library's resources must be registered by hand.
 static void InitResources()
@@ -104,6 +105,10 @@ void CMainFrame::CreateToolWindows()
     for (int i = 0; i < 3; ++i) {
         auto* w = new QWidget(this, Qt::Tool);
         w->setWindowTitle(titles[i]);
+        auto* label = new QLabel(titles[i], w);
+        label->setAlignment(Qt::AlignCenter);
+        label->setEnabled(false);
+        (new QVBoxLayout(w))->addWidget(label);
         w->resize(sizes[i]);
         SetToolWindow(i, w);
     }
@@ -206,10 +211,20 @@ void CMainFrame::SetBarVisible(int i, bool visible)
     UpdateCommands();
 }
 
+// Outer position (with the frame) and client size: what move() and resize() take back.
+QRect CMainFrame::NormalPlacement() const
+{
+    if (!isMaximized() && !isFullScreen())
+        return QRect(pos(), size());
+    QPoint frameOffset = geometry().topLeft() - frameGeometry().topLeft();
+    QRect n = normalGeometry();
+    return QRect(n.topLeft() - frameOffset, n.size());
+}
+
 void CMainFrame::EnterFullScreenWindow()
 {
     m_savedMaximized = isMaximized();
-    m_savedGeometry = m_savedMaximized ? normalGeometry() : geometry();
+    m_savedGeometry = NormalPlacement();
     showFullScreen();
 }
 
@@ -220,7 +235,8 @@ void CMainFrame::LeaveFullScreenWindow()
         return;
     }
     showNormal();
-    setGeometry(m_savedGeometry);
+    move(m_savedGeometry.topLeft());
+    resize(m_savedGeometry.size());
 }
 
 void CMainFrame::ArrangeIcons()
@@ -386,8 +402,8 @@ void CMainFrame::AddRecentFile(const QString& path)
 void CMainFrame::ShowAtStoredPlacement()
 {
     const CWindowPlacement& p = m_app.m_appWindow;
-    QRect r(p.x1, p.y1, std::max(100, p.x2 - p.x1), std::max(100, p.y2 - p.y1));
-    setGeometry(r);
+    move(p.x1, p.y1);
+    resize(std::max(100, p.x2 - p.x1), std::max(100, p.y2 - p.y1));
     if (p.showCmd == CWindowPlacement::kShowMaximized)
         showMaximized();
     else
@@ -404,7 +420,7 @@ void CMainFrame::RecordPlacements()
         maximized = m_savedMaximized;
     } else {
         maximized = isMaximized();
-        normal = maximized ? normalGeometry() : geometry();
+        normal = NormalPlacement();
     }
     CWindowPlacement& p = m_app.m_appWindow;
     p.showCmd = maximized ? CWindowPlacement::kShowMaximized : CWindowPlacement::kShowNormal;

@@ -106,6 +106,7 @@ protected:
 
 private:
     QWidget* Bar(int i) const;
+    QRect NormalPlacement() const;
     void CreateActions();
     void CreateMenus();
     void CreateToolbars();

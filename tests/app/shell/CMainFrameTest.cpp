@@ -214,13 +214,16 @@ TEST(MainFrame, PlacementIsRestoredAndRecorded)
     rig.app.m_appWindow = {1, 0, 1, 30, 730, 40, 540};
     rig.frame->ShowAtStoredPlacement();
     rig.Settle();
-    EXPECT_EQ(rig.frame->geometry(), QRect(30, 40, 700, 500));
+    // The stored corner is the outer one (with the frame), the size that of the inside.
+    EXPECT_EQ(rig.frame->pos(), QPoint(30, 40));
+    EXPECT_EQ(rig.frame->size(), QSize(700, 500));
     rig.frame->move(60, 70);
     rig.frame->resize(650, 450);
     rig.Settle();
     rig.frame->ToolWindowWidget(CMainFrame::ColorsWindow)->move(200, 210);
     rig.frame->close();
-    EXPECT_EQ(rig.app.m_appWindow.x1, rig.frame->geometry().x());
+    EXPECT_EQ(rig.app.m_appWindow.x1, 60);
+    EXPECT_EQ(rig.app.m_appWindow.y1, 70);
     EXPECT_EQ(rig.app.m_appWindow.x2 - rig.app.m_appWindow.x1, 650);
     EXPECT_EQ(rig.app.m_appWindow.y2 - rig.app.m_appWindow.y1, 450);
     EXPECT_EQ(rig.app.m_appWindow.showCmd, 1);
@@ -268,7 +271,7 @@ TEST(MainFrame, ClosingInFullScreenStoresTheNormalPlacement)
     rig.app.m_appWindow = {1, 0, 1, 20, 620, 30, 430};
     rig.frame->ShowAtStoredPlacement();
     rig.Settle();
-    QRect normal = rig.frame->geometry();
+    QRect normal(rig.frame->pos(), rig.frame->size());
     rig.frame->FullScreenCommand();
     rig.Settle();
     EXPECT_TRUE(rig.frame->FullScreenState().IsFullScreen());
@@ -344,4 +347,24 @@ TEST(MainFrame, DroppedDrawingFilesOpenAndJoinTheRecentList)
     EXPECT_EQ(rig.frame->Action(CommandId::FileMru1)->text(), "&1 e.dbx");
     rig.frame->UpdateCommands();
     EXPECT_TRUE(rig.frame->Action(CommandId::FileOpen)->isEnabled());
+}
+
+TEST(MainFrame, MaximizedWindowKeepsItsNormalRectangleThroughFullScreen)
+{
+    ShellRig rig;
+    rig.app.m_appWindow = {1, 0, 3, 50, 450, 60, 360};
+    rig.frame->ShowAtStoredPlacement();
+    rig.Settle();
+    EXPECT_TRUE(rig.frame->isMaximized());
+    rig.frame->FullScreenCommand();
+    rig.Settle();
+    EXPECT_TRUE(rig.frame->isFullScreen());
+    rig.frame->FullScreenCommand();
+    rig.Settle();
+    EXPECT_TRUE(rig.frame->isMaximized());
+    EXPECT_FALSE(rig.frame->Toolbar(0)->isHidden());
+    rig.frame->close();
+    EXPECT_EQ(rig.app.m_appWindow.showCmd, 3);
+    EXPECT_EQ(rig.app.m_appWindow.x2 - rig.app.m_appWindow.x1, 400);
+    EXPECT_EQ(rig.app.m_appWindow.y2 - rig.app.m_appWindow.y1, 300);
 }

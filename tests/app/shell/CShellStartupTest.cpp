@@ -5,6 +5,8 @@
 #include "shell/CSettingsTable.h"
 #include "shell/CShellStartup.h"
 #include "support/FakeHost.h"
+#include <QApplication>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -61,6 +63,11 @@ TEST(ShellStartup, StartsWithoutADrawingAndWritesSettingsAtExit)
     ASSERT_NE(s.Frame(), nullptr);
     EXPECT_TRUE(s.Frame()->Children().isEmpty());
     EXPECT_EQ(app.m_appWindow.x2, 1279);
+    if (const char* dir = std::getenv("DAUBRIX_SHOTS")) {
+        // The whole screen, so the floating tool windows show too.
+        QApplication::processEvents();
+        QGuiApplication::primaryScreen()->grabWindow(0).save(QString("%1/startup_screen.png").arg(dir));
+    }
 
     profile.m_writeOrder.clear();
     EXPECT_TRUE(s.ExitInstance());
