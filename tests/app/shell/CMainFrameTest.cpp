@@ -9,7 +9,10 @@
 #include <QMimeData>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTimer>
 #include <QToolBar>
+#include "dialogs/CNewDrawingDialog.h"
+#include <QRadioButton>
 #include <gtest/gtest.h>
 
 namespace {
@@ -367,4 +370,53 @@ TEST(MainFrame, MaximizedWindowKeepsItsNormalRectangleThroughFullScreen)
     EXPECT_EQ(rig.app.m_appWindow.showCmd, 3);
     EXPECT_EQ(rig.app.m_appWindow.x2 - rig.app.m_appWindow.x1, 400);
     EXPECT_EQ(rig.app.m_appWindow.y2 - rig.app.m_appWindow.y1, 300);
+}
+
+namespace {
+// Runs `act` on the next modal dialog once it is open.
+template <class F>
+void OnNextModal(F act)
+{
+    QTimer::singleShot(0, [act] {
+        if (QWidget* w = QApplication::activeModalWidget())
+            act(w);
+    });
+}
+} // namespace
+
+TEST(MainFrame, FileNewThroughTheRealDialogAndAbout)
+{
+    FakeHost host;
+    CDaubrixApp app(host);
+    LoadTestShapes(app.ShapeTable());
+    CMapProfile profile;
+    CMainFrame frame(app, profile);
+    frame.show();
+    QString title;
+    OnNextModal([&](QWidget* w) {
+        title = w->windowTitle();
+        auto* dlg = qobject_cast<CNewDrawingDialog*>(w);
+        ASSERT_NE(dlg, nullptr);
+        dlg->PresetButton(2)->click();
+        dlg->accept();
+    });
+    frame.Action(CommandId::FileNew)->trigger();
+    EXPECT_EQ(title, "New Drawing");
+    ASSERT_EQ(frame.Children().size(), 1);
+    EXPECT_EQ(frame.Children()[0]->Doc().m_width, 640);
+    EXPECT_EQ(frame.Children()[0]->Doc().m_height, 480);
+    EXPECT_EQ(app.m_newWidth, 640);
+
+    OnNextModal([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
+    frame.Action(CommandId::FileNew)->trigger();
+    EXPECT_EQ(frame.Children().size(), 1);
+    EXPECT_EQ(app.m_newWidth, 640);
+
+    OnNextModal([&](QWidget* w) {
+        title = w->windowTitle();
+        MaybeShoot(*w, "about");
+        qobject_cast<QDialog*>(w)->accept();
+    });
+    frame.Action(CommandId::About)->trigger();
+    EXPECT_EQ(title, "Daubrix: Doodle with Globs");
 }
