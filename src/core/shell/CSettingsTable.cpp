@@ -1,5 +1,6 @@
 #include "CSettingsTable.h"
 #include "CDaubrixApp.h"
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -117,6 +118,13 @@ void CSettingsTable::LoadMainWindow(CDaubrixApp& app, IProfile& profile, CScreen
         w.x2 = screen.width - 1;
     if (w.y2 >= screen.height)
         w.y2 = screen.height - 1;
+    // A window left on a larger screen can end up with its left or top edge past the clamped
+    // right or bottom one; it would open inverted or off screen, so it gets the default size
+    // ending at that edge instead.
+    if (w.x1 >= w.x2)
+        w.x1 = std::max(0, w.x2 - 639);
+    if (w.y1 >= w.y2)
+        w.y1 = std::max(0, w.y2 - 479);
 }
 
 bool CSettingsTable::Save(CDaubrixApp& app, IProfile& profile)

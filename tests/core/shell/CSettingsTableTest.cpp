@@ -103,6 +103,29 @@ TEST(SettingsTable, ShapesWindowShiftsUpKeepingItsHeight)
     EXPECT_EQ(f.app.m_shapesWindow.x1, 10);
 }
 
+TEST(SettingsTable, MainWindowFromALargerScreenStaysUsable)
+{
+    Fixture f;
+    f.Put("appWindowX1", 1500);
+    f.Put("appWindowX2", 2000);
+    f.Put("appWindowY1", 300);
+    f.Put("appWindowY2", 700);
+    f.LoadAll({1280, 1024});
+    EXPECT_EQ(f.app.m_appWindow.x2, 1279);
+    EXPECT_EQ(f.app.m_appWindow.x1, 640);
+    EXPECT_EQ(f.app.m_appWindow.y1, 300);   // a sound rectangle is left alone
+    EXPECT_EQ(f.app.m_appWindow.y2, 700);
+
+    Fixture g;
+    g.Put("appWindowY1", 900);
+    g.Put("appWindowY2", 950);
+    g.LoadAll({800, 600});
+    EXPECT_EQ(g.app.m_appWindow.y2, 599);
+    EXPECT_EQ(g.app.m_appWindow.y1, 120);
+    EXPECT_EQ(g.app.m_appWindow.x1, 0);
+    EXPECT_EQ(g.app.m_appWindow.x2, 639);
+}
+
 TEST(SettingsTable, LoadLeavesMainWindowForLater)
 {
     Fixture f;
