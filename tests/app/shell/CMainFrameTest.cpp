@@ -297,6 +297,9 @@ TEST(MainFrame, KeyCycleHidesStageByStage)
 {
     ShellRig rig;
     rig.frame->show();
+    rig.nextW = 640;
+    rig.nextH = 480;
+    ASSERT_NE(rig.frame->NewDrawing(), nullptr);
     rig.Settle();
     rig.frame->CycleFullScreen();
     EXPECT_FALSE(rig.frame->IsToolWindowVisible(0));
@@ -308,6 +311,7 @@ TEST(MainFrame, KeyCycleHidesStageByStage)
     rig.Settle();
     EXPECT_TRUE(rig.frame->isFullScreen());
     EXPECT_FALSE(rig.frame->menuBar()->isHidden());
+    MaybeShoot(*rig.frame, "full_screen");
     rig.frame->CycleFullScreen();
     rig.Settle();
     EXPECT_FALSE(rig.frame->isFullScreen());
