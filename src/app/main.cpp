@@ -1,36 +1,41 @@
 #include "shell/CDaubrixApp.h"
 #include "shell/CQtHost.h"
-#include "view/CDaubrixView.h"
-#include "view/CDrawingWidget.h"
+#include "shell/CQtProfile.h"
+#include "shell/CShellStartup.h"
+#include "shell/ProgramFolder.h"
 #include <QApplication>
-#include <QMainWindow>
-#include <QScrollArea>
+#include <QCommandLineParser>
+#include <QIcon>
+#include <QScreen>
 
 int main(int argc, char** argv)
 {
     QApplication qapp(argc, argv);
+    QApplication::setOrganizationName("quillhollow");
+    QApplication::setApplicationName("Daubrix");
+
+    QCommandLineParser parser;
+    parser.addPositionalArgument("file", "Drawing to open (.dbx)");
+    parser.addHelpOption();
+    parser.process(qapp);
+
     CQtHost host;
     CDaubrixApp app(host);
-    app.m_random.SeedFromClock();
-    app.m_programDir = QCoreApplication::applicationDirPath().toStdString() + "/";
-    app.ShapeTable().LoadShapes(app.m_programDir, &host);
-    if (app.ShapeTable().Count() == 0) {
-        static_cast<IHost&>(host).Message("Shapes not found!", MsgIcon::Stop);
-        return 1;
+    CQtProfile profile;
+    CShellStartup startup(app, profile, &host);
+    CScreenSize screen;
+    if (QScreen* s = QGuiApplication::primaryScreen()) {
+        screen = {s->size().width(), s->size().height()};
+        startup.m_screenDepth = s->depth();
     }
-    app.ShapeTable().PrepareAll();
 
-    CDaubrixDoc doc(app.ShapeTable(), &host);
-    doc.m_width = 640;
-    doc.m_height = 480;
-    CDaubrixView view(app, doc);
-    QMainWindow win;
-    win.setWindowTitle("Daubrix");
-    auto* widget = new CDrawingWidget(view);
-    widget->setFixedSize(doc.m_width, doc.m_height);
-    win.setCentralWidget(widget);
-    host.SetParentWidget(&win);
-    view.OnInitialUpdate();
-    win.show();
-    return qapp.exec();
+    int rc = 1;
+    std::string dir = ResolveProgramFolder(QCoreApplication::applicationFilePath().toStdString());
+    if (startup.InitInstance(dir, parser.positionalArguments(), screen)) {
+        QApplication::setWindowIcon(QIcon(":/icons/daubrix.png"));
+        rc = QApplication::exec();
+    }
+    startup.ExitInstance();
+    profile.Sync();
+    return rc;
 }

@@ -2,6 +2,7 @@
 #include "../model/CGlobBuffer.h"
 #include "../shapes/CShapeTable.h"
 #include "CRandom.h"
+#include "CWindowPlacement.h"
 #include "IHost.h"
 #include <cstdint>
 #include <string>
@@ -60,6 +61,19 @@ public:
 
     // Set when the program is re-activated; the next paint copies the whole drawing.
     bool m_blitAllOnActivate = false;
+
+    // Application shell: window placements, start-up flags, New Drawing choices.
+    // Placement copies are read at start-up, updated by the frames when they close and
+    // written back at exit with the other settings.
+    CWindowPlacement m_shapesWindow{1, 0, 1, 10, 110, 105, 235};
+    CWindowPlacement m_colorsWindow{1, 0, 1, 10, 0, 250, 0};
+    CWindowPlacement m_undoSlider{1, 0, 1, 10, 0, 400, 0};
+    CWindowPlacement m_appWindow{1, 0, 1, 0, 639, 0, 479};
+    int32_t m_lowColor = 0;
+    int32_t m_noSettingsWrite = 0;
+    int32_t m_newLockAspect = 0;
+    int32_t m_newWidth = 400;
+    int32_t m_newHeight = 400;
 
 private:
     IHost& m_host;

@@ -1,0 +1,23 @@
+#include "CAboutDialog.h"
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QVBoxLayout>
+
+CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle("Daubrix: Doodle with Globs");
+    auto* icon = new QLabel;
+    icon->setPixmap(QIcon(":/icons/daubrix.png").pixmap(48, 48));
+    auto* text = new QLabel("Daubrix\nversion 1.03");
+    auto* row = new QHBoxLayout;
+    row->addWidget(icon, 0, Qt::AlignTop);
+    row->addSpacing(12);
+    row->addWidget(text, 1);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    auto* col = new QVBoxLayout(this);
+    col->addLayout(row);
+    col->addWidget(buttons);
+}

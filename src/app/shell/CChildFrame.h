@@ -1,0 +1,49 @@
+#pragma once
+#include "model/CDaubrixDoc.h"
+#include "view/CDaubrixView.h"
+#include <QMdiSubWindow>
+#include <functional>
+#include <memory>
+
+class CDaubrixApp;
+class CDrawingWidget;
+class QScrollArea;
+
+// The window of one drawing: its document, its view and the widget showing it. The client area
+// is never larger than the drawing; when maximized the drawing stands centred with the
+// workspace colour around it, and scroll bars appear only when the window is smaller.
+class CChildFrame : public QMdiSubWindow {
+    Q_OBJECT
+public:
+    CChildFrame(CDaubrixApp& app, std::unique_ptr<CDaubrixDoc> doc, QWidget* parent = nullptr);
+    ~CChildFrame() override;
+
+    CDaubrixDoc& Doc() { return *m_doc; }
+    CDaubrixView& View() { return *m_view; }
+    CDrawingWidget& DrawingWidget() { return *m_widget; }
+    QScrollArea& ScrollArea() { return *m_scroll; }
+    bool IsMaximizedFrame() const { return m_maximized; }
+
+    // Sizes the window so that its client area is exactly the drawing, kept inside the
+    // workspace, and fixes that as the largest size. Call once the frame is in the MDI area.
+    void FitToDrawing();
+    // The frame size that gives a client area of exactly the drawing.
+    QSize FrameSizeForDrawing() const;
+
+    // Asked when closing a modified drawing and the user chooses to save; false keeps it open.
+    std::function<bool(CChildFrame&)> m_save;
+
+protected:
+    void changeEvent(QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void ApplyWorkspaceColour();
+
+    CDaubrixApp& m_app;
+    std::unique_ptr<CDaubrixDoc> m_doc;
+    std::unique_ptr<CDaubrixView> m_view;
+    QScrollArea* m_scroll = nullptr;
+    CDrawingWidget* m_widget = nullptr;
+    bool m_maximized = false;
+};

@@ -1,0 +1,87 @@
+#include "CCommandTable.h"
+#include <cassert>
+#include <cstddef>
+
+namespace {
+using C = CommandId;
+
+// In CommandId order.
+const CommandInfo kCommands[] = {
+    {C::FileNew, 57600, "&New\tCtrl+N", "Ctrl+N", "Create a new drawing\nNew", false},
+    {C::FileOpen, 57601, "&Open...\tCtrl+O", "Ctrl+O", "Open an existing drawing\nOpen", false},
+    {C::FileClose, 57602, "&Close", "", "Close the active drawing\nClose", false},
+    {C::FileSave, 57603, "&Save\tCtrl+S", "Ctrl+S", "Save the active drawing\nSave", false},
+    {C::FileSaveAs, 57604, "Save &As...", "", "Save the active drawing under a new name\nSave As", false},
+    {C::FilePrint, 57607, "&Print...\tCtrl+P", "Ctrl+P", "Print the active drawing\nPrint", false},
+    {C::FilePrintPreview, 57609, "Print Pre&view", "", "Show the whole page as it will be printed\nPrint Preview", false},
+    {C::FilePrintSetup, 57606, "P&rint Setup...", "", "Change the printer and printing options\nPrint Setup", false},
+    {C::FileMru1, 57616, "Recent File", "", "Open this drawing", false},
+    {C::FileMru2, 57617, "Recent File", "", "Open this drawing", false},
+    {C::FileMru3, 57618, "Recent File", "", "Open this drawing", false},
+    {C::FileMru4, 57619, "Recent File", "", "Open this drawing", false},
+    {C::AppExit, 57665, "E&xit", "", "Quit the program; asks to save drawings\nExit", false},
+
+    {C::EditUndo, 57643, "&Undo\tCtrl+Z", "Ctrl+Z;Alt+Backspace", "Undo or Redo the last action\nUndo", false},
+    {C::EditCut, 57635, "Cu&t\tCtrl+X", "Ctrl+X;Shift+Del", "Cut globs to the glob clipboard\nCut", false},
+    {C::EditCopy, 57634, "&Copy\tCtrl+C", "Ctrl+C;Ctrl+Ins", "Copy globs to the glob clipboard\nCopy", false},
+    {C::EditPaste, 57637, "&Paste\tCtrl+V", "Ctrl+V;Shift+Ins", "Insert the globs of the glob clipboard\nPaste", false},
+    {C::DefinePattern, 32826, "D&efine Pattern\tCtrl+E", "Ctrl+E", "Make globs of the drawing the stamp pattern\nDefine Pattern", false},
+
+    {C::ViewToolbar, 59392, "&Toolbar", "", "Show or hide the toolbar\nToolbar", true},
+    {C::ViewToolbar2, 32834, "Toolbar &2", "", "Show or hide the other toolbar\nToolbar 2", true},
+    {C::ViewStatusBar, 59393, "&Status Bar", "", "Show or hide the status bar\nStatus Bar", true},
+    {C::ViewShapesWindow, 32783, "Glob &Shapes\tCtrl+1", "Ctrl+1", "Toggle display of Glob Shapes window\nGlob Shapes", true},
+    {C::ViewColorsWindow, 32786, "&Colors\tCtrl+2", "Ctrl+2", "Toggle display of Colors window\nColors", true},
+    {C::ViewHistoryWindow, 32800, "Drawing &History\tCtrl+3", "Ctrl+3", "Toggle display of Drawing History window\nDrawing History", true},
+    {C::FullScreen, 32835, "&Full Screen\tCtrl+F", "Ctrl+F", "Enter or exit Full-screen mode\nFull Screen", true},
+    {C::MoveCenter, 32794, "&Move Center", "", "Click in the drawing to move the symmetry centre\nMove Center", true},
+    {C::ResetCenter, 32795, "R&eset Center", "", "Put the symmetry centre back in the middle\nReset Center", false},
+    {C::Regenerate, 32777, "&Regenerate\tCtrl+R", "Ctrl+R;F5", "Redraw the drawing glob by glob\nRegenerate", false},
+    {C::ClearDrawing, 32781, "&Clear\tCtrl+W", "Ctrl+W", "Clear the drawing\nClear", false},
+
+    {C::Lines, 32801, "&Lines\tL", "L", "Draw rows of evenly spaced globs\nLines", true},
+    {C::Jitter, 32809, "&Jitter\tJ", "J", "Scatter globs around the pointer\nJitter", true},
+    {C::Skipping, 32823, "&Skipping\tS", "S", "Leave out some of the globs while drawing\nSkipping", true},
+    {C::MirrorHorizontal, 32775, "Mirror &Horizontal\tH", "H", "Mirror globs left and right of the centre\nMirror Horizontal", true},
+    {C::MirrorVertical, 32776, "Mirror &Vertical\tV", "V", "Mirror globs above and below the centre\nMirror Vertical", true},
+    {C::MirrorBoth, 32774, "Mirror &Both\tB", "B", "Mirror globs both ways around the centre\nMirror Both", true},
+    {C::PolarMirror, 32779, "&Polar Mirror\tP", "P", "Repeat globs around the centre\nPolar Mirror", true},
+    {C::Pattern, 32825, "P&attern\tA", "A", "Stamp the pattern with each click\nPattern", true},
+
+    {C::AutoHue, 32789, "AutoChange &Hue", "", "Change the hue automatically while drawing\nAutoChange Hue", true},
+    {C::AutoSat, 32790, "AutoChange &Sat", "", "Change the saturation automatically while drawing\nAutoChange Sat", true},
+    {C::AutoVal, 32791, "AutoChange &Val", "", "Change the value automatically while drawing\nAutoChange Val", true},
+    {C::SimulateDepth, 32792, "Simulate &Depth\tCtrl+D", "Ctrl+D", "Shade the drawing by drawing order\nSimulate Depth", false},
+    {C::SampleColor, 32819, "Sample &Color\tCtrl+Alt+C", "Ctrl+Alt+C", "Take the colour of the next glob clicked\nSample Color", true},
+    {C::SampleShape, 32820, "S&ample Shape\tCtrl+Alt+S", "Ctrl+Alt+S", "Take the shape of the next glob clicked\nSample Shape", true},
+    {C::BackgroundColor, 32822, "&Background Color", "", "Make the current colour the background\nBackground Color", false},
+
+    {C::SaveImage, 32784, "&Save", "", "Save the image to a file\nSave Image", false},
+    {C::ImportImage, 32828, "&Import", "", "Convert an image to globs\nImport Image", false},
+    {C::CreateMovie, 32853, "&Create movie", "", "Create movie or image sequence of regeneration", false},
+    {C::LoadBackground, 32829, "&Load background", "", "Load an image to use as the background\nLoad Image", true},
+    {C::RemoveBackground, 32830, "&Remove background", "", "Remove the background image\nRemove background image", false},
+    {C::DrawingInfo, 32793, "I&nformation", "", "Display drawing information\nDrawing Info", false},
+    {C::PrintSize, 32854, "Si&ze when printed", "", "Set the size of the drawing when printed\nSize when printed", false},
+
+    {C::WindowCascade, 57650, "&Cascade", "", "Arrange the drawing windows so they overlap\nCascade", false},
+    {C::WindowTile, 57651, "&Tile", "", "Arrange the drawing windows side by side\nTile", false},
+    {C::WindowArrange, 57649, "&Arrange Icons", "", "Arrange the minimized drawing windows\nArrange Icons", false},
+
+    {C::TipOfTheDay, 105, "Ti&p of the Day...", "", "Show a tip about Daubrix\nTip of the Day", false},
+    {C::HelpTopics, 57667, "&Help Topics", "", "List the help topics\nHelp Topics", false},
+    {C::HelpIndex, 57670, "Help", "F1", "Show help for the program\nHelp", false},
+    {C::ContextHelp, 57669, "What's &This?\tShift+F1", "Shift+F1", "Show help for a clicked button, menu or window\nHelp", false},
+    {C::About, 57664, "&About Daubrix...", "", "Show program information and version\nAbout", false},
+};
+
+static_assert(sizeof(kCommands) / sizeof(kCommands[0]) == static_cast<std::size_t>(CommandId::Count),
+              "one entry per command");
+} // namespace
+
+const CommandInfo& CCommandTable::Info(CommandId id)
+{
+    const CommandInfo& info = kCommands[static_cast<std::size_t>(id)];
+    assert(info.id == id);
+    return info;
+}

@@ -1,0 +1,506 @@
+#include "CMainFrame.h"
+#include "CChildFrame.h"
+#include "dialogs/CNewDrawingDialog.h"
+#include "shell/CDaubrixApp.h"
+#include "shell/IProfile.h"
+#include "view/CDrawingWidget.h"
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+// The icons live in the app library; a static library's resources must be registered by hand.
+static void InitResources()
+{
+    Q_INIT_RESOURCE(daubrix);
+}
+
+namespace {
+constexpr const char* kIdleText = "Ready";
+constexpr int kRecentCount = 4;
+
+bool IsDrawingFile(const QUrl& url)
+{
+    return url.isLocalFile() && url.toLocalFile().endsWith(".dbx", Qt::CaseInsensitive);
+}
+} // namespace
+
+CMainFrame::CMainFrame(CDaubrixApp& app, IProfile& profile, QWidget* parent)
+    : QMainWindow(parent), m_app(app), m_profile(profile)
+{
+    InitResources();
+    setWindowTitle("Daubrix");
+    setWindowIcon(QIcon(":/icons/daubrix.png"));
+    setAcceptDrops(true);
+    m_mdi = new QMdiArea;
+    m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(m_mdi);
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* w) {
+        setWindowTitle(w ? "Daubrix - " + w->windowTitle() : QString("Daubrix"));
+        UpdateCommands();
+    });
+
+    // Coming back to the program, the next paint copies each drawing whole.
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState st) {
+        if (st == Qt::ApplicationActive)
+            m_app.m_blitAllOnActivate = true;
+    });
+
+    CreateActions();
+    CreateMenus();
+    CreateToolbars();
+    CreateStatusBar();
+    CreateToolWindows();
+    ConnectFrameCommands();
+
+    // Toolbar positions and visibility from the last run.
+    QByteArray state = QByteArray::fromBase64(QByteArray::fromStdString(m_profile.GetString("Toolbars", "State", "")));
+    if (!state.isEmpty())
+        restoreState(state);
+    for (int i = 0; i < kRecentCount; ++i) {
+        std::string f = m_profile.GetString("Recent File List", "File" + std::to_string(i + 1), "");
+        if (!f.empty())
+            m_recent << QString::fromStdString(f);
+    }
+    RefreshRecentActions();
+    UpdateCommands();
+}
+
+CMainFrame::~CMainFrame()
+{
+    // Drawing windows own views that refer to the application: close them while it exists.
+    // Closed ones may still wait for their deferred deletion.
+    for (CChildFrame* c : findChildren<CChildFrame*>()) {
+        disconnect(c, nullptr, this, nullptr);
+        delete c;
+    }
+}
+
+void CMainFrame::CreateStatusBar()
+{
+    m_messagePane = new QLabel(kIdleText);
+    m_messagePane->setMinimumWidth(1);
+    m_progressPane = new QLabel(" ");
+    m_progressPane->setFixedWidth(30);
+    m_progressPane->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_progressPane->setFrameShape(QFrame::Panel);
+    m_progressPane->setFrameShadow(QFrame::Sunken);
+    statusBar()->addWidget(m_messagePane, 1);
+    statusBar()->addPermanentWidget(m_progressPane);
+}
+
+void CMainFrame::CreateToolWindows()
+{
+    const char* titles[3] = {"Glob Shapes", "Colors", "Drawing History"};
+    const QSize sizes[3] = {{100, 130}, {155, 110}, {240, 36}};
+    for (int i = 0; i < 3; ++i) {
+        auto* w = new QWidget(this, Qt::Tool);
+        w->setWindowTitle(titles[i]);
+        auto* label = new QLabel(titles[i], w);
+        label->setAlignment(Qt::AlignCenter);
+        label->setEnabled(false);
+        (new QVBoxLayout(w))->addWidget(label);
+        w->resize(sizes[i]);
+        SetToolWindow(i, w);
+    }
+}
+
+void CMainFrame::SetToolWindow(int which, QWidget* window)
+{
+    QWidget*& slot = m_toolWindows[static_cast<size_t>(which)];
+    bool wasShown = slot && !slot->isHidden();
+    if (slot && slot != window) {
+        slot->removeEventFilter(this);
+        slot->deleteLater();
+    }
+    slot = window;
+    if (window->parentWidget() != this)
+        window->setParent(this, window->windowFlags() | Qt::Tool);
+    window->setAttribute(Qt::WA_ShowWithoutActivating);
+    window->installEventFilter(this);
+    PlaceToolWindow(which);
+    if (wasShown)
+        window->show();
+}
+
+// Shapes keeps its whole rectangle; Colors and Drawing History only their top-left corner.
+void CMainFrame::PlaceToolWindow(int which)
+{
+    QWidget* w = m_toolWindows[static_cast<size_t>(which)];
+    const CWindowPlacement& p = which == ShapesWindow ? m_app.m_shapesWindow
+                                : which == ColorsWindow ? m_app.m_colorsWindow : m_app.m_undoSlider;
+    if (which == ShapesWindow && p.x2 > p.x1 && p.y2 > p.y1)
+        w->resize(p.x2 - p.x1, p.y2 - p.y1);
+    w->move(p.x1, p.y1);
+}
+
+void CMainFrame::RecordToolWindow(int which)
+{
+    QWidget* w = m_toolWindows[static_cast<size_t>(which)];
+    CWindowPlacement& p = which == ShapesWindow ? m_app.m_shapesWindow
+                          : which == ColorsWindow ? m_app.m_colorsWindow : m_app.m_undoSlider;
+    QPoint pos = w->pos();
+    p.x1 = pos.x();
+    p.y1 = pos.y();
+    p.showCmd = CWindowPlacement::kShowNormal;
+    if (which == ShapesWindow) {
+        p.x2 = pos.x() + w->width();
+        p.y2 = pos.y() + w->height();
+    }
+}
+
+static int32_t& ShownSetting(CDaubrixApp& app, int which)
+{
+    return which == CMainFrame::ShapesWindow ? app.m_shapesWindow.shown
+           : which == CMainFrame::ColorsWindow ? app.m_colorsWindow.shown : app.m_undoSlider.shown;
+}
+
+void CMainFrame::ToggleToolWindow(int which)
+{
+    SetToolWindowVisible(which, !IsToolWindowVisible(which));
+    ShownSetting(m_app, which) = IsToolWindowVisible(which) ? 1 : 0;
+    UpdateCommands();
+}
+
+bool CMainFrame::IsToolWindowVisible(int i) const
+{
+    return !m_toolWindows[static_cast<size_t>(i)]->isHidden();
+}
+
+void CMainFrame::SetToolWindowVisible(int i, bool visible)
+{
+    QWidget* w = m_toolWindows[static_cast<size_t>(i)];
+    if (visible) {
+        PlaceToolWindow(i);
+        w->show();
+        ShownSetting(m_app, i) = 1;
+    } else {
+        RecordToolWindow(i);
+        QRect covered = w->frameGeometry();
+        w->hide();
+        RepaintViewsUnder(covered);
+    }
+}
+
+QWidget* CMainFrame::Bar(int i) const
+{
+    if (i == 0)
+        return m_toolbar1;
+    if (i == 1)
+        return m_toolbar2;
+    return statusBar();
+}
+
+bool CMainFrame::IsBarVisible(int i) const
+{
+    return !Bar(i)->isHidden();
+}
+
+void CMainFrame::SetBarVisible(int i, bool visible)
+{
+    Bar(i)->setVisible(visible);
+    UpdateCommands();
+}
+
+// Outer position (with the frame) and client size: what move() and resize() take back.
+QRect CMainFrame::NormalPlacement() const
+{
+    if (!isMaximized() && !isFullScreen())
+        return QRect(pos(), size());
+    QPoint frameOffset = geometry().topLeft() - frameGeometry().topLeft();
+    QRect n = normalGeometry();
+    return QRect(n.topLeft() - frameOffset, n.size());
+}
+
+void CMainFrame::EnterFullScreenWindow()
+{
+    m_savedMaximized = isMaximized();
+    m_savedGeometry = NormalPlacement();
+    showFullScreen();
+}
+
+void CMainFrame::LeaveFullScreenWindow()
+{
+    if (m_savedMaximized) {
+        showMaximized();
+        return;
+    }
+    showNormal();
+    move(m_savedGeometry.topLeft());
+    resize(m_savedGeometry.size());
+}
+
+void CMainFrame::ArrangeIcons()
+{
+    // Minimized drawings line up along the bottom of the workspace, left to right.
+    QRect area = m_mdi->viewport()->rect();
+    int x = 0, y = area.bottom();
+    for (QMdiSubWindow* w : m_mdi->subWindowList())
+        if (w->isMinimized()) {
+            if (x > 0 && x + w->width() > area.width()) {
+                x = 0;
+                y -= w->height();
+            }
+            w->move(x, y - w->height() + 1);
+            x += w->width();
+        }
+}
+
+void CMainFrame::RepaintViewsUnder(const QRect& screenRect)
+{
+    for (CChildFrame* c : Children()) {
+        QWidget* v = &c->DrawingWidget();
+        QRect r(v->mapToGlobal(QPoint(0, 0)), v->size());
+        if (r.intersects(screenRect))
+            v->update();
+    }
+}
+
+void CMainFrame::ShowProgress(int percent)
+{
+    m_progressPane->setText(QString::asprintf("%2d%%", percent));
+    m_progressPane->repaint();
+}
+
+void CMainFrame::ClearProgress()
+{
+    m_progressPane->setText(" ");
+}
+
+void CMainFrame::SetStatusText(int pane, const QString& text)
+{
+    (pane == 1 ? m_progressPane : m_messagePane)->setText(text);
+    if (pane == 0)
+        m_messagePane->repaint();
+}
+
+QString CMainFrame::StatusText(int pane) const
+{
+    return (pane == 1 ? m_progressPane : m_messagePane)->text();
+}
+
+CChildFrame* CMainFrame::ActiveChild() const
+{
+    QMdiSubWindow* w = m_mdi->activeSubWindow();
+    if (!w) {
+        // Without focus (offscreen, other program active) the last active one still counts.
+        QList<QMdiSubWindow*> list = m_mdi->subWindowList(QMdiArea::ActivationHistoryOrder);
+        w = list.isEmpty() ? nullptr : list.last();
+    }
+    return qobject_cast<CChildFrame*>(w);
+}
+
+CDaubrixView* CMainFrame::ActiveView() const
+{
+    CChildFrame* c = ActiveChild();
+    return c ? &c->View() : nullptr;
+}
+
+QList<CChildFrame*> CMainFrame::Children() const
+{
+    QList<CChildFrame*> out;
+    for (QMdiSubWindow* w : m_mdi->subWindowList())
+        if (auto* c = qobject_cast<CChildFrame*>(w))
+            out << c;
+    return out;
+}
+
+QString CMainFrame::NextTitle()
+{
+    return QString("Daubrix%1").arg(++m_untitledCount);
+}
+
+bool CMainFrame::AskDrawingSize(int& width, int& height, bool& locked)
+{
+    if (m_askDrawingSize)
+        return m_askDrawingSize(width, height, locked);
+    CNewDrawingDialog dlg(width, height, locked, this);
+    if (dlg.exec() != QDialog::Accepted)
+        return false;
+    width = dlg.DrawingWidth();
+    height = dlg.DrawingHeight();
+    locked = dlg.Locked();
+    return true;
+}
+
+CChildFrame* CMainFrame::NewDrawing()
+{
+    int w = m_app.m_newWidth, h = m_app.m_newHeight;
+    bool locked = m_app.m_newLockAspect != 0;
+    if (!AskDrawingSize(w, h, locked))
+        return nullptr;
+    m_app.m_newWidth = w;
+    m_app.m_newHeight = h;
+    m_app.m_newLockAspect = locked ? 1 : 0;
+    auto doc = std::make_unique<CDaubrixDoc>(m_app.ShapeTable(), &m_app.Host());
+    doc->m_width = w;
+    doc->m_height = h;
+    doc->m_undoImageSaved = 1;
+    doc->m_title = NextTitle().toStdString();
+    return AddDocument(std::move(doc));
+}
+
+CChildFrame* CMainFrame::AddDocument(std::unique_ptr<CDaubrixDoc> doc)
+{
+    if (doc->m_title.empty())
+        doc->m_title = doc->m_pathName.empty() ? NextTitle().toStdString()
+                                               : QFileInfo(QString::fromStdString(doc->m_pathName)).fileName().toStdString();
+    auto* child = new CChildFrame(m_app, std::move(doc));
+    child->m_save = [this](CChildFrame& c) { return m_saveDocument && m_saveDocument(c); };
+    m_mdi->addSubWindow(child);
+    child->show();
+    child->FitToDrawing();
+    CDaubrixView* view = &child->View();
+    connect(child, &QObject::destroyed, this, [this, view] {
+        if (m_currentView == view)
+            m_currentView = nullptr;
+        if (m_lastBlurredView == view)
+            m_lastBlurredView = nullptr;
+        QMetaObject::invokeMethod(this, &CMainFrame::UpdateCommands, Qt::QueuedConnection);
+    });
+    if (m_childCreated)
+        m_childCreated(*child);
+    m_mdi->setActiveSubWindow(child);
+    child->DrawingWidget().setFocus();
+    UpdateCommands();
+    return child;
+}
+
+bool CMainFrame::OpenFile(const QString& path)
+{
+    if (!m_openDocument || !m_openDocument(path)) {
+        if (!m_openDocument)
+            m_app.Host().Message("Failed to open document.", MsgIcon::Exclamation);
+        return false;
+    }
+    AddRecentFile(path);
+    return true;
+}
+
+void CMainFrame::AddRecentFile(const QString& path)
+{
+    QString full = QFileInfo(path).absoluteFilePath();
+    m_recent.removeAll(full);
+    m_recent.prepend(full);
+    while (m_recent.size() > kRecentCount)
+        m_recent.removeLast();
+    for (int i = 0; i < kRecentCount; ++i)
+        m_profile.SetString("Recent File List", "File" + std::to_string(i + 1),
+                            i < m_recent.size() ? m_recent.at(i).toStdString() : std::string());
+    RefreshRecentActions();
+}
+
+void CMainFrame::ShowAtStoredPlacement()
+{
+    const CWindowPlacement& p = m_app.m_appWindow;
+    move(p.x1, p.y1);
+    resize(std::max(100, p.x2 - p.x1), std::max(100, p.y2 - p.y1));
+    if (p.showCmd == CWindowPlacement::kShowMaximized)
+        showMaximized();
+    else
+        show();
+}
+
+void CMainFrame::RecordPlacements()
+{
+    // The normal placement, never the full-screen rectangle.
+    QRect normal;
+    bool maximized;
+    if (m_fullScreen.IsFullScreen()) {
+        normal = m_savedGeometry;
+        maximized = m_savedMaximized;
+    } else {
+        maximized = isMaximized();
+        normal = NormalPlacement();
+    }
+    CWindowPlacement& p = m_app.m_appWindow;
+    p.showCmd = maximized ? CWindowPlacement::kShowMaximized : CWindowPlacement::kShowNormal;
+    p.x1 = normal.left();
+    p.y1 = normal.top();
+    p.x2 = normal.left() + normal.width();
+    p.y2 = normal.top() + normal.height();
+    if (m_fullScreen.IsActive())
+        m_fullScreen.Leave();
+    for (int i = 0; i < 3; ++i) {
+        RecordToolWindow(i);
+        ShownSetting(m_app, i) = IsToolWindowVisible(i) ? 1 : 0;
+    }
+    m_profile.SetString("Toolbars", "State", saveState().toBase64().toStdString());
+}
+
+bool CMainFrame::event(QEvent* e)
+{
+    // Fly-by help goes into the message pane; without one the pane says "Ready".
+    if (e->type() == QEvent::StatusTip) {
+        QString tip = static_cast<QStatusTipEvent*>(e)->tip();
+        m_messagePane->setText(tip.isEmpty() ? QString(kIdleText) : tip);
+        return true;
+    }
+    return QMainWindow::event(e);
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* e)
+{
+    if (e->type() == QEvent::Close)
+        for (int i = 0; i < 3; ++i)
+            if (watched == m_toolWindows[static_cast<size_t>(i)]) {
+                RecordToolWindow(i);
+                ShownSetting(m_app, i) = 0;
+                QMetaObject::invokeMethod(this, &CMainFrame::UpdateCommands, Qt::QueuedConnection);
+            }
+    return QMainWindow::eventFilter(watched, e);
+}
+
+void CMainFrame::showEvent(QShowEvent* e)
+{
+    QMainWindow::showEvent(e);
+    if (!m_firstShow)
+        return;
+    // The tool windows appear with the frame, where and as they were left.
+    m_firstShow = false;
+    for (int i = 0; i < 3; ++i) {
+        PlaceToolWindow(i);
+        if (ShownSetting(m_app, i))
+            m_toolWindows[static_cast<size_t>(i)]->show();
+    }
+    activateWindow();
+    UpdateCommands();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* e)
+{
+    RecordPlacements();
+    m_mdi->closeAllSubWindows();
+    if (!m_mdi->subWindowList().isEmpty()) {
+        e->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(e);
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* e)
+{
+    if (e->mimeData()->hasUrls())
+        for (const QUrl& u : e->mimeData()->urls())
+            if (IsDrawingFile(u)) {
+                e->acceptProposedAction();
+                return;
+            }
+}
+
+void CMainFrame::dropEvent(QDropEvent* e)
+{
+    for (const QUrl& u : e->mimeData()->urls())
+        if (IsDrawingFile(u))
+            OpenFile(u.toLocalFile());
+    e->acceptProposedAction();
+}

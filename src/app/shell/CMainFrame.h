@@ -1,0 +1,143 @@
+#pragma once
+#include "CommandId.h"
+#include "shell/CFullScreenCycle.h"
+#include "shell/IFullScreenFrame.h"
+#include <QMainWindow>
+#include <QRect>
+#include <array>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class CChildFrame;
+class CDaubrixApp;
+class CDaubrixDoc;
+class CDaubrixView;
+class IProfile;
+class QLabel;
+class QMdiArea;
+class QMenu;
+class QToolBar;
+
+// The program's one top-level window: the menu bar, the two toolbars, the status bar, the
+// workspace holding the drawing windows and the three floating tool windows.
+class CMainFrame : public QMainWindow, public IFullScreenFrame {
+    Q_OBJECT
+public:
+    enum ToolWindow { ShapesWindow = 0, ColorsWindow = 1, HistoryWindow = 2 };
+
+    CMainFrame(CDaubrixApp& app, IProfile& profile, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // The wiring point: the action of every menu command and toolbar button.
+    QAction* Action(CommandId id) const { return m_actions[static_cast<size_t>(id)]; }
+    // Text and availability of Edit > Undo (e.g. "&Redo Drawing\tCtrl+Z").
+    void SetUndoText(const QString& text, bool enabled);
+    // Runs before a menu opens and whenever the active drawing changes, so features can set
+    // their check marks and enabled states.
+    void AddCommandUpdater(std::function<void()> updater);
+    void UpdateCommands();
+
+    // Status bar: pane 0 is the message pane, pane 1 the progress pane.
+    void ShowProgress(int percent);
+    void ClearProgress();
+    void SetStatusText(int pane, const QString& text);
+    QString StatusText(int pane) const;
+
+    // Drawings.
+    CChildFrame* ActiveChild() const;
+    CDaubrixView* ActiveView() const;
+    QList<CChildFrame*> Children() const;
+    QMdiArea* Workspace() const { return m_mdi; }
+    // File > New: asks for the size; nullptr when cancelled.
+    CChildFrame* NewDrawing();
+    // Shows a document that is complete (new or read from a file) in a new drawing window.
+    CChildFrame* AddDocument(std::unique_ptr<CDaubrixDoc> doc);
+    // File > Open, recent files, dropped files and the command line all come here.
+    bool OpenFile(const QString& path);
+    void AddRecentFile(const QString& path);
+    QStringList RecentFiles() const { return m_recent; }
+
+    // Tool windows: placeholders until a feature installs the real window.
+    QWidget* ToolWindowWidget(int which) const { return m_toolWindows[static_cast<size_t>(which)]; }
+    void SetToolWindow(int which, QWidget* window);
+    void ToggleToolWindow(int which);
+    void RepaintViewsUnder(const QRect& screenRect);
+
+    // Full screen: the view's key walks the stages, the command jumps.
+    void CycleFullScreen() { m_fullScreen.Cycle(); UpdateCommands(); }
+    void FullScreenCommand() { m_fullScreen.Command(); UpdateCommands(); }
+    const CFullScreenCycle& FullScreenState() const { return m_fullScreen; }
+
+    // Shows the window at the placement read from the settings.
+    void ShowAtStoredPlacement();
+    // Copies the window placements into the application's settings fields.
+    void RecordPlacements();
+
+    // The drawing view that last took the keyboard focus and the one that last lost it (the
+    // views report both); forgotten when their window closes.
+    CDaubrixView* m_currentView = nullptr;
+    CDaubrixView* m_lastBlurredView = nullptr;
+
+    QToolBar* Toolbar(int i) const { return i == 0 ? m_toolbar1 : m_toolbar2; }
+
+    // Hooks the features fill in.
+    std::function<bool(const QString& path)> m_openDocument;        // read a .dbx into a new window
+    std::function<bool(CChildFrame&)> m_saveDocument;               // Save for a closing drawing
+    std::function<void(CChildFrame&)> m_childCreated;               // connect a new drawing window
+    // Asks for a new drawing's size (the New Drawing dialog; tests replace it).
+    std::function<bool(int& width, int& height, bool& locked)> m_askDrawingSize;
+
+    // IFullScreenFrame
+    bool IsToolWindowVisible(int i) const override;
+    void SetToolWindowVisible(int i, bool visible) override;
+    bool IsBarVisible(int i) const override;
+    void SetBarVisible(int i, bool visible) override;
+    void EnterFullScreenWindow() override;
+    void LeaveFullScreenWindow() override;
+
+protected:
+    bool event(QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
+
+private:
+    QWidget* Bar(int i) const;
+    QRect NormalPlacement() const;
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolbars();
+    void CreateStatusBar();
+    void CreateToolWindows();
+    void ConnectFrameCommands();
+    void PlaceToolWindow(int which);
+    void RecordToolWindow(int which);
+    void FillWindowMenu();
+    void ArrangeIcons();
+    void RefreshRecentActions();
+    void ShowAbout();
+    void ShowHelp();
+    bool AskDrawingSize(int& width, int& height, bool& locked);
+    QString NextTitle();
+
+    CDaubrixApp& m_app;
+    IProfile& m_profile;
+    QMdiArea* m_mdi = nullptr;
+    std::array<QAction*, static_cast<size_t>(CommandId::Count)> m_actions{};
+    QMenu* m_windowMenu = nullptr;
+    QToolBar* m_toolbar1 = nullptr;
+    QToolBar* m_toolbar2 = nullptr;
+    QLabel* m_messagePane = nullptr;
+    QLabel* m_progressPane = nullptr;
+    std::array<QWidget*, 3> m_toolWindows{};
+    std::vector<std::function<void()>> m_updaters;
+    CFullScreenCycle m_fullScreen{*this};
+    QRect m_savedGeometry;
+    bool m_savedMaximized = false;
+    bool m_firstShow = true;
+    int m_untitledCount = 0;
+    QStringList m_recent;
+};
