@@ -73,6 +73,8 @@ public:
     void InsertClipboardColorChanges(const CGlobBuffer& clip, int index, int offset);
 
     void DeleteContents();
+    // Document file: takes over the records read from a file in one step.
+    void SetLoadedRecords(std::vector<CGlob> globs, std::vector<CColorChange> colorChanges);
     bool IsModified() const { return m_modified; }
     void SetModifiedFlag(bool modified = true) { m_modified = modified; }
 
