@@ -80,7 +80,7 @@ CImage32 SizeBackground(const CImage32& src, int drawingW, int drawingH, Backgro
     return CropTopLeft(StretchNearest(src, l.width, l.height), drawingW, drawingH);
 }
 
-bool JpegRoundTrip(const CImage32& in, CImage32& out, IHost* host)
+bool JpegRoundTrip(const CImage32& in, CImage32& out, std::vector<uint8_t>& jpeg, IHost* host)
 {
     std::vector<uint8_t> bytes;
     if (!WriteJpegBytes(bytes, 100, in, host))
@@ -92,5 +92,6 @@ bool JpegRoundTrip(const CImage32& in, CImage32& out, IHost* host)
     if (img.IsNull())
         return false;
     out = std::move(img);
+    jpeg = std::move(bytes);
     return true;
 }

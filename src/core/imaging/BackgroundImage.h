@@ -1,5 +1,7 @@
 #pragma once
 #include "CImage32.h"
+#include <cstdint>
+#include <vector>
 
 class IHost;
 
@@ -28,5 +30,5 @@ CImage32 CropTopLeft(const CImage32& src, int w, int h);
 CImage32 SizeBackground(const CImage32& src, int drawingW, int drawingH, BackgroundSizing sizing);
 
 // The background as the document file will hold it: coded as JPEG at quality 100 and decoded
-// again, so what is shown is what is stored.
-bool JpegRoundTrip(const CImage32& in, CImage32& out, IHost* host);
+// again, so what is shown is what is stored. jpeg receives the coded file.
+bool JpegRoundTrip(const CImage32& in, CImage32& out, std::vector<uint8_t>& jpeg, IHost* host);

@@ -97,6 +97,10 @@ public:
     int32_t m_height = 100;
     int32_t m_width = 100;
 
+    // Background image: the JPEG file the drawing stores, kept as read or made so that saving
+    // again writes the same bytes (the view holds the decoded, painted form).
+    std::vector<uint8_t> m_backgroundJpeg;
+
     std::string m_pathName;
     std::string m_title;
 

@@ -220,6 +220,7 @@ struct Staged {
     std::vector<CColorChange> colors;
     bool hasBackground = false;
     DocumentBackground background;
+    std::vector<uint8_t> jpeg;
 };
 
 bool ReadHeader(CArchiveReader& in, Staged& s)
@@ -257,6 +258,7 @@ bool ReadBackground(CArchiveReader& in, bool lowColor, IHost* host, Staged& s)
     s.background.image = JpegPixelsToImage(pixels);
     if (s.background.image.IsNull())
         return true;
+    s.jpeg.assign(bytes, bytes + length);
     s.hasBackground = true;
     return true;
 }
@@ -297,19 +299,23 @@ std::vector<uint8_t> CDocumentFile::Write(CDaubrixDoc& doc, const DocumentBackgr
     if (!view)
         return out;
 
-    // The block is written whole or not at all.
-    std::vector<uint8_t> jpeg;
-    if (doc.m_hasBackgroundImage
-        && (view->image.IsNull() || !WriteJpegBytes(jpeg, kBackgroundQuality, view->image, host) || jpeg.empty()
-            || jpeg.size() > INT32_MAX)) {
+    // The block is written whole or not at all. The bytes kept since loading are reused so
+    // that every save stores the very picture that is shown.
+    std::vector<uint8_t> encoded;
+    const std::vector<uint8_t>* jpeg = &doc.m_backgroundJpeg;
+    if (doc.m_hasBackgroundImage && jpeg->empty()) {
+        if (!view->image.IsNull() && WriteJpegBytes(encoded, kBackgroundQuality, view->image, host))
+            jpeg = &encoded;
+    }
+    if (doc.m_hasBackgroundImage && (jpeg->empty() || jpeg->size() > INT32_MAX)) {
         if (host)
             host->Message("Error saving background image (mem)", MsgIcon::None);
         doc.m_hasBackgroundImage = 0;
     }
     PutU32(out, static_cast<uint32_t>(doc.m_hasBackgroundImage));
     if (doc.m_hasBackgroundImage) {
-        PutU32(out, static_cast<uint32_t>(jpeg.size()));
-        PutBytes(out, jpeg.data(), jpeg.size());
+        PutU32(out, static_cast<uint32_t>(jpeg->size()));
+        PutBytes(out, jpeg->data(), jpeg->size());
     }
     return out;
 }
@@ -352,6 +358,7 @@ bool CDocumentFile::Read(std::span<const uint8_t> bytes, CDaubrixDoc& doc, Docum
     const int count = static_cast<int>(s.globs.size());
     doc.SetLoadedRecords(std::move(s.globs), std::move(s.colors));
     doc.m_hasBackgroundImage = s.hasBackground ? 1 : 0;
+    doc.m_backgroundJpeg = std::move(s.jpeg);
     if (view) {
         // The painted form never exceeds the drawing.
         view->image = s.hasBackground ? CropTopLeft(s.background.image, s.width, s.height) : CImage32();

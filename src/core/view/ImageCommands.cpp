@@ -91,8 +91,9 @@ bool ApplyBackground(CDaubrixView& view, const CImage32& loaded, BackgroundSizin
         const CImage32 sized = SizeBackground(loaded, doc.m_width, doc.m_height, sizing);
         view.ClearBackgroundImage();
         doc.m_hasBackgroundImage = 0;
+        doc.m_backgroundJpeg.clear();
         CImage32 stored;
-        if (!sized.IsNull() && JpegRoundTrip(sized, stored, &host)) {
+        if (!sized.IsNull() && JpegRoundTrip(sized, stored, doc.m_backgroundJpeg, &host)) {
             const int x = BackgroundOffset(doc.m_width, stored.Width());
             const int y = BackgroundOffset(doc.m_height, stored.Height());
             view.SetBackgroundImage(std::move(stored), x, y);
@@ -136,6 +137,7 @@ void RemoveBackgroundCommand(CDaubrixView& view)
 {
     view.ClearBackgroundImage();
     view.Doc().m_hasBackgroundImage = 0;
+    view.Doc().m_backgroundJpeg.clear();
     view.RebuildUndoImage();
     view.RedrawFromUndoImage();
     view.Doc().SetModifiedFlag();
