@@ -7,10 +7,11 @@ namespace {
 const QString kAllImages = QStringLiteral("All Supported Formats (*.BMP,*.JPG) (*.bmp *.jpg *.jpeg)");
 const QString kBmpImages = QStringLiteral("BMP files (*.BMP) (*.bmp)");
 const QString kJpegImages = QStringLiteral("JPEG files (*.JPG) (*.jpg *.jpeg)");
-const QString kDocuments = QStringLiteral("Daubrix Files (*.dbx)");
+
+} // namespace
 
 QString RunFileDialog(QWidget* parent, QFileDialog::AcceptMode mode, const QStringList& filters,
-                      const QString& suffix, const QString& suggested = {})
+                      const QString& suffix, const QString& suggested)
 {
     QFileDialog dialog(parent);
     ConfigureFileDialog(dialog, mode, filters, suffix);
@@ -20,7 +21,6 @@ QString RunFileDialog(QWidget* parent, QFileDialog::AcceptMode mode, const QStri
         return {};
     return dialog.selectedFiles().constFirst();
 }
-} // namespace
 
 void ConfigureFileDialog(QFileDialog& dialog, QFileDialog::AcceptMode mode, const QStringList& filters,
                          const QString& suffix)
@@ -68,14 +68,4 @@ bool CQtImageDialogs::AskBackgroundSizing(BackgroundSizing& sizing)
         return false;
     sizing = dialog.Sizing();
     return true;
-}
-
-QString AskOpenDocumentPath(QWidget* parent)
-{
-    return RunFileDialog(parent, QFileDialog::AcceptOpen, {kDocuments}, QStringLiteral("dbx"));
-}
-
-QString AskSaveDocumentPath(QWidget* parent, const QString& suggested)
-{
-    return RunFileDialog(parent, QFileDialog::AcceptSave, {kDocuments}, QStringLiteral("dbx"), suggested);
 }

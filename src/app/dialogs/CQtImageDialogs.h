@@ -22,10 +22,11 @@ private:
     QPointer<QWidget> m_parent;
 };
 
-// File Open / Save As for drawings: "Daubrix Files (*.dbx)". Empty when cancelled.
-QString AskOpenDocumentPath(QWidget* parent);
-QString AskSaveDocumentPath(QWidget* parent, const QString& suggested);
 
 // How every file dialog of these commands is set up (save or open, filters, default suffix).
 void ConfigureFileDialog(QFileDialog& dialog, QFileDialog::AcceptMode mode, const QStringList& filters,
                          const QString& suffix);
+
+// Shows a configured file dialog; the chosen path, or empty when cancelled.
+QString RunFileDialog(QWidget* parent, QFileDialog::AcceptMode mode, const QStringList& filters,
+                      const QString& suffix, const QString& suggested = {});
