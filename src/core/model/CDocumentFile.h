@@ -26,14 +26,16 @@ public:
     static constexpr int64_t kMaxArea = int64_t{1} << 26;
 
     // The file bytes. view is the document's view background, or null when the document has
-    // no view (the background block is then left out). A background that cannot be coded is
-    // stored as absent: the flag is written 0 and cleared in the document.
+    // no view (the background block is then left out). The block stores the document's kept
+    // JPEG bytes, or the view's picture coded at quality 100 when there are none; a background
+    // that cannot be had is stored as absent: the flag is written 0 and cleared in the document.
     static std::vector<uint8_t> Write(CDaubrixDoc& doc, const DocumentBackground* view, IHost* host);
 
     // Reads the bytes into doc. Every count and length is checked against the bytes that
     // remain before anything is allocated. On failure nothing in doc or view changes and the
     // caller reports "Unexpected file format.". A stored background that cannot be decoded
-    // (the codec's message is shown) or that lowColor refuses leaves the drawing without one.
+    // (the codec's message is shown) or that lowColor refuses leaves the drawing without one;
+    // a decoded one keeps its JPEG bytes in the document for the next save.
     static bool Read(std::span<const uint8_t> bytes, CDaubrixDoc& doc, DocumentBackground* view, bool lowColor,
                      IHost* host);
 };
