@@ -2,6 +2,7 @@
 #include "imaging/JpegFile.h"
 #include "model/CDaubrixDoc.h"
 #include "model/CDocumentFile.h"
+#include "shell/CRandom.h"
 #include "support/FakeHost.h"
 #include "support/TestShapes.h"
 #include <chrono>
@@ -383,4 +384,43 @@ TEST_F(DocFileTest, ColourChangesOutOfOrderAreSortedOnLoad)
     EXPECT_EQ(back->ColorChanges()[0].m_position, 0u);
     EXPECT_EQ(back->ColorChanges()[1].m_position, 1u);
     EXPECT_EQ(back->ColorChanges()[2].m_position, 7u);
+}
+
+TEST_F(DocFileTest, DamagedBytesNeverBreakTheDocument)
+{
+    auto doc = ExampleDoc();
+    for (int i = 0; i < 40; ++i)
+        doc->AppendLoadedGlob(CGlob(i, i * 2, i % 8));
+    doc->AppendLoadedColorChange(CColorChange(9, 300, 1, 2));
+    doc->m_hasBackgroundImage = 1;
+    DocumentBackground view;
+    view.image = CImage32(6, 5, MakePixel(1, 2, 3));
+    const Bytes good = CDocumentFile::Write(*doc, &view, &host);
+    CRandom rnd(11);
+    int loaded = 0;
+    for (int round = 0; round < 3000; ++round) {
+        Bytes b = good;
+        const int flips = 1 + rnd.Next() % 4;
+        for (int k = 0; k < flips; ++k)
+            b[static_cast<size_t>(rnd.Next()) * 7919 % b.size()] = static_cast<uint8_t>(rnd.Next());
+        auto target = NewDoc();
+        DocumentBackground targetView;
+        if (!Read(b, *target, &targetView))
+            continue;
+        ++loaded;
+        // Whatever loads is a drawing the rest of the program can use.
+        EXPECT_GE(target->m_width, 1);
+        EXPECT_LE(int64_t{target->m_width} * target->m_height, CDocumentFile::kMaxArea);
+        EXPECT_LE(target->m_sectionCount, CDaubrixDoc::kMaxSections);
+        for (const CGlob& g : target->Globs())
+            ASSERT_LT(g.m_shape, shapes.Count());
+        for (size_t i = 1; i < target->ColorChanges().size(); ++i)
+            ASSERT_LE(target->ColorChanges()[i - 1].m_position, target->ColorChanges()[i].m_position);
+        if (target->m_hasBackgroundImage) {
+            ASSERT_LE(targetView.image.Width(), target->m_width);
+            ASSERT_LE(targetView.image.Height(), target->m_height);
+        }
+    }
+    // Flips inside record bytes keep the file valid, so some do load.
+    EXPECT_GT(loaded, 100);
 }
