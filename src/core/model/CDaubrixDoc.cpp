@@ -439,3 +439,10 @@ void CDaubrixDoc::DeleteContents()
     m_savedColorChanges.clear();
     m_swapColorChanges.clear();
 }
+
+void CDaubrixDoc::SetLoadedRecords(std::vector<CGlob> globs, std::vector<CColorChange> colorChanges)
+{
+    DeleteContents();
+    m_globs = std::move(globs);
+    m_colorChanges = std::move(colorChanges);
+}

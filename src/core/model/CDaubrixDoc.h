@@ -73,6 +73,8 @@ public:
     void InsertClipboardColorChanges(const CGlobBuffer& clip, int index, int offset);
 
     void DeleteContents();
+    // Document file: takes over the records read from a file in one step.
+    void SetLoadedRecords(std::vector<CGlob> globs, std::vector<CColorChange> colorChanges);
     bool IsModified() const { return m_modified; }
     void SetModifiedFlag(bool modified = true) { m_modified = modified; }
 
@@ -94,6 +96,10 @@ public:
     std::array<int32_t, kMaxSections> m_savedSections{};
     int32_t m_height = 100;
     int32_t m_width = 100;
+
+    // Background image: the JPEG file the drawing stores, kept as read or made so that saving
+    // again writes the same bytes (the view holds the decoded, painted form).
+    std::vector<uint8_t> m_backgroundJpeg;
 
     std::string m_pathName;
     std::string m_title;

@@ -59,6 +59,12 @@ public:
     CGlobBuffer m_clipboard;
     CGlobBuffer m_pattern;
 
+    // Image files and background image: dialog choices kept until the program ends.
+    int32_t m_jpegQuality = 16;      // JPEG settings slider 1..20; the encoder gets 5 times it
+    int32_t m_backgroundFit = 0;
+    int32_t m_backgroundSquash = 0;
+    int32_t m_lowColor = 0;          // display of 256 colours or fewer: BMP only, no background
+
     // Set when the program is re-activated; the next paint copies the whole drawing.
     bool m_blitAllOnActivate = false;
 

@@ -1,0 +1,38 @@
+#include "DocumentDialogs.h"
+#include "CQtImageDialogs.h"
+#include "view/CDaubrixView.h"
+#include "view/DocumentIO.h"
+
+namespace {
+const QString kDocuments = QStringLiteral("Daubrix Files (*.dbx)");
+} // namespace
+
+QString AskOpenDocumentPath(QWidget* parent)
+{
+    return RunFileDialog(parent, QFileDialog::AcceptOpen, {kDocuments}, QStringLiteral("dbx"));
+}
+
+QString AskSaveDocumentPath(QWidget* parent, const QString& suggested)
+{
+    return RunFileDialog(parent, QFileDialog::AcceptSave, {kDocuments}, QStringLiteral("dbx"), suggested);
+}
+
+bool SaveDrawing(QWidget* parent, CDaubrixView& view, IHost& host)
+{
+    const CDaubrixDoc& doc = view.Doc();
+    if (doc.m_pathName.empty())
+        return SaveDrawingAs(parent, view, host);
+    return SaveDocumentFile(doc.m_pathName, view.Doc(), &view, host);
+}
+
+bool SaveDrawingAs(QWidget* parent, CDaubrixView& view, IHost& host)
+{
+    const CDaubrixDoc& doc = view.Doc();
+    QString suggested = QString::fromStdString(doc.m_pathName);
+    if (suggested.isEmpty())
+        suggested = QString::fromStdString(doc.m_title.empty() ? std::string("Daubrix") : doc.m_title) + ".dbx";
+    const QString path = AskSaveDocumentPath(parent, suggested);
+    if (path.isEmpty())
+        return false;
+    return SaveDocumentFile(path.toStdString(), view.Doc(), &view, host);
+}

@@ -1,0 +1,50 @@
+#include "ImageFile.h"
+#include "../shell/AtomicFile.h"
+#include "ByteIO.h"
+#include "DibDecode.h"
+#include "JpegFile.h"
+#include <cctype>
+
+std::string LowerExtension(const std::string& path)
+{
+    const auto slash = path.find_last_of('/');
+    const auto dot = path.find_last_of('.');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
+        return {};
+    std::string ext = path.substr(dot + 1);
+    for (char& c : ext)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return ext;
+}
+
+bool DecodeBmpFile(const uint8_t* data, size_t size, CImage32& out)
+{
+    constexpr size_t kFileHeader = 14;
+    if (size < kFileHeader + 40 || ReadU16(data) != 0x4D42)
+        return false;
+    // Honour the file's pixel offset when it points inside the file past the header;
+    // writers that leave it zero or wrong get the rows right after the colour table.
+    const uint32_t offBits = ReadU32(data + 10);
+    size_t pixelOffset = 0;
+    if (offBits >= kFileHeader + 40 && offBits < size)
+        pixelOffset = offBits - kFileHeader;
+    return DecodePackedDib(data + kFileHeader, size - kFileHeader, out, pixelOffset);
+}
+
+bool LoadImageFile(const std::string& path, CImage32& out, IHost* host)
+{
+    if (LowerExtension(path) == "bmp") {
+        std::string bytes;
+        if (!ReadWholeFile(path, bytes))
+            return false;
+        return DecodeBmpFile(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), out);
+    }
+    JpegPixels pixels;
+    if (!ReadJpegFile(path, pixels, host))
+        return false;
+    CImage32 img = JpegPixelsToImage(pixels);
+    if (img.IsNull())
+        return false;
+    out = std::move(img);
+    return true;
+}

@@ -1,0 +1,18 @@
+#pragma once
+#include "CImage32.h"
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+class IHost;
+
+// The extension of a path after its last dot, lower case; empty when there is none.
+std::string LowerExtension(const std::string& path);
+
+// Decodes a whole BMP file held in memory: 1, 4, 8, 16, 24 and 32 bits per pixel,
+// uncompressed, bit-fields or run-length coded, bottom-up or top-down.
+bool DecodeBmpFile(const uint8_t* data, size_t size, CImage32& out);
+
+// Reads a ".bmp" file with our BMP reader and any other name as JPEG. On failure the caller
+// shows "error reading file."; a JPEG failure has already shown the codec's own message.
+bool LoadImageFile(const std::string& path, CImage32& out, IHost* host);

@@ -1,0 +1,370 @@
+#include "CDocumentFile.h"
+#include "../imaging/BackgroundImage.h"
+#include "../imaging/ByteIO.h"
+#include "../imaging/JpegFile.h"
+#include "../shapes/CShapeTable.h"
+#include "../shell/IHost.h"
+#include "CArchiveReader.h"
+#include "CDaubrixDoc.h"
+#include <algorithm>
+#include <cstring>
+#include <new>
+
+namespace {
+
+constexpr uint8_t kMagic[8] = {7, 'D', 'a', 'u', 'b', 'r', 'i', 'x'};
+constexpr uint16_t kNewClassTag = 0xFFFF;
+constexpr uint16_t kClassTag = 0x8000;
+constexpr uint16_t kBigObjectTag = 0x7FFF;
+constexpr uint32_t kBigClassTag = 0x80000000u;
+constexpr uint16_t kLongCount = 0xFFFF;
+constexpr uint16_t kSchema = 2;
+constexpr size_t kMaxClassName = 64;
+constexpr int kBackgroundQuality = 100;
+// The smallest object entry is a two-byte tag (a repeated class with a record of no bytes,
+// or a back-reference), so no array can hold more entries than half the remaining bytes.
+constexpr size_t kMinEntryBytes = 2;
+
+enum class Kind : uint8_t { Glob, Color };
+constexpr const char* kClassNames[2] = {"CGlob", "CColorChange"};
+
+// The archive's one running index, shared by classes and objects of both arrays.
+class ObjectWriter {
+public:
+    explicit ObjectWriter(std::vector<uint8_t>& out) : m_out(out) {}
+
+    void Count(size_t n)
+    {
+        if (n < kLongCount) {
+            PutU16(m_out, static_cast<uint32_t>(n));
+        } else {
+            PutU16(m_out, kLongCount);
+            PutU32(m_out, static_cast<uint32_t>(n));
+        }
+    }
+    // The class tag of one object, then the index the object takes.
+    void Tag(Kind kind)
+    {
+        uint32_t& c = m_classIndex[static_cast<int>(kind)];
+        if (c == 0) {
+            const char* name = kClassNames[static_cast<int>(kind)];
+            PutU16(m_out, kNewClassTag);
+            PutU16(m_out, kSchema);
+            PutU16(m_out, static_cast<uint32_t>(std::strlen(name)));
+            PutBytes(m_out, name, std::strlen(name));
+            c = m_next++;
+        } else if (c < kBigObjectTag) {
+            PutU16(m_out, kClassTag | c);
+        } else {
+            PutU16(m_out, kBigObjectTag);
+            PutU32(m_out, kBigClassTag | c);
+        }
+        ++m_next;
+    }
+
+private:
+    std::vector<uint8_t>& m_out;
+    uint32_t m_next = 1;
+    uint32_t m_classIndex[2] = {0, 0};
+};
+
+struct IndexEntry {
+    bool isClass;
+    Kind kind;
+    uint32_t position;   // objects: their place in their array
+};
+
+// Reads object entries, following the same index rules as the writer.
+class ObjectReader {
+public:
+    explicit ObjectReader(CArchiveReader& in) : m_in(in) { m_index.push_back({false, Kind::Glob, 0}); }
+
+    bool Count(size_t& n)
+    {
+        uint16_t c16;
+        if (!m_in.U16(c16))
+            return false;
+        n = c16;
+        if (c16 == kLongCount) {
+            uint32_t c32;
+            if (!m_in.U32(c32))
+                return false;
+            n = c32;
+        }
+        return n <= m_in.Remaining() / kMinEntryBytes;
+    }
+
+    // Reads the tag of one element of an array of kind. Either the element repeats an object
+    // already read (reference set to its position) or a new object follows, to be read under
+    // schema.
+    bool Tag(Kind kind, bool& reference, uint32_t& position, uint16_t& schema)
+    {
+        uint16_t tag;
+        if (!m_in.U16(tag))
+            return false;
+        reference = false;
+        if (tag == kNewClassTag) {
+            if (!NewClass(kind))
+                return false;
+        } else {
+            uint32_t full = tag;
+            if (tag == kBigObjectTag) {
+                if (!m_in.U32(full))
+                    return false;
+            } else if (tag & kClassTag) {
+                full = kBigClassTag | (tag & ~kClassTag);
+            }
+            if (full == 0)
+                return false;   // a null element has no place in these arrays
+            const bool isClass = (full & kBigClassTag) != 0;
+            const uint32_t at = full & ~kBigClassTag;
+            if (at >= m_index.size() || m_index[at].isClass != isClass || m_index[at].kind != kind)
+                return false;
+            if (!isClass) {
+                reference = true;
+                position = m_index[at].position;
+                return true;
+            }
+        }
+        schema = m_schema[static_cast<int>(kind)];
+        return true;
+    }
+
+    // The new object takes the next index.
+    void Took(Kind kind, uint32_t position) { m_index.push_back({false, kind, position}); }
+
+private:
+    bool NewClass(Kind kind)
+    {
+        uint16_t schema, length;
+        const uint8_t* name;
+        if (!m_in.U16(schema) || !m_in.U16(length) || length >= kMaxClassName || !m_in.Bytes(length, name))
+            return false;
+        const char* expected = kClassNames[static_cast<int>(kind)];
+        if (length != std::strlen(expected) || std::memcmp(name, expected, length) != 0)
+            return false;
+        if (schema != 1 && schema != 2)
+            return false;
+        m_schema[static_cast<int>(kind)] = schema;
+        m_index.push_back({true, kind, 0});
+        return true;
+    }
+
+    CArchiveReader& m_in;
+    std::vector<IndexEntry> m_index;
+    uint16_t m_schema[2] = {kSchema, kSchema};
+};
+
+bool ReadGlob(CArchiveReader& in, uint16_t schema, int shapeCount, CGlob& g)
+{
+    uint16_t x, y;
+    uint8_t shape = 0;
+    if (!in.U16(x) || !in.U16(y))
+        return false;
+    if (schema == 2 && !in.U8(shape))
+        return false;
+    if (shape >= shapeCount)
+        shape = 0;
+    g.m_x = static_cast<int16_t>(x);
+    g.m_y = static_cast<int16_t>(y);
+    g.m_shape = shape;
+    return true;
+}
+
+bool ReadColorChange(CArchiveReader& in, uint16_t schema, CColorChange& c)
+{
+    c = CColorChange(0, 0, 255, 255);
+    if (schema == 1)
+        return true;
+    uint32_t position;
+    uint16_t hue;
+    uint8_t s, v;
+    if (!in.U32(position) || !in.U16(hue) || !in.U8(s) || !in.U8(v))
+        return false;
+    c = CColorChange(position, static_cast<int16_t>(hue), s, v);
+    return true;
+}
+
+template <typename T, typename ReadOne>
+bool ReadArray(ObjectReader& objects, Kind kind, std::vector<T>& out, ReadOne readOne)
+{
+    size_t count;
+    if (!objects.Count(count))
+        return false;
+    out.reserve(count);
+    for (size_t i = 0; i < count; ++i) {
+        bool reference;
+        uint32_t position = 0;
+        uint16_t schema = kSchema;
+        if (!objects.Tag(kind, reference, position, schema))
+            return false;
+        if (reference) {
+            out.push_back(out[position]);
+            continue;
+        }
+        T record;
+        if (!readOne(schema, record))
+            return false;
+        objects.Took(kind, static_cast<uint32_t>(out.size()));
+        out.push_back(record);
+    }
+    return true;
+}
+
+// Everything a file holds, gathered before the document is touched.
+struct Staged {
+    int32_t width = 0, height = 0, sectionCount = 0, sectionFloor = 0;
+    int32_t sections[CDaubrixDoc::kMaxSections] = {};
+    int32_t backgroundColor = 0, printResolution = 0;
+    std::vector<CGlob> globs;
+    std::vector<CColorChange> colors;
+    bool hasBackground = false;
+    DocumentBackground background;
+    std::vector<uint8_t> jpeg;
+};
+
+bool ReadHeader(CArchiveReader& in, Staged& s)
+{
+    const uint8_t* magic;
+    if (!in.Bytes(sizeof kMagic, magic) || std::memcmp(magic, kMagic, sizeof kMagic) != 0)
+        return false;
+    if (!in.S32(s.width) || !in.S32(s.height) || !in.S32(s.sectionCount) || !in.S32(s.sectionFloor))
+        return false;
+    if (s.width < 1 || s.height < 1 || s.width > CDocumentFile::kMaxSide || s.height > CDocumentFile::kMaxSide
+        || int64_t{s.width} * s.height > CDocumentFile::kMaxArea)
+        return false;
+    if (s.sectionCount < 0 || s.sectionCount > CDaubrixDoc::kMaxSections)
+        return false;
+    for (int i = 0; i < s.sectionCount; ++i)
+        if (!in.S32(s.sections[i]))
+            return false;
+    return in.S32(s.backgroundColor) && in.S32(s.printResolution);
+}
+
+bool ReadBackground(CArchiveReader& in, bool lowColor, IHost* host, Staged& s)
+{
+    int32_t flag;
+    if (!in.S32(flag))
+        return false;
+    if (lowColor || flag == 0)
+        return true;
+    int32_t length;
+    const uint8_t* bytes;
+    if (!in.S32(length) || length <= 0 || !in.Bytes(static_cast<size_t>(length), bytes))
+        return false;
+    JpegPixels pixels;
+    if (!ReadJpegBytes(bytes, static_cast<size_t>(length), pixels, host))
+        return true;   // the codec has spoken; the drawing opens without its background
+    s.background.image = JpegPixelsToImage(pixels);
+    if (s.background.image.IsNull())
+        return true;
+    s.jpeg.assign(bytes, bytes + length);
+    s.hasBackground = true;
+    return true;
+}
+
+} // namespace
+
+std::vector<uint8_t> CDocumentFile::Write(CDaubrixDoc& doc, const DocumentBackground* view, IHost* host)
+{
+    std::vector<uint8_t> out;
+    PutBytes(out, kMagic, sizeof kMagic);
+    const int32_t sections = std::clamp(doc.m_sectionCount, 0, CDaubrixDoc::kMaxSections);
+    PutU32(out, static_cast<uint32_t>(doc.m_width));
+    PutU32(out, static_cast<uint32_t>(doc.m_height));
+    PutU32(out, static_cast<uint32_t>(sections));
+    PutU32(out, static_cast<uint32_t>(doc.m_sectionFloor));
+    for (int i = 0; i < sections; ++i)
+        PutU32(out, static_cast<uint32_t>(doc.m_sections[static_cast<size_t>(i)]));
+    PutU32(out, doc.m_backgroundColor);
+    PutU32(out, static_cast<uint32_t>(doc.m_printResolution));
+
+    out.reserve(out.size() + 16 + 7 * doc.Globs().size() + 10 * doc.ColorChanges().size());
+    ObjectWriter objects(out);
+    objects.Count(doc.Globs().size());
+    for (const CGlob& g : doc.Globs()) {
+        objects.Tag(Kind::Glob);
+        PutU16(out, static_cast<uint16_t>(g.m_x));
+        PutU16(out, static_cast<uint16_t>(g.m_y));
+        PutU8(out, g.m_shape);
+    }
+    objects.Count(doc.ColorChanges().size());
+    for (const CColorChange& c : doc.ColorChanges()) {
+        objects.Tag(Kind::Color);
+        PutU32(out, c.m_position);
+        PutU16(out, static_cast<uint16_t>(c.m_hue));
+        PutU8(out, c.m_saturation);
+        PutU8(out, c.m_value);
+    }
+    if (!view)
+        return out;
+
+    // The block is written whole or not at all. The bytes kept since loading are reused so
+    // that every save stores the very picture that is shown.
+    std::vector<uint8_t> encoded;
+    const std::vector<uint8_t>* jpeg = &doc.m_backgroundJpeg;
+    if (doc.m_hasBackgroundImage && jpeg->empty()) {
+        if (!view->image.IsNull() && WriteJpegBytes(encoded, kBackgroundQuality, view->image, host))
+            jpeg = &encoded;
+    }
+    if (doc.m_hasBackgroundImage && (jpeg->empty() || jpeg->size() > INT32_MAX)) {
+        if (host)
+            host->Message("Error saving background image (mem)", MsgIcon::None);
+        doc.m_hasBackgroundImage = 0;
+    }
+    PutU32(out, static_cast<uint32_t>(doc.m_hasBackgroundImage));
+    if (doc.m_hasBackgroundImage) {
+        PutU32(out, static_cast<uint32_t>(jpeg->size()));
+        PutBytes(out, jpeg->data(), jpeg->size());
+    }
+    return out;
+}
+
+bool CDocumentFile::Read(std::span<const uint8_t> bytes, CDaubrixDoc& doc, DocumentBackground* view, bool lowColor,
+                         IHost* host)
+{
+    CArchiveReader in(bytes.data(), bytes.size());
+    Staged s;
+    try {
+        if (!ReadHeader(in, s))
+            return false;
+        ObjectReader objects(in);
+        const int shapeCount = doc.Shapes().Count();
+        if (!ReadArray(objects, Kind::Glob, s.globs,
+                       [&](uint16_t schema, CGlob& g) { return ReadGlob(in, schema, shapeCount, g); }))
+            return false;
+        if (!ReadArray(objects, Kind::Color, s.colors,
+                       [&](uint16_t schema, CColorChange& c) { return ReadColorChange(in, schema, c); }))
+            return false;
+        if (view && !ReadBackground(in, lowColor, host, s))
+            return false;
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    // Lookups bisect the list, so keep it ordered; equal positions keep their file order.
+    std::stable_sort(s.colors.begin(), s.colors.end(),
+                     [](const CColorChange& a, const CColorChange& b) { return a.m_position < b.m_position; });
+
+    doc.m_width = s.width;
+    doc.m_height = s.height;
+    doc.m_sectionCount = s.sectionCount;
+    doc.m_sectionFloor = s.sectionFloor;
+    doc.m_sections.fill(0);
+    for (int i = 0; i < s.sectionCount; ++i)
+        doc.m_sections[static_cast<size_t>(i)] = s.sections[i];
+    doc.m_backgroundColor = static_cast<ColorRef>(s.backgroundColor);
+    doc.m_printResolution = s.printResolution;
+    doc.m_undoKind = 0;
+    const int count = static_cast<int>(s.globs.size());
+    doc.SetLoadedRecords(std::move(s.globs), std::move(s.colors));
+    doc.m_hasBackgroundImage = s.hasBackground ? 1 : 0;
+    doc.m_backgroundJpeg = std::move(s.jpeg);
+    if (view) {
+        // The painted form never exceeds the drawing.
+        view->image = s.hasBackground ? CropTopLeft(s.background.image, s.width, s.height) : CImage32();
+        view->x = s.hasBackground ? BackgroundOffset(s.width, view->image.Width()) : 0;
+        view->y = s.hasBackground ? BackgroundOffset(s.height, view->image.Height()) : 0;
+    }
+    doc.MarkShapesForRecolor(0, count);
+    return true;
+}

@@ -1,0 +1,74 @@
+#include "DocumentIO.h"
+#include "../model/CDaubrixDoc.h"
+#include "../model/CDocumentFile.h"
+#include "../shell/AtomicFile.h"
+#include "../shell/IHost.h"
+#include "CDaubrixView.h"
+#include <new>
+#include <span>
+
+namespace {
+constexpr const char* kOpenFailed = "Failed to open document.";
+constexpr const char* kBadFormat = "Unexpected file format.";
+constexpr const char* kSaveFailed = "Failed to save document.";
+} // namespace
+
+std::string DocumentTitleFor(const std::string& path)
+{
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+bool OpenDocumentFile(const std::string& path, CDaubrixDoc& doc, CDaubrixView* view, bool lowColor, IHost& host)
+{
+    std::string bytes;
+    if (!ReadWholeFile(path, bytes)) {
+        host.Message(kOpenFailed, MsgIcon::Exclamation);
+        return false;
+    }
+    DocumentBackground background;
+    std::span<const uint8_t> data(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+    if (!CDocumentFile::Read(data, doc, view ? &background : nullptr, lowColor, &host)) {
+        host.Message(kBadFormat, MsgIcon::Exclamation);
+        return false;
+    }
+    if (view) {
+        if (doc.m_hasBackgroundImage)
+            view->SetBackgroundImage(std::move(background.image), background.x, background.y);
+        else
+            view->ClearBackgroundImage();
+        // New size and content: the view builds its images anew and replays everything.
+        view->m_needImages = true;
+        view->m_fullRedraw = true;
+        view->OnInitialUpdate();
+    }
+    doc.m_pathName = path;
+    doc.m_title = DocumentTitleFor(path);
+    doc.SetModifiedFlag(false);
+    return true;
+}
+
+bool SaveDocumentFile(const std::string& path, CDaubrixDoc& doc, const CDaubrixView* view, IHost& host)
+{
+    std::vector<uint8_t> bytes;
+    try {
+        DocumentBackground background;
+        if (view) {
+            background.image = view->BackgroundImage();
+            background.x = view->BackgroundX();
+            background.y = view->BackgroundY();
+        }
+        bytes = CDocumentFile::Write(doc, view ? &background : nullptr, &host);
+    } catch (const std::bad_alloc&) {
+        host.Message(kSaveFailed, MsgIcon::Exclamation);
+        return false;
+    }
+    if (!WriteFileAtomically(path, bytes)) {
+        host.Message(kSaveFailed, MsgIcon::Exclamation);
+        return false;
+    }
+    doc.m_pathName = path;
+    doc.m_title = DocumentTitleFor(path);
+    doc.SetModifiedFlag(false);
+    return true;
+}

@@ -1,0 +1,20 @@
+#pragma once
+#include <string>
+
+class CDaubrixDoc;
+class CDaubrixView;
+class IHost;
+
+// Opens a ".dbx" file into doc (and the background into view, when there is one). Failures
+// are reported through the host: "Failed to open document." when the file cannot be read,
+// "Unexpected file format." when its bytes are not a drawing; doc and view are then unchanged.
+// On success the path, title and modified flag are set and the view shows the whole drawing
+// at its next paint.
+bool OpenDocumentFile(const std::string& path, CDaubrixDoc& doc, CDaubrixView* view, bool lowColor, IHost& host);
+
+// Saves through the atomic save path: a failed save leaves any previous file as it was and
+// reports "Failed to save document.". On success path, title and modified flag are updated.
+bool SaveDocumentFile(const std::string& path, CDaubrixDoc& doc, const CDaubrixView* view, IHost& host);
+
+// The name shown for a path: its last component.
+std::string DocumentTitleFor(const std::string& path);

@@ -1,0 +1,159 @@
+#include "ImageCommands.h"
+#include "../imaging/ImageFile.h"
+#include "../imaging/JpegFile.h"
+#include "../imaging/PackedDib.h"
+#include "../shell/CDaubrixApp.h"
+#include "CDaubrixView.h"
+#include "IImageDialogs.h"
+#include <algorithm>
+
+namespace {
+constexpr const char* kBmpFailed = "Error writing BMP";
+constexpr const char* kJpgFailed = "Error writing JPG";
+constexpr const char* kUnknownKind =
+    "The image was not saved: give the file name the extension .bmp for a BMP image, or .jpg for a JPEG image.";
+constexpr const char* kReadFailed = "error reading file.";
+
+// Holds the wait cursor for the life of a scope.
+class WaitCursor {
+public:
+    explicit WaitCursor(IHost& host) : m_host(host) { m_host.BeginWaitCursor(); }
+    ~WaitCursor() { m_host.EndWaitCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    IHost& m_host;
+};
+} // namespace
+
+ImageFileKind ImageFileKindFor(const std::string& path)
+{
+    const std::string ext = LowerExtension(path);
+    if (ext == "bmp")
+        return ImageFileKind::Bmp;
+    if (ext == "jpg" || ext == "jpeg")
+        return ImageFileKind::Jpeg;
+    return ImageFileKind::Unknown;
+}
+
+bool SaveDrawingImage(const std::string& path, const CImage32& image, int quality, IHost& host)
+{
+    switch (ImageFileKindFor(path)) {
+    case ImageFileKind::Bmp: {
+        bool ok;
+        {
+            WaitCursor wait(host);
+            ok = SaveBitmapAsBmp(path, image);
+        }
+        if (!ok)
+            host.Message(kBmpFailed, MsgIcon::Stop);
+        return ok;
+    }
+    case ImageFileKind::Jpeg: {
+        bool ok;
+        {
+            WaitCursor wait(host);
+            ok = WriteJpegFile(path, std::clamp(quality, 1, 100), image, &host);
+        }
+        if (!ok)
+            host.Message(kJpgFailed, MsgIcon::Stop);
+        return ok;
+    }
+    case ImageFileKind::Unknown: break;
+    }
+    host.Message(kUnknownKind, MsgIcon::Exclamation);
+    return false;
+}
+
+void SaveImageCommand(CDaubrixApp& app, CDaubrixView& view, IImageDialogs& dialogs)
+{
+    const std::string path = dialogs.AskSaveImagePath(app.m_lowColor != 0);
+    if (path.empty())
+        return;
+    int quality = 100;
+    if (ImageFileKindFor(path) == ImageFileKind::Jpeg) {
+        int position = std::clamp(app.m_jpegQuality, 1, 20);
+        if (!dialogs.AskJpegQuality(position))
+            return;
+        app.m_jpegQuality = std::clamp(position, 1, 20);
+        quality = 5 * app.m_jpegQuality;
+    }
+    SaveDrawingImage(path, view.DrawingImage(), quality, app.Host());
+}
+
+bool ApplyBackground(CDaubrixView& view, const CImage32& loaded, BackgroundSizing sizing, IHost& host)
+{
+    CDaubrixDoc& doc = view.Doc();
+    bool applied = false;
+    {
+        WaitCursor wait(host);
+        const CImage32 sized = SizeBackground(loaded, doc.m_width, doc.m_height, sizing);
+        view.ClearBackgroundImage();
+        doc.m_hasBackgroundImage = 0;
+        doc.m_backgroundJpeg.clear();
+        CImage32 stored;
+        if (!sized.IsNull() && JpegRoundTrip(sized, stored, doc.m_backgroundJpeg, &host)) {
+            const int x = BackgroundOffset(doc.m_width, stored.Width());
+            const int y = BackgroundOffset(doc.m_height, stored.Height());
+            view.SetBackgroundImage(std::move(stored), x, y);
+            doc.m_hasBackgroundImage = 1;
+            applied = true;
+        }
+        // Rebuilt also on failure: the old background is gone and must not stay on screen.
+        view.RebuildUndoImage();
+        view.RedrawFromUndoImage();
+    }
+    doc.SetModifiedFlag();
+    return applied;
+}
+
+void LoadBackgroundCommand(CDaubrixApp& app, CDaubrixView& view, IImageDialogs& dialogs)
+{
+    if (app.m_lowColor)
+        return;
+    const std::string path = dialogs.AskBackgroundPath();
+    if (path.empty())
+        return;
+    IHost& host = app.Host();
+    CImage32 loaded;
+    bool ok;
+    {
+        WaitCursor wait(host);
+        ok = LoadImageFile(path, loaded, &host);
+    }
+    if (!ok) {
+        host.Message(kReadFailed, MsgIcon::Stop);
+        return;
+    }
+    BackgroundSizing sizing = LastBackgroundSizing(app);
+    if (!dialogs.AskBackgroundSizing(sizing))
+        return;
+    StoreBackgroundSizing(app, sizing);
+    ApplyBackground(view, loaded, sizing, host);
+}
+
+void RemoveBackgroundCommand(CDaubrixView& view)
+{
+    view.ClearBackgroundImage();
+    view.Doc().m_hasBackgroundImage = 0;
+    view.Doc().m_backgroundJpeg.clear();
+    view.RebuildUndoImage();
+    view.RedrawFromUndoImage();
+    view.Doc().SetModifiedFlag();
+}
+
+BackgroundSizing LastBackgroundSizing(const CDaubrixApp& app)
+{
+    if (app.m_backgroundFit)
+        return BackgroundSizing::Fit;
+    if (app.m_backgroundSquash)
+        return BackgroundSizing::SquashStretch;
+    return BackgroundSizing::Normal;
+}
+
+void StoreBackgroundSizing(CDaubrixApp& app, BackgroundSizing sizing)
+{
+    app.m_backgroundFit = sizing == BackgroundSizing::Fit ? 1 : 0;
+    app.m_backgroundSquash = sizing == BackgroundSizing::SquashStretch ? 1 : 0;
+}

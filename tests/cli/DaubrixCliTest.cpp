@@ -1,0 +1,170 @@
+#include "imaging/ImageFile.h"
+#include "shell/AtomicFile.h"
+#include "shell/CDaubrixApp.h"
+#include "support/FakeHost.h"
+#include "support/TempDir.h"
+#include "view/CDaubrixView.h"
+#include "view/DocumentIO.h"
+#include "view/ImageCommands.h"
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+namespace {
+
+struct CliRun {
+    int status = -1;
+    std::string out, err;
+};
+
+std::string Quote(const std::string& s)
+{
+    std::string q = "'";
+    for (char c : s)
+        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+struct CliTest : ::testing::Test {
+    TempDir dir;
+    FakeHost host;
+    CDaubrixApp app{host};
+    std::unique_ptr<CDaubrixDoc> doc;
+    std::unique_ptr<CDaubrixView> view;
+
+    void SetUp() override
+    {
+        app.ShapeTable().LoadShapes(std::string(DAUBRIX_DATA_DIR) + "/", &host);
+        ASSERT_GT(app.ShapeTable().Count(), 3);
+        app.ShapeTable().PrepareAll();
+        doc = std::make_unique<CDaubrixDoc>(app.ShapeTable(), &host);
+        doc->m_width = 120;
+        doc->m_height = 90;
+        doc->m_backgroundColor = MakeColorRef(200, 100, 50);
+        view = std::make_unique<CDaubrixView>(app, *doc);
+        for (int i = 0; i < 40; ++i) {
+            app.ShapeTable().m_currentShape = static_cast<uint8_t>(i % 4);
+            if (i % 10 == 0)
+                doc->SetColorChange(i, i * 9, 220, 240);
+            doc->AddGlob(10 + i * 2, 20 + i);
+        }
+        doc->AddSection(20);
+        doc->AddSection(40);
+        view->OnInitialUpdate();
+        view->Paint();
+    }
+
+    std::string Saved()
+    {
+        const std::string path = dir.File("d.dbx");
+        EXPECT_TRUE(SaveDocumentFile(path, *doc, view.get(), host));
+        return path;
+    }
+
+    CliRun Cli(const std::string& args)
+    {
+        CliRun r;
+        const std::string out = dir.File("out.txt"), err = dir.File("err.txt");
+        const std::string cmd = Quote(DAUBRIX_CLI) + " " + args + " >" + Quote(out) + " 2>" + Quote(err);
+        const int raw = std::system(cmd.c_str());
+        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        ReadWholeFile(out, r.out);
+        ReadWholeFile(err, r.err);
+        return r;
+    }
+};
+
+} // namespace
+
+TEST_F(CliTest, HelpDocumentsEverything)
+{
+    const CliRun r = Cli("--help");
+    EXPECT_EQ(r.status, 0);
+    for (const char* word : {"info", "render", "--globs", "--quality", "Exit status", ".jpg", ".bmp"})
+        EXPECT_NE(r.out.find(word), std::string::npos) << word;
+    EXPECT_EQ(Cli("").status, 2);
+    EXPECT_EQ(Cli("paint x").status, 2);
+}
+
+TEST_F(CliTest, InfoPrintsTheDrawingsFacts)
+{
+    const std::string path = Saved();
+    const CliRun r = Cli("info " + Quote(path));
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "Image size is 120 x 90\n"
+                     "40 globs\n"
+                     "4 colors\n"
+                     "bg color  R:200  G:100  B:50\n"
+                     "Sections: 20 40\n"
+                     "Section floor: 0\n"
+                     "Background image: none\n"
+                     "Print resolution: 100\n");
+    EXPECT_TRUE(r.err.empty());
+}
+
+TEST_F(CliTest, BadFilesGiveOneLineAndStatusOne)
+{
+    const CliRun missing = Cli("info " + Quote(dir.File("none.dbx")));
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.err, "Failed to open document.\n");
+    const std::string junk = dir.File("junk.dbx");
+    const std::vector<uint8_t> bytes(30, 0x07);
+    ASSERT_TRUE(WriteFileAtomically(junk, bytes));
+    const CliRun bad = Cli("info " + Quote(junk));
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_EQ(bad.err, "Unexpected file format.\n");
+    EXPECT_TRUE(bad.out.empty());
+    const CliRun render = Cli("render " + Quote(junk) + " " + Quote(dir.File("x.bmp")));
+    EXPECT_EQ(render.status, 1);
+    EXPECT_EQ(render.err, "Unexpected file format.\n");
+}
+
+TEST_F(CliTest, RenderBmpMatchesTheProgramsDrawingImage)
+{
+    const std::string path = Saved();
+    const std::string out = dir.File("pic.bmp");
+    const CliRun r = Cli("render " + Quote(path) + " " + Quote(out));
+    ASSERT_EQ(r.status, 0) << r.err;
+    CImage32 img;
+    ASSERT_TRUE(LoadImageFile(out, img, &host));
+    EXPECT_EQ(img, view->DrawingImage());
+
+    // No globs at all: the bare background colour.
+    ASSERT_EQ(Cli("render " + Quote(path) + " " + Quote(out) + " --globs 0").status, 0);
+    ASSERT_TRUE(LoadImageFile(out, img, &host));
+    EXPECT_EQ(img, CImage32(120, 90, ColorRefToPixel(doc->m_backgroundColor)));
+
+    // Part of the history: neither empty nor the whole drawing; more than there are is all.
+    ASSERT_EQ(Cli("render " + Quote(path) + " " + Quote(out) + " --globs 10").status, 0);
+    ASSERT_TRUE(LoadImageFile(out, img, &host));
+    EXPECT_NE(img, view->DrawingImage());
+    EXPECT_NE(img, CImage32(120, 90, ColorRefToPixel(doc->m_backgroundColor)));
+    ASSERT_EQ(Cli("render " + Quote(path) + " " + Quote(out) + " --globs 5000").status, 0);
+    ASSERT_TRUE(LoadImageFile(out, img, &host));
+    EXPECT_EQ(img, view->DrawingImage());
+}
+
+TEST_F(CliTest, RenderJpegHonoursQuality)
+{
+    const std::string path = Saved();
+    const std::string low = dir.File("low.jpg"), high = dir.File("high.JPEG");
+    ASSERT_EQ(Cli("render " + Quote(path) + " " + Quote(low) + " --quality 5").status, 0);
+    ASSERT_EQ(Cli("render --quality 100 " + Quote(path) + " " + Quote(high)).status, 0);
+    std::string a, b;
+    ASSERT_TRUE(ReadWholeFile(low, a));
+    ASSERT_TRUE(ReadWholeFile(high, b));
+    EXPECT_LT(a.size(), b.size());
+    CImage32 img;
+    ASSERT_TRUE(LoadImageFile(high, img, &host));
+    EXPECT_NEAR(PixelRed(img.At(115, 5)), 200, 4);
+}
+
+TEST_F(CliTest, UsageErrorsGiveStatusTwo)
+{
+    const std::string path = Saved();
+    EXPECT_EQ(Cli("render " + Quote(path) + " " + Quote(dir.File("a.png"))).status, 2);
+    EXPECT_EQ(Cli("render " + Quote(path) + " " + Quote(dir.File("a.jpg")) + " --quality 0").status, 2);
+    EXPECT_EQ(Cli("render " + Quote(path) + " " + Quote(dir.File("a.jpg")) + " --globs -3").status, 2);
+    EXPECT_EQ(Cli("render " + Quote(path)).status, 2);
+    EXPECT_EQ(Cli("info").status, 2);
+    EXPECT_EQ(Cli("render " + Quote(path) + " /nonexistent-folder-xyz/a.bmp").status, 1);
+}

@@ -1,0 +1,126 @@
+#include "model/CDocumentFile.h"
+#include "shell/AtomicFile.h"
+#include "shell/CDaubrixApp.h"
+#include "support/FakeHost.h"
+#include "support/TempDir.h"
+#include "support/TestShapes.h"
+#include "view/CDaubrixView.h"
+#include "view/DocumentIO.h"
+#include "view/ImageCommands.h"
+#include <csignal>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+struct Drawing {
+    std::unique_ptr<CDaubrixDoc> doc;
+    std::unique_ptr<CDaubrixView> view;
+};
+
+struct DocumentIOTest : ::testing::Test {
+    FakeHost host;
+    CDaubrixApp app{host};
+    TempDir dir;
+    void SetUp() override { LoadTestShapes(app.ShapeTable()); }
+
+    Drawing Make(int w = 160, int h = 120)
+    {
+        Drawing d;
+        d.doc = std::make_unique<CDaubrixDoc>(app.ShapeTable(), &host);
+        d.doc->m_width = w;
+        d.doc->m_height = h;
+        d.view = std::make_unique<CDaubrixView>(app, *d.doc);
+        return d;
+    }
+    Drawing Sample()
+    {
+        Drawing d = Make();
+        d.doc->m_backgroundColor = MakeColorRef(30, 60, 90);
+        CShapeTable& t = app.ShapeTable();
+        for (int i = 0; i < 120; ++i) {
+            t.m_currentShape = static_cast<uint8_t>(i / 30 % 3 * 3);
+            if (i % 15 == 0)
+                d.doc->SetColorChange(i, (i * 7) % 360, 200, 230);
+            d.doc->AddGlob(i * 13 % 170 - 5, i * 29 % 130 - 5);
+            if (i % 40 == 39)
+                d.doc->AddSection(d.doc->GetGlobCount());
+        }
+        d.view->OnInitialUpdate();
+        d.view->Paint();
+        return d;
+    }
+};
+} // namespace
+
+TEST_F(DocumentIOTest, SaveAndReopenLooksIdentical)
+{
+    Drawing d = Sample();
+    // A background too, so the stored JPEG is part of what must come back.
+    CImage32 pic(80, 40);
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 80; ++x)
+            pic.Set(x, y, MakePixel(x * 3, 255 - y * 5, 100));
+    ASSERT_TRUE(ApplyBackground(*d.view, pic, BackgroundSizing::Normal, host));
+    d.view->Paint();
+    const std::string path = dir.File("drawing.dbx");
+    ASSERT_TRUE(SaveDocumentFile(path, *d.doc, d.view.get(), host));
+    EXPECT_FALSE(d.doc->IsModified());
+    EXPECT_EQ(d.doc->m_title, "drawing.dbx");
+
+    Drawing r = Make(100, 100);
+    ASSERT_TRUE(OpenDocumentFile(path, *r.doc, r.view.get(), false, host));
+    EXPECT_EQ(r.doc->m_pathName, path);
+    EXPECT_FALSE(r.doc->IsModified());
+    EXPECT_EQ(r.view->GetShownCount(), 120);
+    r.view->Paint();
+    EXPECT_EQ(r.view->DrawingImage(), d.view->DrawingImage());
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(DocumentIOTest, OpenFailuresReportAndChangeNothing)
+{
+    Drawing d = Sample();
+    EXPECT_FALSE(OpenDocumentFile(dir.File("missing.dbx"), *d.doc, d.view.get(), false, host));
+    EXPECT_TRUE(host.Said("Failed to open document."));
+    const std::string junk = dir.File("junk.dbx");
+    const std::vector<uint8_t> bytes = {7, 'D', 'a', 'u', 'b', 'r', 'i', 'x', 1, 2};
+    ASSERT_TRUE(WriteFileAtomically(junk, bytes));
+    EXPECT_FALSE(OpenDocumentFile(junk, *d.doc, d.view.get(), false, host));
+    EXPECT_TRUE(host.Said("Unexpected file format."));
+    EXPECT_EQ(d.doc->GetGlobCount(), 120);
+    EXPECT_EQ(d.doc->m_width, 160);
+}
+
+TEST_F(DocumentIOTest, FailedSaveLeavesTheOldFileIntact)
+{
+    const std::string path = dir.File("keep.dbx");
+    Drawing small = Make();
+    ASSERT_TRUE(SaveDocumentFile(path, *small.doc, small.view.get(), host));
+    std::string old;
+    ASSERT_TRUE(ReadWholeFile(path, old));
+
+    // A child process whose files may not grow past 64 bytes stands in for a full disk.
+    Drawing big = Sample();
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{64, 64};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        const bool saved = SaveDocumentFile(path, *big.doc, big.view.get(), host);
+        _exit(!saved && host.Said("Failed to save document.") && big.doc->IsModified() ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    std::string now;
+    ASSERT_TRUE(ReadWholeFile(path, now));
+    EXPECT_EQ(now, old);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
+
+    EXPECT_FALSE(SaveDocumentFile("/nonexistent-folder-xyz/a.dbx", *big.doc, big.view.get(), host));
+    EXPECT_TRUE(host.Said("Failed to save document."));
+}
