@@ -75,7 +75,6 @@ public:
     CWindowPlacement m_colorsWindow{1, 0, 1, 10, 0, 250, 0};
     CWindowPlacement m_undoSlider{1, 0, 1, 10, 0, 400, 0};
     CWindowPlacement m_appWindow{1, 0, 1, 0, 639, 0, 479};
-    int32_t m_lowColor = 0;
     int32_t m_noSettingsWrite = 0;
     int32_t m_newLockAspect = 0;
     int32_t m_newWidth = 400;
