@@ -1,4 +1,7 @@
+#include "colour/AutoColor.h"
 #include "shell/CDaubrixApp.h"
+#include "shell/CFeatureWiring.h"
+#include "shell/CMainFrame.h"
 #include "shell/CQtHost.h"
 #include "shell/CQtProfile.h"
 #include "shell/CShellStartup.h"
@@ -23,6 +26,11 @@ int main(int argc, char** argv)
     CDaubrixApp app(host);
     CQtProfile profile;
     CShellStartup startup(app, profile, &host);
+    startup.m_settingsLoaded = [&app] { InitAutoColors(app); };
+    startup.m_frameCreated = [&app](CMainFrame& frame) {
+        new CFeatureWiring(frame, app);   // owned by the frame
+        frame.UpdateCommands();
+    };
     CScreenSize screen;
     if (QScreen* s = QGuiApplication::primaryScreen()) {
         screen = {s->size().width(), s->size().height()};

@@ -22,6 +22,7 @@ public:
     // For changes made elsewhere (automatic colour change, shape selection): no history, no apply.
     void SetCurrentColor(HsvColor c);
     const CColorHistory& History() const { return m_history; }
+    bool SelectHistoryEntry(int i) { return m_history.Select(i); }
     bool IsDragging() const { return m_fieldDrag || m_stripDrag; }
 
     void AddCurrentToHistory();

@@ -19,32 +19,44 @@ std::string DocumentTitleFor(const std::string& path)
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-bool OpenDocumentFile(const std::string& path, CDaubrixDoc& doc, CDaubrixView* view, bool lowColor, IHost& host)
+bool ReadDocumentFile(const std::string& path, CDaubrixDoc& doc, DocumentBackground* background, bool lowColor,
+                      IHost& host)
 {
     std::string bytes;
     if (!ReadWholeFile(path, bytes)) {
         host.Message(kOpenFailed, MsgIcon::Exclamation);
         return false;
     }
-    DocumentBackground background;
     std::span<const uint8_t> data(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
-    if (!CDocumentFile::Read(data, doc, view ? &background : nullptr, lowColor, &host)) {
+    if (!CDocumentFile::Read(data, doc, background, lowColor, &host)) {
         host.Message(kBadFormat, MsgIcon::Exclamation);
         return false;
-    }
-    if (view) {
-        if (doc.m_hasBackgroundImage)
-            view->SetBackgroundImage(std::move(background.image), background.x, background.y);
-        else
-            view->ClearBackgroundImage();
-        // New size and content: the view builds its images anew and replays everything.
-        view->m_needImages = true;
-        view->m_fullRedraw = true;
-        view->OnInitialUpdate();
     }
     doc.m_pathName = path;
     doc.m_title = DocumentTitleFor(path);
     doc.SetModifiedFlag(false);
+    return true;
+}
+
+void ShowOpenedDocument(CDaubrixView& view, DocumentBackground background)
+{
+    if (view.Doc().m_hasBackgroundImage)
+        view.SetBackgroundImage(std::move(background.image), background.x, background.y);
+    else
+        view.ClearBackgroundImage();
+    // New size and content: the view builds its images anew and replays everything.
+    view.m_needImages = true;
+    view.m_fullRedraw = true;
+    view.OnInitialUpdate();
+}
+
+bool OpenDocumentFile(const std::string& path, CDaubrixDoc& doc, CDaubrixView* view, bool lowColor, IHost& host)
+{
+    DocumentBackground background;
+    if (!ReadDocumentFile(path, doc, view ? &background : nullptr, lowColor, host))
+        return false;
+    if (view)
+        ShowOpenedDocument(*view, std::move(background));
     return true;
 }
 

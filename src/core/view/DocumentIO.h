@@ -2,6 +2,7 @@
 #include <string>
 
 class CDaubrixDoc;
+struct DocumentBackground;
 class CDaubrixView;
 class IHost;
 
@@ -10,6 +11,11 @@ class IHost;
 // "Unexpected file format." when its bytes are not a drawing; doc and view are then unchanged.
 // On success the path, title and modified flag are set and the view shows the whole drawing
 // at its next paint.
+// The reading half of OpenDocumentFile, for a document that has no view yet: the background
+// (when background is not null) is handed back for ShowOpenedDocument.
+bool ReadDocumentFile(const std::string& path, CDaubrixDoc& doc, DocumentBackground* background, bool lowColor,
+                      IHost& host);
+void ShowOpenedDocument(CDaubrixView& view, DocumentBackground background);
 bool OpenDocumentFile(const std::string& path, CDaubrixDoc& doc, CDaubrixView* view, bool lowColor, IHost& host);
 
 // Saves through the atomic save path: a failed save leaves any previous file as it was and

@@ -1,0 +1,184 @@
+#include "ShellTestSupport.h"
+#include "shell/CChildFrame.h"
+#include "shell/CFeatureWiring.h"
+#include "support/TempDir.h"
+#include "view/CDrawingWidget.h"
+#include "windows/CColorsWindow.h"
+#include "windows/CDrawingHistoryWindow.h"
+#include "windows/CShapesWindow.h"
+#include <QAction>
+#include <QTest>
+#include <gtest/gtest.h>
+#include "colour/AutoColor.h"
+#include "windows/CTickSlider.h"
+#include <cmath>
+#include <filesystem>
+
+namespace {
+// The program as a user meets it: frame, tool windows and commands wired together, with the
+// automatic files kept in a folder of the test's own.
+struct WiredRig {
+    TempDir data;
+    std::unique_ptr<ShellRig> rig;
+    CFeatureWiring* wiring = nullptr;
+
+    WiredRig()
+    {
+        qputenv("XDG_DATA_HOME", QByteArray::fromStdString(data.Path()));
+        rig = std::make_unique<ShellRig>();
+        wiring = new CFeatureWiring(*rig->frame, rig->app);
+        rig->frame->resize(900, 700);
+        rig->frame->show();
+        rig->frame->UpdateCommands();
+    }
+
+    CChildFrame* NewDrawing(int w, int h)
+    {
+        rig->nextW = w;
+        rig->nextH = h;
+        CChildFrame* c = rig->frame->NewDrawing();
+        c->DrawingWidget().RunEngine();
+        return c;
+    }
+
+    void Stroke(CChildFrame& c, const std::vector<QPoint>& pts)
+    {
+        CDrawingWidget* w = &c.DrawingWidget();
+        QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, pts.front());
+        for (size_t i = 1; i < pts.size(); ++i) {
+            QTest::mouseMove(w, pts[i]);
+            w->RunEngine();
+        }
+        QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, pts.back());
+        w->RunEngine();
+        QApplication::processEvents();
+        rig->frame->UpdateCommands();
+    }
+
+    QAction* Act(CommandId id) { return rig->frame->Action(id); }
+};
+} // namespace
+
+TEST(FeatureWiring, ToolWindowsReplaceThePlaceholders)
+{
+    WiredRig w;
+    EXPECT_EQ(w.rig->frame->ToolWindowWidget(CMainFrame::ShapesWindow), w.wiring->ShapesWindow());
+    EXPECT_EQ(w.rig->frame->ToolWindowWidget(CMainFrame::ColorsWindow), w.wiring->ColorsWindow());
+    EXPECT_EQ(w.rig->frame->ToolWindowWidget(CMainFrame::HistoryWindow), w.wiring->HistoryWindow());
+    // The drawing commands are live, with their check marks from the settings.
+    EXPECT_TRUE(w.Act(CommandId::PolarMirror)->isEnabled());
+    EXPECT_EQ(w.Act(CommandId::PolarMirror)->isChecked(), w.rig->app.m_polar != 0);
+    EXPECT_FALSE(w.Act(CommandId::SaveImage)->isEnabled()) << "no drawing open";
+    EXPECT_FALSE(w.Act(CommandId::EditUndo)->isEnabled());
+}
+
+TEST(FeatureWiring, StrokeUndoAndRedoThroughTheEditMenu)
+{
+    WiredRig w;
+    CChildFrame* c = w.NewDrawing(300, 200);
+    w.Stroke(*c, {{100, 100}, {120, 100}, {140, 110}, {160, 120}});
+    CDaubrixDoc& doc = c->Doc();
+    const int globs = doc.GetGlobCount();
+    ASSERT_GT(globs, 0);
+    EXPECT_EQ(c->View().m_shownCount, globs);
+    EXPECT_TRUE(w.Act(CommandId::EditUndo)->isEnabled());
+    EXPECT_EQ(w.Act(CommandId::EditUndo)->text(), "&Undo Drawing");
+    const QImage drawn = c->DrawingWidget().ImageView().copy();
+
+    w.Act(CommandId::EditUndo)->trigger();
+    c->DrawingWidget().RunEngine();
+    w.rig->frame->UpdateCommands();
+    EXPECT_EQ(c->View().m_shownCount, 0);
+    EXPECT_EQ(w.Act(CommandId::EditUndo)->text(), "&Redo Drawing");
+    EXPECT_NE(c->DrawingWidget().ImageView(), drawn);
+
+    w.Act(CommandId::EditUndo)->trigger();
+    c->DrawingWidget().RunEngine();
+    EXPECT_EQ(c->View().m_shownCount, globs);
+    EXPECT_EQ(c->DrawingWidget().ImageView(), drawn);
+}
+
+TEST(FeatureWiring, SaveAndReopenGiveTheSameDrawing)
+{
+    WiredRig w;
+    CChildFrame* c = w.NewDrawing(240, 160);
+    w.Stroke(*c, {{40, 40}, {80, 60}, {120, 80}});
+    w.Stroke(*c, {{60, 120}, {100, 110}});
+    const std::string path = w.data.Path() + "/two strokes.dbx";
+    c->Doc().m_pathName = path;
+    w.Act(CommandId::FileSave)->trigger();
+    ASSERT_TRUE(std::filesystem::exists(path));
+    EXPECT_FALSE(c->Doc().IsModified());
+    EXPECT_EQ(w.rig->frame->RecentFiles().value(0), QString::fromStdString(path));
+
+    ASSERT_TRUE(w.rig->frame->OpenFile(QString::fromStdString(path)));
+    CChildFrame* again = w.rig->frame->ActiveChild();
+    ASSERT_NE(again, c);
+    again->DrawingWidget().RunEngine();
+    EXPECT_EQ(again->Doc().GetGlobCount(), c->Doc().GetGlobCount());
+    EXPECT_EQ(again->Doc().m_width, 240);
+    EXPECT_EQ(again->DrawingWidget().ImageView(), c->DrawingWidget().ImageView());
+    EXPECT_EQ(again->Doc().m_title, "two strokes.dbx");
+}
+
+TEST(FeatureWiring, BrokenFileOpensNothing)
+{
+    WiredRig w;
+    const std::string path = w.data.Path() + "/broken.dbx";
+    FILE* f = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    std::fputs("\x07" "Daubrix but not really", f);
+    std::fclose(f);
+    EXPECT_FALSE(w.rig->frame->OpenFile(QString::fromStdString(path)));
+    EXPECT_TRUE(w.rig->frame->Children().isEmpty());
+    ASSERT_FALSE(w.rig->host.messages.empty());
+    EXPECT_EQ(w.rig->host.messages.back().text, "Unexpected file format.");
+}
+
+TEST(FeatureWiring, MirrorCommandsKeepTheirExclusionsAndCheckMarks)
+{
+    WiredRig w;
+    w.NewDrawing(200, 100);
+    w.Act(CommandId::MirrorBoth)->trigger();
+    w.rig->frame->UpdateCommands();
+    EXPECT_TRUE(w.Act(CommandId::MirrorBoth)->isChecked());
+    w.Act(CommandId::MirrorHorizontal)->trigger();
+    w.rig->frame->UpdateCommands();
+    EXPECT_TRUE(w.Act(CommandId::MirrorHorizontal)->isChecked());
+    EXPECT_FALSE(w.Act(CommandId::MirrorBoth)->isChecked()) << "one mirror at a time";
+}
+
+TEST(FeatureWiring, RealShapeSetDrawsThroughTheWholeProgram)
+{
+    WiredRig w;
+    CDaubrixApp& app = w.rig->app;
+    app.ShapeTable().LoadShapes(std::string(DAUBRIX_DATA_DIR) + "/", &w.rig->host);
+    ASSERT_GE(app.ShapeTable().Count(), 36);
+    ASSERT_TRUE(app.ShapeTable().PrepareAll());
+    w.wiring->ShapesWindow()->InvalidateShapes();
+    app.m_polar = 1;
+    app.m_polarCount = 6;
+    app.m_autoHue = 1;   // drift upwards
+    app.m_autoHueSpeed = 10;
+    InitAutoColors(app);
+    CChildFrame* c = w.NewDrawing(420, 320);
+    std::vector<QPoint> spiral;
+    for (int i = 0; i < 120; ++i) {
+        double a = i * 0.09, r = 10 + i * 1.2;
+        spiral.push_back(QPoint(int(210 + r * std::cos(a)), int(160 + r * std::sin(a))));
+    }
+    w.Stroke(*c, spiral);
+    const CDaubrixDoc& doc = c->Doc();
+    ASSERT_GT(doc.GetGlobCount(), 600);
+    EXPECT_GT(doc.GetColorChangeCount(), 3) << "the hue drifted during the stroke";
+    for (QWidget* t : {static_cast<QWidget*>(w.wiring->ShapesWindow()), static_cast<QWidget*>(w.wiring->ColorsWindow()),
+                       static_cast<QWidget*>(w.wiring->HistoryWindow())})
+        t->show();
+    w.wiring->HistoryWindow()->Reload();
+    QApplication::processEvents();
+    EXPECT_EQ(w.wiring->HistoryWindow()->Slider()->maximum(), doc.GetGlobCount());
+    MaybeShoot(*w.rig->frame, "program_frame");
+    MaybeShoot(*w.wiring->ShapesWindow(), "program_shapes");
+    MaybeShoot(*w.wiring->ColorsWindow(), "program_colors");
+    MaybeShoot(*w.wiring->HistoryWindow(), "program_history");
+}
