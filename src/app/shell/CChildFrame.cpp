@@ -89,17 +89,36 @@ void CChildFrame::changeEvent(QEvent* e)
     QMdiSubWindow::changeEvent(e);
 }
 
+bool CChildFrame::QuerySave()
+{
+    if (m_answered || !m_doc->IsModified())
+        return true;
+    MsgAnswer a = m_app.Host().Ask("Save changes to " + m_doc->m_title + "?", MsgButtons::YesNoCancel,
+                                   MsgIcon::Exclamation);
+    if (a == MsgAnswer::Cancel)
+        return false;
+    if (a == MsgAnswer::Yes) {
+        if (!m_save) {
+            m_app.Host().Message("Failed to save document.", MsgIcon::Exclamation);
+            return false;
+        }
+        if (!m_save(*this))
+            return false;
+    }
+    m_answered = true;
+    return true;
+}
+
+void CChildFrame::RefreshTitle()
+{
+    setWindowTitle(QString::fromStdString(m_doc->m_title));
+}
+
 void CChildFrame::closeEvent(QCloseEvent* e)
 {
-    if (m_doc->IsModified()) {
-        MsgAnswer a = m_app.Host().Ask("Save changes to " + m_doc->m_title + "?", MsgButtons::YesNoCancel,
-                                       MsgIcon::Exclamation);
-        if (a == MsgAnswer::Yes && !m_save)
-            m_app.Host().Message("Failed to save document.", MsgIcon::Exclamation);
-        if (a == MsgAnswer::Cancel || (a == MsgAnswer::Yes && !(m_save && m_save(*this)))) {
-            e->ignore();
-            return;
-        }
+    if (!QuerySave()) {
+        e->ignore();
+        return;
     }
     QMdiSubWindow::closeEvent(e);
 }

@@ -33,6 +33,14 @@ public:
     // Asked when closing a modified drawing and the user chooses to save; false keeps it open.
     std::function<bool(CChildFrame&)> m_save;
 
+    // "Save changes?" for a modified drawing: true when it may close (saved, or the user chose
+    // No); false on Cancel or a failed save. After true the next close asks no more, so the
+    // program can ask about every drawing before closing any of them.
+    bool QuerySave();
+    void ForgetAnswer() { m_answered = false; }
+    // Shows the document's title again (after Save As).
+    void RefreshTitle();
+
 protected:
     void changeEvent(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
@@ -46,4 +54,5 @@ private:
     QScrollArea* m_scroll = nullptr;
     CDrawingWidget* m_widget = nullptr;
     bool m_maximized = false;
+    bool m_answered = false;
 };

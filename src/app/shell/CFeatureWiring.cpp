@@ -124,12 +124,12 @@ void CFeatureWiring::WireFiles()
     m_frame.m_saveDocument = [this](CChildFrame& c) {
         bool ok = SaveDrawing(&m_frame, c.View(), m_app.Host());
         if (ok)
-            m_frame.AddRecentFile(QString::fromStdString(c.Doc().m_pathName));
+            m_frame.DocumentSaved(c);
         return ok;
     };
     connect(m_frame.Action(C::FileSaveAs), &QAction::triggered, this, [this] {
         if (CChildFrame* c = m_frame.ActiveChild(); c && SaveDrawingAs(&m_frame, c->View(), m_app.Host()))
-            m_frame.AddRecentFile(QString::fromStdString(c->Doc().m_pathName));
+            m_frame.DocumentSaved(*c);
     });
 }
 

@@ -375,8 +375,25 @@ CChildFrame* CMainFrame::AddDocument(std::unique_ptr<CDaubrixDoc> doc)
     return child;
 }
 
+CChildFrame* CMainFrame::ChildShowing(const QString& path) const
+{
+    const QString full = QFileInfo(path).absoluteFilePath();
+    for (CChildFrame* c : Children())
+        if (!c->Doc().m_pathName.empty() &&
+            QFileInfo(QString::fromStdString(c->Doc().m_pathName)).absoluteFilePath() == full)
+            return c;
+    return nullptr;
+}
+
 bool CMainFrame::OpenFile(const QString& path)
 {
+    // A drawing already open comes to the front: two windows on one file would overwrite
+    // each other's work when saved.
+    if (CChildFrame* open = ChildShowing(path)) {
+        m_mdi->setActiveSubWindow(open);
+        AddRecentFile(path);
+        return true;
+    }
     if (!m_openDocument || !m_openDocument(path)) {
         if (!m_openDocument)
             m_app.Host().Message("Failed to open document.", MsgIcon::Exclamation);
@@ -393,6 +410,25 @@ void CMainFrame::AddRecentFile(const QString& path)
     m_recent.prepend(full);
     while (m_recent.size() > kRecentCount)
         m_recent.removeLast();
+    StoreRecentFiles();
+}
+
+void CMainFrame::RemoveRecentFile(const QString& path)
+{
+    m_recent.removeAll(QFileInfo(path).absoluteFilePath());
+    StoreRecentFiles();
+}
+
+void CMainFrame::DocumentSaved(CChildFrame& child)
+{
+    child.RefreshTitle();
+    if (ActiveChild() == &child)
+        setWindowTitle("Daubrix - " + child.windowTitle());
+    AddRecentFile(QString::fromStdString(child.Doc().m_pathName));
+}
+
+void CMainFrame::StoreRecentFiles()
+{
     for (int i = 0; i < kRecentCount; ++i)
         m_profile.SetString("Recent File List", "File" + std::to_string(i + 1),
                             i < m_recent.size() ? m_recent.at(i).toStdString() : std::string());
@@ -479,11 +515,29 @@ void CMainFrame::showEvent(QShowEvent* e)
 void CMainFrame::closeEvent(QCloseEvent* e)
 {
     RecordPlacements();
+    // Every modified drawing is asked about before any closes: Cancel (or a failed save)
+    // anywhere keeps all of them open, as they were.
+    const QList<CChildFrame*> children = Children();
+    for (CChildFrame* c : children) {
+        if (c->Doc().IsModified())
+            m_mdi->setActiveSubWindow(c);   // the question is about the drawing in front
+        if (!c->QuerySave()) {
+            for (CChildFrame* asked : children)
+                asked->ForgetAnswer();
+            e->ignore();
+            return;
+        }
+    }
     m_mdi->closeAllSubWindows();
     if (!m_mdi->subWindowList().isEmpty()) {
         e->ignore();
         return;
     }
+    // A tool window left on screen would keep the program running with no frame to come back
+    // to; what was shown is already recorded.
+    for (QWidget* w : m_toolWindows)
+        if (w)
+            w->hide();
     QMainWindow::closeEvent(e);
 }
 

@@ -56,6 +56,11 @@ public:
     // File > Open, recent files, dropped files and the command line all come here.
     bool OpenFile(const QString& path);
     void AddRecentFile(const QString& path);
+    void RemoveRecentFile(const QString& path);
+    // After Save or Save As: the window shows the file's name and the file heads the recent list.
+    void DocumentSaved(CChildFrame& child);
+    // The drawing window showing this file, if one is open.
+    CChildFrame* ChildShowing(const QString& path) const;
     QStringList RecentFiles() const { return m_recent; }
 
     // Tool windows: placeholders until a feature installs the real window.
@@ -118,6 +123,7 @@ private:
     void FillWindowMenu();
     void ArrangeIcons();
     void RefreshRecentActions();
+    void StoreRecentFiles();
     void ShowAbout();
     void ShowHelp();
     bool AskDrawingSize(int& width, int& height, bool& locked);

@@ -169,8 +169,9 @@ void CMainFrame::ConnectFrameCommands()
     for (int i = 0; i < 4; ++i)
         connect(Action(static_cast<C>(static_cast<int>(C::FileMru1) + i)), &QAction::triggered, this,
                 [this, i] {
-                    if (i < m_recent.size())
-                        OpenFile(m_recent.at(i));
+                    // An entry that cannot be opened any more leaves the list.
+                    if (i < m_recent.size() && !OpenFile(m_recent.at(i)) && m_openDocument)
+                        RemoveRecentFile(m_recent.value(i));
                 });
     connect(Action(C::AppExit), &QAction::triggered, this, &QWidget::close);
     connect(Action(C::ViewToolbar), &QAction::triggered, this, [this] { SetBarVisible(0, m_toolbar1->isHidden()); });

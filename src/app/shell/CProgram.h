@@ -1,0 +1,32 @@
+#pragma once
+#include "CQtHost.h"
+#include "CShellStartup.h"
+#include "shell/CDaubrixApp.h"
+#include <QStringList>
+#include <string>
+
+class CFeatureWiring;
+class IProfile;
+
+// One run of the program between QApplication and its event loop: the start-up with every
+// feature wired into the main frame, and the shutdown that writes the settings back.
+class CProgram {
+public:
+    explicit CProgram(IProfile& profile);
+    ~CProgram();
+
+    // The start-up sequence; files are the command line's file arguments. False ends the run.
+    bool Start(const std::string& programDir, const QStringList& files, CScreenSize screen, int screenDepth);
+    // Closes what is left and writes the settings (unless the run must not).
+    bool Finish();
+
+    CDaubrixApp& App() { return m_app; }
+    CMainFrame* Frame() const { return m_startup.Frame(); }
+    CFeatureWiring* Wiring() const { return m_wiring; }
+
+private:
+    CQtHost m_host;
+    CDaubrixApp m_app{m_host};
+    CShellStartup m_startup;
+    CFeatureWiring* m_wiring = nullptr;   // owned by the frame
+};
