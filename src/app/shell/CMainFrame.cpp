@@ -385,8 +385,11 @@ CChildFrame* CMainFrame::ChildShowing(const QString& path) const
     return nullptr;
 }
 
-bool CMainFrame::OpenFile(const QString& path)
+bool CMainFrame::OpenFile(const QString& named)
 {
+    // A name relative to the working folder (the command line) is kept whole, so Save and the
+    // recent list find the file again.
+    const QString path = QFileInfo(named).absoluteFilePath();
     // A drawing already open comes to the front: two windows on one file would overwrite
     // each other's work when saved.
     if (CChildFrame* open = ChildShowing(path)) {

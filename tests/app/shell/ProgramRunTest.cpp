@@ -8,6 +8,7 @@
 #include "shell/CSettingsTable.h"
 #include "support/TempDir.h"
 #include <QApplication>
+#include <QDir>
 #include <QMessageBox>
 #include <QTimer>
 #include <QSettings>
@@ -76,7 +77,12 @@ TEST(ProgramRun, CommandLineDrawingOpensAndExitWritesTheSettings)
 
     RecordingProfile profile(ini);
     CProgram program(profile);
-    ASSERT_TRUE(program.Start(ProgramDir(), {QString::fromStdString(drawing)}, {1280, 1024}, 32));
+    // Named as a shell user types it, relative to the working folder.
+    const QString cwd = QDir::currentPath();
+    QDir::setCurrent(QString::fromStdString(data.Path()));
+    const bool started = program.Start(ProgramDir(), {"example.dbx"}, {1280, 1024}, 32);
+    QDir::setCurrent(cwd);
+    ASSERT_TRUE(started);
     CMainFrame* frame = program.Frame();
     ASSERT_NE(frame, nullptr);
     ASSERT_NE(program.Wiring(), nullptr);
@@ -88,6 +94,7 @@ TEST(ProgramRun, CommandLineDrawingOpensAndExitWritesTheSettings)
     EXPECT_EQ(child->Doc().m_width, 400);
     EXPECT_EQ(child->Doc().GetGlobCount(), 2);
     EXPECT_EQ(child->windowTitle(), "example.dbx");
+    EXPECT_EQ(child->Doc().m_pathName, drawing) << "kept whole, so Save writes where it was read";
     EXPECT_EQ(frame->RecentFiles(), QStringList({QString::fromStdString(drawing)}));
     // The tool windows stand where the settings put them, fed by the opened drawing.
     EXPECT_TRUE(frame->IsToolWindowVisible(CMainFrame::ShapesWindow));
