@@ -27,6 +27,6 @@ public:
 private:
     CQtHost m_host;
     CDaubrixApp m_app{m_host};
+    CFeatureWiring* m_wiring = nullptr;   // owned by the frame; outlives it here
     CShellStartup m_startup;
-    CFeatureWiring* m_wiring = nullptr;   // owned by the frame
 };
