@@ -19,6 +19,7 @@
 #include "windows/CDrawingHistoryWindow.h"
 #include "windows/CShapesWindow.h"
 #include <QAction>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -103,9 +104,16 @@ void CFeatureWiring::CreateToolWindows()
 
 bool CFeatureWiring::OpenDocument(const QString& path)
 {
+    // Stored absolute, so Save writes where the file came from whatever the current folder.
+    const QString full = QFileInfo(path).absoluteFilePath();
+    if (CChildFrame* open = OpenChildFor(full)) {
+        // A drawing already open is brought forward, not read a second time.
+        m_frame.Workspace()->setActiveSubWindow(open);
+        return true;
+    }
     auto doc = std::make_unique<CDaubrixDoc>(m_app.ShapeTable(), &m_app.Host());
     DocumentBackground background;
-    if (!ReadDocumentFile(path.toStdString(), *doc, &background, m_app.m_lowColor != 0, m_app.Host()))
+    if (!ReadDocumentFile(full.toStdString(), *doc, &background, m_app.m_lowColor != 0, m_app.Host()))
         return false;
     CChildFrame* child = m_frame.AddDocument(std::move(doc));
     ShowOpenedDocument(child->View(), std::move(background));
@@ -118,18 +126,37 @@ bool CFeatureWiring::OpenDocument(const QString& path)
     return true;
 }
 
+CChildFrame* CFeatureWiring::OpenChildFor(const QString& fullPath) const
+{
+    const QString wanted = QFileInfo(fullPath).canonicalFilePath();
+    if (wanted.isEmpty())
+        return nullptr;
+    for (CChildFrame* c : m_frame.Children())
+        if (!c->Doc().m_pathName.empty() &&
+            QFileInfo(QString::fromStdString(c->Doc().m_pathName)).canonicalFilePath() == wanted)
+            return c;
+    return nullptr;
+}
+
+void CFeatureWiring::DocumentSaved(CChildFrame& child)
+{
+    // Save As gives the window its new name.
+    child.setWindowTitle(QString::fromStdString(child.Doc().m_title));
+    m_frame.AddRecentFile(QString::fromStdString(child.Doc().m_pathName));
+}
+
 void CFeatureWiring::WireFiles()
 {
     m_frame.m_openDocument = [this](const QString& path) { return OpenDocument(path); };
     m_frame.m_saveDocument = [this](CChildFrame& c) {
         bool ok = SaveDrawing(&m_frame, c.View(), m_app.Host());
         if (ok)
-            m_frame.AddRecentFile(QString::fromStdString(c.Doc().m_pathName));
+            DocumentSaved(c);
         return ok;
     };
     connect(m_frame.Action(C::FileSaveAs), &QAction::triggered, this, [this] {
         if (CChildFrame* c = m_frame.ActiveChild(); c && SaveDrawingAs(&m_frame, c->View(), m_app.Host()))
-            m_frame.AddRecentFile(QString::fromStdString(c->Doc().m_pathName));
+            DocumentSaved(*c);
     });
 }
 

@@ -31,6 +31,10 @@ private:
     void WireUpdaters();
     void WireChild(CChildFrame& child);
     bool OpenDocument(const QString& path);
+    // The window already showing the drawing at that path, if any.
+    CChildFrame* OpenChildFor(const QString& fullPath) const;
+    // After Save or Save As: the window's title and the recent-file list.
+    void DocumentSaved(CChildFrame& child);
     CDaubrixView* Active() const;
     bool Ctrl() const;
     // After the current shape or its colour changed: palette, cursor, Colors window.

@@ -393,10 +393,21 @@ void CMainFrame::AddRecentFile(const QString& path)
     m_recent.prepend(full);
     while (m_recent.size() > kRecentCount)
         m_recent.removeLast();
+    StoreRecentFiles();
+}
+
+void CMainFrame::StoreRecentFiles()
+{
     for (int i = 0; i < kRecentCount; ++i)
         m_profile.SetString("Recent File List", "File" + std::to_string(i + 1),
                             i < m_recent.size() ? m_recent.at(i).toStdString() : std::string());
     RefreshRecentActions();
+}
+
+void CMainFrame::RemoveRecentFile(const QString& path)
+{
+    m_recent.removeAll(path);
+    StoreRecentFiles();
 }
 
 void CMainFrame::ShowAtStoredPlacement()

@@ -56,6 +56,7 @@ public:
     // File > Open, recent files, dropped files and the command line all come here.
     bool OpenFile(const QString& path);
     void AddRecentFile(const QString& path);
+    void RemoveRecentFile(const QString& path);
     QStringList RecentFiles() const { return m_recent; }
 
     // Tool windows: placeholders until a feature installs the real window.
@@ -118,6 +119,7 @@ private:
     void FillWindowMenu();
     void ArrangeIcons();
     void RefreshRecentActions();
+    void StoreRecentFiles();
     void ShowAbout();
     void ShowHelp();
     bool AskDrawingSize(int& width, int& height, bool& locked);

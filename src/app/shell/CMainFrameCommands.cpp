@@ -3,9 +3,9 @@
 #include "CChildFrame.h"
 #include "CMainFrame.h"
 #include "dialogs/CAboutDialog.h"
+#include "dialogs/DocumentDialogs.h"
 #include "shell/CDaubrixApp.h"
 #include <QApplication>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QIcon>
 #include <QMdiArea>
@@ -154,7 +154,7 @@ void CMainFrame::ConnectFrameCommands()
 {
     connect(Action(C::FileNew), &QAction::triggered, this, [this] { NewDrawing(); });
     connect(Action(C::FileOpen), &QAction::triggered, this, [this] {
-        QString path = QFileDialog::getOpenFileName(this, "Open", QString(), "Daubrix Files (*.dbx);;All Files (*)");
+        QString path = AskOpenDocumentPath(this);
         if (!path.isEmpty())
             OpenFile(path);
     });
@@ -169,8 +169,9 @@ void CMainFrame::ConnectFrameCommands()
     for (int i = 0; i < 4; ++i)
         connect(Action(static_cast<C>(static_cast<int>(C::FileMru1) + i)), &QAction::triggered, this,
                 [this, i] {
-                    if (i < m_recent.size())
-                        OpenFile(m_recent.at(i));
+                    // An entry that no longer opens leaves the list.
+                    if (i < m_recent.size() && !OpenFile(m_recent.at(i)))
+                        RemoveRecentFile(m_recent.value(i));
                 });
     connect(Action(C::AppExit), &QAction::triggered, this, &QWidget::close);
     connect(Action(C::ViewToolbar), &QAction::triggered, this, [this] { SetBarVisible(0, m_toolbar1->isHidden()); });
