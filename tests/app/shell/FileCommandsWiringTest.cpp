@@ -210,6 +210,33 @@ TEST(FileCommands, SaveAsCloseAndOpenThroughTheMenus)
     EXPECT_TRUE(f.dialogs.titles.contains("Open"));
 }
 
+TEST(FileCommands, ClosingAChangedDrawingAsksAndSavesUnderANewName)
+{
+    FileRig f;
+    CChildFrame* c = f.Drawing(180, 120);
+    // Yes, then the name question is cancelled: the drawing stays open.
+    f.rig->host.answers = {MsgAnswer::Yes};
+    f.dialogs.Then(Cancel());
+    f.Close(c);
+    ASSERT_EQ(f.Frame().Children().size(), 1);
+    EXPECT_EQ(f.rig->host.questions.back(), "Save changes to " + c->Doc().m_title + "?");
+    // Yes and a name: saved, then closed.
+    const std::string path = f.File("closing.dbx");
+    f.rig->host.answers = {MsgAnswer::Yes};
+    f.dialogs.Then(ChooseFile(path));
+    f.Close(c);
+    EXPECT_TRUE(f.Frame().Children().isEmpty());
+    EXPECT_TRUE(std::filesystem::exists(path));
+    EXPECT_EQ(f.Frame().RecentFiles().value(0), QString::fromStdString(path));
+    // No: closed without writing.
+    CChildFrame* d = f.Drawing(100, 100);
+    f.rig->host.answers = {MsgAnswer::No};
+    f.Close(d);
+    EXPECT_TRUE(f.Frame().Children().isEmpty());
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(f.data.Path()), {}), 2);
+    EXPECT_TRUE(f.dialogs.unexpected.isEmpty()) << f.dialogs.unexpected.join(", ").toStdString();
+}
+
 TEST(FileCommands, OpenDrawingComesForwardAndRecentEntriesThatFailLeave)
 {
     FileRig f;
@@ -396,6 +423,19 @@ TEST(ImageCommands, BackgroundThroughTheImageMenuIsCheckedStoredAndRemoved)
             left += near(bare.pixel(x, y), qRgb(230, 20, 20)) || near(bare.pixel(x, y), qRgb(20, 20, 230));
     EXPECT_EQ(left, 0);
     EXPECT_TRUE(f.dialogs.unexpected.isEmpty()) << f.dialogs.unexpected.join(", ").toStdString();
+
+    // On a low-colour display the stored picture is left out and cannot be loaded.
+    const std::string copy = f.File("copy.dbx");
+    std::filesystem::copy_file(path, copy);
+    f.rig->app.m_lowColor = 1;
+    ASSERT_TRUE(f.Frame().OpenFile(QString::fromStdString(copy)));
+    c = f.Frame().ActiveChild();
+    c->DrawingWidget().RunEngine();
+    f.Frame().UpdateCommands();
+    EXPECT_FALSE(c->Doc().m_hasBackgroundImage);
+    EXPECT_FALSE(f.Act(CommandId::LoadBackground)->isEnabled());
+    EXPECT_FALSE(f.Act(CommandId::RemoveBackground)->isEnabled());
+    EXPECT_EQ(c->DrawingWidget().ImageView(), bare);
 }
 
 TEST(ImageCommands, SaveImageFromTheMenuWritesWhatIsShown)
