@@ -144,12 +144,8 @@ int Render(const std::vector<std::string>& args)
     CDaubrixView& v = *s.view;
     const int count = s.doc->GetGlobCount();
     const int shown = globs < 0 ? count : static_cast<int>(std::min<long>(globs, count));
-    // First paint builds the images on the bare background; the replay then draws the globs
-    // up to the chosen history position.
-    v.m_shownCount = 0;
-    v.Paint();
+    // The history position before the first paint: it replays exactly those globs.
     v.m_shownCount = shown;
-    v.Regenerate();
     v.Paint();
     return SaveDrawingImage(files[1], v.DrawingImage(), static_cast<int>(quality), s.host) ? kOk : kFailed;
 }

@@ -138,6 +138,22 @@ TEST_F(CliTest, RenderBmpMatchesTheProgramsDrawingImage)
     ASSERT_TRUE(LoadImageFile(out, img, &host));
     EXPECT_NE(img, view->DrawingImage());
     EXPECT_NE(img, CImage32(120, 90, ColorRefToPixel(doc->m_backgroundColor)));
+    // Reference from a fresh program: an empty first paint, then a replay of the first ten.
+    {
+        FakeHost h;
+        CDaubrixApp fresh{h};
+        fresh.ShapeTable().LoadShapes(std::string(DAUBRIX_DATA_DIR) + "/", &h);
+        fresh.ShapeTable().PrepareAll();
+        CDaubrixDoc d(fresh.ShapeTable(), &h);
+        CDaubrixView v(fresh, d);
+        ASSERT_TRUE(OpenDocumentFile(path, d, &v, false, h));
+        v.m_shownCount = 0;
+        v.Paint();
+        v.m_shownCount = 10;
+        v.Regenerate();
+        v.Paint();
+        EXPECT_EQ(img, v.DrawingImage()) << "the first ten globs on the background colour";
+    }
     ASSERT_EQ(Cli("render " + Quote(path) + " " + Quote(out) + " --globs 5000").status, 0);
     ASSERT_TRUE(LoadImageFile(out, img, &host));
     EXPECT_EQ(img, view->DrawingImage());

@@ -4,17 +4,19 @@
 #include "view/DocumentIO.h"
 
 namespace {
-const QString kDocuments = QStringLiteral("Daubrix Files (*.dbx)");
+// The dialogs hide each filter's last bracket, so the shown text carries its own.
+const QString kDocuments = QStringLiteral("Daubrix Files (*.dbx) (*.dbx)");
+const QString kAllFiles = QStringLiteral("All Files (*.*) (*)");
 } // namespace
 
 QString AskOpenDocumentPath(QWidget* parent)
 {
-    return RunFileDialog(parent, QFileDialog::AcceptOpen, {kDocuments}, QStringLiteral("dbx"));
+    return RunFileDialog(parent, QFileDialog::AcceptOpen, {kDocuments, kAllFiles}, QStringLiteral("dbx"));
 }
 
 QString AskSaveDocumentPath(QWidget* parent, const QString& suggested)
 {
-    return RunFileDialog(parent, QFileDialog::AcceptSave, {kDocuments}, QStringLiteral("dbx"), suggested);
+    return RunFileDialog(parent, QFileDialog::AcceptSave, {kDocuments, kAllFiles}, QStringLiteral("dbx"), suggested);
 }
 
 bool SaveDrawing(QWidget* parent, CDaubrixView& view, IHost& host)

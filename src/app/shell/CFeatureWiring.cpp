@@ -19,6 +19,7 @@
 #include "windows/CDrawingHistoryWindow.h"
 #include "windows/CShapesWindow.h"
 #include <QAction>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -103,9 +104,16 @@ void CFeatureWiring::CreateToolWindows()
 
 bool CFeatureWiring::OpenDocument(const QString& path)
 {
+    // Stored absolute, so Save writes where the file came from whatever the current folder.
+    const QString full = QFileInfo(path).absoluteFilePath();
+    if (CChildFrame* open = m_frame.ChildShowing(full)) {
+        // A drawing already open is brought forward, not read a second time.
+        m_frame.Workspace()->setActiveSubWindow(open);
+        return true;
+    }
     auto doc = std::make_unique<CDaubrixDoc>(m_app.ShapeTable(), &m_app.Host());
     DocumentBackground background;
-    if (!ReadDocumentFile(path.toStdString(), *doc, &background, m_app.m_lowColor != 0, m_app.Host()))
+    if (!ReadDocumentFile(full.toStdString(), *doc, &background, m_app.m_lowColor != 0, m_app.Host()))
         return false;
     CChildFrame* child = m_frame.AddDocument(std::move(doc));
     ShowOpenedDocument(child->View(), std::move(background));

@@ -81,7 +81,11 @@ void CDaubrixView::Paint()
         m_needImages = false;
         m_drawingImage = CImage32(W, H);
         m_undoImage = CImage32(W, H);
-        SaveUndoImage();
+        // A new undo image holds no globs yet: the bare background, counted as none. Taking it
+        // as the first m_shownCount globs would let a first paint behind the end of the
+        // sequence start from an unfilled picture.
+        FillBackground(m_undoImage);
+        m_undoImageCount = 0;
         m_pendingCount = m_doc.GetGlobCount();
     }
     const bool importing = m_importDrawing;

@@ -119,6 +119,45 @@ TEST_F(DaubrixView, RegenerateBehindTheEndDrawsOnlyShownGlobs)
     EXPECT_NE(view->DrawingImage(), all);
 }
 
+TEST_F(DaubrixView, FirstPaintBehindTheEndStartsFromTheBackground)
+{
+    // A drawing opened (or rendered) at a history position before its end: the very first
+    // paint must lay the background, picture included, under the shown globs.
+    BuildDrawing(app, *doc, 120);
+    doc->m_hasBackgroundImage = 1;
+    view->SetBackgroundImage(CImage32(40, 30, MakePixel(200, 100, 50)), 60, 45);
+    view->OnInitialUpdate();
+    view->m_shownCount = 60;
+    view->Paint();
+    const CImage32 first = view->DrawingImage();
+    EXPECT_EQ(view->m_undoImageCount, 60) << "the opened drawing's first replay is its undo image";
+    EXPECT_EQ(view->UndoImage(), first);
+
+    view->Regenerate();
+    view->Paint();
+    EXPECT_EQ(view->DrawingImage(), first);
+    int background = 0, picture = 0;
+    for (int y = 0; y < 120; ++y)
+        for (int x = 0; x < 160; ++x) {
+            background += first.At(x, y) == MakePixel(10, 20, 30);
+            picture += first.At(x, y) == MakePixel(200, 100, 50);
+        }
+    EXPECT_GT(background, 0);
+    EXPECT_GT(picture, 0);
+
+    // A new drawing's undo image is the bare background until a stroke saves it.
+    CDaubrixDoc fresh(app.ShapeTable(), &host);
+    fresh.m_width = 50;
+    fresh.m_height = 40;
+    fresh.m_backgroundColor = MakeColorRef(1, 2, 3);
+    fresh.m_undoImageSaved = 1;
+    CDaubrixView fview(app, fresh);
+    fview.OnInitialUpdate();
+    fview.Paint();
+    EXPECT_EQ(fview.m_undoImageCount, 0);
+    EXPECT_EQ(fview.UndoImage(), CImage32(50, 40, MakePixel(1, 2, 3)));
+}
+
 TEST_F(DaubrixView, RedrawFromUndoImageReplaysOnlyTheTail)
 {
     BuildDrawing(app, *doc, 100);

@@ -1,0 +1,528 @@
+// File and image commands through the wired program: the real menus, the real dialogs (driven
+// while they are open) and the files they leave behind.
+#include "ShellTestSupport.h"
+#include "dialogs/CJpegSettingsDialog.h"
+#include "dialogs/CLoadBackgroundDialog.h"
+#include "imaging/ImageFile.h"
+#include "imaging/PackedDib.h"
+#include "shell/AtomicFile.h"
+#include "shell/CChildFrame.h"
+#include "shell/CFeatureWiring.h"
+#include "shell/CShellStartup.h"
+#include "support/TempDir.h"
+#include "view/CDrawingWidget.h"
+#include "windows/CDrawingHistoryWindow.h"
+#include "windows/CTickSlider.h"
+#include <QAction>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QMdiArea>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <csignal>
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <sys/resource.h>
+
+namespace {
+
+// Answers the modal dialogs as they open, one scripted step each; a dialog nobody expected is
+// cancelled and remembered, so a wrong prompt fails the test instead of hanging it.
+class DialogScript : public QObject {
+public:
+    using Step = std::function<void(QWidget*)>;
+    DialogScript()
+    {
+        connect(&m_timer, &QTimer::timeout, this, [this] { Poll(); });
+        m_timer.start(10);
+    }
+    void Then(Step s) { m_steps.push_back(std::move(s)); }
+    bool Done() const { return m_steps.empty(); }
+    QStringList unexpected;
+    QStringList titles;
+
+private:
+    void Poll()
+    {
+        QWidget* w = QApplication::activeModalWidget();
+        if (!w || w == m_last)
+            return;
+        m_last = w;
+        titles << w->windowTitle();
+        if (m_steps.empty()) {
+            unexpected << w->windowTitle();
+            if (auto* d = qobject_cast<QDialog*>(w))
+                d->reject();
+            return;
+        }
+        Step s = std::move(m_steps.front());
+        m_steps.pop_front();
+        s(w);
+    }
+    QTimer m_timer;
+    std::deque<Step> m_steps;
+    QPointer<QWidget> m_last;
+};
+
+// A file dialog step: records what the user reads as file types, then picks the path.
+DialogScript::Step ChooseFile(const std::string& path, QStringList* shownTypes = nullptr)
+{
+    return [path, shownTypes](QWidget* w) {
+        auto* fd = qobject_cast<QFileDialog*>(w);
+        ASSERT_NE(fd, nullptr) << w->windowTitle().toStdString();
+        MaybeShoot(*fd, fd->acceptMode() == QFileDialog::AcceptSave ? "file_save" : "file_open");
+        if (shownTypes)
+            if (auto* combo = fd->findChild<QComboBox*>("fileTypeCombo"))
+                for (int i = 0; i < combo->count(); ++i)
+                    *shownTypes << combo->itemText(i);
+        fd->selectFile(QString::fromStdString(path));
+        static_cast<QDialog*>(fd)->accept();   // accept() is protected in QFileDialog
+    };
+}
+
+DialogScript::Step Cancel()
+{
+    return [](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); };
+}
+
+struct FileRig {
+    TempDir data;
+    std::unique_ptr<ShellRig> rig;
+    CFeatureWiring* wiring = nullptr;
+    DialogScript dialogs;
+
+    FileRig()
+    {
+        qputenv("XDG_DATA_HOME", QByteArray::fromStdString(data.Path()));
+        rig = std::make_unique<ShellRig>();
+        wiring = new CFeatureWiring(*rig->frame, rig->app);
+        rig->frame->resize(900, 700);
+        rig->frame->show();
+    }
+
+    CMainFrame& Frame() { return *rig->frame; }
+    QAction* Act(CommandId id) { return rig->frame->Action(id); }
+    void Run(CommandId id)
+    {
+        Frame().UpdateCommands();
+        ASSERT_TRUE(Act(id)->isEnabled()) << Act(id)->text().toStdString();
+        Act(id)->trigger();
+        QApplication::processEvents();
+        if (CChildFrame* c = Frame().ActiveChild())
+            c->DrawingWidget().RunEngine();
+        Frame().UpdateCommands();
+    }
+
+    CChildFrame* Drawing(int w, int h)
+    {
+        rig->nextW = w;
+        rig->nextH = h;
+        CChildFrame* c = rig->frame->NewDrawing();
+        c->DrawingWidget().RunEngine();
+        CDrawingWidget* dw = &c->DrawingWidget();
+        const QPoint pts[] = {{20, 20}, {w / 2, h / 3}, {w - 20, h / 2}, {w / 3, h - 20}};
+        QTest::mousePress(dw, Qt::LeftButton, Qt::NoModifier, pts[0]);
+        for (const QPoint& p : pts) {
+            QTest::mouseMove(dw, p);
+            dw->RunEngine();
+        }
+        QTest::mouseRelease(dw, Qt::LeftButton, Qt::NoModifier, pts[3]);
+        dw->RunEngine();
+        QApplication::processEvents();
+        return c;
+    }
+
+    // A drawing saved with File Save under the given path.
+    CChildFrame* SavedDrawing(int w, int h, const std::string& path)
+    {
+        CChildFrame* c = Drawing(w, h);
+        c->Doc().m_pathName = path;
+        Run(CommandId::FileSave);
+        return c;
+    }
+
+    void Close(CChildFrame* c)
+    {
+        c->close();
+        QApplication::processEvents();
+    }
+
+    std::string File(const std::string& name) const { return data.File(name); }
+};
+
+std::string Bytes(const std::string& path)
+{
+    std::string b;
+    ReadWholeFile(path, b);
+    return b;
+}
+
+} // namespace
+
+TEST(FileCommands, SaveAsCloseAndOpenThroughTheMenus)
+{
+    FileRig f;
+    CChildFrame* c = f.Drawing(260, 180);
+    ASSERT_GT(c->Doc().GetGlobCount(), 0);
+    EXPECT_TRUE(c->Doc().IsModified());
+    const QImage drawn = c->DrawingWidget().ImageView().copy();
+    const std::string path = f.File("meadow.dbx");
+
+    QStringList saveTypes, openTypes;
+    f.dialogs.Then(ChooseFile(f.File("meadow"), &saveTypes));   // the extension is added
+    f.Run(CommandId::FileSaveAs);
+    ASSERT_TRUE(std::filesystem::exists(path));
+    EXPECT_EQ(saveTypes.value(0), "Daubrix Files (*.dbx)");
+    EXPECT_EQ(c->windowTitle(), "meadow.dbx") << "the window takes the new name";
+    EXPECT_FALSE(c->Doc().IsModified());
+    EXPECT_EQ(f.Frame().RecentFiles().value(0), QString::fromStdString(path));
+
+    // Save now writes the same file without asking.
+    const std::string first = Bytes(path);
+    c->Doc().m_backgroundColor = MakeColorRef(9, 8, 7);
+    c->Doc().SetModifiedFlag();
+    f.Run(CommandId::FileSave);
+    EXPECT_NE(Bytes(path), first);
+    EXPECT_FALSE(c->Doc().IsModified());
+    c->Doc().m_backgroundColor = 0;
+    f.Run(CommandId::FileSave);
+    EXPECT_EQ(Bytes(path), first);
+
+    f.Close(c);
+    ASSERT_TRUE(f.Frame().Children().isEmpty()) << "a saved drawing closes without asking";
+    EXPECT_TRUE(f.rig->host.questions.empty());
+
+    f.dialogs.Then(ChooseFile(path, &openTypes));
+    f.Run(CommandId::FileOpen);
+    ASSERT_EQ(f.Frame().Children().size(), 1);
+    CChildFrame* again = f.Frame().ActiveChild();
+    again->DrawingWidget().RunEngine();
+    EXPECT_EQ(openTypes.value(0), "Daubrix Files (*.dbx)");
+    EXPECT_EQ(again->windowTitle(), "meadow.dbx");
+    EXPECT_EQ(again->DrawingWidget().ImageView(), drawn) << "reopened, the drawing looks identical";
+    EXPECT_EQ(f.wiring->HistoryWindow()->Slider()->maximum(), again->Doc().GetGlobCount());
+    EXPECT_TRUE(f.dialogs.unexpected.isEmpty()) << f.dialogs.unexpected.join(", ").toStdString();
+    EXPECT_TRUE(f.dialogs.titles.contains("Save As"));
+    EXPECT_TRUE(f.dialogs.titles.contains("Open"));
+}
+
+TEST(FileCommands, ClosingAChangedDrawingAsksAndSavesUnderANewName)
+{
+    FileRig f;
+    CChildFrame* c = f.Drawing(180, 120);
+    // Yes, then the name question is cancelled: the drawing stays open.
+    f.rig->host.answers = {MsgAnswer::Yes};
+    f.dialogs.Then(Cancel());
+    f.Close(c);
+    ASSERT_EQ(f.Frame().Children().size(), 1);
+    EXPECT_EQ(f.rig->host.questions.back(), "Save changes to " + c->Doc().m_title + "?");
+    // Yes and a name: saved, then closed.
+    const std::string path = f.File("closing.dbx");
+    f.rig->host.answers = {MsgAnswer::Yes};
+    f.dialogs.Then(ChooseFile(path));
+    f.Close(c);
+    EXPECT_TRUE(f.Frame().Children().isEmpty());
+    EXPECT_TRUE(std::filesystem::exists(path));
+    EXPECT_EQ(f.Frame().RecentFiles().value(0), QString::fromStdString(path));
+    // No: closed without writing.
+    CChildFrame* d = f.Drawing(100, 100);
+    f.rig->host.answers = {MsgAnswer::No};
+    f.Close(d);
+    EXPECT_TRUE(f.Frame().Children().isEmpty());
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(f.data.Path()), {}), 2);
+    EXPECT_TRUE(f.dialogs.unexpected.isEmpty()) << f.dialogs.unexpected.join(", ").toStdString();
+}
+
+TEST(FileCommands, OpenDrawingComesForwardAndRecentEntriesThatFailLeave)
+{
+    FileRig f;
+    const std::string path = f.File("a.dbx");
+    CChildFrame* a = f.SavedDrawing(200, 150, path);
+    CChildFrame* b = f.Drawing(150, 120);
+    ASSERT_EQ(f.Frame().ActiveChild(), b);
+
+    // Opening the file that is already shown activates its window instead of a copy.
+    ASSERT_TRUE(f.Frame().OpenFile(QString::fromStdString(path)));
+    EXPECT_EQ(f.Frame().Children().size(), 2);
+    EXPECT_EQ(f.Frame().ActiveChild(), a);
+
+    // A recent entry whose file has gone reports and is dropped from the list.
+    const std::string gone = f.File("gone.dbx");
+    ASSERT_TRUE(WriteFileAtomically(gone, std::span<const uint8_t>()));
+    f.Frame().AddRecentFile(QString::fromStdString(gone));
+    std::filesystem::remove(gone);
+    ASSERT_EQ(f.Frame().RecentFiles().size(), 2);
+    f.Run(CommandId::FileMru1);
+    EXPECT_TRUE(f.rig->host.Said("Failed to open document."));
+    EXPECT_EQ(f.Frame().RecentFiles(), QStringList{QString::fromStdString(path)});
+    EXPECT_EQ(f.rig->profile.GetString("Recent File List", "File1", ""), path);
+    EXPECT_EQ(f.rig->profile.GetString("Recent File List", "File2", "x"), "");
+    EXPECT_FALSE(f.Act(CommandId::FileMru2)->isVisible());
+
+    // The remaining entry opens the drawing (here: brings it forward).
+    f.Frame().Workspace()->setActiveSubWindow(b);
+    f.Run(CommandId::FileMru1);
+    EXPECT_EQ(f.Frame().ActiveChild(), a);
+}
+
+TEST(FileCommands, FailedSaveKeepsTheFileAndTheChanges)
+{
+    FileRig f;
+    const std::string path = f.File("keep.dbx");
+    f.SavedDrawing(300, 200, path);
+    const std::string old = Bytes(path);
+    ASSERT_FALSE(old.empty());
+
+    // Files may not grow past a few bytes: the disk is full.
+    CChildFrame* d = f.Drawing(300, 200);
+    d->Doc().m_pathName = path;
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 16;
+    setrlimit(RLIMIT_FSIZE, &small);
+    f.Act(CommandId::FileSave)->trigger();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previous);
+
+    EXPECT_TRUE(f.rig->host.Said("Failed to save document."));
+    EXPECT_EQ(Bytes(path), old);
+    EXPECT_TRUE(d->Doc().IsModified());
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(f.data.Path()), {}), 2)
+        << "the drawing and the automatic files' folder, no stray temporary file";
+}
+
+TEST(FileCommands, CommandLineDrawingOpensAtStartWithItsFullPath)
+{
+    TempDir data;
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(data.Path()));
+    std::string path;
+    QImage drawn;
+    {
+        FileRig f;
+        path = f.File("start.dbx");
+        CChildFrame* c = f.SavedDrawing(220, 140, path);
+        drawn = c->DrawingWidget().ImageView().copy();
+        std::filesystem::copy_file(path, data.File("start.dbx"));
+    }
+    const auto cwd = std::filesystem::current_path();
+    std::filesystem::current_path(data.Path());
+    FakeHost host;
+    CDaubrixApp app(host);
+    CMapProfile profile;
+    CShellStartup startup(app, profile);
+    startup.m_frameCreated = [&app](CMainFrame& frame) { new CFeatureWiring(frame, app); };
+    const bool started = startup.InitInstance(std::string(DAUBRIX_DATA_DIR) + "/", {"start.dbx"}, {1280, 1024});
+    std::filesystem::current_path(cwd);
+    ASSERT_TRUE(started);
+    CMainFrame* frame = startup.Frame();
+    ASSERT_EQ(frame->Children().size(), 1);
+    CChildFrame* c = frame->Children().front();
+    EXPECT_EQ(c->Doc().m_pathName, data.File("start.dbx")) << "saves go back where the file came from";
+    EXPECT_EQ(frame->RecentFiles().value(0), QString::fromStdString(data.File("start.dbx")));
+    c->DrawingWidget().RunEngine();
+    EXPECT_EQ(c->DrawingWidget().ImageView().size(), drawn.size());
+    startup.ExitInstance();
+
+    // A named file that cannot be read ends the run after saying so.
+    FakeHost host2;
+    CDaubrixApp app2(host2);
+    CShellStartup bad(app2, profile);
+    bad.m_frameCreated = [&app2](CMainFrame& frame) { new CFeatureWiring(frame, app2); };
+    EXPECT_FALSE(bad.InitInstance(std::string(DAUBRIX_DATA_DIR) + "/", {QString::fromStdString(data.File("no.dbx"))},
+                                  {1280, 1024}));
+    EXPECT_TRUE(host2.Said("Failed to open document."));
+    bad.ExitInstance();
+}
+
+TEST(ImageCommands, BackgroundThroughTheImageMenuIsCheckedStoredAndRemoved)
+{
+    FileRig f;
+    // A 100 x 50 picture, left half red, right half blue.
+    CImage32 picture(100, 50, MakePixel(230, 20, 20));
+    picture.FillRect(CRect{50, 0, 100, 50}, MakePixel(20, 20, 230));
+    const std::string bmp = f.File("picture.bmp");
+    ASSERT_TRUE(SaveBitmapAsBmp(bmp, picture));
+
+    CChildFrame* c = f.Drawing(200, 200);
+    const int globs = c->Doc().GetGlobCount();
+    EXPECT_FALSE(f.Act(CommandId::LoadBackground)->isChecked());
+    EXPECT_FALSE(f.Act(CommandId::RemoveBackground)->isEnabled());
+
+    // Cancelling the size question changes nothing.
+    f.dialogs.Then(ChooseFile(bmp));
+    f.dialogs.Then(Cancel());
+    f.Run(CommandId::LoadBackground);
+    EXPECT_FALSE(c->Doc().m_hasBackgroundImage);
+    EXPECT_FALSE(f.Act(CommandId::LoadBackground)->isChecked());
+
+    QStringList types;
+    f.dialogs.Then(ChooseFile(bmp, &types));
+    f.dialogs.Then([](QWidget* w) {
+        auto* d = qobject_cast<CLoadBackgroundDialog*>(w);
+        ASSERT_NE(d, nullptr);
+        MaybeShoot(*d, "load_background");
+        d->Button(BackgroundSizing::Normal)->click();
+        d->accept();
+    });
+    f.Run(CommandId::LoadBackground);
+    EXPECT_EQ(types.value(0), "All Supported Formats (*.BMP,*.JPG)");
+    EXPECT_TRUE(f.dialogs.titles.contains("Load Background Image"));
+    ASSERT_TRUE(c->Doc().m_hasBackgroundImage);
+    EXPECT_TRUE(f.Act(CommandId::LoadBackground)->isChecked());
+    EXPECT_TRUE(f.Act(CommandId::RemoveBackground)->isEnabled());
+    EXPECT_TRUE(c->Doc().IsModified());
+    EXPECT_EQ(c->Doc().GetGlobCount(), globs);
+    // Normal: 100 x 50 in the middle, at (50, 75); the globs are drawn over it.
+    const QImage shown = c->DrawingWidget().ImageView().copy();
+    EXPECT_EQ(c->View().BackgroundX(), 50);
+    EXPECT_EQ(c->View().BackgroundY(), 75);
+    auto near = [](QRgb a, QRgb b) {
+        return std::abs(qRed(a) - qRed(b)) < 12 && std::abs(qGreen(a) - qGreen(b)) < 12 &&
+               std::abs(qBlue(a) - qBlue(b)) < 12;
+    };
+    int red = 0, blue = 0;
+    for (int y = 75; y < 125; ++y)
+        for (int x = 50; x < 150; ++x) {
+            red += near(shown.pixel(x, y), qRgb(230, 20, 20));
+            blue += near(shown.pixel(x, y), qRgb(20, 20, 230));
+        }
+    EXPECT_GT(red, 1000);
+    EXPECT_GT(blue, 1000);
+    EXPECT_EQ(shown.pixel(5, 199), QColor(Qt::black).rgb()) << "outside the picture: the background colour";
+
+    // Stored with the drawing and back on reopening, checked again.
+    const std::string path = f.File("with picture.dbx");
+    f.dialogs.Then(ChooseFile(path));
+    f.Run(CommandId::FileSaveAs);
+    f.Close(c);
+    ASSERT_TRUE(f.Frame().OpenFile(QString::fromStdString(path)));
+    c = f.Frame().ActiveChild();
+    c->DrawingWidget().RunEngine();
+    f.Frame().UpdateCommands();
+    EXPECT_TRUE(c->Doc().m_hasBackgroundImage);
+    EXPECT_TRUE(f.Act(CommandId::LoadBackground)->isChecked());
+    EXPECT_EQ(c->DrawingWidget().ImageView(), shown);
+    MaybeShoot(f.Frame(), "background_frame");
+
+    f.Run(CommandId::RemoveBackground);
+    EXPECT_FALSE(c->Doc().m_hasBackgroundImage);
+    EXPECT_FALSE(f.Act(CommandId::LoadBackground)->isChecked());
+    EXPECT_FALSE(f.Act(CommandId::RemoveBackground)->isEnabled());
+    EXPECT_TRUE(c->Doc().IsModified());
+    const QImage bare = c->DrawingWidget().ImageView();
+    EXPECT_NE(bare, shown);
+    int left = 0;
+    for (int y = 75; y < 125; ++y)
+        for (int x = 50; x < 150; ++x)
+            left += near(bare.pixel(x, y), qRgb(230, 20, 20)) || near(bare.pixel(x, y), qRgb(20, 20, 230));
+    EXPECT_EQ(left, 0);
+    EXPECT_TRUE(f.dialogs.unexpected.isEmpty()) << f.dialogs.unexpected.join(", ").toStdString();
+
+    // On a low-colour display the stored picture is left out and cannot be loaded.
+    const std::string copy = f.File("copy.dbx");
+    std::filesystem::copy_file(path, copy);
+    f.rig->app.m_lowColor = 1;
+    ASSERT_TRUE(f.Frame().OpenFile(QString::fromStdString(copy)));
+    c = f.Frame().ActiveChild();
+    c->DrawingWidget().RunEngine();
+    f.Frame().UpdateCommands();
+    EXPECT_FALSE(c->Doc().m_hasBackgroundImage);
+    EXPECT_FALSE(f.Act(CommandId::LoadBackground)->isEnabled());
+    EXPECT_FALSE(f.Act(CommandId::RemoveBackground)->isEnabled());
+    EXPECT_EQ(c->DrawingWidget().ImageView(), bare);
+}
+
+TEST(ImageCommands, SaveImageFromTheMenuWritesWhatIsShown)
+{
+    FileRig f;
+    CChildFrame* c = f.Drawing(150, 100);
+    CImage32 expected;
+    {
+        const QImage shown = c->DrawingWidget().ImageView();
+        expected = CImage32(shown.width(), shown.height());
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                expected.Set(x, y, shown.pixel(x, y));
+    }
+
+    QStringList types;
+    const std::string bmp = f.File("shot.bmp");
+    f.dialogs.Then(ChooseFile(bmp, &types));
+    f.Run(CommandId::SaveImage);
+    EXPECT_EQ(types, QStringList({"All Supported Formats (*.BMP,*.JPG)", "BMP files (*.BMP)", "JPEG files (*.JPG)"}));
+    CImage32 read;
+    ASSERT_TRUE(LoadImageFile(bmp, read, &f.rig->host));
+    EXPECT_EQ(read, expected);
+
+    // JPEG asks for the quality; cancelling writes nothing and keeps the setting.
+    const std::string jpg = f.File("shot.jpg");
+    f.rig->app.m_jpegQuality = 16;
+    f.dialogs.Then(ChooseFile(jpg));
+    f.dialogs.Then(Cancel());
+    f.Run(CommandId::SaveImage);
+    EXPECT_FALSE(std::filesystem::exists(jpg));
+    EXPECT_EQ(f.rig->app.m_jpegQuality, 16);
+
+    int opensAt = 0;
+    auto saveJpeg = [&](const std::string& path, int position) {
+        f.dialogs.Then(ChooseFile(path));
+        f.dialogs.Then([position, &opensAt](QWidget* w) {
+            auto* d = qobject_cast<CJpegSettingsDialog*>(w);
+            ASSERT_NE(d, nullptr);
+            opensAt = d->Slider()->value();
+            d->Slider()->setValue(position);
+            d->accept();
+        });
+        f.Run(CommandId::SaveImage);
+        CImage32 img;
+        EXPECT_TRUE(LoadImageFile(path, img, &f.rig->host));
+        EXPECT_EQ(img.Width(), 150);
+        long error = 0;
+        for (int y = 0; y < img.Height() && img.Width() == 150; ++y)
+            for (int x = 0; x < 150; ++x) {
+                const Pixel a = img.At(x, y), b = expected.At(x, y);
+                error += std::abs(PixelRed(a) - PixelRed(b)) + std::abs(PixelGreen(a) - PixelGreen(b)) +
+                         std::abs(PixelBlue(a) - PixelBlue(b));
+            }
+        return double(error) / (150 * 100 * 3);
+    };
+    const double low = saveJpeg(f.File("low.jpg"), 1);
+    EXPECT_EQ(opensAt, 16);
+    EXPECT_EQ(f.rig->app.m_jpegQuality, 1);
+    const double high = saveJpeg(jpg, 20);
+    EXPECT_EQ(opensAt, 1) << "the dialog opens at the last quality";
+    EXPECT_TRUE(f.dialogs.titles.contains("JPEG settings"));
+    EXPECT_EQ(f.rig->app.m_jpegQuality, 20);
+    std::printf("mean JPEG error per channel: quality 5 %.2f, quality 100 %.2f\n", low, high);
+    EXPECT_LT(high, low / 2) << "the slider reaches the encoder";
+    EXPECT_LT(high, 8.0) << "colours right way round; only the halved colour resolution blurs edges";
+    EXPECT_GT(Bytes(jpg).size(), Bytes(f.File("low.jpg")).size());
+
+    // A name of another kind is answered, not silently dropped.
+    f.dialogs.Then(ChooseFile(f.File("shot.png")));
+    f.Run(CommandId::SaveImage);
+    EXPECT_FALSE(std::filesystem::exists(f.File("shot.png")));
+    ASSERT_FALSE(f.rig->host.messages.empty());
+    EXPECT_NE(f.rig->host.messages.back().text.find(".bmp"), std::string::npos);
+    EXPECT_TRUE(f.dialogs.unexpected.isEmpty()) << f.dialogs.unexpected.join(", ").toStdString();
+}
+
+TEST(ImageCommands, LowColourDisplayOffersBmpOnlyAndNoBackground)
+{
+    FileRig f;
+    f.rig->app.m_lowColor = 1;
+    f.Drawing(120, 80);
+    f.Frame().UpdateCommands();
+    EXPECT_FALSE(f.Act(CommandId::LoadBackground)->isEnabled());
+    QStringList types;
+    f.dialogs.Then(ChooseFile(f.File("low.bmp"), &types));
+    f.Run(CommandId::SaveImage);
+    EXPECT_EQ(types, QStringList{"BMP files (*.BMP)"});
+    EXPECT_TRUE(std::filesystem::exists(f.File("low.bmp")));
+}
