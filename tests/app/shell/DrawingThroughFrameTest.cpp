@@ -362,3 +362,27 @@ TEST(DrawingThroughFrame, PolarDrawingWithHueDriftThroughTheWidget)
     EXPECT_NE(img.pixel(a.m_x, a.m_y), img.pixel(2, 2)) << "the glob shows over the background";
     MaybeShoot(w, "polar_hue_drawing");
 }
+
+TEST(DrawingThroughFrame, LetterTypedInTheShapesWindowGivesItsCommand)
+{
+    Program p;
+    p.App().m_jitter = 0;
+    p.NewDrawing(200, 150);
+    CShapesWindow& shapes = *p.wiring->ShapesWindow();
+    shapes.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&shapes));
+    {
+        DialogAnswerer on([](QDialog& d) {
+            Radio(d, "On")->setChecked(true);
+            d.accept();
+        });
+        QTest::keyClick(&shapes, Qt::Key_J);
+        EXPECT_EQ(on.titles, QStringList{"Jitter"});
+    }
+    EXPECT_EQ(p.App().m_jitter, 1);
+    EXPECT_TRUE(p.Button(C::Jitter)->isChecked());
+    // A view key that is no command still reaches the view and opens nothing.
+    DialogAnswerer none;
+    QTest::keyClick(&shapes, Qt::Key_Q);
+    EXPECT_TRUE(none.titles.isEmpty());
+}
