@@ -48,9 +48,9 @@ const CommandInfo kCommands[] = {
     {C::PolarMirror, 32779, "&Polar Mirror\tP", "P", "Repeat globs around the centre\nPolar Mirror", true},
     {C::Pattern, 32825, "P&attern\tA", "A", "Stamp the pattern with each click\nPattern", true},
 
-    {C::AutoHue, 32789, "AutoChange &Hue", "", "Change the hue automatically while drawing\nAutoChange Hue", true},
-    {C::AutoSat, 32790, "AutoChange &Sat", "", "Change the saturation automatically while drawing\nAutoChange Sat", true},
-    {C::AutoVal, 32791, "AutoChange &Val", "", "Change the value automatically while drawing\nAutoChange Val", true},
+    {C::AutoHue, 32789, "AutoChange &Hue", "", "Set hue of color to change automatically\nAuto-Change Hue", true},
+    {C::AutoSat, 32790, "AutoChange &Sat", "", "Set saturation of color to change automatically\nAuto-Change Sat", true},
+    {C::AutoVal, 32791, "AutoChange &Val", "", "Set value (lightness) of color to change automatically\nAuto-Change Val", true},
     {C::SimulateDepth, 32792, "Simulate &Depth\tCtrl+D", "Ctrl+D", "Shade the drawing by drawing order\nSimulate Depth", false},
     {C::SampleColor, 32819, "Sample &Color\tCtrl+Alt+C", "Ctrl+Alt+C", "Take the colour of the next glob clicked\nSample Color", true},
     {C::SampleShape, 32820, "S&ample Shape\tCtrl+Alt+S", "Ctrl+Alt+S", "Take the shape of the next glob clicked\nSample Shape", true},

@@ -143,7 +143,14 @@ void CFeatureWiring::WireFiles()
 
 void CFeatureWiring::WireDrawingCommands()
 {
-    auto on = [this](C id, auto fn) { connect(m_frame.Action(id), &QAction::triggered, this, fn); };
+    // A checkable action flips its own mark when clicked, and a dialog's event loop runs the
+    // frame's queued refresh before OK: set the marks again once the command is done.
+    auto on = [this](C id, auto fn) {
+        connect(m_frame.Action(id), &QAction::triggered, this, [this, fn] {
+            fn();
+            m_frame.UpdateCommands();
+        });
+    };
     QWidget* parent = &m_frame;
     on(C::EditUndo, [this] {
         if (CDaubrixView* v = Active()) {
@@ -253,7 +260,16 @@ void CFeatureWiring::WireChild(CChildFrame& child)
             m_shapes->InvalidateShapes();
         m_frame.UpdateCommands();
     };
-    child.DrawingWidget().UpdateCursor();
+    WireDrawingWindow(child);
     if (m_history)
         m_history->Reload();
+}
+
+void CFeatureWiring::WireDrawingWindow(CChildFrame& child)
+{
+    CDrawingWidget& widget = child.DrawingWidget();
+    // A stroke's release or a Move Center click leaves an undo step and may end a mode: the
+    // toolbar shows that at once, not only when a menu opens.
+    connect(&widget, &CDrawingWidget::commandsChanged, this, [this] { m_frame.UpdateCommands(); });
+    widget.UpdateCursor();
 }

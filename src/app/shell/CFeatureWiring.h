@@ -30,6 +30,8 @@ private:
     void WireImageCommands();
     void WireUpdaters();
     void WireChild(CChildFrame& child);
+    // The drawing window's undo step, modes and cursor in the frame.
+    void WireDrawingWindow(CChildFrame& child);
     bool OpenDocument(const QString& path);
     CDaubrixView* Active() const;
     bool Ctrl() const;

@@ -89,8 +89,30 @@ QCursor CDrawingWidget::MoveCenterCursor()
     return QCursor(pm, 15, 15);
 }
 
+int CDrawingWidget::CursorKey() const
+{
+    CDaubrixApp& app = m_view.App();
+    if (app.m_moveCenterMode)
+        return -2;
+    CShapeTable& shapes = app.ShapeTable();
+    return shapes.Count() > 0 && shapes.Current().HasCursor() ? shapes.m_currentShape : -1;
+}
+
+void CDrawingWidget::FollowCurrentShape()
+{
+    if (CursorKey() != m_cursorKey)
+        UpdateCursor();
+}
+
+void CDrawingWidget::enterEvent(QEnterEvent* e)
+{
+    FollowCurrentShape();
+    QWidget::enterEvent(e);
+}
+
 void CDrawingWidget::UpdateCursor()
 {
+    m_cursorKey = CursorKey();
     CDaubrixApp& app = m_view.App();
     if (app.m_moveCenterMode) {
         setCursor(MoveCenterCursor());
@@ -109,6 +131,7 @@ void CDrawingWidget::mousePressEvent(QMouseEvent* e)
         // The right button leaves a one-shot mode; otherwise it is the context menu's.
         if (m_view.Stroke().LeaveOneShotMode()) {
             UpdateCursor();
+            emit commandsChanged();
             m_swallowContextMenu = true;
             e->accept();
             return;
@@ -128,6 +151,7 @@ void CDrawingWidget::mousePressEvent(QMouseEvent* e)
 
 void CDrawingWidget::mouseMoveEvent(QMouseEvent* e)
 {
+    FollowCurrentShape();
     const CPoint p = ToDrawing(e->position().toPoint());
     m_view.Stroke().MouseMove(p.x, p.y, e->modifiers() & Qt::ControlModifier);
 }
@@ -140,6 +164,7 @@ void CDrawingWidget::mouseReleaseEvent(QMouseEvent* e)
     }
     m_view.Stroke().ButtonUp();
     UpdateCursor();
+    emit commandsChanged();
 }
 
 void CDrawingWidget::contextMenuEvent(QContextMenuEvent* e)
@@ -162,6 +187,7 @@ void CDrawingWidget::keyPressEvent(QKeyEvent* e)
     }
     if (e->key() == Qt::Key_Escape && m_view.Stroke().LeaveOneShotMode()) {
         UpdateCursor();
+        emit commandsChanged();
         return;
     }
     QWidget::keyPressEvent(e);

@@ -36,7 +36,13 @@ public:
     static QCursor ShapeCursor(const CShapeCursor& c);
     static QCursor MoveCenterCursor();
 
+signals:
+    // A release or a left one-shot mode may have changed the undo step and the modes: the
+    // frame's check marks and Undo text follow.
+    void commandsChanged();
+
 protected:
+    void enterEvent(QEnterEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     QSize sizeHint() const override;
     void mousePressEvent(QMouseEvent* e) override;
@@ -47,7 +53,13 @@ protected:
     void contextMenuEvent(QContextMenuEvent* e) override;
 
 private:
+    // The pointer is over the view: its cursor follows the current shape and mode, however
+    // they were changed, rebuilding only when they differ from what it shows.
+    void FollowCurrentShape();
+    int CursorKey() const;
+
     CDaubrixView& m_view;
+    int m_cursorKey = -3;
     QRegion m_dirty;
     QElapsedTimer m_sinceFlush;
     bool m_engineQueued = false;

@@ -1,4 +1,4 @@
-#include "ShellTestSupport.h"
+#include "WiredProgram.h"
 #include "shell/CChildFrame.h"
 #include "shell/CFeatureWiring.h"
 #include "support/TempDir.h"
@@ -15,32 +15,7 @@
 #include <filesystem>
 
 namespace {
-// The program as a user meets it: frame, tool windows and commands wired together, with the
-// automatic files kept in a folder of the test's own.
-struct WiredRig {
-    TempDir data;
-    std::unique_ptr<ShellRig> rig;
-    CFeatureWiring* wiring = nullptr;
-
-    WiredRig()
-    {
-        qputenv("XDG_DATA_HOME", QByteArray::fromStdString(data.Path()));
-        rig = std::make_unique<ShellRig>();
-        wiring = new CFeatureWiring(*rig->frame, rig->app);
-        rig->frame->resize(900, 700);
-        rig->frame->show();
-        rig->frame->UpdateCommands();
-    }
-
-    CChildFrame* NewDrawing(int w, int h)
-    {
-        rig->nextW = w;
-        rig->nextH = h;
-        CChildFrame* c = rig->frame->NewDrawing();
-        c->DrawingWidget().RunEngine();
-        return c;
-    }
-
+struct WiredRig : WiredProgram {
     void Stroke(CChildFrame& c, const std::vector<QPoint>& pts)
     {
         CDrawingWidget* w = &c.DrawingWidget();
@@ -54,8 +29,6 @@ struct WiredRig {
         QApplication::processEvents();
         rig->frame->UpdateCommands();
     }
-
-    QAction* Act(CommandId id) { return rig->frame->Action(id); }
 };
 } // namespace
 
