@@ -448,3 +448,28 @@ TEST(ToolWindowsWiring, RealStartAndExitKeepPaletteHistoryAndShownWindows)
     run.startup.ExitInstance();
     EXPECT_EQ(profile.GetInt("Settings", "showColorsWindow", -1), 1);
 }
+
+TEST(ToolWindowsWiring, ClosingTheLastDrawingLeavesTheWindowsWithNothingToChange)
+{
+    WiredRig w;
+    ToolWindows t(w);
+    CChildFrame* c = w.NewDrawing(200, 120);
+    w.Stroke(*c, Line({20, 40}, {180, 60}, 8));
+    ASSERT_GT(t.history.Slider()->maximum(), 0);
+    w.rig->host.answers.push_back(MsgAnswer::No);   // do not save it
+    c->close();
+    QApplication::processEvents();
+    ASSERT_TRUE(w.rig->frame->Children().isEmpty());
+    EXPECT_EQ(w.rig->frame->ActiveView(), nullptr);
+    EXPECT_EQ(t.history.Slider()->maximum(), 0) << "no drawing, empty slider";
+
+    // Every window still works on the shapes alone, without reaching for the closed drawing.
+    t.history.PreviousSection();
+    t.history.NextSection();
+    QTest::mouseClick(&t.colors, Qt::LeftButton, {}, QPoint(30, 30));
+    EXPECT_EQ(t.Table().Current().m_hue, 75);
+    QTest::mousePress(&t.shapes, Qt::LeftButton, {}, t.Cell(0));
+    QTest::mouseRelease(&t.shapes, Qt::LeftButton, {}, t.Cell(1));
+    EXPECT_EQ(t.Table().m_currentShape, t.Shown(1));
+    EXPECT_EQ(t.Table().Current().m_hue, t.Table().Shape(t.Shown(0)).m_hue) << "the drag still copies the colour";
+}
