@@ -64,6 +64,11 @@ void CFeatureWiring::ShapeChanged()
 {
     if (m_shapes)
         m_shapes->InvalidateShapes();
+    UpdateCursors();
+}
+
+void CFeatureWiring::UpdateCursors()
+{
     for (CChildFrame* c : m_frame.Children())
         c->DrawingWidget().UpdateCursor();
 }
@@ -93,6 +98,7 @@ void CFeatureWiring::CreateToolWindows()
         CChildFrame* c = m_frame.ActiveChild();
         return c ? &c->DrawingWidget() : nullptr;
     };
+    m_shapes->m_shapeChosen = [this] { UpdateCursors(); };
     connect(m_shapes, &CShapesWindow::closedByUser, this, [this] { m_frame.UpdateCommands(); });
     m_frame.SetToolWindow(CMainFrame::ShapesWindow, m_shapes);
     // The palette's current shape is the colour the Colors window starts from.

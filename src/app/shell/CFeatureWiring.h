@@ -37,6 +37,8 @@ private:
     bool Ctrl() const;
     // After the current shape or its colour changed: palette, cursor, Colors window.
     void ShapeChanged();
+    // The drawings' cursors show the current shape.
+    void UpdateCursors();
 
     CMainFrame& m_frame;
     CDaubrixApp& m_app;

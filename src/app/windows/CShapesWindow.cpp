@@ -186,15 +186,23 @@ void CShapesWindow::resizeEvent(QResizeEvent*)
     update();
 }
 
+void CShapesWindow::TellIfChosen(int before)
+{
+    if (m_app.ShapeTable().m_currentShape != before && m_shapeChosen)
+        m_shapeChosen();
+}
+
 void CShapesWindow::mousePressEvent(QMouseEvent* e)
 {
     const QPoint p = e->position().toPoint();
+    const int before = m_app.ShapeTable().m_currentShape;
     if (e->button() == Qt::LeftButton) {
         m_palette.LeftDown(p.x(), p.y());
         m_autoScroll.start(kAutoScrollMs, this);
     } else if (e->button() == Qt::RightButton) {
         m_palette.RightDown(p.x(), p.y());
     }
+    TellIfChosen(before);
 }
 
 void CShapesWindow::mouseMoveEvent(QMouseEvent* e)
@@ -208,8 +216,10 @@ void CShapesWindow::mouseReleaseEvent(QMouseEvent* e)
     if (e->button() != Qt::LeftButton)
         return;
     const QPoint p = e->position().toPoint();
+    const int before = m_app.ShapeTable().m_currentShape;
     m_palette.LeftUp(p.x(), p.y());
     m_autoScroll.stop();
+    TellIfChosen(before);
 }
 
 void CShapesWindow::timerEvent(QTimerEvent* e)
@@ -292,6 +302,13 @@ QString CShapesWindow::AskStateFile(bool save)
 }
 
 void CShapesWindow::RunCommand(PaletteCommand cmd)
+{
+    const int before = m_app.ShapeTable().m_currentShape;
+    RunPaletteCommand(cmd);
+    TellIfChosen(before);
+}
+
+void CShapesWindow::RunPaletteCommand(PaletteCommand cmd)
 {
     if (cmd == PaletteCommand::SaveState || cmd == PaletteCommand::LoadState) {
         const bool save = cmd == PaletteCommand::SaveState;

@@ -50,6 +50,9 @@ public:
     std::function<QWidget*()> m_keyTarget;
     // Asks for a shape state file name; empty when cancelled. Replaceable for tests.
     std::function<QString(bool save)> m_askStateFile;
+    // A click, a size item or a loaded state made another shape current (the drawing's cursor
+    // shows the current shape).
+    std::function<void()> m_shapeChosen;
 
 signals:
     // The user closed the window; it is hidden, not destroyed.
@@ -73,6 +76,8 @@ private:
     void OnScrollAction(int action);
     void OnThumbReleased();
     QString AskStateFile(bool save);
+    void TellIfChosen(int before);
+    void RunPaletteCommand(PaletteCommand cmd);
 
     CDaubrixApp& m_app;
     CShapePalette m_palette;

@@ -1,4 +1,4 @@
-#include "WiredProgram.h"
+#include "WiredRig.h"
 #include "shell/CChildFrame.h"
 #include "shell/CFeatureWiring.h"
 #include "support/TempDir.h"
@@ -13,24 +13,6 @@
 #include "windows/CTickSlider.h"
 #include <cmath>
 #include <filesystem>
-
-namespace {
-struct WiredRig : WiredProgram {
-    void Stroke(CChildFrame& c, const std::vector<QPoint>& pts)
-    {
-        CDrawingWidget* w = &c.DrawingWidget();
-        QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, pts.front());
-        for (size_t i = 1; i < pts.size(); ++i) {
-            QTest::mouseMove(w, pts[i]);
-            w->RunEngine();
-        }
-        QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, pts.back());
-        w->RunEngine();
-        QApplication::processEvents();
-        rig->frame->UpdateCommands();
-    }
-};
-} // namespace
 
 TEST(FeatureWiring, ToolWindowsReplaceThePlaceholders)
 {

@@ -1,7 +1,7 @@
 // The drawing commands as a user reaches them: toolbar buttons and menu actions of the wired
 // program, with and without Ctrl, their dialogs, check marks, Move Center, the automatic colour
 // drift in the Colors window and the view's cursor.
-#include "WiredProgram.h"
+#include "WiredRig.h"
 #include "colour/AutoColor.h"
 #include "windows/CColorsWindow.h"
 #include "windows/CShapesWindow.h"
@@ -20,7 +20,7 @@
 namespace {
 using C = CommandId;
 
-struct Program : WiredProgram {
+struct Program : WiredRig {
     CDaubrixApp& App() { return rig->app; }
     QToolButton* Button(C id)
     {
