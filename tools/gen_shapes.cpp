@@ -449,12 +449,12 @@ Image render(const Family& f, int size) {
                     const double nl = std::sqrt(gx * gx + gy * gy + 1.0);
                     const double nx = -gx / nl, ny = -gy / nl, nz = 1.0 / nl;
                     const double diff = std::max(0.0, nx * lx + ny * ly + nz * lz);
-                    const double spec =
+                    const double glint =
                         f.specular * std::pow(std::max(0.0, nx * hx + ny * hy + nz * hz), f.shine);
                     const double v = ambient + (1 - ambient) * diff;
                     Linear c{v, v * (1 - sat[id])};
-                    c.r += (1 - c.r) * spec;
-                    c.g += (1 - c.g) * spec;
+                    c.r += (1 - c.r) * glint;
+                    c.g += (1 - c.g) * glint;
                     // darken the outermost band so globs keep an outline on any backdrop
                     const double e = std::max(0.0, edge[id] - 0.5) / kSuper;
                     const double rim = 0.7 * (1 - std::clamp(e / rimWidth, 0.0, 1.0));
