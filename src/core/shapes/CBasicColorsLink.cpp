@@ -23,30 +23,11 @@ void ApplyColorToCurrentShape(CShapeTable& shapes, CDaubrixView* view, HsvColor 
     shape.Recolor(c.m_hue, c.m_saturation, c.m_value);
 }
 
-CBasicColorsLink::CBasicColorsLink(CShapeTable& shapes) : m_shapes(shapes)
-{
-    m_history.push_back(m_current);
-}
-
-void CBasicColorsLink::AddCurrentToHistory()
-{
-    if (!m_history.empty() && m_history.back() == m_current)
-        return;
-    if (static_cast<int>(m_history.size()) >= kCapacity)
-        m_history.erase(m_history.begin());
-    m_history.push_back(m_current);
-    m_selected = HistoryCount() - 1;
-}
+CBasicColorsLink::CBasicColorsLink(CShapeTable& shapes) : m_shapes(shapes) {}
 
 void CBasicColorsLink::ApplyCurrentColor()
 {
     ApplyColorToCurrentShape(m_shapes, m_activeView ? m_activeView() : nullptr, m_current);
     if (m_shapeRecolored)
         m_shapeRecolored();
-}
-
-void CBasicColorsLink::SelectHistoryEntry(int i)
-{
-    if (i >= 0 && i < HistoryCount())
-        m_selected = i;
 }

@@ -1,7 +1,7 @@
 #pragma once
+#include "../colour/CColorHistory.h"
 #include "IColorsLink.h"
 #include <functional>
-#include <vector>
 
 class CShapeTable;
 class CDaubrixView;
@@ -15,18 +15,16 @@ void ApplyColorToCurrentShape(CShapeTable& shapes, CDaubrixView* view, HsvColor 
 // the active drawing view. Used where the palette runs without the Colors window attached.
 class CBasicColorsLink : public IColorsLink {
 public:
-    static constexpr int kCapacity = 20;
-
     explicit CBasicColorsLink(CShapeTable& shapes);
 
     HsvColor CurrentColor() const override { return m_current; }
     void SetCurrentColor(HsvColor c) override { m_current = c; }
-    void AddCurrentToHistory() override;
+    void AddCurrentToHistory() override { m_history.Add(m_current); }
     void ApplyCurrentColor() override;
-    int HistoryCount() const override { return static_cast<int>(m_history.size()); }
-    HsvColor HistoryEntry(int i) const override { return m_history[static_cast<size_t>(i)]; }
-    void SelectHistoryEntry(int i) override;
-    int SelectedEntry() const { return m_selected; }
+    int HistoryCount() const override { return m_history.Count(); }
+    HsvColor HistoryEntry(int i) const override { return m_history.Entry(i); }
+    void SelectHistoryEntry(int i) override { m_history.Select(i); }
+    int SelectedEntry() const { return m_history.Selected(); }
 
     // The view colour changes go to; null when no drawing is open.
     std::function<CDaubrixView*()> m_activeView;
@@ -36,6 +34,5 @@ public:
 private:
     CShapeTable& m_shapes;
     HsvColor m_current;
-    std::vector<HsvColor> m_history;
-    int m_selected = 0;
+    CColorHistory m_history{m_current};
 };
