@@ -2,12 +2,12 @@
 #include <QImage>
 #include <QWidget>
 
-// Renders a widget to an image; with DAUBRIX_GRAB_DIR set the picture is also kept there for
+// Renders a widget to an image; with DAUBRIX_SHOTS set the picture is also kept there for
 // looking at.
 inline QImage GrabFor(QWidget& w, const char* name)
 {
     QImage img = w.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const QByteArray dir = qgetenv("DAUBRIX_GRAB_DIR");
+    const QByteArray dir = qgetenv("DAUBRIX_SHOTS");
     if (!dir.isEmpty()) {
         const QString base = QString::fromLocal8Bit(dir) + "/" + name;
         img.save(base + ".png");
