@@ -1,6 +1,6 @@
-#include "shell/CDaubrixApp.h"
-#include "shell/IHost.h"
-#include "view/CDaubrixView.h"
+#include "core/shell/CDaubrixApp.h"
+#include "core/base/IHost.h"
+#include "core/view/CDaubrixView.h"
 #include <benchmark/benchmark.h>
 #include <cstring>
 #include <memory>

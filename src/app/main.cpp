@@ -1,6 +1,6 @@
-#include "shell/CProgram.h"
-#include "shell/CQtProfile.h"
-#include "shell/ProgramFolder.h"
+#include "app/shell/CProgram.h"
+#include "app/shell/CQtProfile.h"
+#include "core/shell/ProgramFolder.h"
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>

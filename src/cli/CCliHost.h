@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/IHost.h"
+#include "core/base/IHost.h"
 #include <cstdio>
 #include <string>
 

@@ -1,10 +1,10 @@
 // daubrix-cli: facts about a drawing and its picture, without a window, over the same engine
 // and shape set as the program.
-#include "CCliHost.h"
-#include "shell/CDaubrixApp.h"
-#include "view/CDaubrixView.h"
-#include "view/DocumentIO.h"
-#include "view/ImageCommands.h"
+#include "cli/CCliHost.h"
+#include "core/shell/CDaubrixApp.h"
+#include "core/view/CDaubrixView.h"
+#include "core/view/DocumentIO.h"
+#include "core/view/ImageCommands.h"
 #include <cstdio>
 #include <cerrno>
 #include <cstdlib>

@@ -1,11 +1,11 @@
-#include "imaging/ImageFile.h"
-#include "shell/AtomicFile.h"
-#include "shell/CDaubrixApp.h"
-#include "support/FakeHost.h"
-#include "support/TempDir.h"
-#include "view/CDaubrixView.h"
-#include "view/DocumentIO.h"
-#include "view/ImageCommands.h"
+#include "core/imaging/ImageFile.h"
+#include "core/base/AtomicFile.h"
+#include "core/shell/CDaubrixApp.h"
+#include "tests/core/support/FakeHost.h"
+#include "tests/core/support/TempDir.h"
+#include "core/view/CDaubrixView.h"
+#include "core/view/DocumentIO.h"
+#include "core/view/ImageCommands.h"
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 

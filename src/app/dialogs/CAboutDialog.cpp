@@ -1,4 +1,4 @@
-#include "CAboutDialog.h"
+#include "app/dialogs/CAboutDialog.h"
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QIcon>

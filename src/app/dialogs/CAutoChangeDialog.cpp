@@ -1,4 +1,4 @@
-#include "CAutoChangeDialog.h"
+#include "app/dialogs/CAutoChangeDialog.h"
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>

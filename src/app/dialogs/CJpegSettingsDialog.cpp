@@ -1,4 +1,4 @@
-#include "CJpegSettingsDialog.h"
+#include "app/dialogs/CJpegSettingsDialog.h"
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>

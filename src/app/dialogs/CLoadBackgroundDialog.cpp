@@ -1,4 +1,4 @@
-#include "CLoadBackgroundDialog.h"
+#include "app/dialogs/CLoadBackgroundDialog.h"
 #include <QButtonGroup>
 #include <QDialogButtonBox>
 #include <QGroupBox>

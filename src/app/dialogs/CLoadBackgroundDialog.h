@@ -1,5 +1,5 @@
 #pragma once
-#include "imaging/BackgroundImage.h"
+#include "core/imaging/BackgroundImage.h"
 #include <QDialog>
 
 class QRadioButton;

@@ -1,5 +1,5 @@
-#include "CNewDrawingDialog.h"
-#include "CNumberSpinBox.h"
+#include "app/dialogs/CNewDrawingDialog.h"
+#include "app/widgets/CNumberSpinBox.h"
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>

@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/CNewDrawingModel.h"
+#include "core/shell/CNewDrawingModel.h"
 #include <QDialog>
 
 class CNumberSpinBox;

@@ -1,5 +1,5 @@
-#include "COnOffAmountDialog.h"
-#include "DialogParts.h"
+#include "app/dialogs/COnOffAmountDialog.h"
+#include "app/dialogs/DialogParts.h"
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>

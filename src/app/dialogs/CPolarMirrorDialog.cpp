@@ -1,6 +1,6 @@
-#include "CPolarMirrorDialog.h"
-#include "CSpinEdit.h"
-#include "DialogParts.h"
+#include "app/dialogs/CPolarMirrorDialog.h"
+#include "app/widgets/CSpinEdit.h"
+#include "app/dialogs/DialogParts.h"
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>

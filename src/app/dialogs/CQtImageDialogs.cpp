@@ -1,6 +1,6 @@
-#include "CQtImageDialogs.h"
-#include "CJpegSettingsDialog.h"
-#include "CLoadBackgroundDialog.h"
+#include "app/dialogs/CQtImageDialogs.h"
+#include "app/dialogs/CJpegSettingsDialog.h"
+#include "app/dialogs/CLoadBackgroundDialog.h"
 #include <QFileDialog>
 
 namespace {

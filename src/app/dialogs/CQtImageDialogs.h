@@ -1,5 +1,5 @@
 #pragma once
-#include "view/IImageDialogs.h"
+#include "core/view/IImageDialogs.h"
 #include <QFileDialog>
 #include <QPointer>
 #include <QStringList>

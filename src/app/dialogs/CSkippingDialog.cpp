@@ -1,6 +1,6 @@
-#include "CSkippingDialog.h"
-#include "CSpinEdit.h"
-#include "DialogParts.h"
+#include "app/dialogs/CSkippingDialog.h"
+#include "app/widgets/CSpinEdit.h"
+#include "app/dialogs/DialogParts.h"
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>

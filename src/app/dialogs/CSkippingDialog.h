@@ -1,5 +1,5 @@
 #pragma once
-#include "COnOffAmountDialog.h"
+#include "app/dialogs/COnOffAmountDialog.h"
 #include <functional>
 
 class CSpinEdit;

@@ -1,4 +1,4 @@
-#include "DialogParts.h"
+#include "app/dialogs/DialogParts.h"
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>

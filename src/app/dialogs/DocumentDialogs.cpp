@@ -1,7 +1,7 @@
-#include "DocumentDialogs.h"
-#include "CQtImageDialogs.h"
-#include "view/CDaubrixView.h"
-#include "view/DocumentIO.h"
+#include "app/dialogs/DocumentDialogs.h"
+#include "app/dialogs/CQtImageDialogs.h"
+#include "core/view/CDaubrixView.h"
+#include "core/view/DocumentIO.h"
 
 namespace {
 // The dialogs hide each filter's last bracket, so the shown text carries its own.

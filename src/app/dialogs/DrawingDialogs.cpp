@@ -1,10 +1,10 @@
-#include "DrawingDialogs.h"
-#include "CAutoChangeDialog.h"
-#include "COnOffAmountDialog.h"
-#include "CPolarMirrorDialog.h"
-#include "CSkippingDialog.h"
-#include "shell/CDaubrixApp.h"
-#include "view/DrawingCommands.h"
+#include "app/dialogs/DrawingDialogs.h"
+#include "app/dialogs/CAutoChangeDialog.h"
+#include "app/dialogs/COnOffAmountDialog.h"
+#include "app/dialogs/CPolarMirrorDialog.h"
+#include "app/dialogs/CSkippingDialog.h"
+#include "core/shell/CDaubrixApp.h"
+#include "core/view/DrawingCommands.h"
 
 namespace DrawingDialogs {
 bool LinesCommand(QWidget* parent, CDaubrixApp& app, CDaubrixView* active, bool ctrl)

@@ -1,5 +1,5 @@
 #pragma once
-#include "colour/AutoColor.h"
+#include "core/colour/AutoColor.h"
 
 class CDaubrixApp;
 class CDaubrixView;

@@ -1,6 +1,6 @@
-#include "CChildFrame.h"
-#include "shell/CDaubrixApp.h"
-#include "view/CDrawingWidget.h"
+#include "app/shell/CChildFrame.h"
+#include "core/shell/CDaubrixApp.h"
+#include "app/view/CDrawingWidget.h"
 #include <QCloseEvent>
 #include <QIcon>
 #include <QMdiArea>

@@ -1,6 +1,6 @@
 #pragma once
-#include "model/CDaubrixDoc.h"
-#include "view/CDaubrixView.h"
+#include "core/model/CDaubrixDoc.h"
+#include "core/view/CDaubrixView.h"
 #include <QMdiSubWindow>
 #include <functional>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "CCommandTable.h"
+#include "app/shell/CCommandTable.h"
 #include <cassert>
 #include <cstddef>
 

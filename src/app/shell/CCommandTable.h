@@ -1,5 +1,5 @@
 #pragma once
-#include "CommandId.h"
+#include "app/shell/CommandId.h"
 
 // Fixed facts of one command: its number, menu text (with "\t" and the key shown), the keys that
 // invoke it, and its status text ("long text\ntooltip").

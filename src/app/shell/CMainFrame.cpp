@@ -1,9 +1,9 @@
-#include "CMainFrame.h"
-#include "CChildFrame.h"
-#include "dialogs/CNewDrawingDialog.h"
-#include "shell/CDaubrixApp.h"
-#include "shell/IProfile.h"
-#include "view/CDrawingWidget.h"
+#include "app/shell/CMainFrame.h"
+#include "app/shell/CChildFrame.h"
+#include "app/dialogs/CNewDrawingDialog.h"
+#include "core/shell/CDaubrixApp.h"
+#include "core/base/IProfile.h"
+#include "app/view/CDrawingWidget.h"
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDragEnterEvent>

@@ -1,7 +1,7 @@
 #pragma once
-#include "CommandId.h"
-#include "shell/CFullScreenCycle.h"
-#include "shell/IFullScreenFrame.h"
+#include "app/shell/CommandId.h"
+#include "core/shell/CFullScreenCycle.h"
+#include "core/shell/IFullScreenFrame.h"
 #include <QMainWindow>
 #include <QRect>
 #include <array>

@@ -1,9 +1,9 @@
 // Menu bar, toolbars and the commands the frame itself handles.
-#include "CCommandTable.h"
-#include "CChildFrame.h"
-#include "CMainFrame.h"
-#include "dialogs/CAboutDialog.h"
-#include "shell/CDaubrixApp.h"
+#include "app/shell/CCommandTable.h"
+#include "app/shell/CChildFrame.h"
+#include "app/shell/CMainFrame.h"
+#include "app/dialogs/CAboutDialog.h"
+#include "core/shell/CDaubrixApp.h"
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>

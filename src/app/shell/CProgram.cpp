@@ -1,7 +1,7 @@
-#include "CProgram.h"
-#include "CFeatureWiring.h"
-#include "CMainFrame.h"
-#include "colour/AutoColor.h"
+#include "app/shell/CProgram.h"
+#include "app/shell/CFeatureWiring.h"
+#include "app/shell/CMainFrame.h"
+#include "core/colour/AutoColor.h"
 #include <QObject>
 
 CProgram::CProgram(IProfile& profile) : m_startup(m_app, profile, &m_host)

@@ -1,7 +1,7 @@
 #pragma once
-#include "CQtHost.h"
-#include "CShellStartup.h"
-#include "shell/CDaubrixApp.h"
+#include "app/shell/CQtHost.h"
+#include "app/shell/CShellStartup.h"
+#include "core/shell/CDaubrixApp.h"
 #include <QStringList>
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "CQtHost.h"
+#include "app/shell/CQtHost.h"
 #include <QApplication>
 #include <QCursor>
 #include <QKeyEvent>

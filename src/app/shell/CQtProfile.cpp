@@ -1,4 +1,4 @@
-#include "CQtProfile.h"
+#include "app/shell/CQtProfile.h"
 
 namespace {
 QString Key(const std::string& section, const std::string& key)

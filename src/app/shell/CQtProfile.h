@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/IProfile.h"
+#include "core/base/IProfile.h"
 #include <QSettings>
 #include <QString>
 #include <memory>

@@ -1,8 +1,8 @@
-#include "CShellStartup.h"
-#include "CMainFrame.h"
-#include "CQtHost.h"
-#include "shell/CDaubrixApp.h"
-#include "shell/IProfile.h"
+#include "app/shell/CShellStartup.h"
+#include "app/shell/CMainFrame.h"
+#include "app/shell/CQtHost.h"
+#include "core/shell/CDaubrixApp.h"
+#include "core/base/IProfile.h"
 
 CShellStartup::CShellStartup(CDaubrixApp& app, IProfile& profile, CQtHost* qtHost)
     : m_app(app), m_profile(profile), m_qtHost(qtHost)

@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/CSettingsTable.h"
+#include "core/shell/CSettingsTable.h"
 #include <QStringList>
 #include <functional>
 #include <memory>

@@ -1,5 +1,5 @@
-#include "CDrawingWidget.h"
-#include "shell/CDaubrixApp.h"
+#include "app/view/CDrawingWidget.h"
+#include "core/shell/CDaubrixApp.h"
 #include <QBitmap>
 #include <QContextMenuEvent>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
 #pragma once
-#include "shapes/CShapeCursor.h"
-#include "view/CDaubrixView.h"
-#include "view/IViewWindow.h"
+#include "core/shapes/CShapeCursor.h"
+#include "core/view/CDaubrixView.h"
+#include "core/view/IViewWindow.h"
 #include <QCursor>
 #include <QElapsedTimer>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "CButtonPictures.h"
+#include "app/windows/CButtonPictures.h"
 #include <QImage>
 
 namespace {

@@ -1,9 +1,9 @@
-#include "CColorValuesDialog.h"
-#include "CDialogUnits.h"
-#include "CRangeSpinBox.h"
-#include "CSwatchFrame.h"
-#include "colour/CColorsPainter.h"
-#include "shell/IHost.h"
+#include "app/windows/CColorValuesDialog.h"
+#include "app/windows/CDialogUnits.h"
+#include "app/widgets/CRangeSpinBox.h"
+#include "app/widgets/CSwatchFrame.h"
+#include "core/colour/CColorsPainter.h"
+#include "core/base/IHost.h"
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>

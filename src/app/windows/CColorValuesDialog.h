@@ -1,5 +1,5 @@
 #pragma once
-#include "colour/CColorValues.h"
+#include "core/colour/CColorValues.h"
 #include <QDialog>
 #include <optional>
 

@@ -1,8 +1,8 @@
-#include "CColorsWindow.h"
-#include "CButtonPictures.h"
-#include "CColorValuesDialog.h"
-#include "colour/CColorsLayout.h"
-#include "shell/CDaubrixApp.h"
+#include "app/windows/CColorsWindow.h"
+#include "app/windows/CButtonPictures.h"
+#include "app/windows/CColorValuesDialog.h"
+#include "core/colour/CColorsLayout.h"
+#include "core/shell/CDaubrixApp.h"
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QFileDialog>

@@ -1,7 +1,7 @@
 #pragma once
-#include "colour/CColorsPainter.h"
-#include "colour/CColorsPanel.h"
-#include "imaging/CImage32.h"
+#include "core/colour/CColorsPainter.h"
+#include "core/colour/CColorsPanel.h"
+#include "core/imaging/CImage32.h"
 #include <QWidget>
 #include <functional>
 #include <optional>

@@ -1,6 +1,6 @@
 #pragma once
-#include "shapes/IColorsLink.h"
-#include "windows/CColorsWindow.h"
+#include "core/shapes/IColorsLink.h"
+#include "app/windows/CColorsWindow.h"
 
 // The shape palette's view of the Colors window.
 class CColorsWindowLink : public IColorsLink {

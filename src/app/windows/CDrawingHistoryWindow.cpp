@@ -1,7 +1,7 @@
-#include "CDrawingHistoryWindow.h"
-#include "CButtonPictures.h"
-#include "CTickSlider.h"
-#include "view/CDaubrixView.h"
+#include "app/windows/CDrawingHistoryWindow.h"
+#include "app/windows/CButtonPictures.h"
+#include "app/widgets/CTickSlider.h"
+#include "core/view/CDaubrixView.h"
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QSignalBlocker>

@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/CHistorySlider.h"
+#include "core/shell/CHistorySlider.h"
 #include <QWidget>
 #include <functional>
 

@@ -1,6 +1,6 @@
-#include "CShapesWindow.h"
-#include "shapes/CPalettePainter.h"
-#include "shell/CDaubrixApp.h"
+#include "app/windows/CShapesWindow.h"
+#include "core/shapes/CPalettePainter.h"
+#include "core/shell/CDaubrixApp.h"
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFileDialog>

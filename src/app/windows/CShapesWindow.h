@@ -1,7 +1,7 @@
 #pragma once
-#include "imaging/CImage32.h"
-#include "shapes/CPaletteCommands.h"
-#include "shapes/CShapePalette.h"
+#include "core/imaging/CImage32.h"
+#include "core/shapes/CPaletteCommands.h"
+#include "core/shapes/CShapePalette.h"
 #include <QBasicTimer>
 #include <QWidget>
 #include <functional>

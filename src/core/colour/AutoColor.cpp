@@ -1,5 +1,5 @@
-#include "AutoColor.h"
-#include "../shell/CDaubrixApp.h"
+#include "core/colour/AutoColor.h"
+#include "core/shell/CDaubrixApp.h"
 
 namespace {
 // One component seen generically: its settings, its derived state and its limits.

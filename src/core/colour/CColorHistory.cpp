@@ -1,4 +1,4 @@
-#include "CColorHistory.h"
+#include "core/colour/CColorHistory.h"
 #include <cstring>
 
 CColorHistory::CColorHistory(HsvColor first)

@@ -1,5 +1,5 @@
 #pragma once
-#include "HsvColor.h"
+#include "core/colour/HsvColor.h"
 #include <cstdint>
 #include <string>
 #include <vector>

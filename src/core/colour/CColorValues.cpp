@@ -1,5 +1,5 @@
-#include "CColorValues.h"
-#include "../shapes/ColorConversion.h"
+#include "core/colour/CColorValues.h"
+#include "core/shapes/ColorConversion.h"
 #include <cctype>
 #include <cstdlib>
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "HsvColor.h"
+#include "core/colour/HsvColor.h"
 #include <string>
 
 // The six numbers of the colour values dialog and the conversions between its two halves.

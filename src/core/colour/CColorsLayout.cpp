@@ -1,4 +1,4 @@
-#include "CColorsLayout.h"
+#include "core/colour/CColorsLayout.h"
 #include <algorithm>
 
 CRect CColorsLayout::FieldMarker(int hue, int saturation)

@@ -1,5 +1,5 @@
 #pragma once
-#include "../imaging/CRect.h"
+#include "core/base/CRect.h"
 
 // Where everything sits in the Colors window (client pixels, right and bottom exclusive) and how
 // a pointer position maps to a colour.

@@ -1,6 +1,6 @@
-#include "CColorsPainter.h"
-#include "../shapes/ColorConversion.h"
-#include "CColorsLayout.h"
+#include "core/colour/CColorsPainter.h"
+#include "core/shapes/ColorConversion.h"
+#include "core/colour/CColorsLayout.h"
 
 namespace {
 constexpr float kInv255 = 0.003921569f;

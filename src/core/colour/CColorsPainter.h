@@ -1,7 +1,7 @@
 #pragma once
-#include "../imaging/CImage32.h"
-#include "CColorHistory.h"
-#include "HsvColor.h"
+#include "core/imaging/CImage32.h"
+#include "core/colour/CColorHistory.h"
+#include "core/colour/HsvColor.h"
 
 // Draws the Colors window's client area. The hue/saturation field and the value strip are
 // rendered once at construction; each paint only copies them.

@@ -1,9 +1,9 @@
-#include "CColorsPanel.h"
-#include "../shell/AtomicFile.h"
-#include "../shell/CDaubrixApp.h"
-#include "../shapes/CBasicColorsLink.h"
-#include "../view/CDaubrixView.h"
-#include "CColorsLayout.h"
+#include "core/colour/CColorsPanel.h"
+#include "core/base/AtomicFile.h"
+#include "core/shell/CDaubrixApp.h"
+#include "core/shapes/CBasicColorsLink.h"
+#include "core/view/CDaubrixView.h"
+#include "core/colour/CColorsLayout.h"
 #include <fstream>
 
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
-#include "CColorHistory.h"
-#include "HsvColor.h"
+#include "core/colour/CColorHistory.h"
+#include "core/colour/HsvColor.h"
 #include <functional>
 #include <string>
 

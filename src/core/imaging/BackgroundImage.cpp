@@ -1,5 +1,5 @@
-#include "BackgroundImage.h"
-#include "JpegFile.h"
+#include "core/imaging/BackgroundImage.h"
+#include "core/imaging/JpegFile.h"
 #include <algorithm>
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "CImage32.h"
+#include "core/imaging/CImage32.h"
 #include <algorithm>
 #include <cstring>
 

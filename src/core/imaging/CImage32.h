@@ -1,6 +1,6 @@
 #pragma once
-#include "../colour/ColorRef.h"
-#include "CRect.h"
+#include "core/colour/ColorRef.h"
+#include "core/base/CRect.h"
 #include <cstdint>
 #include <vector>
 

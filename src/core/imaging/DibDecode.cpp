@@ -1,5 +1,5 @@
-#include "DibDecode.h"
-#include "ByteIO.h"
+#include "core/imaging/DibDecode.h"
+#include "core/base/ByteIO.h"
 #include <bit>
 #include <vector>
 

@@ -1,8 +1,8 @@
-#include "ImageFile.h"
-#include "../shell/AtomicFile.h"
-#include "ByteIO.h"
-#include "DibDecode.h"
-#include "JpegFile.h"
+#include "core/imaging/ImageFile.h"
+#include "core/base/AtomicFile.h"
+#include "core/base/ByteIO.h"
+#include "core/imaging/DibDecode.h"
+#include "core/imaging/JpegFile.h"
 #include <cctype>
 
 std::string LowerExtension(const std::string& path)

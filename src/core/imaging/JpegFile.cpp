@@ -1,8 +1,8 @@
-#include "JpegFile.h"
-#include "../shell/AtomicFile.h"
-#include "../shell/IHost.h"
-#include "DibDecode.h"
-#include "PackedDib.h"
+#include "core/imaging/JpegFile.h"
+#include "core/base/AtomicFile.h"
+#include "core/base/IHost.h"
+#include "core/imaging/DibDecode.h"
+#include "core/imaging/PackedDib.h"
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio>

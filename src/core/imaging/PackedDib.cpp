@@ -1,6 +1,6 @@
-#include "PackedDib.h"
-#include "../shell/AtomicFile.h"
-#include "ByteIO.h"
+#include "core/imaging/PackedDib.h"
+#include "core/base/AtomicFile.h"
+#include "core/base/ByteIO.h"
 #include <new>
 
 int PackedDib::Width() const

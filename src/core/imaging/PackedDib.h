@@ -1,5 +1,5 @@
 #pragma once
-#include "CImage32.h"
+#include "core/imaging/CImage32.h"
 #include <cstddef>
 #include <cstdint>
 #include <string>

@@ -1,5 +1,5 @@
 #pragma once
-#include "../imaging/ByteIO.h"
+#include "core/base/ByteIO.h"
 #include <cstddef>
 #include <cstdint>
 

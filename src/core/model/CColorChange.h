@@ -1,5 +1,5 @@
 #pragma once
-#include "../colour/HsvColor.h"
+#include "core/colour/HsvColor.h"
 #include <cstdint>
 
 // From this sequence position on, the shape of the glob at this position has this colour.

@@ -1,6 +1,6 @@
-#include "CDaubrixDoc.h"
-#include "../shapes/CShapeTable.h"
-#include "../shell/IHost.h"
+#include "core/model/CDaubrixDoc.h"
+#include "core/shapes/CShapeTable.h"
+#include "core/base/IHost.h"
 #include <algorithm>
 #include <new>
 

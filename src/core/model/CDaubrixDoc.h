@@ -1,9 +1,9 @@
 #pragma once
-#include "../colour/ColorRef.h"
-#include "CColorChange.h"
-#include "CGlob.h"
-#include "CGlobBuffer.h"
-#include "IDocView.h"
+#include "core/colour/ColorRef.h"
+#include "core/model/CColorChange.h"
+#include "core/model/CGlob.h"
+#include "core/model/CGlobBuffer.h"
+#include "core/model/IDocView.h"
 #include <array>
 #include <cstdint>
 #include <string>

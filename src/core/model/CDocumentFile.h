@@ -1,5 +1,5 @@
 #pragma once
-#include "../imaging/CImage32.h"
+#include "core/imaging/CImage32.h"
 #include <cstddef>
 #include <cstdint>
 #include <span>

@@ -1,6 +1,6 @@
 #pragma once
-#include "CColorChange.h"
-#include "CGlob.h"
+#include "core/model/CColorChange.h"
+#include "core/model/CGlob.h"
 #include <vector>
 
 // A run of globs with the colour changes that colour it, positions relative to the first glob,

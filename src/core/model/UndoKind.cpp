@@ -1,4 +1,4 @@
-#include "UndoKind.h"
+#include "core/model/UndoKind.h"
 
 namespace {
 constexpr const char* kUndoTexts[13] = {

@@ -1,7 +1,7 @@
-#include "CBasicColorsLink.h"
-#include "../model/UndoKind.h"
-#include "../view/CDaubrixView.h"
-#include "CShapeTable.h"
+#include "core/shapes/CBasicColorsLink.h"
+#include "core/model/UndoKind.h"
+#include "core/view/CDaubrixView.h"
+#include "core/shapes/CShapeTable.h"
 
 
 void ApplyColorToCurrentShape(CShapeTable& shapes, CDaubrixView* view, HsvColor c)

@@ -1,6 +1,6 @@
 #pragma once
-#include "../colour/CColorHistory.h"
-#include "IColorsLink.h"
+#include "core/colour/CColorHistory.h"
+#include "core/shapes/IColorsLink.h"
 #include <functional>
 
 class CShapeTable;

@@ -1,7 +1,7 @@
-#include "CPaletteCommands.h"
-#include "../shell/CRandom.h"
-#include "CShapePalette.h"
-#include "ShapeFamily.h"
+#include "core/shapes/CPaletteCommands.h"
+#include "core/base/CRandom.h"
+#include "core/shapes/CShapePalette.h"
+#include "core/shapes/ShapeFamily.h"
 #include <vector>
 
 namespace {

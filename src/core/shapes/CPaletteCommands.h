@@ -1,5 +1,5 @@
 #pragma once
-#include "../colour/HsvColor.h"
+#include "core/colour/HsvColor.h"
 
 class CShapePalette;
 class CRandom;

@@ -1,4 +1,4 @@
-#include "CPaletteLayout.h"
+#include "core/shapes/CPaletteLayout.h"
 #include <algorithm>
 
 int CPaletteLayout::CellsPerRow(int width)

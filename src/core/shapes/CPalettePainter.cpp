@@ -1,5 +1,5 @@
-#include "CPalettePainter.h"
-#include "CShapePalette.h"
+#include "core/shapes/CPalettePainter.h"
+#include "core/shapes/CShapePalette.h"
 
 void CPalettePainter::FrameCell(CImage32& image, int x, int y, Pixel colour)
 {

@@ -1,7 +1,7 @@
-#include "CShape.h"
-#include "../imaging/ByteIO.h"
-#include "../imaging/DibDecode.h"
-#include "ColorConversion.h"
+#include "core/shapes/CShape.h"
+#include "core/base/ByteIO.h"
+#include "core/imaging/DibDecode.h"
+#include "core/shapes/ColorConversion.h"
 #include <algorithm>
 #include <cstring>
 #include <fstream>

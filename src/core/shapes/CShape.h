@@ -1,6 +1,6 @@
 #pragma once
-#include "../imaging/CImage32.h"
-#include "CShapeCursor.h"
+#include "core/imaging/CImage32.h"
+#include "core/shapes/CShapeCursor.h"
 #include <cstdint>
 #include <string>
 #include <vector>

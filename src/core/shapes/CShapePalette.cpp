@@ -1,5 +1,5 @@
-#include "CShapePalette.h"
-#include "ShapeStateFile.h"
+#include "core/shapes/CShapePalette.h"
+#include "core/shapes/ShapeStateFile.h"
 #include <algorithm>
 
 CShapePalette::CShapePalette(CShapeTable& shapes, IColorsLink& colors) : m_shapes(shapes), m_colors(colors) {}

@@ -1,8 +1,8 @@
 #pragma once
-#include "../colour/HsvColor.h"
-#include "CPaletteLayout.h"
-#include "CShapeTable.h"
-#include "IColorsLink.h"
+#include "core/colour/HsvColor.h"
+#include "core/shapes/CPaletteLayout.h"
+#include "core/shapes/CShapeTable.h"
+#include "core/shapes/IColorsLink.h"
 #include <functional>
 #include <string>
 

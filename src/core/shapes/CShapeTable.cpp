@@ -1,4 +1,4 @@
-#include "CShapeTable.h"
+#include "core/shapes/CShapeTable.h"
 #include <algorithm>
 #include <dirent.h>
 

@@ -1,6 +1,6 @@
 #pragma once
-#include "../shell/IHost.h"
-#include "CShape.h"
+#include "core/base/IHost.h"
+#include "core/shapes/CShape.h"
 #include <array>
 #include <memory>
 #include <string>

@@ -1,4 +1,4 @@
-#include "ColorConversion.h"
+#include "core/shapes/ColorConversion.h"
 #include <algorithm>
 
 namespace {

@@ -1,5 +1,5 @@
 #pragma once
-#include "../colour/ColorRef.h"
+#include "core/colour/ColorRef.h"
 
 // Hue in degrees [0, 360), saturation and value in [0, 1], all single precision.
 struct HsvF {

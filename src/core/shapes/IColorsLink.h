@@ -1,5 +1,5 @@
 #pragma once
-#include "../colour/HsvColor.h"
+#include "core/colour/HsvColor.h"
 
 // What the shape palette needs of the Colors window: its current colour, its colour history,
 // and the step that hands the current colour to the current shape and the active drawing.

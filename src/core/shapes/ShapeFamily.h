@@ -1,5 +1,5 @@
 #pragma once
-#include "CShapeTable.h"
+#include "core/shapes/CShapeTable.h"
 
 // A shape's family letter and size digit are the first and third characters of its file name.
 // False for a name too short to carry them.

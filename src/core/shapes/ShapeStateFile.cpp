@@ -1,8 +1,8 @@
-#include "ShapeStateFile.h"
-#include "../imaging/ByteIO.h"
-#include "../shell/AtomicFile.h"
-#include "../shell/IHost.h"
-#include "ShapeFamily.h"
+#include "core/shapes/ShapeStateFile.h"
+#include "core/base/ByteIO.h"
+#include "core/base/AtomicFile.h"
+#include "core/base/IHost.h"
+#include "core/shapes/ShapeFamily.h"
 #include <algorithm>
 #include <cstring>
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "CShapeTable.h"
+#include "core/shapes/CShapeTable.h"
 #include <cstdint>
 #include <string>
 #include <vector>

@@ -1,9 +1,9 @@
 #pragma once
-#include "../model/CGlobBuffer.h"
-#include "../shapes/CShapeTable.h"
-#include "CRandom.h"
-#include "CWindowPlacement.h"
-#include "IHost.h"
+#include "core/model/CGlobBuffer.h"
+#include "core/shapes/CShapeTable.h"
+#include "core/base/CRandom.h"
+#include "core/shell/CWindowPlacement.h"
+#include "core/base/IHost.h"
 #include <cstdint>
 #include <string>
 

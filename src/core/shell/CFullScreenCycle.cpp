@@ -1,4 +1,4 @@
-#include "CFullScreenCycle.h"
+#include "core/shell/CFullScreenCycle.h"
 #include <cstddef>
 
 void CFullScreenCycle::Cycle()

@@ -1,5 +1,5 @@
 #pragma once
-#include "IFullScreenFrame.h"
+#include "core/shell/IFullScreenFrame.h"
 #include <array>
 
 // The staged full screen of the main frame. Stage 0 normal; 1 tool windows hidden; 2 tool

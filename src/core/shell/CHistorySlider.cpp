@@ -1,6 +1,6 @@
-#include "CHistorySlider.h"
-#include "../model/UndoKind.h"
-#include "../view/CDaubrixView.h"
+#include "core/shell/CHistorySlider.h"
+#include "core/model/UndoKind.h"
+#include "core/view/CDaubrixView.h"
 #include <algorithm>
 #include <cstdlib>
 

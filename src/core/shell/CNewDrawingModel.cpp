@@ -1,4 +1,4 @@
-#include "CNewDrawingModel.h"
+#include "core/shell/CNewDrawingModel.h"
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>

@@ -1,5 +1,5 @@
-#include "CSettingsTable.h"
-#include "CDaubrixApp.h"
+#include "core/shell/CSettingsTable.h"
+#include "core/shell/CDaubrixApp.h"
 #include <algorithm>
 #include <cstdint>
 

@@ -1,4 +1,4 @@
-#include "ProgramFolder.h"
+#include "core/shell/ProgramFolder.h"
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>

@@ -1,7 +1,7 @@
-#include "CDaubrixView.h"
-#include "../model/UndoKind.h"
-#include "../shell/CDaubrixApp.h"
-#include "Symmetry.h"
+#include "core/view/CDaubrixView.h"
+#include "core/model/UndoKind.h"
+#include "core/shell/CDaubrixApp.h"
+#include "core/view/Symmetry.h"
 #include <algorithm>
 
 namespace {

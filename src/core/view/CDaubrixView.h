@@ -1,10 +1,10 @@
 #pragma once
-#include "../imaging/CImage32.h"
-#include "../model/CDaubrixDoc.h"
-#include "../model/IDocView.h"
-#include "CStrokeEngine.h"
-#include "CViewHistory.h"
-#include "IViewWindow.h"
+#include "core/imaging/CImage32.h"
+#include "core/model/CDaubrixDoc.h"
+#include "core/model/IDocView.h"
+#include "core/view/CStrokeEngine.h"
+#include "core/view/CViewHistory.h"
+#include "core/view/IViewWindow.h"
 #include <functional>
 
 class CDaubrixApp;

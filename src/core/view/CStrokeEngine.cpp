@@ -1,9 +1,9 @@
-#include "CStrokeEngine.h"
-#include "../colour/AutoColor.h"
-#include "../model/UndoKind.h"
-#include "../shell/CDaubrixApp.h"
-#include "CDaubrixView.h"
-#include "Symmetry.h"
+#include "core/view/CStrokeEngine.h"
+#include "core/colour/AutoColor.h"
+#include "core/model/UndoKind.h"
+#include "core/shell/CDaubrixApp.h"
+#include "core/view/CDaubrixView.h"
+#include "core/view/Symmetry.h"
 #include <algorithm>
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #pragma once
-#include "../colour/HsvColor.h"
-#include "../imaging/CPoint.h"
+#include "core/colour/HsvColor.h"
+#include "core/base/CPoint.h"
 #include <functional>
 #include <utility>
 #include <vector>

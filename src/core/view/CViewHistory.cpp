@@ -1,6 +1,6 @@
-#include "CViewHistory.h"
-#include "../shell/CDaubrixApp.h"
-#include "CDaubrixView.h"
+#include "core/view/CViewHistory.h"
+#include "core/shell/CDaubrixApp.h"
+#include "core/view/CDaubrixView.h"
 #include <utility>
 
 UndoMenuState CViewHistory::MenuState() const

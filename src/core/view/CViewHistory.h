@@ -1,5 +1,5 @@
 #pragma once
-#include "../model/UndoKind.h"
+#include "core/model/UndoKind.h"
 
 class CDaubrixApp;
 class CDaubrixView;

@@ -1,9 +1,9 @@
-#include "DocumentIO.h"
-#include "../model/CDaubrixDoc.h"
-#include "../model/CDocumentFile.h"
-#include "../shell/AtomicFile.h"
-#include "../shell/IHost.h"
-#include "CDaubrixView.h"
+#include "core/view/DocumentIO.h"
+#include "core/model/CDaubrixDoc.h"
+#include "core/model/CDocumentFile.h"
+#include "core/base/AtomicFile.h"
+#include "core/base/IHost.h"
+#include "core/view/CDaubrixView.h"
 #include <new>
 #include <span>
 

@@ -1,6 +1,6 @@
-#include "DrawingCommands.h"
-#include "../shell/CDaubrixApp.h"
-#include "CDaubrixView.h"
+#include "core/view/DrawingCommands.h"
+#include "core/shell/CDaubrixApp.h"
+#include "core/view/CDaubrixView.h"
 #include <algorithm>
 
 namespace {

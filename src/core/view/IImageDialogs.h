@@ -1,5 +1,5 @@
 #pragma once
-#include "../imaging/BackgroundImage.h"
+#include "core/imaging/BackgroundImage.h"
 #include <string>
 
 // The dialogs the image commands need; the Qt program shows real ones, tests script them.

@@ -1,5 +1,5 @@
 #pragma once
-#include "../imaging/CRect.h"
+#include "core/base/CRect.h"
 
 // The window that shows one drawing view. Rectangles are in drawing coordinates.
 class IViewWindow {

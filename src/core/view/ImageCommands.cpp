@@ -1,10 +1,10 @@
-#include "ImageCommands.h"
-#include "../imaging/ImageFile.h"
-#include "../imaging/JpegFile.h"
-#include "../imaging/PackedDib.h"
-#include "../shell/CDaubrixApp.h"
-#include "CDaubrixView.h"
-#include "IImageDialogs.h"
+#include "core/view/ImageCommands.h"
+#include "core/imaging/ImageFile.h"
+#include "core/imaging/JpegFile.h"
+#include "core/imaging/PackedDib.h"
+#include "core/shell/CDaubrixApp.h"
+#include "core/view/CDaubrixView.h"
+#include "core/view/IImageDialogs.h"
 #include <algorithm>
 
 namespace {

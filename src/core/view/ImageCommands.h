@@ -1,6 +1,6 @@
 #pragma once
-#include "../imaging/BackgroundImage.h"
-#include "../imaging/CImage32.h"
+#include "core/imaging/BackgroundImage.h"
+#include "core/imaging/CImage32.h"
 #include <string>
 
 class CDaubrixApp;

@@ -1,5 +1,5 @@
-#include "Symmetry.h"
-#include "../shell/CDaubrixApp.h"
+#include "core/view/Symmetry.h"
+#include "core/shell/CDaubrixApp.h"
 #include <cmath>
 
 namespace {

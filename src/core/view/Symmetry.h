@@ -1,5 +1,5 @@
 #pragma once
-#include "../imaging/CPoint.h"
+#include "core/base/CPoint.h"
 #include <utility>
 #include <vector>
 

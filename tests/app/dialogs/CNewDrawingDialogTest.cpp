@@ -1,6 +1,6 @@
-#include "dialogs/CNewDrawingDialog.h"
-#include "dialogs/CNumberSpinBox.h"
-#include "shell/ShellTestSupport.h"
+#include "app/dialogs/CNewDrawingDialog.h"
+#include "app/widgets/CNumberSpinBox.h"
+#include "tests/app/shell/ShellTestSupport.h"
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QRadioButton>

@@ -1,8 +1,8 @@
-#include "dialogs/CAutoChangeDialog.h"
-#include "dialogs/COnOffAmountDialog.h"
-#include "dialogs/CPolarMirrorDialog.h"
-#include "dialogs/CSkippingDialog.h"
-#include "dialogs/CSpinEdit.h"
+#include "app/dialogs/CAutoChangeDialog.h"
+#include "app/dialogs/COnOffAmountDialog.h"
+#include "app/dialogs/CPolarMirrorDialog.h"
+#include "app/dialogs/CSkippingDialog.h"
+#include "app/widgets/CSpinEdit.h"
 #include <QRadioButton>
 #include <QSlider>
 #include <QtTest/QTest>

@@ -1,8 +1,8 @@
-#include "dialogs/CJpegSettingsDialog.h"
-#include "dialogs/CLoadBackgroundDialog.h"
-#include "dialogs/CQtImageDialogs.h"
-#include "imaging/JpegFile.h"
-#include "imaging/PackedDib.h"
+#include "app/dialogs/CJpegSettingsDialog.h"
+#include "app/dialogs/CLoadBackgroundDialog.h"
+#include "app/dialogs/CQtImageDialogs.h"
+#include "core/imaging/JpegFile.h"
+#include "core/imaging/PackedDib.h"
 #include <QComboBox>
 #include <QFileDialog>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
-#include "ShellTestSupport.h"
-#include "shell/CChildFrame.h"
-#include "view/CDrawingWidget.h"
+#include "tests/app/shell/ShellTestSupport.h"
+#include "app/shell/CChildFrame.h"
+#include "app/view/CDrawingWidget.h"
 #include <QMdiArea>
 #include <QScrollArea>
 #include <QScrollBar>

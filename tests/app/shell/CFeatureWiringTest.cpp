@@ -1,16 +1,16 @@
-#include "WiredRig.h"
-#include "shell/CChildFrame.h"
-#include "shell/CFeatureWiring.h"
-#include "support/TempDir.h"
-#include "view/CDrawingWidget.h"
-#include "windows/CColorsWindow.h"
-#include "windows/CDrawingHistoryWindow.h"
-#include "windows/CShapesWindow.h"
+#include "tests/app/shell/WiredRig.h"
+#include "app/shell/CChildFrame.h"
+#include "app/shell/CFeatureWiring.h"
+#include "tests/core/support/TempDir.h"
+#include "app/view/CDrawingWidget.h"
+#include "app/windows/CColorsWindow.h"
+#include "app/windows/CDrawingHistoryWindow.h"
+#include "app/windows/CShapesWindow.h"
 #include <QAction>
 #include <QTest>
 #include <gtest/gtest.h>
-#include "colour/AutoColor.h"
-#include "windows/CTickSlider.h"
+#include "core/colour/AutoColor.h"
+#include "app/widgets/CTickSlider.h"
 #include <cmath>
 #include <filesystem>
 

@@ -1,7 +1,7 @@
-#include "ShellTestSupport.h"
-#include "shell/CChildFrame.h"
-#include "shell/CCommandTable.h"
-#include "view/CDrawingWidget.h"
+#include "tests/app/shell/ShellTestSupport.h"
+#include "app/shell/CChildFrame.h"
+#include "app/shell/CCommandTable.h"
+#include "app/view/CDrawingWidget.h"
 #include <QLabel>
 #include <QMdiArea>
 #include <QScrollArea>
@@ -11,7 +11,7 @@
 #include <QStatusTipEvent>
 #include <QTimer>
 #include <QToolBar>
-#include "dialogs/CNewDrawingDialog.h"
+#include "app/dialogs/CNewDrawingDialog.h"
 #include <QRadioButton>
 #include <gtest/gtest.h>
 

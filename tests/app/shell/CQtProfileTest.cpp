@@ -1,7 +1,7 @@
-#include "shell/CDaubrixApp.h"
-#include "shell/CQtProfile.h"
-#include "shell/CSettingsTable.h"
-#include "support/FakeHost.h"
+#include "core/shell/CDaubrixApp.h"
+#include "app/shell/CQtProfile.h"
+#include "core/shell/CSettingsTable.h"
+#include "tests/core/support/FakeHost.h"
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
-#include "shell/CChildFrame.h"
-#include "shell/CDaubrixApp.h"
-#include "shell/CMainFrame.h"
-#include "shell/CMapProfile.h"
-#include "shell/CSettingsTable.h"
-#include "shell/CShellStartup.h"
-#include "support/FakeHost.h"
+#include "app/shell/CChildFrame.h"
+#include "core/shell/CDaubrixApp.h"
+#include "app/shell/CMainFrame.h"
+#include "core/base/CMapProfile.h"
+#include "core/shell/CSettingsTable.h"
+#include "app/shell/CShellStartup.h"
+#include "tests/core/support/FakeHost.h"
 #include <QApplication>
 #include <QScreen>
 #include <QTemporaryDir>

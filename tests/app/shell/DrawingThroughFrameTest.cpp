@@ -1,10 +1,10 @@
 // The drawing commands as a user reaches them: toolbar buttons and menu actions of the wired
 // program, with and without Ctrl, their dialogs, check marks, Move Center, the automatic colour
 // drift in the Colors window and the view's cursor.
-#include "WiredRig.h"
-#include "colour/AutoColor.h"
-#include "windows/CColorsWindow.h"
-#include "windows/CShapesWindow.h"
+#include "tests/app/shell/WiredRig.h"
+#include "core/colour/AutoColor.h"
+#include "app/windows/CColorsWindow.h"
+#include "app/windows/CShapesWindow.h"
 #include <QAction>
 #include <QBitmap>
 #include <QDialog>

@@ -1,18 +1,18 @@
 // File and image commands through the wired program: the real menus, the real dialogs (driven
 // while they are open) and the files they leave behind.
-#include "ShellTestSupport.h"
-#include "dialogs/CJpegSettingsDialog.h"
-#include "dialogs/CLoadBackgroundDialog.h"
-#include "imaging/ImageFile.h"
-#include "imaging/PackedDib.h"
-#include "shell/AtomicFile.h"
-#include "shell/CChildFrame.h"
-#include "shell/CFeatureWiring.h"
-#include "shell/CShellStartup.h"
-#include "support/TempDir.h"
-#include "view/CDrawingWidget.h"
-#include "windows/CDrawingHistoryWindow.h"
-#include "windows/CTickSlider.h"
+#include "tests/app/shell/ShellTestSupport.h"
+#include "app/dialogs/CJpegSettingsDialog.h"
+#include "app/dialogs/CLoadBackgroundDialog.h"
+#include "core/imaging/ImageFile.h"
+#include "core/imaging/PackedDib.h"
+#include "core/base/AtomicFile.h"
+#include "app/shell/CChildFrame.h"
+#include "app/shell/CFeatureWiring.h"
+#include "app/shell/CShellStartup.h"
+#include "tests/core/support/TempDir.h"
+#include "app/view/CDrawingWidget.h"
+#include "app/windows/CDrawingHistoryWindow.h"
+#include "app/widgets/CTickSlider.h"
 #include <QAction>
 #include <QComboBox>
 #include <QFileDialog>

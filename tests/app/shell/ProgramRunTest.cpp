@@ -1,12 +1,12 @@
 // The program as it runs from main: start-up with a file named on the command line, the
 // settings file and the automatic files written at exit.
-#include "shell/CChildFrame.h"
-#include "shell/CFeatureWiring.h"
-#include "shell/CMainFrame.h"
-#include "shell/CProgram.h"
-#include "shell/CQtProfile.h"
-#include "shell/CSettingsTable.h"
-#include "support/TempDir.h"
+#include "app/shell/CChildFrame.h"
+#include "app/shell/CFeatureWiring.h"
+#include "app/shell/CMainFrame.h"
+#include "app/shell/CProgram.h"
+#include "app/shell/CQtProfile.h"
+#include "core/shell/CSettingsTable.h"
+#include "tests/core/support/TempDir.h"
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>

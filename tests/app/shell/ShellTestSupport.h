@@ -1,9 +1,9 @@
 #pragma once
-#include "shell/CDaubrixApp.h"
-#include "shell/CMainFrame.h"
-#include "shell/CMapProfile.h"
-#include "support/FakeHost.h"
-#include "support/TestShapes.h"
+#include "core/shell/CDaubrixApp.h"
+#include "app/shell/CMainFrame.h"
+#include "core/base/CMapProfile.h"
+#include "tests/core/support/FakeHost.h"
+#include "tests/core/support/TestShapes.h"
 #include <QApplication>
 #include <QString>
 #include <cstdlib>

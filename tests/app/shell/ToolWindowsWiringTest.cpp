@@ -1,10 +1,10 @@
-#include "WiredRig.h"
-#include "shell/CShellStartup.h"
-#include "shell/CSettingsTable.h"
-#include "windows/CColorsWindow.h"
-#include "windows/CDrawingHistoryWindow.h"
-#include "windows/CShapesWindow.h"
-#include "windows/CTickSlider.h"
+#include "tests/app/shell/WiredRig.h"
+#include "app/shell/CShellStartup.h"
+#include "core/shell/CSettingsTable.h"
+#include "app/windows/CColorsWindow.h"
+#include "app/windows/CDrawingHistoryWindow.h"
+#include "app/windows/CShapesWindow.h"
+#include "app/widgets/CTickSlider.h"
 #include <QMdiArea>
 #include <QPainter>
 #include <QPushButton>

@@ -1,9 +1,9 @@
 #pragma once
-#include "ShellTestSupport.h"
-#include "shell/CChildFrame.h"
-#include "shell/CFeatureWiring.h"
-#include "support/TempDir.h"
-#include "view/CDrawingWidget.h"
+#include "tests/app/shell/ShellTestSupport.h"
+#include "app/shell/CChildFrame.h"
+#include "app/shell/CFeatureWiring.h"
+#include "tests/core/support/TempDir.h"
+#include "app/view/CDrawingWidget.h"
 #include <QAction>
 #include <QTest>
 #include <memory>

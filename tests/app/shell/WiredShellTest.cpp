@@ -1,11 +1,11 @@
 // The frame's own duties once every feature is wired in: which commands are live, closing
 // with unsaved drawings, recent files and dropped files.
-#include "ShellTestSupport.h"
-#include "shell/CChildFrame.h"
-#include "shell/CCommandTable.h"
-#include "shell/CFeatureWiring.h"
-#include "support/TempDir.h"
-#include "view/CDrawingWidget.h"
+#include "tests/app/shell/ShellTestSupport.h"
+#include "app/shell/CChildFrame.h"
+#include "app/shell/CCommandTable.h"
+#include "app/shell/CFeatureWiring.h"
+#include "tests/core/support/TempDir.h"
+#include "app/view/CDrawingWidget.h"
 #include <QAction>
 #include <QFileDialog>
 #include <QMdiArea>

@@ -1,10 +1,10 @@
-#include "colour/AutoColor.h"
-#include "model/UndoKind.h"
-#include "support/FakeHost.h"
-#include "support/TestShapes.h"
-#include "shell/CDaubrixApp.h"
-#include "view/CDrawingWidget.h"
-#include "view/DrawingCommands.h"
+#include "core/colour/AutoColor.h"
+#include "core/model/UndoKind.h"
+#include "tests/core/support/FakeHost.h"
+#include "tests/core/support/TestShapes.h"
+#include "core/shell/CDaubrixApp.h"
+#include "app/view/CDrawingWidget.h"
+#include "core/view/DrawingCommands.h"
 #include <QtTest/QTest>
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
-#include "support/FakeHost.h"
-#include "support/TestShapes.h"
-#include "shell/CDaubrixApp.h"
-#include "view/CDrawingWidget.h"
+#include "tests/core/support/FakeHost.h"
+#include "tests/core/support/TestShapes.h"
+#include "core/shell/CDaubrixApp.h"
+#include "app/view/CDrawingWidget.h"
 #include <gtest/gtest.h>
 
 // The widget shows the engine's own pixels: what the engine drew is what the window paints.

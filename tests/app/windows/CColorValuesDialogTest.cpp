@@ -1,7 +1,7 @@
-#include "GrabFor.h"
-#include "support/FakeHost.h"
-#include "windows/CColorValuesDialog.h"
-#include "windows/CRangeSpinBox.h"
+#include "tests/app/windows/GrabFor.h"
+#include "tests/core/support/FakeHost.h"
+#include "app/windows/CColorValuesDialog.h"
+#include "app/widgets/CRangeSpinBox.h"
 #include <QLineEdit>
 #include <QPushButton>
 #include <gtest/gtest.h>

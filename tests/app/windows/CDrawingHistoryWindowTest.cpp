@@ -1,10 +1,10 @@
-#include "GrabFor.h"
-#include "shell/CDaubrixApp.h"
-#include "support/FakeHost.h"
-#include "support/TestShapes.h"
-#include "view/CDaubrixView.h"
-#include "windows/CDrawingHistoryWindow.h"
-#include "windows/CTickSlider.h"
+#include "tests/app/windows/GrabFor.h"
+#include "core/shell/CDaubrixApp.h"
+#include "tests/core/support/FakeHost.h"
+#include "tests/core/support/TestShapes.h"
+#include "core/view/CDaubrixView.h"
+#include "app/windows/CDrawingHistoryWindow.h"
+#include "app/widgets/CTickSlider.h"
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>

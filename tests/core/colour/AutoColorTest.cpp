@@ -1,7 +1,7 @@
-#include "colour/AutoColor.h"
-#include "support/FakeHost.h"
-#include "support/TestShapes.h"
-#include "shell/CDaubrixApp.h"
+#include "core/colour/AutoColor.h"
+#include "tests/core/support/FakeHost.h"
+#include "tests/core/support/TestShapes.h"
+#include "core/shell/CDaubrixApp.h"
 #include <gtest/gtest.h>
 
 namespace {

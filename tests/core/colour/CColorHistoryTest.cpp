@@ -1,4 +1,4 @@
-#include "colour/CColorHistory.h"
+#include "core/colour/CColorHistory.h"
 #include <gtest/gtest.h>
 
 namespace {

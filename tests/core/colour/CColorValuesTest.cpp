@@ -1,4 +1,4 @@
-#include "colour/CColorValues.h"
+#include "core/colour/CColorValues.h"
 #include <gtest/gtest.h>
 
 namespace {

@@ -1,6 +1,6 @@
-#include "colour/CColorsLayout.h"
-#include "colour/CColorsPainter.h"
-#include "shapes/ColorConversion.h"
+#include "core/colour/CColorsLayout.h"
+#include "core/colour/CColorsPainter.h"
+#include "core/shapes/ColorConversion.h"
 #include <gtest/gtest.h>
 
 namespace {

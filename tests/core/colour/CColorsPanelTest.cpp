@@ -1,9 +1,9 @@
-#include "colour/CColorsPanel.h"
-#include "shell/AtomicFile.h"
-#include "shell/CDaubrixApp.h"
-#include "support/FakeHost.h"
-#include "support/TestShapes.h"
-#include "view/CDaubrixView.h"
+#include "core/colour/CColorsPanel.h"
+#include "core/base/AtomicFile.h"
+#include "core/shell/CDaubrixApp.h"
+#include "tests/core/support/FakeHost.h"
+#include "tests/core/support/TestShapes.h"
+#include "core/view/CDaubrixView.h"
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "imaging/BackgroundImage.h"
+#include "core/imaging/BackgroundImage.h"
 #include <gtest/gtest.h>
 
 namespace {

@@ -1,8 +1,8 @@
-#include "imaging/ByteIO.h"
-#include "imaging/ImageFile.h"
-#include "shell/AtomicFile.h"
-#include "support/FakeHost.h"
-#include "support/TempDir.h"
+#include "core/base/ByteIO.h"
+#include "core/imaging/ImageFile.h"
+#include "core/base/AtomicFile.h"
+#include "tests/core/support/FakeHost.h"
+#include "tests/core/support/TempDir.h"
 #include <gtest/gtest.h>
 
 namespace {

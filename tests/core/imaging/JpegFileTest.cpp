@@ -1,8 +1,8 @@
-#include "imaging/ImageFile.h"
-#include "imaging/JpegFile.h"
-#include "shell/AtomicFile.h"
-#include "support/FakeHost.h"
-#include "support/TempDir.h"
+#include "core/imaging/ImageFile.h"
+#include "core/imaging/JpegFile.h"
+#include "core/base/AtomicFile.h"
+#include "tests/core/support/FakeHost.h"
+#include "tests/core/support/TempDir.h"
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <jpeglib.h>

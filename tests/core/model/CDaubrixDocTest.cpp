@@ -1,6 +1,6 @@
-#include "model/CDaubrixDoc.h"
-#include "support/FakeHost.h"
-#include "support/TestShapes.h"
+#include "core/model/CDaubrixDoc.h"
+#include "tests/core/support/FakeHost.h"
+#include "tests/core/support/TestShapes.h"
 #include <gtest/gtest.h>
 
 namespace {

@@ -1,10 +1,10 @@
-#include "imaging/ByteIO.h"
-#include "imaging/JpegFile.h"
-#include "model/CDaubrixDoc.h"
-#include "model/CDocumentFile.h"
-#include "shell/CRandom.h"
-#include "support/FakeHost.h"
-#include "support/TestShapes.h"
+#include "core/base/ByteIO.h"
+#include "core/imaging/JpegFile.h"
+#include "core/model/CDaubrixDoc.h"
+#include "core/model/CDocumentFile.h"
+#include "core/base/CRandom.h"
+#include "tests/core/support/FakeHost.h"
+#include "tests/core/support/TestShapes.h"
 #include <chrono>
 #include <cstring>
 #include <gtest/gtest.h>

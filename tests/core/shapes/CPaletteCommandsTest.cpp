@@ -1,5 +1,5 @@
-#include "shapes/CPaletteCommands.h"
-#include "support/PaletteFixture.h"
+#include "core/shapes/CPaletteCommands.h"
+#include "tests/core/support/PaletteFixture.h"
 
 namespace {
 // A: all sizes; C: Small and Large; D: Small and Medium; M: Large only.

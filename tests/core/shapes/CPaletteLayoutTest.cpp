@@ -1,4 +1,4 @@
-#include "shapes/CPaletteLayout.h"
+#include "core/shapes/CPaletteLayout.h"
 #include <gtest/gtest.h>
 
 TEST(CPaletteLayout, ElevenShapesAtWidth170GiveThreeRowsAndScrollIntoView)

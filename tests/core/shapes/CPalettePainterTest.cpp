@@ -1,5 +1,5 @@
-#include "shapes/CPalettePainter.h"
-#include "support/PaletteFixture.h"
+#include "core/shapes/CPalettePainter.h"
+#include "tests/core/support/PaletteFixture.h"
 
 namespace {
 struct Painter : PaletteFixture {

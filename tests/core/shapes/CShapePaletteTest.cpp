@@ -1,4 +1,4 @@
-#include "support/PaletteFixture.h"
+#include "tests/core/support/PaletteFixture.h"
 
 namespace {
 struct Palette : PaletteFixture {

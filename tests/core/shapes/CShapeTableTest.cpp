@@ -1,6 +1,6 @@
-#include "shapes/CShapeTable.h"
-#include "support/FakeHost.h"
-#include "support/TestShapes.h"
+#include "core/shapes/CShapeTable.h"
+#include "tests/core/support/FakeHost.h"
+#include "tests/core/support/TestShapes.h"
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>

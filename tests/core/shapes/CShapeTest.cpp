@@ -1,6 +1,6 @@
-#include "shapes/CShape.h"
-#include "shapes/ColorConversion.h"
-#include "support/TestShapes.h"
+#include "core/shapes/CShape.h"
+#include "core/shapes/ColorConversion.h"
+#include "tests/core/support/TestShapes.h"
 #include <gtest/gtest.h>
 
 namespace {

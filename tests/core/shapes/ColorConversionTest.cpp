@@ -1,4 +1,4 @@
-#include "shapes/ColorConversion.h"
+#include "core/shapes/ColorConversion.h"
 #include <gtest/gtest.h>
 
 TEST(RgbToHsv, WorkedExamplesAndTies)

@@ -1,6 +1,6 @@
-#include "shapes/ShapeStateFile.h"
-#include "support/FakeHost.h"
-#include "support/PaletteFixture.h"
+#include "core/shapes/ShapeStateFile.h"
+#include "tests/core/support/FakeHost.h"
+#include "tests/core/support/PaletteFixture.h"
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "shell/CFullScreenCycle.h"
+#include "core/shell/CFullScreenCycle.h"
 #include <gtest/gtest.h>
 #include <string>
 

@@ -1,8 +1,8 @@
-#include "shell/CDaubrixApp.h"
-#include "shell/CHistorySlider.h"
-#include "support/FakeHost.h"
-#include "support/TestShapes.h"
-#include "view/CDaubrixView.h"
+#include "core/shell/CDaubrixApp.h"
+#include "core/shell/CHistorySlider.h"
+#include "tests/core/support/FakeHost.h"
+#include "tests/core/support/TestShapes.h"
+#include "core/view/CDaubrixView.h"
 #include <gtest/gtest.h>
 #include <initializer_list>
 #include <memory>

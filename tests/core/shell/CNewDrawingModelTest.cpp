@@ -1,4 +1,4 @@
-#include "shell/CNewDrawingModel.h"
+#include "core/shell/CNewDrawingModel.h"
 #include <gtest/gtest.h>
 
 TEST(NewDrawingModel, LockedWidthDrivesHeight)

@@ -1,7 +1,7 @@
-#include "shell/CDaubrixApp.h"
-#include "shell/CMapProfile.h"
-#include "shell/CSettingsTable.h"
-#include "support/FakeHost.h"
+#include "core/shell/CDaubrixApp.h"
+#include "core/base/CMapProfile.h"
+#include "core/shell/CSettingsTable.h"
+#include "tests/core/support/FakeHost.h"
 #include <gtest/gtest.h>
 
 namespace {

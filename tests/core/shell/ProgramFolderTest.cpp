@@ -1,4 +1,4 @@
-#include "shell/ProgramFolder.h"
+#include "core/shell/ProgramFolder.h"
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 #pragma once
-#include "support/FakeHost.h"
-#include "support/TestShapes.h"
-#include "shell/CDaubrixApp.h"
-#include "view/CDaubrixView.h"
+#include "tests/core/support/FakeHost.h"
+#include "tests/core/support/TestShapes.h"
+#include "core/shell/CDaubrixApp.h"
+#include "core/view/CDaubrixView.h"
 #include <gtest/gtest.h>
 #include <vector>
 

@@ -1,10 +1,10 @@
 #pragma once
-#include "shapes/CBasicColorsLink.h"
-#include "shapes/CShapePalette.h"
-#include "shell/CDaubrixApp.h"
-#include "support/FakeHost.h"
-#include "support/TestShapes.h"
-#include "view/CDaubrixView.h"
+#include "core/shapes/CBasicColorsLink.h"
+#include "core/shapes/CShapePalette.h"
+#include "core/shell/CDaubrixApp.h"
+#include "tests/core/support/FakeHost.h"
+#include "tests/core/support/TestShapes.h"
+#include "core/view/CDaubrixView.h"
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>

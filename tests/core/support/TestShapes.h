@@ -1,6 +1,6 @@
 #pragma once
-#include "imaging/CImage32.h"
-#include "shapes/CShapeTable.h"
+#include "core/imaging/CImage32.h"
+#include "core/shapes/CShapeTable.h"
 #include <string>
 #include <vector>
 

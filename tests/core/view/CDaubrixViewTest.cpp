@@ -1,8 +1,8 @@
-#include "model/UndoKind.h"
-#include "shell/CDaubrixApp.h"
-#include "support/FakeHost.h"
-#include "support/TestShapes.h"
-#include "view/CDaubrixView.h"
+#include "core/model/UndoKind.h"
+#include "core/shell/CDaubrixApp.h"
+#include "tests/core/support/FakeHost.h"
+#include "tests/core/support/TestShapes.h"
+#include "core/view/CDaubrixView.h"
 #include <gtest/gtest.h>
 #include <memory>
 

@@ -1,7 +1,7 @@
-#include "colour/AutoColor.h"
-#include "model/UndoKind.h"
-#include "support/DrawingFixture.h"
-#include "view/DrawingCommands.h"
+#include "core/colour/AutoColor.h"
+#include "core/model/UndoKind.h"
+#include "tests/core/support/DrawingFixture.h"
+#include "core/view/DrawingCommands.h"
 
 using StrokeEngine = DrawingFixture;
 

@@ -1,5 +1,5 @@
-#include "model/UndoKind.h"
-#include "support/DrawingFixture.h"
+#include "core/model/UndoKind.h"
+#include "tests/core/support/DrawingFixture.h"
 #include <string>
 
 using ViewHistory = DrawingFixture;

@@ -1,13 +1,13 @@
-#include "imaging/ImageFile.h"
-#include "shell/AtomicFile.h"
-#include "shell/CDaubrixApp.h"
-#include "support/FakeHost.h"
-#include "support/TempDir.h"
-#include "support/TestShapes.h"
-#include "view/CDaubrixView.h"
-#include "view/IImageDialogs.h"
-#include "view/ImageCommands.h"
-#include "imaging/PackedDib.h"
+#include "core/imaging/ImageFile.h"
+#include "core/base/AtomicFile.h"
+#include "core/shell/CDaubrixApp.h"
+#include "tests/core/support/FakeHost.h"
+#include "tests/core/support/TempDir.h"
+#include "tests/core/support/TestShapes.h"
+#include "core/view/CDaubrixView.h"
+#include "core/view/IImageDialogs.h"
+#include "core/view/ImageCommands.h"
+#include "core/imaging/PackedDib.h"
 #include <filesystem>
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "support/DrawingFixture.h"
-#include "view/DrawingCommands.h"
-#include "view/Symmetry.h"
+#include "tests/core/support/DrawingFixture.h"
+#include "core/view/DrawingCommands.h"
+#include "core/view/Symmetry.h"
 
 using Symmetry = DrawingFixture;
 

@@ -1,5 +1,5 @@
-#include "CSpinEdit.h"
-#include "DialogParts.h"
+#include "app/widgets/CSpinEdit.h"
+#include "app/dialogs/DialogParts.h"
 #include <QHBoxLayout>
 #include <QToolButton>
 #include <QVBoxLayout>

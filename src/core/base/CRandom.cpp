@@ -1,4 +1,4 @@
-#include "CRandom.h"
+#include "core/base/CRandom.h"
 #include <ctime>
 
 void CRandom::SeedFromClock()

@@ -1,4 +1,4 @@
-#include "CNumberSpinBox.h"
+#include "app/widgets/CNumberSpinBox.h"
 #include <QLineEdit>
 #include <algorithm>
 

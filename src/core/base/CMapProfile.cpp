@@ -1,4 +1,4 @@
-#include "CMapProfile.h"
+#include "core/base/CMapProfile.h"
 #include <cstdlib>
 
 int CMapProfile::GetInt(const std::string& section, const std::string& key, int def)

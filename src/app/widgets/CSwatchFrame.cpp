@@ -1,4 +1,4 @@
-#include "CSwatchFrame.h"
+#include "app/widgets/CSwatchFrame.h"
 #include <QPainter>
 
 CSwatchFrame::CSwatchFrame(QWidget* parent) : QFrame(parent)

@@ -1,4 +1,4 @@
-#include "AtomicFile.h"
+#include "core/base/AtomicFile.h"
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>

@@ -1,4 +1,4 @@
-#include "CTickSlider.h"
+#include "app/widgets/CTickSlider.h"
 #include <QPainter>
 #include <QStyleOptionSlider>
 

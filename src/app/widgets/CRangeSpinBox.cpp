@@ -1,4 +1,4 @@
-#include "CRangeSpinBox.h"
+#include "app/widgets/CRangeSpinBox.h"
 #include <algorithm>
 
 CRangeSpinBox::CRangeSpinBox(int lo, int hi, QWidget* parent) : QSpinBox(parent), m_lo(lo), m_hi(hi)

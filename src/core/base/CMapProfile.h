@@ -1,5 +1,5 @@
 #pragma once
-#include "IProfile.h"
+#include "core/base/IProfile.h"
 #include <map>
 #include <string>
 #include <utility>
