@@ -119,7 +119,7 @@ bool CFeatureWiring::OpenDocument(const QString& path)
     }
     auto doc = std::make_unique<CDaubrixDoc>(m_app.ShapeTable(), &m_app.Host());
     DocumentBackground background;
-    if (!ReadDocumentFile(full.toStdString(), *doc, &background, m_app.m_lowColor != 0, m_app.Host()))
+    if (!ReadDocumentFile(full.toStdString(), *doc, &background, m_app.m_imaging.m_lowColor != 0, m_app.Host()))
         return false;
     CChildFrame* child = m_frame.AddDocument(std::move(doc));
     ShowOpenedDocument(child->View(), std::move(background));
@@ -226,20 +226,20 @@ void CFeatureWiring::WireUpdaters()
             m_frame.Action(id)->setEnabled(enabled);
             m_frame.Action(id)->setChecked(checked);
         };
-        set(C::Lines, true, m_app.m_lineMode != 0);
-        set(C::Jitter, true, m_app.m_jitter != 0);
-        set(C::Skipping, true, m_app.m_skipping != 0);
-        set(C::MirrorHorizontal, true, m_app.m_mirrorHorizontal != 0);
-        set(C::MirrorVertical, true, m_app.m_mirrorVertical != 0);
-        set(C::MirrorBoth, true, m_app.m_mirrorBoth != 0);
-        set(C::PolarMirror, true, m_app.m_polar != 0);
-        set(C::AutoHue, true, m_app.m_autoHue != 0);
-        set(C::AutoSat, true, m_app.m_autoSat != 0);
-        set(C::AutoVal, true, m_app.m_autoVal != 0);
-        set(C::MoveCenter, view, m_app.m_moveCenterMode);
+        set(C::Lines, true, m_app.m_drawing.m_lineMode != 0);
+        set(C::Jitter, true, m_app.m_drawing.m_jitter != 0);
+        set(C::Skipping, true, m_app.m_drawing.m_skipping != 0);
+        set(C::MirrorHorizontal, true, m_app.m_drawing.m_mirrorHorizontal != 0);
+        set(C::MirrorVertical, true, m_app.m_drawing.m_mirrorVertical != 0);
+        set(C::MirrorBoth, true, m_app.m_drawing.m_mirrorBoth != 0);
+        set(C::PolarMirror, true, m_app.m_drawing.m_polar != 0);
+        set(C::AutoHue, true, m_app.m_autoColor.m_autoHue != 0);
+        set(C::AutoSat, true, m_app.m_autoColor.m_autoSat != 0);
+        set(C::AutoVal, true, m_app.m_autoColor.m_autoVal != 0);
+        set(C::MoveCenter, view, m_app.m_modes.m_moveCenterMode);
         m_frame.Action(C::ResetCenter)->setEnabled(view);
         m_frame.Action(C::SaveImage)->setEnabled(view);
-        set(C::LoadBackground, view && !m_app.m_lowColor, view && v->Doc().m_hasBackgroundImage);
+        set(C::LoadBackground, view && !m_app.m_imaging.m_lowColor, view && v->Doc().m_hasBackgroundImage);
         m_frame.Action(C::RemoveBackground)->setEnabled(view && v->Doc().m_hasBackgroundImage);
     });
 }
@@ -260,7 +260,7 @@ void CFeatureWiring::WireChild(CChildFrame& child)
             m_colors->SetCurrentColor(c);
     };
     view.Stroke().m_strokeEnded = [this] {
-        if (m_colors && (m_app.m_autoHue || m_app.m_autoSat || m_app.m_autoVal))
+        if (m_colors && (m_app.m_autoColor.m_autoHue || m_app.m_autoColor.m_autoSat || m_app.m_autoColor.m_autoVal))
             m_colors->AddCurrentToHistory();
         if (m_shapes)
             m_shapes->InvalidateShapes();

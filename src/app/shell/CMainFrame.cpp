@@ -136,8 +136,8 @@ void CMainFrame::SetToolWindow(int which, QWidget* window)
 void CMainFrame::PlaceToolWindow(int which)
 {
     QWidget* w = m_toolWindows[static_cast<size_t>(which)];
-    const CWindowPlacement& p = which == ShapesWindow ? m_app.m_shapesWindow
-                                : which == ColorsWindow ? m_app.m_colorsWindow : m_app.m_undoSlider;
+    const CWindowPlacement& p = which == ShapesWindow ? m_app.m_shell.m_shapesWindow
+                                : which == ColorsWindow ? m_app.m_shell.m_colorsWindow : m_app.m_shell.m_undoSlider;
     if (which == ShapesWindow && p.x2 > p.x1 && p.y2 > p.y1)
         w->resize(p.x2 - p.x1, p.y2 - p.y1);
     w->move(p.x1, p.y1);
@@ -146,8 +146,8 @@ void CMainFrame::PlaceToolWindow(int which)
 void CMainFrame::RecordToolWindow(int which)
 {
     QWidget* w = m_toolWindows[static_cast<size_t>(which)];
-    CWindowPlacement& p = which == ShapesWindow ? m_app.m_shapesWindow
-                          : which == ColorsWindow ? m_app.m_colorsWindow : m_app.m_undoSlider;
+    CWindowPlacement& p = which == ShapesWindow ? m_app.m_shell.m_shapesWindow
+                          : which == ColorsWindow ? m_app.m_shell.m_colorsWindow : m_app.m_shell.m_undoSlider;
     QPoint pos = w->pos();
     p.x1 = pos.x();
     p.y1 = pos.y();
@@ -160,8 +160,8 @@ void CMainFrame::RecordToolWindow(int which)
 
 static int32_t& ShownSetting(CDaubrixApp& app, int which)
 {
-    return which == CMainFrame::ShapesWindow ? app.m_shapesWindow.shown
-           : which == CMainFrame::ColorsWindow ? app.m_colorsWindow.shown : app.m_undoSlider.shown;
+    return which == CMainFrame::ShapesWindow ? app.m_shell.m_shapesWindow.shown
+           : which == CMainFrame::ColorsWindow ? app.m_shell.m_colorsWindow.shown : app.m_shell.m_undoSlider.shown;
 }
 
 void CMainFrame::ToggleToolWindow(int which)
@@ -334,13 +334,13 @@ bool CMainFrame::AskDrawingSize(int& width, int& height, bool& locked)
 
 CChildFrame* CMainFrame::NewDrawing()
 {
-    int w = m_app.m_newWidth, h = m_app.m_newHeight;
-    bool locked = m_app.m_newLockAspect != 0;
+    int w = m_app.m_shell.m_newWidth, h = m_app.m_shell.m_newHeight;
+    bool locked = m_app.m_shell.m_newLockAspect != 0;
     if (!AskDrawingSize(w, h, locked))
         return nullptr;
-    m_app.m_newWidth = w;
-    m_app.m_newHeight = h;
-    m_app.m_newLockAspect = locked ? 1 : 0;
+    m_app.m_shell.m_newWidth = w;
+    m_app.m_shell.m_newHeight = h;
+    m_app.m_shell.m_newLockAspect = locked ? 1 : 0;
     auto doc = std::make_unique<CDaubrixDoc>(m_app.ShapeTable(), &m_app.Host());
     doc->m_width = w;
     doc->m_height = h;
@@ -440,7 +440,7 @@ void CMainFrame::StoreRecentFiles()
 
 void CMainFrame::ShowAtStoredPlacement()
 {
-    const CWindowPlacement& p = m_app.m_appWindow;
+    const CWindowPlacement& p = m_app.m_shell.m_appWindow;
     move(p.x1, p.y1);
     resize(std::max(100, p.x2 - p.x1), std::max(100, p.y2 - p.y1));
     if (p.showCmd == CWindowPlacement::kShowMaximized)
@@ -461,7 +461,7 @@ void CMainFrame::RecordPlacements()
         maximized = isMaximized();
         normal = NormalPlacement();
     }
-    CWindowPlacement& p = m_app.m_appWindow;
+    CWindowPlacement& p = m_app.m_shell.m_appWindow;
     p.showCmd = maximized ? CWindowPlacement::kShowMaximized : CWindowPlacement::kShowNormal;
     p.x1 = normal.left();
     p.y1 = normal.top();

@@ -34,7 +34,7 @@ bool CShellStartup::InitInstance(const std::string& programDir, const QStringLis
         host.Message("Error creating shape cursors:\nNot enough Resources.\n\n"
                      "Close one or more programs\nor restart and try again.",
                      MsgIcon::Stop);
-        m_app.m_noSettingsWrite = 1;
+        m_app.m_shell.m_noSettingsWrite = 1;
         return false;
     }
     CSettingsTable::Load(m_app, m_profile, screen);
@@ -59,7 +59,7 @@ bool CShellStartup::InitInstance(const std::string& programDir, const QStringLis
     f->ShowAtStoredPlacement();
 
     if (m_screenDepth <= 8)
-        m_app.m_lowColor = 1;
+        m_app.m_imaging.m_lowColor = 1;
     if (m_displayCheck)
         m_displayCheck(*f);
     if (m_tipOfTheDay)

@@ -92,7 +92,7 @@ QCursor CDrawingWidget::MoveCenterCursor()
 int CDrawingWidget::CursorKey() const
 {
     CDaubrixApp& app = m_view.App();
-    if (app.m_moveCenterMode)
+    if (app.m_modes.m_moveCenterMode)
         return -2;
     CShapeTable& shapes = app.ShapeTable();
     return shapes.Count() > 0 && shapes.Current().HasCursor() ? shapes.m_currentShape : -1;
@@ -114,7 +114,7 @@ void CDrawingWidget::UpdateCursor()
 {
     m_cursorKey = CursorKey();
     CDaubrixApp& app = m_view.App();
-    if (app.m_moveCenterMode) {
+    if (app.m_modes.m_moveCenterMode) {
         setCursor(MoveCenterCursor());
         return;
     }
@@ -179,7 +179,7 @@ void CDrawingWidget::contextMenuEvent(QContextMenuEvent* e)
 
 void CDrawingWidget::keyPressEvent(QKeyEvent* e)
 {
-    if (e->key() == Qt::Key_Shift && m_view.App().m_lineMode && !e->isAutoRepeat()) {
+    if (e->key() == Qt::Key_Shift && m_view.App().m_drawing.m_lineMode && !e->isAutoRepeat()) {
         // Lets the band follow the pointer beyond the window.
         grabMouse();
         m_shiftCapture = true;

@@ -19,14 +19,14 @@ Channel ChannelOf(CDaubrixApp& app, ColorComponent c)
     const CShape* shape = app.ShapeTable().Count() > 0 ? &app.CurrentShape() : nullptr;
     switch (c) {
     case ColorComponent::Hue:
-        return {app.m_autoHue, app.m_autoHueSpeed, app.m_hueStep, app.m_hueTarget,
+        return {app.m_autoColor.m_autoHue, app.m_autoColor.m_autoHueSpeed, app.m_autoColor.m_hueStep, app.m_autoColor.m_hueTarget,
                 shape ? shape->m_hue : 0, 360, 5, 360};
     case ColorComponent::Saturation:
-        return {app.m_autoSat, app.m_autoSatSpeed, app.m_saturationStep, app.m_saturationTarget,
+        return {app.m_autoColor.m_autoSat, app.m_autoColor.m_autoSatSpeed, app.m_autoColor.m_saturationStep, app.m_autoColor.m_saturationTarget,
                 shape ? shape->m_saturation : 0, 255, 10, 255};
     case ColorComponent::Value:
     default:
-        return {app.m_autoVal, app.m_autoValSpeed, app.m_valueStep, app.m_valueTarget,
+        return {app.m_autoColor.m_autoVal, app.m_autoColor.m_autoValSpeed, app.m_autoColor.m_valueStep, app.m_autoColor.m_valueTarget,
                 shape ? shape->m_value : 0, 255, 10, 255};
     }
 }
@@ -112,7 +112,7 @@ void InitAutoColors(CDaubrixApp& app)
 
 bool AnyAutoColor(const CDaubrixApp& app)
 {
-    return app.m_autoHue != kAutoOff || app.m_autoSat != kAutoOff || app.m_autoVal != kAutoOff;
+    return app.m_autoColor.m_autoHue != kAutoOff || app.m_autoColor.m_autoSat != kAutoOff || app.m_autoColor.m_autoVal != kAutoOff;
 }
 
 bool StepAutoColor(CDaubrixApp& app, uint8_t ticks[3], int& hue, int& saturation, int& value)
@@ -154,11 +154,11 @@ void SetAutoColor(CDaubrixApp& app, ColorComponent c, int mode, int speed)
 
 int AutoColorMode(const CDaubrixApp& app, ColorComponent c)
 {
-    return c == ColorComponent::Hue ? app.m_autoHue : c == ColorComponent::Saturation ? app.m_autoSat : app.m_autoVal;
+    return c == ColorComponent::Hue ? app.m_autoColor.m_autoHue : c == ColorComponent::Saturation ? app.m_autoColor.m_autoSat : app.m_autoColor.m_autoVal;
 }
 
 int AutoColorSpeed(const CDaubrixApp& app, ColorComponent c)
 {
-    return c == ColorComponent::Hue ? app.m_autoHueSpeed
-        : c == ColorComponent::Saturation ? app.m_autoSatSpeed : app.m_autoValSpeed;
+    return c == ColorComponent::Hue ? app.m_autoColor.m_autoHueSpeed
+        : c == ColorComponent::Saturation ? app.m_autoColor.m_autoSatSpeed : app.m_autoColor.m_autoValSpeed;
 }

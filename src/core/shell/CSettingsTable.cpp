@@ -19,47 +19,47 @@ struct Entry {
 #define U8(key, def, expr) {key, def, false, nullptr, [](CDaubrixApp& a) -> uint8_t& { return a.expr; }}
 
 const Entry kTable[] = {
-    I32("showShapesWindow", 1, m_shapesWindow.shown),
-    I32("shapesWindowFlags", 0, m_shapesWindow.flags),
-    I32("shapesWindowShowCmd", 1, m_shapesWindow.showCmd),
-    I32("shapesWindowX1", 10, m_shapesWindow.x1),
-    I32("shapesWindowX2", 110, m_shapesWindow.x2),
-    I32("shapesWindowY1", 105, m_shapesWindow.y1),
-    I32("shapesWindowY2", 235, m_shapesWindow.y2),
-    I32("showColorsWindow", 1, m_colorsWindow.shown),
-    I32("colorsWindowFlags", 0, m_colorsWindow.flags),
-    I32("colorsWindowShowCmd", 1, m_colorsWindow.showCmd),
-    I32("colorsWindowX1", 10, m_colorsWindow.x1),
-    I32("colorsWindowY1", 250, m_colorsWindow.y1),
-    I32("showUndoSlider", 1, m_undoSlider.shown),
-    I32("undoSliderFlags", 0, m_undoSlider.flags),
-    I32("undoSliderShowCmd", 1, m_undoSlider.showCmd),
-    I32("undoSliderX1", 10, m_undoSlider.x1),
-    I32("undoSliderY1", 400, m_undoSlider.y1),
-    WIN("appWindowFlags", 0, m_appWindow.flags),
-    WIN("appWindowShowCmd", 1, m_appWindow.showCmd),
-    WIN("appWindowX1", 0, m_appWindow.x1),
-    WIN("appWindowX2", 639, m_appWindow.x2),
-    WIN("appWindowY1", 0, m_appWindow.y1),
-    WIN("appWindowY2", 479, m_appWindow.y2),
-    I32("SkipMultiplier", 1, m_skipMultiplier),
-    I32("SkippingAmount", 1, m_skippingAmount),
-    I32("Skipping", 0, m_skipping),
-    I32("LineMode", 0, m_lineMode),
-    U8("LineDensity", 4, m_lineDensity),
-    I32("Polar", 1, m_polar),
-    I32("PolarCount", 5, m_polarCount),
-    I32("MirrorBoth", 0, m_mirrorBoth),
-    I32("MirrorHorizontal", 0, m_mirrorHorizontal),
-    I32("MirrorVertical", 0, m_mirrorVertical),
-    I32("Jitter", 1, m_jitter),
-    U8("JitterAmount", 3, m_jitterAmount),
-    U8("AutoSat", 0, m_autoSat),
-    U8("AutoSatSpeed", 5, m_autoSatSpeed),
-    U8("AutoVal", 0, m_autoVal),
-    U8("AutoValSpeed", 5, m_autoValSpeed),
-    U8("AutoHue", 0, m_autoHue),
-    U8("AutoHueSpeed", 5, m_autoHueSpeed),
+    I32("showShapesWindow", 1, m_shell.m_shapesWindow.shown),
+    I32("shapesWindowFlags", 0, m_shell.m_shapesWindow.flags),
+    I32("shapesWindowShowCmd", 1, m_shell.m_shapesWindow.showCmd),
+    I32("shapesWindowX1", 10, m_shell.m_shapesWindow.x1),
+    I32("shapesWindowX2", 110, m_shell.m_shapesWindow.x2),
+    I32("shapesWindowY1", 105, m_shell.m_shapesWindow.y1),
+    I32("shapesWindowY2", 235, m_shell.m_shapesWindow.y2),
+    I32("showColorsWindow", 1, m_shell.m_colorsWindow.shown),
+    I32("colorsWindowFlags", 0, m_shell.m_colorsWindow.flags),
+    I32("colorsWindowShowCmd", 1, m_shell.m_colorsWindow.showCmd),
+    I32("colorsWindowX1", 10, m_shell.m_colorsWindow.x1),
+    I32("colorsWindowY1", 250, m_shell.m_colorsWindow.y1),
+    I32("showUndoSlider", 1, m_shell.m_undoSlider.shown),
+    I32("undoSliderFlags", 0, m_shell.m_undoSlider.flags),
+    I32("undoSliderShowCmd", 1, m_shell.m_undoSlider.showCmd),
+    I32("undoSliderX1", 10, m_shell.m_undoSlider.x1),
+    I32("undoSliderY1", 400, m_shell.m_undoSlider.y1),
+    WIN("appWindowFlags", 0, m_shell.m_appWindow.flags),
+    WIN("appWindowShowCmd", 1, m_shell.m_appWindow.showCmd),
+    WIN("appWindowX1", 0, m_shell.m_appWindow.x1),
+    WIN("appWindowX2", 639, m_shell.m_appWindow.x2),
+    WIN("appWindowY1", 0, m_shell.m_appWindow.y1),
+    WIN("appWindowY2", 479, m_shell.m_appWindow.y2),
+    I32("SkipMultiplier", 1, m_drawing.m_skipMultiplier),
+    I32("SkippingAmount", 1, m_drawing.m_skippingAmount),
+    I32("Skipping", 0, m_drawing.m_skipping),
+    I32("LineMode", 0, m_drawing.m_lineMode),
+    U8("LineDensity", 4, m_drawing.m_lineDensity),
+    I32("Polar", 1, m_drawing.m_polar),
+    I32("PolarCount", 5, m_drawing.m_polarCount),
+    I32("MirrorBoth", 0, m_drawing.m_mirrorBoth),
+    I32("MirrorHorizontal", 0, m_drawing.m_mirrorHorizontal),
+    I32("MirrorVertical", 0, m_drawing.m_mirrorVertical),
+    I32("Jitter", 1, m_drawing.m_jitter),
+    U8("JitterAmount", 3, m_drawing.m_jitterAmount),
+    U8("AutoSat", 0, m_autoColor.m_autoSat),
+    U8("AutoSatSpeed", 5, m_autoColor.m_autoSatSpeed),
+    U8("AutoVal", 0, m_autoColor.m_autoVal),
+    U8("AutoValSpeed", 5, m_autoColor.m_autoValSpeed),
+    U8("AutoHue", 0, m_autoColor.m_autoHue),
+    U8("AutoHueSpeed", 5, m_autoColor.m_autoHueSpeed),
 };
 
 #undef I32
@@ -93,7 +93,7 @@ void CSettingsTable::Load(CDaubrixApp& app, IProfile& profile, CScreenSize scree
             Read(e, app, profile);
 
     // The resizable Shapes window keeps its size and is shifted as a whole.
-    CWindowPlacement& sh = app.m_shapesWindow;
+    CWindowPlacement& sh = app.m_shell.m_shapesWindow;
     if (sh.x1 >= screen.width - 5) {
         int32_t d = sh.x2 - screen.width + 10;
         sh.x1 -= d;
@@ -104,8 +104,8 @@ void CSettingsTable::Load(CDaubrixApp& app, IProfile& profile, CScreenSize scree
         sh.y1 -= d;
         sh.y2 -= d;
     }
-    ClampCorner(app.m_colorsWindow.x1, app.m_colorsWindow.y1, screen, screen.width - 165, screen.height - 140);
-    ClampCorner(app.m_undoSlider.x1, app.m_undoSlider.y1, screen, screen.width - 250, screen.height - 52);
+    ClampCorner(app.m_shell.m_colorsWindow.x1, app.m_shell.m_colorsWindow.y1, screen, screen.width - 165, screen.height - 140);
+    ClampCorner(app.m_shell.m_undoSlider.x1, app.m_shell.m_undoSlider.y1, screen, screen.width - 250, screen.height - 52);
 }
 
 void CSettingsTable::LoadMainWindow(CDaubrixApp& app, IProfile& profile, CScreenSize screen)
@@ -113,7 +113,7 @@ void CSettingsTable::LoadMainWindow(CDaubrixApp& app, IProfile& profile, CScreen
     for (const Entry& e : kTable)
         if (e.mainWindow)
             Read(e, app, profile);
-    CWindowPlacement& w = app.m_appWindow;
+    CWindowPlacement& w = app.m_shell.m_appWindow;
     if (w.x2 >= screen.width)
         w.x2 = screen.width - 1;
     if (w.y2 >= screen.height)
@@ -129,7 +129,7 @@ void CSettingsTable::LoadMainWindow(CDaubrixApp& app, IProfile& profile, CScreen
 
 bool CSettingsTable::Save(CDaubrixApp& app, IProfile& profile)
 {
-    if (app.m_noSettingsWrite)
+    if (app.m_shell.m_noSettingsWrite)
         return false;
     for (const Entry& e : kTable)
         profile.SetInt(kSection, e.key, e.u8 ? static_cast<int32_t>(e.u8(app)) : e.i32(app));

@@ -17,7 +17,7 @@ CDaubrixView::CDaubrixView(CDaubrixApp& app, CDaubrixDoc& doc)
     : m_app(app), m_doc(doc), m_stroke(app, *this), m_history(app, *this)
 {
     // A new view starts with no one-shot mode waiting for a click.
-    m_app.m_moveCenterMode = m_app.m_sampleColorMode = m_app.m_sampleShapeMode = false;
+    m_app.m_modes.m_moveCenterMode = m_app.m_modes.m_sampleColorMode = m_app.m_modes.m_sampleShapeMode = false;
     m_doc.SetView(this);
 }
 
@@ -110,7 +110,7 @@ void CDaubrixView::Paint()
             host.SetStatusText(kImportStatus);
         }
         const int first = std::max(m_shownCount - pending, 0);
-        if (m_app.m_lineMode)
+        if (m_app.m_drawing.m_lineMode)
             ApplyInForceBefore(first);
         const int end = std::min(m_shownCount, m_doc.GetGlobCount());
         CShapeTable& shapes = m_doc.Shapes();
@@ -147,7 +147,7 @@ void CDaubrixView::Paint()
         m_doc.m_undoImageSaved = 1;
     }
     m_stroke.m_waitForPaint = false;
-    if (m_app.m_lineMode && m_window)
+    if (m_app.m_drawing.m_lineMode && m_window)
         m_window->DrawRubberBand();
     if (importing)
         host.SetStatusText(savedStatus);
@@ -218,7 +218,7 @@ void CDaubrixView::RebuildUndoImage()
     host.BeginWaitCursor();
     std::string saved = host.GetStatusText();
     host.SetStatusText("Rebuilding Undo Image, Please wait...");
-    if (m_app.m_lineMode)
+    if (m_app.m_drawing.m_lineMode)
         ApplyInForceBefore(m_undoImageCount);
     float percent = 0;
     CShapeTable& shapes = m_doc.Shapes();

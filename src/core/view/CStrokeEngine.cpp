@@ -22,7 +22,7 @@ void CStrokeEngine::BandChanged()
 
 void CStrokeEngine::RestoreLineMode()
 {
-    m_app.m_lineMode = m_app.m_savedLineMode;
+    m_app.m_drawing.m_lineMode = m_app.m_modes.m_savedLineMode;
     BandChanged();
 }
 
@@ -44,11 +44,11 @@ void CStrokeEngine::RecordColorIfChanged()
 
 void CStrokeEngine::ButtonDown(int x, int y, bool shift, bool ctrl)
 {
-    if (m_app.m_moveCenterMode) {
+    if (m_app.m_modes.m_moveCenterMode) {
         MoveCenterClick(x, y);
         return;
     }
-    if (m_app.m_sampleColorMode || m_app.m_sampleShapeMode) {
+    if (m_app.m_modes.m_sampleColorMode || m_app.m_modes.m_sampleShapeMode) {
         m_ignoreButtonUp = true;
         if (m_sampleClick)
             m_sampleClick(x, y);
@@ -74,9 +74,9 @@ void CStrokeEngine::ButtonDown(int x, int y, bool shift, bool ctrl)
     RecordColorIfChanged();
 
     const int before = doc.GetGlobCount();
-    if (m_app.m_lineMode) {
+    if (m_app.m_drawing.m_lineMode) {
         LinesClick(x, y, ctrl);
-    } else if (m_app.m_patternMode) {
+    } else if (m_app.m_modes.m_patternMode) {
         if (m_patternStamp)
             m_patternStamp(x, y);
     } else {
@@ -94,7 +94,7 @@ void CStrokeEngine::ButtonDown(int x, int y, bool shift, bool ctrl)
 
 bool CStrokeEngine::MouseMove(int x, int y, bool ctrl)
 {
-    if (m_app.m_lineMode) {
+    if (m_app.m_drawing.m_lineMode) {
         if (ctrl || m_lastLinePoint.x == -1 || m_waitForPaint)
             return false;
         m_lineEnd = {x, y};
@@ -117,10 +117,10 @@ void CStrokeEngine::ButtonUp()
     m_buttonDown = false;
     if (AnyAutoColor(m_app) && m_strokeEnded)
         m_strokeEnded();
-    if (m_app.m_moveCenterMode)
-        m_app.m_moveCenterMode = false;
-    else if (m_app.m_sampleShapeMode || m_app.m_sampleColorMode)
-        m_app.m_sampleShapeMode = m_app.m_sampleColorMode = false;
+    if (m_app.m_modes.m_moveCenterMode)
+        m_app.m_modes.m_moveCenterMode = false;
+    else if (m_app.m_modes.m_sampleShapeMode || m_app.m_modes.m_sampleColorMode)
+        m_app.m_modes.m_sampleShapeMode = m_app.m_modes.m_sampleColorMode = false;
     if (m_ignoreButtonUp) {
         m_ignoreButtonUp = false;
         return;
@@ -131,8 +131,8 @@ void CStrokeEngine::ButtonUp()
 int CStrokeEngine::PlaceGlobs(int x, int y, bool isDrag, int colorPos)
 {
     bool skipped = false;
-    if (m_app.m_skipping && isDrag) {
-        if (++m_skipCounter > m_app.m_skippingAmount)
+    if (m_app.m_drawing.m_skipping && isDrag) {
+        if (++m_skipCounter > m_app.m_drawing.m_skippingAmount)
             m_skipCounter = 0;
         else
             skipped = true;
@@ -141,9 +141,9 @@ int CStrokeEngine::PlaceGlobs(int x, int y, bool isDrag, int colorPos)
     if (skipped)
         return 0;
 
-    const bool jitter = m_app.m_jitter != 0;
+    const bool jitter = m_app.m_drawing.m_jitter != 0;
     // An amount of 0 read back from the settings would divide by zero below.
-    const int amount = std::max<int>(m_app.m_jitterAmount, 1);
+    const int amount = std::max<int>(m_app.m_drawing.m_jitterAmount, 1);
     const int range = 3 * amount;
     const int repeats = jitter ? (amount - 1) / 2 + 1 : 1;
     CDaubrixDoc& doc = m_view.Doc();
@@ -192,7 +192,7 @@ void CStrokeEngine::LinesClick(int x1, int y1, bool ctrl)
     }
     const int x0 = m_lastLinePoint.x, y0 = m_lastLinePoint.y;
     const int dx = x1 - x0, dy = y1 - y0;
-    const int density = std::clamp<int>(m_app.m_lineDensity, 1, 8);
+    const int density = std::clamp<int>(m_app.m_drawing.m_lineDensity, 1, 8);
     const float step = 24.0f / static_cast<float>(density);
     const bool horizontal = std::abs(dy) < std::abs(dx);
     float sx, sy;
@@ -225,7 +225,7 @@ void CStrokeEngine::LinesClick(int x1, int y1, bool ctrl)
 
 bool CStrokeEngine::HasRubberBand() const
 {
-    return m_app.m_lineMode && m_lastLinePoint.x != -1;
+    return m_app.m_drawing.m_lineMode && m_lastLinePoint.x != -1;
 }
 
 std::vector<std::pair<CPoint, CPoint>> CStrokeEngine::RubberBand() const
@@ -238,14 +238,14 @@ std::vector<std::pair<CPoint, CPoint>> CStrokeEngine::RubberBand() const
 
 void CStrokeEngine::ToggleMoveCenter()
 {
-    if (m_app.m_moveCenterMode) {
-        m_app.m_moveCenterMode = false;
+    if (m_app.m_modes.m_moveCenterMode) {
+        m_app.m_modes.m_moveCenterMode = false;
         RestoreLineMode();
         return;
     }
-    m_app.m_moveCenterMode = true;
-    m_app.m_savedLineMode = m_app.m_lineMode;
-    m_app.m_lineMode = 0;
+    m_app.m_modes.m_moveCenterMode = true;
+    m_app.m_modes.m_savedLineMode = m_app.m_drawing.m_lineMode;
+    m_app.m_drawing.m_lineMode = 0;
     BandChanged();
     if (m_warpPointer)
         m_warpPointer(m_view.m_center);
@@ -264,12 +264,12 @@ bool CStrokeEngine::LeaveOneShotMode()
 {
     if (m_buttonDown)
         return false;
-    if (m_app.m_moveCenterMode)
-        m_app.m_moveCenterMode = false;
-    else if (m_app.m_sampleColorMode)
-        m_app.m_sampleColorMode = false;
-    else if (m_app.m_sampleShapeMode)
-        m_app.m_sampleShapeMode = false;
+    if (m_app.m_modes.m_moveCenterMode)
+        m_app.m_modes.m_moveCenterMode = false;
+    else if (m_app.m_modes.m_sampleColorMode)
+        m_app.m_modes.m_sampleColorMode = false;
+    else if (m_app.m_modes.m_sampleShapeMode)
+        m_app.m_modes.m_sampleShapeMode = false;
     else
         return false;
     RestoreLineMode();

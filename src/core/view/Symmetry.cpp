@@ -8,18 +8,18 @@ constexpr double kFullTurn = 6.28318;
 
 int RingCount(const CDaubrixApp& app)
 {
-    return app.m_polarCount < 1 ? 1 : app.m_polarCount;
+    return app.m_drawing.m_polarCount < 1 ? 1 : app.m_drawing.m_polarCount;
 }
 
 template <typename T, typename Mirror> void Mirrors(const CDaubrixApp& app, T v, Mirror mirror, std::vector<T>& out)
 {
-    if (!app.m_polar)
+    if (!app.m_drawing.m_polar)
         out.push_back(v);
-    if (app.m_mirrorHorizontal || app.m_mirrorBoth)
+    if (app.m_drawing.m_mirrorHorizontal || app.m_drawing.m_mirrorBoth)
         out.push_back(mirror(v, true, false));
-    if (app.m_mirrorVertical || app.m_mirrorBoth)
+    if (app.m_drawing.m_mirrorVertical || app.m_drawing.m_mirrorBoth)
         out.push_back(mirror(v, false, true));
-    if (app.m_mirrorBoth)
+    if (app.m_drawing.m_mirrorBoth)
         out.push_back(mirror(v, true, true));
 }
 
@@ -42,7 +42,7 @@ void SymmetricPoints(const CDaubrixApp& app, CPoint c, CPoint p, std::vector<CPo
 {
     out.clear();
     Mirrors(app, p, [c](CPoint v, bool inX, bool inY) { return Reflect(v, c, inX, inY); }, out);
-    if (app.m_polar)
+    if (app.m_drawing.m_polar)
         for (int k = 0; k < RingCount(app); ++k)
             out.push_back(PolarCopy(p, c, k, RingCount(app)));
 }
@@ -55,7 +55,7 @@ void SymmetricSegments(const CDaubrixApp& app, CPoint c, CPoint a, CPoint e,
     Mirrors(app, Seg{a, e},
             [c](Seg s, bool inX, bool inY) { return Seg{Reflect(s.first, c, inX, inY), Reflect(s.second, c, inX, inY)}; },
             out);
-    if (app.m_polar)
+    if (app.m_drawing.m_polar)
         for (int k = 0; k < RingCount(app); ++k)
             out.emplace_back(PolarCopy(a, c, k, RingCount(app)), PolarCopy(e, c, k, RingCount(app)));
 }

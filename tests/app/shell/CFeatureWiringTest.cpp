@@ -22,7 +22,7 @@ TEST(FeatureWiring, ToolWindowsReplaceThePlaceholders)
     EXPECT_EQ(w.rig->frame->ToolWindowWidget(CMainFrame::HistoryWindow), w.wiring->HistoryWindow());
     // The drawing commands are live, with their check marks from the settings.
     EXPECT_TRUE(w.Act(CommandId::PolarMirror)->isEnabled());
-    EXPECT_EQ(w.Act(CommandId::PolarMirror)->isChecked(), w.rig->app.m_polar != 0);
+    EXPECT_EQ(w.Act(CommandId::PolarMirror)->isChecked(), w.rig->app.m_drawing.m_polar != 0);
     EXPECT_FALSE(w.Act(CommandId::SaveImage)->isEnabled()) << "no drawing open";
     EXPECT_FALSE(w.Act(CommandId::EditUndo)->isEnabled());
 }
@@ -118,10 +118,10 @@ TEST(FeatureWiring, RealShapeSetDrawsThroughTheWholeProgram)
     ASSERT_GE(app.ShapeTable().Count(), 36);
     ASSERT_TRUE(app.ShapeTable().PrepareAll());
     w.wiring->ShapesWindow()->InvalidateShapes();
-    app.m_polar = 1;
-    app.m_polarCount = 6;
-    app.m_autoHue = 1;   // drift upwards
-    app.m_autoHueSpeed = 10;
+    app.m_drawing.m_polar = 1;
+    app.m_drawing.m_polarCount = 6;
+    app.m_autoColor.m_autoHue = 1;   // drift upwards
+    app.m_autoColor.m_autoHueSpeed = 10;
     InitAutoColors(app);
     CChildFrame* c = w.NewDrawing(420, 320);
     std::vector<QPoint> spiral;

@@ -46,12 +46,12 @@ TEST(ShellStartup, StartsWithoutADrawingAndWritesSettingsAtExit)
     profile.SetInt("Settings", "appWindowY2", 500);
     CShellStartup s(app, profile);
     std::vector<std::string> steps;
-    s.m_settingsLoaded = [&] { steps.push_back("settings " + std::to_string(app.m_lineDensity)); };
+    s.m_settingsLoaded = [&] { steps.push_back("settings " + std::to_string(app.m_drawing.m_lineDensity)); };
     s.m_loadVideoLibraries = [&] { steps.push_back("video"); return false; };
     s.m_frameCreated = [&](CMainFrame&) { steps.push_back("frame"); };
     s.m_displayCheck = [&](CMainFrame& f) {
         steps.push_back(std::string("display ") + (f.isVisible() ? "shown" : "hidden") + " " +
-                        std::to_string(app.m_lowColor));
+                        std::to_string(app.m_imaging.m_lowColor));
     };
     s.m_tipOfTheDay = [&](CMainFrame&) { steps.push_back("tip"); };
     s.m_screenDepth = 8;
@@ -62,7 +62,7 @@ TEST(ShellStartup, StartsWithoutADrawingAndWritesSettingsAtExit)
     EXPECT_GT(app.ShapeTable().Count(), 0);
     ASSERT_NE(s.Frame(), nullptr);
     EXPECT_TRUE(s.Frame()->Children().isEmpty());
-    EXPECT_EQ(app.m_appWindow.x2, 1279);
+    EXPECT_EQ(app.m_shell.m_appWindow.x2, 1279);
     if (const char* dir = std::getenv("DAUBRIX_SHOTS")) {
         // The whole screen, so the floating tool windows show too.
         QApplication::processEvents();

@@ -85,8 +85,8 @@ TEST(DrawingThroughFrame, CtrlClickTogglesEveryModeWithoutItsDialog)
     Program p;
     CDaubrixApp& app = p.App();
     p.NewDrawing(200, 150);
-    app.m_lineMode = app.m_jitter = app.m_skipping = app.m_polar = 0;
-    app.m_autoHue = app.m_autoSat = app.m_autoVal = 0;
+    app.m_drawing.m_lineMode = app.m_drawing.m_jitter = app.m_drawing.m_skipping = app.m_drawing.m_polar = 0;
+    app.m_autoColor.m_autoHue = app.m_autoColor.m_autoSat = app.m_autoColor.m_autoVal = 0;
     p.rig->frame->UpdateCommands();
     DialogAnswerer any;
 
@@ -96,13 +96,13 @@ TEST(DrawingThroughFrame, CtrlClickTogglesEveryModeWithoutItsDialog)
         int onValue;
     };
     const Case cases[] = {
-        {C::Lines, [&] { return int(app.m_lineMode); }, 1},
-        {C::Jitter, [&] { return int(app.m_jitter); }, 1},
-        {C::Skipping, [&] { return int(app.m_skipping); }, 1},
-        {C::PolarMirror, [&] { return int(app.m_polar); }, 1},
-        {C::AutoHue, [&] { return int(app.m_autoHue); }, kAutoUp},
-        {C::AutoSat, [&] { return int(app.m_autoSat); }, kAutoUpDown},
-        {C::AutoVal, [&] { return int(app.m_autoVal); }, kAutoUpDown},
+        {C::Lines, [&] { return int(app.m_drawing.m_lineMode); }, 1},
+        {C::Jitter, [&] { return int(app.m_drawing.m_jitter); }, 1},
+        {C::Skipping, [&] { return int(app.m_drawing.m_skipping); }, 1},
+        {C::PolarMirror, [&] { return int(app.m_drawing.m_polar); }, 1},
+        {C::AutoHue, [&] { return int(app.m_autoColor.m_autoHue); }, kAutoUp},
+        {C::AutoSat, [&] { return int(app.m_autoColor.m_autoSat); }, kAutoUpDown},
+        {C::AutoVal, [&] { return int(app.m_autoColor.m_autoVal); }, kAutoUpDown},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(p.Act(c.id)->text().toStdString());
@@ -117,7 +117,7 @@ TEST(DrawingThroughFrame, CtrlClickTogglesEveryModeWithoutItsDialog)
     EXPECT_TRUE(any.titles.isEmpty()) << any.titles.join(", ").toStdString();
     // Ctrl on saturation derived its upward step for the bounce.
     p.Click(C::AutoSat, true);
-    EXPECT_EQ(app.m_saturationStep, 10);
+    EXPECT_EQ(app.m_autoColor.m_saturationStep, 10);
 }
 
 TEST(DrawingThroughFrame, PlainClickOpensTheDialogAndTheMarkFollowsItsAnswer)
@@ -125,9 +125,9 @@ TEST(DrawingThroughFrame, PlainClickOpensTheDialogAndTheMarkFollowsItsAnswer)
     Program p;
     CDaubrixApp& app = p.App();
     p.NewDrawing(200, 150);
-    app.m_polar = 1;
-    app.m_polarCount = 5;
-    app.m_jitter = 0;
+    app.m_drawing.m_polar = 1;
+    app.m_drawing.m_polarCount = 5;
+    app.m_drawing.m_jitter = 0;
     p.rig->frame->UpdateCommands();
     {
         // Off and OK: the button clicked on while checked must end unchecked, also after the
@@ -141,7 +141,7 @@ TEST(DrawingThroughFrame, PlainClickOpensTheDialogAndTheMarkFollowsItsAnswer)
         ASSERT_EQ(off.titles, QStringList{"Polar Mirror"});
     }
     QApplication::processEvents();
-    EXPECT_EQ(app.m_polar, 0);
+    EXPECT_EQ(app.m_drawing.m_polar, 0);
     EXPECT_FALSE(p.Button(C::PolarMirror)->isChecked());
     {
         DialogAnswerer cancel;
@@ -149,7 +149,7 @@ TEST(DrawingThroughFrame, PlainClickOpensTheDialogAndTheMarkFollowsItsAnswer)
         ASSERT_EQ(cancel.titles, QStringList{"Jitter"});
     }
     QApplication::processEvents();
-    EXPECT_EQ(app.m_jitter, 0) << "Cancel changes nothing";
+    EXPECT_EQ(app.m_drawing.m_jitter, 0) << "Cancel changes nothing";
     EXPECT_FALSE(p.Button(C::Jitter)->isChecked()) << "the click's own toggle is taken back";
     {
         DialogAnswerer on([](QDialog& d) {
@@ -161,7 +161,7 @@ TEST(DrawingThroughFrame, PlainClickOpensTheDialogAndTheMarkFollowsItsAnswer)
         EXPECT_EQ(on.titles, (QStringList{"Lines", "Skipping"}));
     }
     QApplication::processEvents();
-    EXPECT_TRUE(app.m_lineMode && app.m_skipping);
+    EXPECT_TRUE(app.m_drawing.m_lineMode && app.m_drawing.m_skipping);
     EXPECT_TRUE(p.Button(C::Lines)->isChecked());
     EXPECT_TRUE(p.Button(C::Skipping)->isChecked());
     {
@@ -174,8 +174,8 @@ TEST(DrawingThroughFrame, PlainClickOpensTheDialogAndTheMarkFollowsItsAnswer)
         EXPECT_EQ(random.titles, (QStringList{"AutoChange Value", "AutoChange Hue"}));
     }
     QApplication::processEvents();
-    EXPECT_EQ(app.m_autoVal, kAutoRandom);
-    EXPECT_EQ(app.m_autoHue, kAutoRandom);
+    EXPECT_EQ(app.m_autoColor.m_autoVal, kAutoRandom);
+    EXPECT_EQ(app.m_autoColor.m_autoHue, kAutoRandom);
     EXPECT_TRUE(p.Button(C::AutoVal)->isChecked());
     EXPECT_FALSE(p.Button(C::AutoSat)->isChecked());
     EXPECT_EQ(p.Act(C::AutoSat)->statusTip(), "Set saturation of color to change automatically");
@@ -186,8 +186,8 @@ TEST(DrawingThroughFrame, MoveCenterFromTheToolbarToUndo)
 {
     Program p;
     CDaubrixApp& app = p.App();
-    app.m_polar = 1;
-    app.m_lineMode = 1;
+    app.m_drawing.m_polar = 1;
+    app.m_drawing.m_lineMode = 1;
     CChildFrame* c = p.NewDrawing(300, 200);
     CDrawingWidget& w = c->DrawingWidget();
     CDaubrixView& v = c->View();
@@ -195,8 +195,8 @@ TEST(DrawingThroughFrame, MoveCenterFromTheToolbarToUndo)
     const QImage shapeCursor = CursorPicture(w.cursor());
 
     p.Click(C::MoveCenter, false);
-    EXPECT_TRUE(app.m_moveCenterMode);
-    EXPECT_EQ(app.m_lineMode, 0) << "Lines waits while the mode is on";
+    EXPECT_TRUE(app.m_modes.m_moveCenterMode);
+    EXPECT_EQ(app.m_drawing.m_lineMode, 0) << "Lines waits while the mode is on";
     EXPECT_TRUE(p.Button(C::MoveCenter)->isChecked());
     EXPECT_EQ(CursorPicture(w.cursor()), CursorPicture(CDrawingWidget::MoveCenterCursor()));
     EXPECT_EQ(w.cursor().hotSpot(), QPoint(15, 15));
@@ -211,8 +211,8 @@ TEST(DrawingThroughFrame, MoveCenterFromTheToolbarToUndo)
     EXPECT_EQ(v.m_center.y, moved.y);
     EXPECT_EQ(c->Doc().GetGlobCount(), 0) << "the click places nothing";
     EXPECT_EQ(c->Doc().m_sectionCount, 0);
-    EXPECT_FALSE(app.m_moveCenterMode);
-    EXPECT_EQ(app.m_lineMode, 1);
+    EXPECT_FALSE(app.m_modes.m_moveCenterMode);
+    EXPECT_EQ(app.m_drawing.m_lineMode, 1);
     // Without any menu opened, the toolbar already tells what happened.
     EXPECT_FALSE(p.Button(C::MoveCenter)->isChecked());
     EXPECT_TRUE(p.Button(C::EditUndo)->isEnabled());
@@ -231,7 +231,7 @@ TEST(DrawingThroughFrame, MoveCenterFromTheToolbarToUndo)
     p.Click(C::MoveCenter, false);
     ASSERT_TRUE(p.Button(C::MoveCenter)->isChecked());
     QTest::keyClick(&w, Qt::Key_Escape);
-    EXPECT_FALSE(app.m_moveCenterMode);
+    EXPECT_FALSE(app.m_modes.m_moveCenterMode);
     EXPECT_FALSE(p.Button(C::MoveCenter)->isChecked());
     EXPECT_EQ(CursorPicture(w.cursor()), shapeCursor);
 }
@@ -239,8 +239,8 @@ TEST(DrawingThroughFrame, MoveCenterFromTheToolbarToUndo)
 TEST(DrawingThroughFrame, FirstStrokeEnablesUndoOnTheToolbarAtOnce)
 {
     Program p;
-    p.App().m_jitter = 0;
-    p.App().m_polar = 0;
+    p.App().m_drawing.m_jitter = 0;
+    p.App().m_drawing.m_polar = 0;
     CChildFrame* c = p.NewDrawing(200, 150);
     CDrawingWidget& w = c->DrawingWidget();
     EXPECT_FALSE(p.Button(C::EditUndo)->isEnabled());
@@ -256,10 +256,10 @@ TEST(DrawingThroughFrame, ColorsWindowFollowsTheDriftDuringAndAfterAStroke)
 {
     Program p;
     CDaubrixApp& app = p.App();
-    app.m_jitter = 0;
-    app.m_polar = 0;
-    app.m_autoHue = kAutoUp;
-    app.m_autoHueSpeed = 10;   // a step every 6th placement
+    app.m_drawing.m_jitter = 0;
+    app.m_drawing.m_polar = 0;
+    app.m_autoColor.m_autoHue = kAutoUp;
+    app.m_autoColor.m_autoHueSpeed = 10;   // a step every 6th placement
     InitAutoColors(app);
     CChildFrame* c = p.NewDrawing(300, 200);
     CDrawingWidget& w = c->DrawingWidget();
@@ -328,11 +328,11 @@ TEST(DrawingThroughFrame, PolarDrawingWithHueDriftThroughTheWidget)
     app.ShapeTable().LoadShapes(std::string(DAUBRIX_DATA_DIR) + "/", &p.rig->host);
     ASSERT_TRUE(app.ShapeTable().PrepareAll());
     p.wiring->ShapesWindow()->InvalidateShapes();
-    app.m_jitter = 0;
-    app.m_polar = 1;
-    app.m_polarCount = 7;
-    app.m_autoHue = kAutoUp;
-    app.m_autoHueSpeed = 9;
+    app.m_drawing.m_jitter = 0;
+    app.m_drawing.m_polar = 1;
+    app.m_drawing.m_polarCount = 7;
+    app.m_autoColor.m_autoHue = kAutoUp;
+    app.m_autoColor.m_autoHueSpeed = 9;
     InitAutoColors(app);
     CChildFrame* c = p.NewDrawing(360, 300);
     CDrawingWidget& w = c->DrawingWidget();
@@ -366,7 +366,7 @@ TEST(DrawingThroughFrame, PolarDrawingWithHueDriftThroughTheWidget)
 TEST(DrawingThroughFrame, LetterTypedInTheShapesWindowGivesItsCommand)
 {
     Program p;
-    p.App().m_jitter = 0;
+    p.App().m_drawing.m_jitter = 0;
     p.NewDrawing(200, 150);
     CShapesWindow& shapes = *p.wiring->ShapesWindow();
     shapes.show();
@@ -379,7 +379,7 @@ TEST(DrawingThroughFrame, LetterTypedInTheShapesWindowGivesItsCommand)
         QTest::keyClick(&shapes, Qt::Key_J);
         EXPECT_EQ(on.titles, QStringList{"Jitter"});
     }
-    EXPECT_EQ(p.App().m_jitter, 1);
+    EXPECT_EQ(p.App().m_drawing.m_jitter, 1);
     EXPECT_TRUE(p.Button(C::Jitter)->isChecked());
     // A view key that is no command still reaches the view and opens nothing.
     DialogAnswerer none;

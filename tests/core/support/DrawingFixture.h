@@ -20,8 +20,8 @@ protected:
         LoadTestShapes(app.ShapeTable());
         doc.m_width = 200;
         doc.m_height = 100;
-        app.m_jitter = 0;
-        app.m_polar = 0;
+        app.m_drawing.m_jitter = 0;
+        app.m_drawing.m_polar = 0;
         view = std::make_unique<CDaubrixView>(app, doc);
         view->OnInitialUpdate();
     }

@@ -101,7 +101,7 @@ TEST_F(ImageCommandsTest, SaveImageAsJpegAsksQualityAndKeepsIt)
     dialogs.chosenQuality = 20;
     SaveImageCommand(app, *view, dialogs);
     EXPECT_EQ(dialogs.qualityShownWith, 16);
-    EXPECT_EQ(app.m_jpegQuality, 20);
+    EXPECT_EQ(app.m_imaging.m_jpegQuality, 20);
     CImage32 back;
     ASSERT_TRUE(LoadImageFile(dialogs.savePath, back, &host));
     EXPECT_EQ(back.Width(), 200);
@@ -113,7 +113,7 @@ TEST_F(ImageCommandsTest, SaveImageAsJpegAsksQualityAndKeepsIt)
     dialogs.acceptQuality = false;
     SaveImageCommand(app, *view, dialogs);
     EXPECT_FALSE(std::filesystem::exists(dialogs.savePath));
-    EXPECT_EQ(app.m_jpegQuality, 20);
+    EXPECT_EQ(app.m_imaging.m_jpegQuality, 20);
 }
 
 TEST_F(ImageCommandsTest, UnknownExtensionIsAnsweredNotIgnored)
@@ -135,7 +135,7 @@ TEST_F(ImageCommandsTest, WriteFailuresShowTheirMessages)
     SaveImageCommand(app, *view, dialogs);
     EXPECT_TRUE(host.Said("Error writing JPG file."));
     EXPECT_TRUE(host.Said("Error writing JPG"));
-    app.m_lowColor = 1;
+    app.m_imaging.m_lowColor = 1;
     dialogs.savePath.clear();
     SaveImageCommand(app, *view, dialogs);
     EXPECT_TRUE(dialogs.lowColorAsked);
@@ -165,8 +165,8 @@ TEST_F(ImageCommandsTest, LoadBackgroundLaysItUnderTheGlobs)
     dialogs.backgroundPath = WriteBackground(400, 100, MakePixel(0, 0, 250));
     dialogs.chosenSizing = BackgroundSizing::Fit;
     LoadBackgroundCommand(app, *view, dialogs);
-    EXPECT_EQ(app.m_backgroundFit, 1);
-    EXPECT_EQ(app.m_backgroundSquash, 0);
+    EXPECT_EQ(app.m_imaging.m_backgroundFit, 1);
+    EXPECT_EQ(app.m_imaging.m_backgroundSquash, 0);
     EXPECT_EQ(view->BackgroundImage().Width(), 200);
     EXPECT_EQ(view->BackgroundImage().Height(), 50);
     view->Paint();
@@ -188,7 +188,7 @@ TEST_F(ImageCommandsTest, LoadBackgroundCancelsAndFailures)
     dialogs.chosenSizing = BackgroundSizing::SquashStretch;
     LoadBackgroundCommand(app, *view, dialogs);
     EXPECT_EQ(doc->m_hasBackgroundImage, 0);
-    EXPECT_EQ(app.m_backgroundSquash, 0);
+    EXPECT_EQ(app.m_imaging.m_backgroundSquash, 0);
 
     const std::vector<uint8_t> junk(60, 7);
     dialogs.backgroundPath = dir.File("junk.bmp");
@@ -197,7 +197,7 @@ TEST_F(ImageCommandsTest, LoadBackgroundCancelsAndFailures)
     EXPECT_TRUE(host.Said("error reading file."));
     EXPECT_EQ(dialogs.sizingAsked, 1);
 
-    app.m_lowColor = 1;
+    app.m_imaging.m_lowColor = 1;
     dialogs.backgroundPath = WriteBackground(10, 10, MakePixel(1, 1, 1));
     dialogs.acceptSizing = true;
     LoadBackgroundCommand(app, *view, dialogs);

@@ -1,0 +1,16 @@
+#pragma once
+#include "core/shell/CWindowPlacement.h"
+#include <cstdint>
+
+// Application shell: window placements, start-up flags, New Drawing choices. Placement copies
+// are read at start-up, updated by the frames when they close and written back at exit.
+struct CShellSettings {
+    CWindowPlacement m_shapesWindow{1, 0, 1, 10, 110, 105, 235};
+    CWindowPlacement m_colorsWindow{1, 0, 1, 10, 0, 250, 0};
+    CWindowPlacement m_undoSlider{1, 0, 1, 10, 0, 400, 0};
+    CWindowPlacement m_appWindow{1, 0, 1, 0, 639, 0, 479};
+    int32_t m_noSettingsWrite = 0;
+    int32_t m_newLockAspect = 0;
+    int32_t m_newWidth = 400;
+    int32_t m_newHeight = 400;
+};
