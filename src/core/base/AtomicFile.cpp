@@ -1,53 +1,102 @@
 #include "core/base/AtomicFile.h"
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <fstream>
 #include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace {
+
+// Temporary files are ".NAME.save-XXXXXX" beside the target, so a save can tell its own leftovers
+// (from a killed or crashed earlier save of the same file) from anything else in the folder.
+constexpr const char* kTempTag = ".save-";
+constexpr size_t kTempRandom = 6;
+
+struct PathParts {
+    std::string dir;
+    std::string name;
+};
+
+PathParts Split(const std::string& path)
+{
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos)
+        return {".", path};
+    return {slash == 0 ? "/" : path.substr(0, slash), path.substr(slash + 1)};
+}
+
+void RemoveStaleTemporaries(const PathParts& p, const std::string& keep)
+{
+    const std::string prefix = "." + p.name + kTempTag;
+    DIR* d = opendir(p.dir.c_str());
+    if (!d)
+        return;
+    while (dirent* e = readdir(d)) {
+        const std::string n = e->d_name;
+        if (n.size() == prefix.size() + kTempRandom && n.compare(0, prefix.size(), prefix) == 0 && n != keep)
+            unlinkat(dirfd(d), n.c_str(), 0);
+    }
+    closedir(d);
+}
+
+bool WriteAll(int fd, std::span<const uint8_t> bytes)
+{
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+// The rename is only durable once the folder's entry is on disk too.
+void SyncFolder(const std::string& dir)
+{
+    const int fd = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    fsync(fd);
+    close(fd);
+}
+
+} // namespace
+
 bool WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes)
 {
-    std::string dir = ".";
-    auto slash = path.find_last_of('/');
-    if (slash != std::string::npos)
-        dir = slash == 0 ? "/" : path.substr(0, slash);
-    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    std::string tmpl = dir + "/." + name + ".XXXXXX";
-    int fd = mkstemp(tmpl.data());
+    const PathParts parts = Split(path);
+    std::string tmpl = parts.dir + "/." + parts.name + kTempTag + std::string(kTempRandom, 'X');
+    const int fd = mkstemp(tmpl.data());
     if (fd < 0)
         return false;
+    RemoveStaleTemporaries(parts, tmpl.substr(tmpl.find_last_of('/') + 1));
     // Keep the permissions an existing file had; new files get the usual 0666 & ~umask.
     struct stat st {};
     if (stat(path.c_str(), &st) == 0) {
         fchmod(fd, st.st_mode & 07777);
     } else {
-        mode_t mask = umask(0);
+        const mode_t mask = umask(0);
         umask(mask);
         fchmod(fd, 0666 & ~mask);
     }
-    size_t done = 0;
-    bool ok = true;
-    while (done < bytes.size()) {
-        ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            ok = false;
-            break;
-        }
-        done += static_cast<size_t>(n);
-    }
-    if (ok && fsync(fd) != 0)
-        ok = false;
+    bool ok = WriteAll(fd, bytes) && fsync(fd) == 0;
     if (close(fd) != 0)
         ok = false;
     if (ok && std::rename(tmpl.c_str(), path.c_str()) != 0)
         ok = false;
-    if (!ok)
+    if (!ok) {
         unlink(tmpl.c_str());
-    return ok;
+        return false;
+    }
+    SyncFolder(parts.dir);
+    return true;
 }
 
 bool ReadWholeFile(const std::string& path, std::string& bytes)
