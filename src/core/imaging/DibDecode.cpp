@@ -5,6 +5,8 @@
 
 namespace {
 
+constexpr size_t kMaxRlePixelsPerByte = 1024;
+
 struct Masks {
     uint32_t mask[3];
     int shift[3];
@@ -142,6 +144,19 @@ bool DecodePackedDib(const uint8_t* dib, size_t size, CImage32& out, size_t pixe
     const uint8_t* bits = dib + pos;
     size_t available = size - pos;
     int w = width, h = static_cast<int>(height);
+    const size_t stride = ((static_cast<size_t>(w) * bpp + 31) / 32) * 4;
+    // Check the pixel data is there before allocating for it, so a short file cannot claim a
+    // large picture. Runs compress well but not without bound: the most a real file reaches
+    // is a few hundred pixels a byte.
+    if (rle4 || rle8) {
+        if (static_cast<size_t>(w) * h / kMaxRlePixelsPerByte > available)
+            return false;
+    } else if (available / stride < static_cast<size_t>(h)) {
+        // The last row may lack its padding in some writers; anything shorter is broken.
+        size_t rowBytes = (static_cast<size_t>(w) * bpp + 7) / 8;
+        if (available < stride * (h - 1) + rowBytes)
+            return false;
+    }
     CImage32 img(w, h);
     if (rle4 || rle8) {
         std::vector<uint8_t> idx;
@@ -154,13 +169,6 @@ bool DecodePackedDib(const uint8_t* dib, size_t size, CImage32& out, size_t pixe
         }
         out = std::move(img);
         return true;
-    }
-    size_t stride = ((static_cast<size_t>(w) * bpp + 31) / 32) * 4;
-    if (available / stride < static_cast<size_t>(h)) {
-        // The last row may lack its padding in some writers; anything shorter is broken.
-        size_t rowBytes = (static_cast<size_t>(w) * bpp + 7) / 8;
-        if (available < stride * (h - 1) + rowBytes)
-            return false;
     }
     for (int y = 0; y < h; ++y) {
         const uint8_t* src = bits + stride * y;

@@ -1,0 +1,214 @@
+#include "fuzz/FuzzEntries.h"
+#include "core/base/CMapProfile.h"
+#include "core/colour/AutoColor.h"
+#include "core/colour/CColorHistory.h"
+#include "core/imaging/CImage32.h"
+#include "core/imaging/ImageFile.h"
+#include "core/imaging/JpegFile.h"
+#include "core/imaging/PackedDib.h"
+#include "core/model/CDaubrixDoc.h"
+#include "core/model/CDocumentFile.h"
+#include "core/shapes/CShapeTable.h"
+#include "core/shapes/ShapeStateFile.h"
+#include "core/shell/CDaubrixApp.h"
+#include "core/shell/CSettingsTable.h"
+#include <cstdlib>
+#include <span>
+#include <string>
+
+namespace {
+
+// A fault found by a fuzzer must stop it, in every build.
+void Require(bool ok, const char* what)
+{
+    if (!ok) {
+        std::fprintf(stderr, "fuzz check failed: %s\n", what);
+        std::abort();
+    }
+}
+
+CImage32 Disc(int size, Pixel body)
+{
+    const Pixel key = MakePixel(0, 255, 0);
+    CImage32 img(size, size, key);
+    const int c = size / 2;
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x)
+            if ((x - c) * (x - c) + (y - c) * (y - c) <= c * c)
+                img.Set(x, y, body);
+    return img;
+}
+
+// Three families, one lacking a size, so a shape state can name sizes that exist and some that don't.
+void LoadShapes(CShapeTable& table)
+{
+    std::vector<std::string> names = {"A_0_a.bmp", "A_1_a.bmp", "A_2_a.bmp", "B_0_b.bmp", "B_2_b.bmp", "C_1_c.bmp"};
+    std::vector<CImage32> images;
+    for (const auto& n : names)
+        images.push_back(Disc(n[2] == '0' ? 7 : n[2] == '1' ? 15 : 25, MakePixel(200, 40, 40)));
+    table.LoadFromImages(names, images);
+    table.PrepareAll();
+}
+
+CShapeTable& Shapes()
+{
+    static CShapeTable* table = [] {
+        auto* t = new CShapeTable;
+        LoadShapes(*t);
+        return t;
+    }();
+    return *table;
+}
+
+void Dbx(const uint8_t* data, size_t size)
+{
+    CDaubrixDoc doc(Shapes(), nullptr);
+    DocumentBackground bg;
+    if (!CDocumentFile::Read(std::span<const uint8_t>(data, size), doc, &bg, false, nullptr))
+        return;
+    Require(doc.m_width > 0 && doc.m_height > 0, "drawing size");
+    Require(int64_t{doc.m_width} * doc.m_height <= CDocumentFile::kMaxArea, "drawing area");
+    // What was read must write back and read again.
+    const std::vector<uint8_t> again = CDocumentFile::Write(doc, &bg, nullptr);
+    CDaubrixDoc doc2(Shapes(), nullptr);
+    DocumentBackground bg2;
+    Require(CDocumentFile::Read(again, doc2, &bg2, false, nullptr), "rewritten drawing reads");
+    Require(doc2.GetGlobCount() == doc.GetGlobCount(), "glob count survives a round trip");
+}
+
+void Dch(const uint8_t* data, size_t size)
+{
+    CColorHistory h({120, 200, 100});
+    const auto before = h.ToBytes();
+    const auto r = h.FromBytes(std::string(reinterpret_cast<const char*>(data), size));
+    Require(h.Count() >= 1 && h.Count() <= CColorHistory::kCapacity, "history count");
+    Require(h.Selected() >= 0 && h.Selected() < h.Count(), "history selection");
+    if (r != CColorHistory::ParseResult::Ok)
+        Require(h.ToBytes() == before, "refused history unchanged");
+}
+
+void Dss(const uint8_t* data, size_t size)
+{
+    CShapeTable table;
+    LoadShapes(table);
+    ApplyShapeStateBytes(std::string(reinterpret_cast<const char*>(data), size), table);
+    Require(table.m_currentShape < table.Count(), "current shape");
+}
+
+void Bmp(const uint8_t* data, size_t size)
+{
+    CImage32 img;
+    if (!DecodeBmpFile(data, size, img))
+        return;
+    // A picture is never much larger than the bytes that describe it.
+    Require(!img.IsNull() && int64_t{img.Width()} * img.Height() <= int64_t{1024} * static_cast<int64_t>(size),
+            "bitmap size in proportion to the file");
+}
+
+void Jpeg(const uint8_t* data, size_t size)
+{
+    JpegPixels px;
+    if (ReadJpegBytes(data, size, px, nullptr))
+        Require(px.width > 0 && px.height > 0, "jpeg size");
+}
+
+// Settings: one text value per key, in table order, as a hand-edited settings file might hold.
+void Settings(const uint8_t* data, size_t size)
+{
+    CMapProfile profile;
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    size_t at = 0;
+    for (const std::string& key : CSettingsTable::KeysInOrder()) {
+        if (at > text.size())
+            break;
+        const size_t end = std::min(text.find('\n', at), text.size());
+        profile.SetString(CSettingsTable::kSection, key, text.substr(at, end - at));
+        at = end + 1;
+    }
+    struct NullHost : IHost {
+        void Message(const std::string&, MsgIcon, const std::string&) override {}
+        MsgAnswer Ask(const std::string&, MsgButtons, MsgIcon, const std::string&) override { return MsgAnswer::No; }
+        void ShowProgress(int) override {}
+        void ClearProgress() override {}
+        std::string GetStatusText() override { return {}; }
+        void SetStatusText(const std::string&) override {}
+        void BeginWaitCursor() override {}
+        void EndWaitCursor() override {}
+        int TakePendingKey() override { return 0; }
+    } host;
+    CDaubrixApp app(host);
+    LoadShapes(app.ShapeTable());
+    const CScreenSize screen{1024, 768};
+    CSettingsTable::Load(app, profile, screen);
+    CSettingsTable::LoadMainWindow(app, profile, screen);
+    InitAutoColors(app);
+    Require(app.m_shell.m_colorsWindow.x1 < screen.width && app.m_shell.m_appWindow.x2 < screen.width,
+            "window clamps");
+}
+
+std::vector<uint8_t> Bytes(const std::string& s) { return {s.begin(), s.end()}; }
+
+} // namespace
+
+const std::vector<FuzzEntry>& FuzzEntries()
+{
+    static const std::vector<FuzzEntry> entries = {
+        {"dbx", Dbx}, {"dch", Dch}, {"dss", Dss}, {"bmp", Bmp}, {"jpeg", Jpeg}, {"settings", Settings},
+    };
+    return entries;
+}
+
+void RunFuzzEntry(const std::string& name, const uint8_t* data, size_t size)
+{
+    for (const FuzzEntry& e : FuzzEntries())
+        if (name == e.name)
+            return e.run(data, size);
+    Require(false, "unknown fuzz entry");
+}
+
+std::vector<std::vector<uint8_t>> FuzzSeeds(const std::string& name)
+{
+    CImage32 picture(13, 7, MakePixel(10, 20, 30));
+    for (int x = 0; x < 13; ++x)
+        picture.Set(x, x % 7, MakePixel(250, static_cast<uint8_t>(x * 19), 0));
+    std::vector<std::vector<uint8_t>> seeds;
+    if (name == "dbx") {
+        for (int withBackground = 0; withBackground < 2; ++withBackground) {
+            CDaubrixDoc doc(Shapes(), nullptr);
+            doc.m_width = 64;
+            doc.m_height = 48;
+            for (int i = 0; i < 30; ++i) {
+                if (i % 10 == 0)
+                    doc.SetColorChange(-1, i * 12, 200, 180);
+                doc.AddGlob(i * 2 - 5, i);
+            }
+            DocumentBackground bg;
+            if (withBackground) {
+                bg.image = picture;
+                doc.m_hasBackgroundImage = 1;
+            }
+            seeds.push_back(CDocumentFile::Write(doc, withBackground ? &bg : nullptr, nullptr));
+        }
+    } else if (name == "dch") {
+        CColorHistory h({0, 255, 255});
+        for (int i = 1; i < 6; ++i)
+            h.Add({static_cast<int16_t>(i * 60), 128, static_cast<uint8_t>(255 - i * 20)});
+        seeds.push_back(h.ToBytes());
+    } else if (name == "dss") {
+        CShapeTable table;
+        LoadShapes(table);
+        seeds.push_back(ShapeStateBytes(table));
+    } else if (name == "bmp") {
+        seeds.push_back(BmpFileBytes(BitmapToDib(picture)));
+    } else if (name == "jpeg") {
+        std::vector<uint8_t> out;
+        if (WriteJpegBytes(out, 80, picture, nullptr))
+            seeds.push_back(out);
+    } else if (name == "settings") {
+        std::string lines;
+        for (size_t i = 0; i < CSettingsTable::KeysInOrder().size(); ++i)
+            lines += std::to_string(i % 3 == 0 ? 1 : 300 + i) + "\n";
+        seeds.push_back(Bytes(lines));
+    }
+    return seeds;
+}
