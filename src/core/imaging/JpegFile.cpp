@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <new>
+#include <sys/stat.h>
 #include <utility>
 // jpeglib.h needs FILE and size_t declared first.
 #include <jpeglib.h>
@@ -99,7 +100,12 @@ bool Compress(FILE* file, int quality, const PackedDib& dib, std::vector<uint8_t
     return true;
 }
 
-bool Decompress(FILE* file, JpegPixels& out, IHost* host)
+// Even a picture of one flat colour costs a couple of bits per 8x8 block, so a real file never
+// holds more than a few hundred pixels a byte; a header claiming more belongs to a broken file
+// that would only make us allocate for pixels it does not have.
+constexpr long long kMaxJpegPixelsPerByte = 1024;
+
+bool Decompress(FILE* file, size_t inputBytes, JpegPixels& out, IHost* host)
 {
     jpeg_decompress_struct cinfo;
     ErrorTrap trap;
@@ -113,7 +119,8 @@ bool Decompress(FILE* file, JpegPixels& out, IHost* host)
     jpeg_stdio_src(&cinfo, file);
     jpeg_read_header(&cinfo, TRUE);
     // A hostile header may claim a huge picture; refuse before allocating for it.
-    if (static_cast<long long>(cinfo.image_width) * cinfo.image_height > kMaxDibPixels) {
+    const long long pixels = static_cast<long long>(cinfo.image_width) * cinfo.image_height;
+    if (pixels > kMaxDibPixels || pixels / kMaxJpegPixelsPerByte > static_cast<long long>(inputBytes)) {
         jpeg_destroy_decompress(&cinfo);
         return false;
     }
@@ -205,7 +212,7 @@ bool ReadJpegBytes(const uint8_t* data, size_t size, JpegPixels& out, IHost* hos
         return false;
     bool ok;
     try {
-        ok = Decompress(file, out, host);
+        ok = Decompress(file, size, out, host);
     } catch (const std::bad_alloc&) {
         ok = false;
     }
@@ -221,9 +228,11 @@ bool ReadJpegFile(const std::string& path, JpegPixels& out, IHost* host)
             host->Message("Can't open file.", MsgIcon::Stop);
         return false;
     }
+    struct stat st {};
+    const size_t bytes = fstat(fileno(file), &st) == 0 ? static_cast<size_t>(st.st_size) : 0;
     bool ok;
     try {
-        ok = Decompress(file, out, host);
+        ok = Decompress(file, bytes, out, host);
     } catch (const std::bad_alloc&) {
         ok = false;
     }

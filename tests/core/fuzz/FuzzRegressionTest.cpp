@@ -23,9 +23,9 @@ const bool g_hooked = __sanitizer_install_malloc_and_free_hooks &&
 } // namespace
 
 namespace {
-// What one input may allocate at once: the fixed state of a reader and 256 pixels for every
+// What one input may allocate at once: the fixed state of a reader and 1024 pixels for every
 // byte of it, about the best compression a real picture file reaches.
-size_t LargestAllowed(size_t inputSize) { return (size_t{256} << 10) + 1024 * inputSize; }
+size_t LargestAllowed(size_t inputSize) { return (size_t{256} << 10) + 4096 * inputSize; }
 
 void RunMetered(const FuzzEntry& e, const uint8_t* data, size_t size)
 {
