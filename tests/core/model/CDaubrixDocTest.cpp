@@ -5,9 +5,7 @@
 
 namespace {
 struct FakeView : IDocView {
-    int shown = 0;
     std::vector<int> sections;
-    int GetShownCount() const override { return shown; }
     void OnSectionAdded(int p) override { sections.push_back(p); }
 };
 
@@ -67,7 +65,7 @@ TEST_F(DaubrixDoc, SetColorChangeKeepsOrderAndOverwrites)
     doc.SetColorChange(30, 2, 2, 2);
     doc.SetColorChange(10, 3, 3, 3);
     doc.SetColorChange(40, 4, 4, 4);
-    view.shown = 20;
+    doc.SetShownPosition(20);
     doc.SetColorChange(-1, 5, 5, 5);   // at the history position
     std::vector<uint32_t> positions;
     for (int i = 0; i < doc.GetColorChangeCount(); ++i)
