@@ -71,11 +71,10 @@ void CStrokeEngine::ButtonDown(int x, int y, bool shift, bool ctrl)
     }
     if (!StartStroke(x, y, shift))
         return;
-    const int before = m_view.Doc().GetGlobCount();
     tool.ButtonDown(x, y, ctrl);
-    // Only a stroke that added globs has something to undo; a first Lines click does not.
-    if (m_view.Doc().GetGlobCount() > before)
-        m_view.Doc().m_undoKind = kUndoDrawing;
+    // Even a click that places nothing has truncated the hidden globs, so no earlier undo
+    // step (least of all a Redo Drawing of what was deleted) may survive it.
+    m_view.Doc().m_undoKind = kUndoDrawing;
     m_view.Invalidate();
 }
 

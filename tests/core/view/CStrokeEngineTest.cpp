@@ -70,7 +70,7 @@ TEST_F(StrokeEngine, LinesRowUsesSinglePrecisionSteps)
     // The first click only sets the vertex: no glob, no section.
     EXPECT_EQ(doc.GetGlobCount(), 0);
     EXPECT_EQ(doc.m_sectionCount, 0);
-    EXPECT_EQ(doc.m_undoKind, kUndoNone);
+    EXPECT_EQ(doc.m_undoKind, kUndoDrawing) << "every click that starts a stroke replaces the undo step";
     stroke().ButtonDown(20, 5, false, false);
     stroke().ButtonUp();
     EXPECT_EQ(Globs(), (std::vector<CPoint>{{0, 0}, {6, 1}, {12, 3}, {18, 4}}));
