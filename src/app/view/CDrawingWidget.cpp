@@ -95,7 +95,7 @@ QCursor CDrawingWidget::MoveCenterCursor()
 int CDrawingWidget::CursorKey() const
 {
     CDaubrixApp& app = m_view.App();
-    if (app.m_modes.m_moveCenterMode)
+    if (m_view.Stroke().Cursor() == ToolCursor::MoveCenter)
         return -2;
     CShapeTable& shapes = app.ShapeTable();
     return shapes.Count() > 0 && shapes.Current().HasCursor() ? shapes.m_currentShape : -1;
@@ -117,7 +117,7 @@ void CDrawingWidget::UpdateCursor()
 {
     m_cursorKey = CursorKey();
     CDaubrixApp& app = m_view.App();
-    if (app.m_modes.m_moveCenterMode) {
+    if (m_view.Stroke().Cursor() == ToolCursor::MoveCenter) {
         setCursor(MoveCenterCursor());
         return;
     }

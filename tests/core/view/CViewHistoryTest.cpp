@@ -145,3 +145,31 @@ TEST_F(ViewHistory, SliderMoveForgetsOnlyDrawingUndo)
     view->History().ForgetDrawingUndo();
     EXPECT_EQ(doc.m_undoKind, kUndoMoveCenter);
 }
+
+TEST_F(ViewHistory, UndoDispatchesToTheStepRegisteredForTheKind)
+{
+    // A feature's own step: undo and redo alternate and the menu follows the kind.
+    struct ClearStep : IUndoStep {
+        std::vector<char>& calls;
+        explicit ClearStep(std::vector<char>& c) : calls(c) {}
+        UndoKind Kind() const override { return kUndoClear; }
+        void Undo() override { calls.push_back('u'); }
+        void Redo() override { calls.push_back('r'); }
+    };
+    std::vector<char> calls;
+    view->History().Register(std::make_unique<ClearStep>(calls));
+    doc.m_undoKind = kUndoClear;
+    EXPECT_EQ(std::string(view->History().MenuState().text), "&Undo Clear Drawing\tCtrl+Z");
+    view->History().Undo();
+    EXPECT_EQ(doc.m_undoKind, kRedoClear);
+    EXPECT_EQ(std::string(view->History().MenuState().text), "&Redo Clear Drawing\tCtrl+Z");
+    view->History().Undo();
+    EXPECT_EQ(doc.m_undoKind, kUndoClear);
+    EXPECT_EQ(calls, (std::vector<char>{'u', 'r'}));
+
+    // A kind nobody registered keeps its menu text and is left alone by the command.
+    doc.m_undoKind = kUndoCut;
+    EXPECT_EQ(std::string(view->History().MenuState().text), "&Undo Cut\tCtrl+Z");
+    view->History().Undo();
+    EXPECT_EQ(doc.m_undoKind, kUndoCut);
+}
