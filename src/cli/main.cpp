@@ -145,7 +145,7 @@ int Render(const std::vector<std::string>& args)
     const int count = s.doc->GetGlobCount();
     const int shown = globs < 0 ? count : static_cast<int>(std::min<long>(globs, count));
     // The history position before the first paint: it replays exactly those globs.
-    v.m_shownCount = shown;
+    v.BrowseTo(shown);
     v.Paint();
     return SaveDrawingImage(files[1], v.DrawingImage(), static_cast<int>(quality), s.host) ? kOk : kFailed;
 }

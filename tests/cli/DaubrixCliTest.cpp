@@ -147,9 +147,9 @@ TEST_F(CliTest, RenderBmpMatchesTheProgramsDrawingImage)
         CDaubrixDoc d(fresh.ShapeTable(), &h);
         CDaubrixView v(fresh, d);
         ASSERT_TRUE(OpenDocumentFile(path, d, &v, false, h));
-        v.m_shownCount = 0;
+        v.BrowseTo(0);
         v.Paint();
-        v.m_shownCount = 10;
+        v.BrowseTo(10);
         v.Regenerate();
         v.Paint();
         EXPECT_EQ(img, v.DrawingImage()) << "the first ten globs on the background colour";

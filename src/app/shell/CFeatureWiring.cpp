@@ -246,26 +246,22 @@ void CFeatureWiring::WireUpdaters()
 
 void CFeatureWiring::WireChild(CChildFrame& child)
 {
-    CDaubrixView& view = child.View();
-    view.m_historyListener = [this] {
+    CDrawingWidget& drawing = child.DrawingWidget();
+    connect(&drawing, &CDrawingWidget::historyChanged, this, [this] {
         if (m_history)
             m_history->Reload();
-    };
-    view.m_sectionListener = [this](int) {
-        if (m_history)
-            m_history->Reload();
-    };
-    view.Stroke().m_colorShown = [this](HsvColor c) {
+    });
+    connect(&drawing, &CDrawingWidget::colorShown, this, [this](HsvColor c) {
         if (m_colors)
             m_colors->SetCurrentColor(c);
-    };
-    view.Stroke().m_strokeEnded = [this] {
+    });
+    connect(&drawing, &CDrawingWidget::strokeEnded, this, [this] {
         if (m_colors && (m_app.m_autoColor.m_autoHue || m_app.m_autoColor.m_autoSat || m_app.m_autoColor.m_autoVal))
             m_colors->AddCurrentToHistory();
         if (m_shapes)
             m_shapes->InvalidateShapes();
         m_frame.UpdateCommands();
-    };
+    });
     WireDrawingWindow(child);
     if (m_history)
         m_history->Reload();

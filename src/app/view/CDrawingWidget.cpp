@@ -20,22 +20,25 @@ CDrawingWidget::CDrawingWidget(CDaubrixView& view, QWidget* parent) : QWidget(pa
     // Lines mode moves its rubber band without a button held.
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
-    m_view.Stroke().m_warpPointer = [this](CPoint p) {
-        if (isVisible())
-            QCursor::setPos(mapToGlobal(ToWindow(p)));
-        UpdateCursor();
-    };
+    m_view.SetObserver(this);
+    UpdateCursor();
+}
+
+void CDrawingWidget::WarpPointer(CPoint p)
+{
+    if (isVisible())
+        QCursor::setPos(mapToGlobal(ToWindow(p)));
     UpdateCursor();
 }
 
 CPoint CDrawingWidget::ToDrawing(QPoint p) const
 {
-    return {p.x() + m_view.m_originOffsetX, p.y() + m_view.m_originOffsetY};
+    return {p.x() + m_view.OriginOffsetX(), p.y() + m_view.OriginOffsetY()};
 }
 
 QPoint CDrawingWidget::ToWindow(CPoint p) const
 {
-    return {p.x - m_view.m_originOffsetX, p.y - m_view.m_originOffsetY};
+    return {p.x - m_view.OriginOffsetX(), p.y - m_view.OriginOffsetY()};
 }
 
 void CDrawingWidget::DrawRubberBand()
@@ -92,7 +95,7 @@ QCursor CDrawingWidget::MoveCenterCursor()
 int CDrawingWidget::CursorKey() const
 {
     CDaubrixApp& app = m_view.App();
-    if (app.m_modes.m_moveCenterMode)
+    if (m_view.Stroke().Cursor() == ToolCursor::MoveCenter)
         return -2;
     CShapeTable& shapes = app.ShapeTable();
     return shapes.Count() > 0 && shapes.Current().HasCursor() ? shapes.m_currentShape : -1;
@@ -114,7 +117,7 @@ void CDrawingWidget::UpdateCursor()
 {
     m_cursorKey = CursorKey();
     CDaubrixApp& app = m_view.App();
-    if (app.m_modes.m_moveCenterMode) {
+    if (m_view.Stroke().Cursor() == ToolCursor::MoveCenter) {
         setCursor(MoveCenterCursor());
         return;
     }
@@ -243,7 +246,7 @@ void CDrawingWidget::RunEngine()
 
 void CDrawingWidget::CopyToWindow(const CRect& r)
 {
-    m_dirty += QRect(r.left - m_view.m_originOffsetX, r.top - m_view.m_originOffsetY, r.Width(), r.Height());
+    m_dirty += QRect(r.left - m_view.OriginOffsetX(), r.top - m_view.OriginOffsetY(), r.Width(), r.Height());
     // During a long replay show what is drawn so far, at display rate rather than per glob.
     if (m_inEngine && m_sinceFlush.elapsed() >= kFlushMs && isVisible()) {
         repaint(m_dirty);
@@ -261,14 +264,14 @@ void CDrawingWidget::paintEvent(QPaintEvent* e)
     // A paint with nothing left for the engine shows the image as it stands: the rubber band
     // may follow the pointer again.
     if (!m_view.NeedsEngineWork())
-        m_view.Stroke().m_waitForPaint = false;
+        m_view.Stroke().PaintDone();
     QPainter p(this);
     QImage img = ImageView();
     if (img.isNull()) {
         p.fillRect(e->rect(), QColor::fromRgb(ColorRefToPixel(m_view.Doc().m_backgroundColor)));
         return;
     }
-    p.drawImage(QPoint(-m_view.m_originOffsetX, -m_view.m_originOffsetY), img);
+    p.drawImage(QPoint(-m_view.OriginOffsetX(), -m_view.OriginOffsetY()), img);
     const auto band = m_view.Stroke().RubberBand();
     if (!band.empty()) {
         // Inverting the pixels under it keeps the band visible on every colour.

@@ -1,6 +1,7 @@
 #pragma once
 #include "core/shapes/CShapeCursor.h"
 #include "core/view/CDaubrixView.h"
+#include "core/view/IViewObserver.h"
 #include "core/view/IViewWindow.h"
 #include <QCursor>
 #include <QElapsedTimer>
@@ -10,7 +11,7 @@
 
 // Shows one drawing view. Painting is a copy of the engine's drawing image; the engine's replay
 // runs outside the paint event so that a long regeneration is seen growing at display rate.
-class CDrawingWidget : public QWidget, public IViewWindow {
+class CDrawingWidget : public QWidget, public IViewWindow, public IViewObserver {
     Q_OBJECT
 public:
     CDrawingWidget(CDaubrixView& view, QWidget* parent = nullptr);
@@ -26,6 +27,13 @@ public:
     void Invalidate() override;
     void DrawRubberBand() override;
 
+    // IViewObserver: the pointer is moved here, the rest goes out as signals.
+    void HistoryChanged() override { emit historyChanged(); }
+    void SectionAdded(int) override { emit historyChanged(); }
+    void ColorShown(HsvColor c) override { emit colorShown(c); }
+    void StrokeEnded() override { emit strokeEnded(); }
+    void WarpPointer(CPoint p) override;
+
     // The pointer shows the current shape's outline, or the Move Center cursor in that mode.
     // Call after anything that changes the current shape or the one-shot modes.
     void UpdateCursor();
@@ -40,6 +48,12 @@ signals:
     // A release or a left one-shot mode may have changed the undo step and the modes: the
     // frame's check marks and Undo text follow.
     void commandsChanged();
+    // The history position, glob count or sections changed.
+    void historyChanged();
+    // A stroke stepped the current colour.
+    void colorShown(HsvColor c);
+    // A stroke ended while a colour drift is on.
+    void strokeEnded();
 
 protected:
     void enterEvent(QEnterEvent* e) override;

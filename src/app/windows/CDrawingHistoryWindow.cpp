@@ -110,7 +110,7 @@ void CDrawingHistoryWindow::JumpTo(int target)
 void CDrawingHistoryWindow::PreviousSection()
 {
     if (CDaubrixView* view = ActiveView())
-        JumpTo(CHistorySlider::PreviousTarget(view->Doc(), view->m_shownCount));
+        JumpTo(CHistorySlider::PreviousTarget(view->Doc(), view->ShownCount()));
 }
 
 void CDrawingHistoryWindow::NextSection()
@@ -118,7 +118,7 @@ void CDrawingHistoryWindow::NextSection()
     CDaubrixView* view = ActiveView();
     if (!view)
         return;
-    if (const auto target = CHistorySlider::NextTarget(view->Doc(), view->m_shownCount))
+    if (const auto target = CHistorySlider::NextTarget(view->Doc(), view->ShownCount()))
         JumpTo(*target);
 }
 

@@ -128,7 +128,7 @@ int CDaubrixDoc::InsertColorChangeRecord(const CColorChange& c)
 void CDaubrixDoc::SetColorChange(int position, int hue, int saturation, int value)
 {
     if (position == -1)
-        position = m_view ? m_view->GetShownCount() : GetGlobCount();
+        position = m_shownPosition >= 0 ? m_shownPosition : GetGlobCount();
     const auto pos = static_cast<uint32_t>(position);
     for (int i = GetColorChangeCount() - 1; i >= 0; --i) {
         CColorChange& e = m_colorChanges[static_cast<size_t>(i)];

@@ -20,7 +20,15 @@ public:
 
     CDaubrixDoc(CShapeTable& shapes, IHost* host);
 
-    void SetView(IDocView* view) { m_view = view; }
+    void SetView(IDocView* view)
+    {
+        m_view = view;
+        if (!view)
+            m_shownPosition = -1;
+    }
+    // The view's history position, where a colour change "at the end" (position -1) goes;
+    // -1 when no view shows the document, which then means the glob count.
+    void SetShownPosition(int position) { m_shownPosition = position; }
     IDocView* View() const { return m_view; }
     CShapeTable& Shapes() { return m_shapeTable; }
 
@@ -112,6 +120,7 @@ private:
     CShapeTable& m_shapeTable;
     IHost* m_host;
     IDocView* m_view = nullptr;
+    int m_shownPosition = -1;
     bool m_modified = false;
     std::vector<CGlob> m_globs;
     std::vector<CColorChange> m_colorChanges;

@@ -1,6 +1,6 @@
 #include "core/shell/CHistorySlider.h"
 #include "core/model/UndoKind.h"
-#include "core/view/CDaubrixView.h"
+#include "core/model/CDaubrixDoc.h"
 #include <algorithm>
 #include <cstdlib>
 
@@ -16,12 +16,12 @@ int Boundary(const CDaubrixDoc& doc, int i)
 }
 } // namespace
 
-void CHistorySlider::Rebuild(CDaubrixView& view)
+void CHistorySlider::Rebuild(IHistoryTarget& view)
 {
     const CDaubrixDoc& doc = view.Doc();
     m_min = doc.m_sectionFloor;
     m_max = std::max(m_min, doc.GetGlobCount());
-    m_pos = std::clamp(static_cast<int>(view.m_shownCount), m_min, m_max);
+    m_pos = std::clamp(view.ShownCount(), m_min, m_max);
     m_ticks.clear();
     for (int i = 0; i < SectionCount(doc); ++i)
         m_ticks.push_back(Boundary(doc, i));
@@ -62,34 +62,12 @@ int CHistorySlider::Snap(const CDaubrixDoc& doc, int a)
     return a;
 }
 
-CHistorySlider::Redraw CHistorySlider::EndMove(CDaubrixView& view, int c)
+CHistorySlider::Redraw CHistorySlider::EndMove(IHistoryTarget& view, int c)
 {
-    CDaubrixDoc& doc = view.Doc();
+    const CDaubrixDoc& doc = view.Doc();
     c = std::clamp(c, static_cast<int>(doc.m_sectionFloor), doc.GetGlobCount());
     m_pos = c;
-    const int d = view.m_shownCount;
-    if (c < d) {
-        view.m_shownCount = c;
-        if (c < view.m_undoImageCount) {
-            view.Regenerate();
-            return Redraw::Regenerate;
-        }
-        view.RedrawFromUndoImage();
-        return Redraw::FromUndoImage;
-    }
-    view.m_pendingCount += c - d;
-    view.m_shownCount = c;
-    Redraw how = Redraw::ShowPending;
-    if (c < view.m_undoImageCount || d >= view.m_undoImageCount) {
-        view.m_waitCursor = true;
-        if (view.Window())
-            view.Window()->Invalidate();
-    } else {
-        view.RedrawFromUndoImage();
-        how = Redraw::FromUndoImage;
-    }
-    doc.MarkShapesForRecolor(d, c);
-    return how;
+    return view.BrowseTo(c);
 }
 
 int CHistorySlider::PreviousTarget(const CDaubrixDoc& doc, int p)

@@ -1,9 +1,10 @@
 #pragma once
+#include "core/view/IHistoryTarget.h"
 #include <optional>
 #include <vector>
 
 class CDaubrixDoc;
-class CDaubrixView;
+class IHistoryTarget;
 
 // The Drawing History slider: its range, thumb and tick marks for the active drawing, the snap
 // to section boundaries while dragging, and what a finished move does to the view.
@@ -15,7 +16,7 @@ public:
     const std::vector<int>& Ticks() const { return m_ticks; }
 
     // Range floor .. glob count, thumb at the history position, a tick at each boundary.
-    void Rebuild(CDaubrixView& view);
+    void Rebuild(IHistoryTarget& view);
     // No drawing: range 0 .. 0, thumb at 0, no ticks.
     void Reset();
     void SetPosition(int pos);
@@ -28,8 +29,8 @@ public:
     static int Snap(const CDaubrixDoc& doc, int a);
 
     // A finished move to c: sets the history position and schedules the redraw.
-    enum class Redraw { Regenerate, ShowPending, FromUndoImage };
-    Redraw EndMove(CDaubrixView& view, int c);
+    using Redraw = HistoryRedraw;
+    Redraw EndMove(IHistoryTarget& view, int c);
 
     // Targets of the section buttons for history position p.
     static int PreviousTarget(const CDaubrixDoc& doc, int p);

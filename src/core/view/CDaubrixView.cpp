@@ -1,16 +1,31 @@
 #include "core/view/CDaubrixView.h"
 #include "core/model/UndoKind.h"
 #include "core/shell/CDaubrixApp.h"
+#include "core/view/CLongOperation.h"
+#include "core/view/CReplayer.h"
 #include "core/view/Symmetry.h"
+#include "core/view/undo/CDrawingUndoStep.h"
+#include "core/view/undo/CMoveCenterUndoStep.h"
 #include <algorithm>
 
 namespace {
-constexpr const char* kImportStatus = "Drawing after importing image,   Press ESC to cancel...";
-constexpr const char* kImportCancelled =
-    "The imported globs are still present in the drawing,\n"
-    "but will be deleted when a new glob is added.  To\n"
-    "make the globs appear, move the drawing history\n"
-    "slider to the right.\n";
+constexpr const char* kRebuildStatus = "Rebuilding Undo Image, Please wait...";
+
+// A paint's replay: every glob reaches the window as it is drawn; an import may stop it.
+class CPaintProgress : public IReplayProgress {
+public:
+    CPaintProgress(IViewWindow* window, IReplayProgress* stop) : m_window(window), m_stop(stop) {}
+    void GlobDrawn(int, const CRect& r) override
+    {
+        if (m_window)
+            m_window->CopyToWindow(r);
+    }
+    bool Continue(int position) override { return !m_stop || m_stop->Continue(position); }
+
+private:
+    IViewWindow* m_window;
+    IReplayProgress* m_stop;
+};
 } // namespace
 
 CDaubrixView::CDaubrixView(CDaubrixApp& app, CDaubrixDoc& doc)
@@ -18,7 +33,12 @@ CDaubrixView::CDaubrixView(CDaubrixApp& app, CDaubrixDoc& doc)
 {
     // A new view starts with no one-shot mode waiting for a click.
     m_app.m_modes.m_moveCenterMode = m_app.m_modes.m_sampleColorMode = m_app.m_modes.m_sampleShapeMode = false;
+    m_history.Register(std::make_unique<CDrawingUndoStep>(*this));
+    auto moveCenter = std::make_unique<CMoveCenterUndoStep>(m_center, [this] { BandChanged(); });
+    m_moveCenterStep = moveCenter.get();
+    m_history.Register(std::move(moveCenter));
     m_doc.SetView(this);
+    m_doc.SetShownPosition(m_shownCount);
 }
 
 CDaubrixView::~CDaubrixView()
@@ -29,16 +49,38 @@ CDaubrixView::~CDaubrixView()
 
 void CDaubrixView::OnSectionAdded(int position)
 {
-    if (m_sectionListener)
-        m_sectionListener(position);
+    m_observer->SectionAdded(position);
 }
 
 void CDaubrixView::OnInitialUpdate()
 {
     m_center = DefaultCenter(m_doc.m_width, m_doc.m_height);
-    m_shownCount = m_doc.GetGlobCount();
+    SetShown(m_doc.GetGlobCount());
+    Invalidate();
+}
+
+void CDaubrixView::RecreateImages()
+{
+    m_needImages = true;
+    m_fullRedraw = true;
+}
+
+void CDaubrixView::SetShown(int position)
+{
+    m_shownCount = std::clamp(position, 0, m_doc.GetGlobCount());
+    m_doc.SetShownPosition(m_shownCount);
+}
+
+void CDaubrixView::Invalidate()
+{
     if (m_window)
         m_window->Invalidate();
+}
+
+void CDaubrixView::BandChanged()
+{
+    if (m_window)
+        m_window->DrawRubberBand();
 }
 
 void CDaubrixView::Flush(const CRect& r)
@@ -54,28 +96,8 @@ void CDaubrixView::FillBackground(CImage32& image) const
         image.Blit(m_backgroundImage, m_backgroundX, m_backgroundY);
 }
 
-void CDaubrixView::ApplyInForceBefore(int position)
-{
-    if (m_doc.GetColorChangeCount() > 0)
-        m_doc.ApplyColorChange(m_doc.FindColorChangeBefore(position));
-}
-
-bool CDaubrixView::CheckImportEscape()
-{
-    IHost& host = m_app.Host();
-    int key = host.TakePendingKey();
-    if (key != 27)
-        return false;
-    if (host.AskYesNo("Cancel Image Import?"))
-        return true;
-    host.BeginWaitCursor();
-    host.EndWaitCursor();
-    return false;
-}
-
 void CDaubrixView::Paint()
 {
-    IHost& host = m_app.Host();
     const int W = m_doc.m_width, H = m_doc.m_height;
     if (m_needImages) {
         m_needImages = false;
@@ -88,9 +110,6 @@ void CDaubrixView::Paint()
         m_undoImageCount = 0;
         m_pendingCount = m_doc.GetGlobCount();
     }
-    const bool importing = m_importDrawing;
-    bool cancelled = false;
-    std::string savedStatus;
 
     if (m_fullRedraw) {
         m_fullRedraw = false;
@@ -101,36 +120,21 @@ void CDaubrixView::Paint()
         Flush(m_drawingImage.Bounds());
     }
 
+    CLongOperation op(m_app.Host());
     const int pending = m_pendingCount;
     if (pending > 0) {
         if (m_waitCursor)
-            host.BeginWaitCursor();
-        if (importing) {
-            savedStatus = host.GetStatusText();
-            host.SetStatusText(kImportStatus);
-        }
+            op.BeginWait();
+        if (m_import.Active())
+            m_import.Start(op, m_shownCount);
         const int first = std::max(m_shownCount - pending, 0);
+        CReplayer replay(m_doc);
         if (m_app.m_drawing.m_lineMode)
-            ApplyInForceBefore(first);
-        const int end = std::min(m_shownCount, m_doc.GetGlobCount());
-        CShapeTable& shapes = m_doc.Shapes();
-        for (int i = first; i < end; ++i) {
-            m_doc.ApplyColorChangesAt(i);
-            const CGlob& g = m_doc.GetGlob(i);
-            if (g.m_shape < shapes.Count()) {
-                CRect r = shapes.Shape(g.m_shape).Draw(m_drawingImage, g.m_x, g.m_y);
-                Flush(r);
-            }
-            if (importing && (m_shownCount - i) % 100 == 0) {
-                if (m_importCancel || CheckImportEscape()) {
-                    cancelled = true;
-                    m_importCancel = true;
-                    break;
-                }
-            }
-        }
+            replay.ApplyInForceBefore(first);
+        CPaintProgress progress(m_window, m_import.Active() ? &m_import : nullptr);
+        replay.Draw(m_drawingImage, first, m_shownCount, &progress);
         if (m_waitCursor) {
-            host.EndWaitCursor();
+            op.EndWait();
             m_waitCursor = false;
         }
     }
@@ -146,22 +150,17 @@ void CDaubrixView::Paint()
         SaveUndoImage();
         m_doc.m_undoImageSaved = 1;
     }
-    m_stroke.m_waitForPaint = false;
-    if (m_app.m_drawing.m_lineMode && m_window)
-        m_window->DrawRubberBand();
-    if (importing)
-        host.SetStatusText(savedStatus);
-    if (cancelled) {
+    m_stroke.PaintDone();
+    if (m_app.m_drawing.m_lineMode)
+        BandChanged();
+    op.End();
+    if (m_import.Finish()) {
+        // Hide the imported globs again; they stay until the next stroke truncates them.
         m_doc.m_undoKind = kUndoDrawing;
-        m_shownCount = m_doc.GetGlobCount();
-        if (m_undoAction)
-            m_undoAction();
-        else
-            m_history.Undo();
-        host.Message(kImportCancelled, MsgIcon::None);
+        SetShown(m_doc.GetGlobCount());
+        m_history.Undo();
+        m_app.Host().Message(CImportReplay::CancelledText(), MsgIcon::None);
     }
-    m_importDrawing = false;
-    m_importCancel = false;
 }
 
 void CDaubrixView::PaintNowIfDue()
@@ -170,12 +169,64 @@ void CDaubrixView::PaintNowIfDue()
         Paint();
 }
 
-void CDaubrixView::ShowAddedGlobs(int n)
+void CDaubrixView::GlobsAppended(int n)
 {
     m_pendingCount += n;
-    m_shownCount = m_doc.GetGlobCount();
-    if (m_window)
-        m_window->Invalidate();
+    SetShown(m_doc.GetGlobCount());
+}
+
+void CDaubrixView::ShowAddedGlobs(int n)
+{
+    GlobsAppended(n);
+    Invalidate();
+}
+
+void CDaubrixView::BeginStroke()
+{
+    if (m_clearPending) {
+        m_clearPending = false;
+        m_doc.DeleteContents();
+        m_doc.m_sectionCount = 0;
+        m_doc.m_sectionFloor = 0;
+        SetShown(0);
+    }
+    // The undo image must hold what is shown, so a paint still due is done first.
+    PaintNowIfDue();
+    SaveUndoImage();
+    m_history.TruncateHidden();
+}
+
+HistoryRedraw CDaubrixView::RestoreTo(int position)
+{
+    SetShown(position);
+    // The undo image only helps when the position is at or beyond what it holds; below it a
+    // redraw from it would show the bare background, so replay from the start instead.
+    if (m_shownCount >= m_undoImageCount) {
+        RedrawFromUndoImage();
+        return HistoryRedraw::FromUndoImage;
+    }
+    Regenerate();
+    return HistoryRedraw::Regenerate;
+}
+
+HistoryRedraw CDaubrixView::BrowseTo(int position)
+{
+    const int d = m_shownCount;
+    position = std::clamp(position, 0, m_doc.GetGlobCount());
+    if (position < d)
+        return RestoreTo(position);
+    m_pendingCount += position - d;
+    SetShown(position);
+    HistoryRedraw how = HistoryRedraw::ShowPending;
+    if (position < m_undoImageCount || d >= m_undoImageCount) {
+        m_waitCursor = true;
+        Invalidate();
+    } else {
+        RedrawFromUndoImage();
+        how = HistoryRedraw::FromUndoImage;
+    }
+    m_doc.MarkShapesForRecolor(d, position);
+    return how;
 }
 
 void CDaubrixView::Regenerate()
@@ -183,19 +234,17 @@ void CDaubrixView::Regenerate()
     m_pendingCount = m_shownCount;
     m_fullRedraw = true;
     m_waitCursor = true;
-    if (m_window)
-        m_window->Invalidate();
+    Invalidate();
 }
 
 void CDaubrixView::RedrawFromUndoImage()
 {
     if (!m_doc.HasColorChangeAt(m_undoImageCount) && m_undoImageCount > 0)
-        ApplyInForceBefore(m_undoImageCount);
+        CReplayer(m_doc).ApplyInForceBefore(m_undoImageCount);
     m_pendingCount = m_shownCount - m_undoImageCount;
     m_fullRedraw = true;
     m_waitCursor = true;
-    if (m_window)
-        m_window->Invalidate();
+    Invalidate();
 }
 
 void CDaubrixView::SaveUndoImage()
@@ -208,32 +257,35 @@ void CDaubrixView::RebuildUndoImage()
 {
     if (m_undoImage.IsNull())
         return;
-    IHost& host = m_app.Host();
     FillBackground(m_undoImage);
     const int count = std::min(m_undoImageCount, m_doc.GetGlobCount());
     if (count <= 0)
         return;
-    const float step = 100.0f / static_cast<float>(m_undoImageCount);
-    const int stride = m_undoImageCount / 100;
-    host.BeginWaitCursor();
-    std::string saved = host.GetStatusText();
-    host.SetStatusText("Rebuilding Undo Image, Please wait...");
+    CLongOperation op(m_app.Host());
+    op.BeginWait();
+    op.SetStatus(kRebuildStatus);
+    op.CountGlobs(m_undoImageCount);
+    CReplayer replay(m_doc);
     if (m_app.m_drawing.m_lineMode)
-        ApplyInForceBefore(m_undoImageCount);
-    float percent = 0;
-    CShapeTable& shapes = m_doc.Shapes();
-    for (int i = 0; i < count; ++i) {
-        m_doc.ApplyColorChangesAt(i);
-        const CGlob& g = m_doc.GetGlob(i);
-        if (g.m_shape < shapes.Count())
-            shapes.Shape(g.m_shape).Draw(m_undoImage, g.m_x, g.m_y);
-        percent += step;
-        if (stride > 10 && i % stride == 0)
-            host.ShowProgress(static_cast<int>(percent));
-    }
-    host.ClearProgress();
-    host.EndWaitCursor();
-    host.SetStatusText(saved);
+        replay.ApplyInForceBefore(m_undoImageCount);
+    replay.Draw(m_undoImage, 0, count, &op);
+}
+
+CPoint CDaubrixView::OldCenter() const
+{
+    return m_moveCenterStep->OldCenter();
+}
+
+void CDaubrixView::MoveCenter(CPoint c)
+{
+    m_moveCenterStep->Remember(m_center);
+    m_center = c;
+}
+
+void CDaubrixView::ResetCenter()
+{
+    m_center = DefaultCenter(m_doc.m_width, m_doc.m_height);
+    BandChanged();
 }
 
 void CDaubrixView::SetBackgroundImage(CImage32 image, int x, int y)

@@ -2,43 +2,80 @@
 #include "core/imaging/CImage32.h"
 #include "core/model/CDaubrixDoc.h"
 #include "core/model/IDocView.h"
+#include "core/view/CImportReplay.h"
 #include "core/view/CStrokeEngine.h"
 #include "core/view/CViewHistory.h"
+#include "core/view/IHistoryTarget.h"
+#include "core/view/IStrokeTarget.h"
+#include "core/view/IViewObserver.h"
 #include "core/view/IViewWindow.h"
-#include <functional>
 
 class CDaubrixApp;
+class CMoveCenterUndoStep;
 
 // The engine side of one drawing's view: the drawing image and the undo image, the history
-// position, and the paint that replays pending globs into the drawing image.
-class CDaubrixView : public IDocView {
+// position, and the paint that replays pending globs into the drawing image. Its counters move
+// only through the operations below, which keep the position within the sequence.
+class CDaubrixView : public IDocView, public IHistoryTarget, public IStrokeTarget {
 public:
     CDaubrixView(CDaubrixApp& app, CDaubrixDoc& doc);
     ~CDaubrixView() override;
 
     void SetWindow(IViewWindow* window) { m_window = window; }
     IViewWindow* Window() const { return m_window; }
-    CDaubrixDoc& Doc() { return m_doc; }
+    // One observer; nullptr stops the telling.
+    void SetObserver(IViewObserver* observer) { m_observer = observer ? observer : &m_noObserver; }
+    CDaubrixDoc& Doc() override { return m_doc; }
+    const CDaubrixDoc& Doc() const { return m_doc; }
     CDaubrixApp& App() { return m_app; }
 
     // IDocView
-    int GetShownCount() const override { return m_shownCount; }
     void OnSectionAdded(int position) override;
 
     // The framework's initial update: history position at the end of the sequence.
     void OnInitialUpdate();
+    // New size and content: both images are built anew and everything is replayed.
+    void RecreateImages();
 
     // The paint: brings the drawing image up to date and tells the window what changed.
     void Paint();
     // True when the next paint has work beyond copying the image.
     bool NeedsEngineWork() const { return m_needImages || m_fullRedraw || m_pendingCount > 0; }
+    // Brings the drawing image up to date now when a paint is due.
+    void PaintNowIfDue();
 
-    // After appending n globs: draw them at the next paint.
+    // The history position.
+    int ShownCount() const override { return m_shownCount; }
+    HistoryRedraw BrowseTo(int position) override;
+    HistoryRedraw RestoreTo(int position) override;
+    void NotifyHistoryChanged() override { m_observer->HistoryChanged(); }
+
+    // After appending n globs at the end: draw them at the next paint.
+    void GlobsAppended(int n) override;
     void ShowAddedGlobs(int n);
     void Regenerate();
     void RedrawFromUndoImage();
     void SaveUndoImage();
     void RebuildUndoImage();
+
+    // A Clear hides everything; the next stroke empties the document first.
+    void SetClearPending(bool pending) { m_clearPending = pending; }
+    bool ClearPending() const { return m_clearPending; }
+    // The globs about to be drawn come from an image import: ESC may cancel their paint.
+    void BeginImportDrawing() { m_import.Begin(); }
+    bool ImportDrawing() const { return m_import.Active(); }
+
+    int PendingCount() const { return m_pendingCount; }
+    int UndoImageCount() const { return m_undoImageCount; }
+    bool FullRedrawDue() const { return m_fullRedraw; }
+    bool WaitCursorDue() const { return m_waitCursor; }
+    bool PlacementSkipped() const { return m_skipped; }
+    // The next paint copies the whole image even though it draws pending globs.
+    void BlitAllNextPaint() { m_blitAll = true; }
+    // Drawing coordinates of the window's top-left corner (a maximized frame centres the drawing).
+    void SetOriginOffset(int x, int y) { m_originOffsetX = x; m_originOffsetY = y; }
+    int OriginOffsetX() const { return m_originOffsetX; }
+    int OriginOffsetY() const { return m_originOffsetY; }
 
     const CImage32& DrawingImage() const { return m_drawingImage; }
     const CImage32& UndoImage() const { return m_undoImage; }
@@ -50,6 +87,42 @@ public:
     int BackgroundX() const { return m_backgroundX; }
     int BackgroundY() const { return m_backgroundY; }
 
+    // Stroke engine, symmetry centre and undo/redo.
+    CStrokeEngine& Stroke() { return m_stroke; }
+    CViewHistory& History() { return m_history; }
+    CPoint Center() const override { return m_center; }
+    CPoint OldCenter() const;
+    void MoveCenter(CPoint c) override;
+    void ResetCenter() override;
+    uint8_t* ColorTicks() override { return m_colorTicks; }
+    const uint8_t* ColorTicks() const { return m_colorTicks; }
+    IViewObserver& Observer() override { return *m_observer; }
+
+private:
+    // IStrokeTarget
+    void BeginStroke() override;
+    void SetPlacementSkipped(bool skipped) override { m_skipped = skipped; }
+    void FreehandStarted() override { m_waitCursor = false; }
+    void Invalidate() override;
+    void BandChanged() override;
+
+    // The one writer of the history position: kept within the sequence, and the document
+    // is told, so a colour change recorded "at the end" lands there.
+    void SetShown(int position);
+    void FillBackground(CImage32& image) const;
+    void Flush(const CRect& r);
+
+    CDaubrixApp& m_app;
+    CDaubrixDoc& m_doc;
+    IViewWindow* m_window = nullptr;
+    IViewObserver m_noObserver;
+    IViewObserver* m_observer = &m_noObserver;
+    CImage32 m_drawingImage;
+    CImage32 m_undoImage;
+    CImage32 m_backgroundImage;
+    int m_backgroundX = 0;
+    int m_backgroundY = 0;
+
     int32_t m_shownCount = 0;
     int32_t m_pendingCount = 0;
     int32_t m_undoImageCount = 0;
@@ -60,42 +133,12 @@ public:
     bool m_skipped = false;
     int m_originOffsetX = 0;
     int m_originOffsetY = 0;
-    bool m_importDrawing = false;
-    bool m_importCancel = false;
-
-    // Stroke engine, symmetry centre and undo/redo.
-    CStrokeEngine& Stroke() { return m_stroke; }
-    CViewHistory& History() { return m_history; }
-    // Brings the drawing image up to date now when a paint is due.
-    void PaintNowIfDue();
-    CPoint m_center;
-    CPoint m_oldCenter;
-    uint8_t m_colorTicks[3] = {0, 0, 0};
     bool m_clearPending = false;
-    int32_t m_undoShownCount = 0;
-    // The history slider should be rebuilt from the document and m_shownCount.
-    std::function<void()> m_historyListener;
+    CPoint m_center;
+    uint8_t m_colorTicks[3] = {0, 0, 0};
+    CImportReplay m_import;
 
-    // Called when an import replay was cancelled, after the undo kind and history position are
-    // set, to hide the imported globs again.
-    std::function<void()> m_undoAction;
-    // Called when a section boundary is added (the history slider listens).
-    std::function<void(int)> m_sectionListener;
-
-private:
-    void FillBackground(CImage32& image) const;
-    void ApplyInForceBefore(int position);
-    bool CheckImportEscape();
-    void Flush(const CRect& r);
-
-    CDaubrixApp& m_app;
-    CDaubrixDoc& m_doc;
-    IViewWindow* m_window = nullptr;
-    CImage32 m_drawingImage;
-    CImage32 m_undoImage;
-    CImage32 m_backgroundImage;
     CStrokeEngine m_stroke;
     CViewHistory m_history;
-    int m_backgroundX = 0;
-    int m_backgroundY = 0;
+    CMoveCenterUndoStep* m_moveCenterStep = nullptr;
 };

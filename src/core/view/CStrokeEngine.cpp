@@ -1,29 +1,36 @@
 #include "core/view/CStrokeEngine.h"
 #include "core/colour/AutoColor.h"
+#include "core/model/CDaubrixDoc.h"
 #include "core/model/UndoKind.h"
 #include "core/shell/CDaubrixApp.h"
-#include "core/view/CDaubrixView.h"
+#include "core/view/IStrokeTarget.h"
+#include "core/view/IViewObserver.h"
 #include "core/view/Symmetry.h"
 #include <algorithm>
-#include <cmath>
 
-namespace {
-float SignedLike(float magnitude, float sign)
+CStrokeEngine::CStrokeEngine(CDaubrixApp& app, IStrokeTarget& view)
+    : m_app(app), m_view(view), m_freehand(*this), m_lines(*this), m_moveCenter(*this),
+      m_pattern(*this), m_sample(*this)
 {
-    return sign < 0 ? -magnitude : magnitude;
 }
-} // namespace
 
-void CStrokeEngine::BandChanged()
+ITool& CStrokeEngine::CurrentTool()
 {
-    if (m_view.Window())
-        m_view.Window()->DrawRubberBand();
+    if (m_app.m_modes.m_moveCenterMode)
+        return m_moveCenter;
+    if (m_app.m_modes.m_sampleColorMode || m_app.m_modes.m_sampleShapeMode)
+        return m_sample;
+    if (m_app.m_drawing.m_lineMode)
+        return m_lines;
+    if (m_app.m_modes.m_patternMode)
+        return m_pattern;
+    return m_freehand;
 }
 
 void CStrokeEngine::RestoreLineMode()
 {
     m_app.m_drawing.m_lineMode = m_app.m_modes.m_savedLineMode;
-    BandChanged();
+    m_view.BandChanged();
 }
 
 void CStrokeEngine::RecordColorIfChanged()
@@ -33,7 +40,7 @@ void CStrokeEngine::RecordColorIfChanged()
     const int count = doc.GetGlobCount();
     if (count > 0 && doc.GetGlob(count - 1).m_shape != m_app.ShapeTable().m_currentShape)
         doc.SetColorChange(-1, s.m_hue, s.m_saturation, s.m_value);
-    const int shown = m_view.m_shownCount;
+    const int shown = m_view.ShownCount();
     if (shown > 0) {
         const int at = doc.HasColorChangeAt(shown) ? shown : doc.PositionInForce(shown);
         if (doc.GetColorChangeHue(at) != s.m_hue || doc.GetColorChangeSaturation(at) != s.m_saturation
@@ -42,81 +49,46 @@ void CStrokeEngine::RecordColorIfChanged()
     }
 }
 
-void CStrokeEngine::ButtonDown(int x, int y, bool shift, bool ctrl)
+bool CStrokeEngine::StartStroke(int x, int y, bool shift)
 {
-    if (m_app.m_modes.m_moveCenterMode) {
-        MoveCenterClick(x, y);
-        return;
-    }
-    if (m_app.m_modes.m_sampleColorMode || m_app.m_modes.m_sampleShapeMode) {
-        m_ignoreButtonUp = true;
-        if (m_sampleClick)
-            m_sampleClick(x, y);
-        return;
-    }
-    CDaubrixDoc& doc = m_view.Doc();
+    const CDaubrixDoc& doc = m_view.Doc();
     const int W = doc.m_width, H = doc.m_height;
     if (!shift && (x < -20 || x > W + 20 || y < -20 || y > H + 20)) {
         m_ignoreButtonUp = true;
+        return false;
+    }
+    m_view.BeginStroke();
+    RecordColorIfChanged();
+    return true;
+}
+
+void CStrokeEngine::ButtonDown(int x, int y, bool shift, bool ctrl)
+{
+    ITool& tool = CurrentTool();
+    if (!tool.Draws()) {
+        tool.ButtonDown(x, y, ctrl);
         return;
     }
-    if (m_view.m_clearPending) {
-        m_view.m_clearPending = false;
-        doc.DeleteContents();
-        doc.m_sectionCount = 0;
-        doc.m_sectionFloor = 0;
-        m_view.m_shownCount = 0;
-    }
-    // The undo image must hold what is shown, so a paint still due is done first.
-    m_view.PaintNowIfDue();
-    m_view.SaveUndoImage();
-    m_view.History().TruncateHidden();
-    RecordColorIfChanged();
-
-    const int before = doc.GetGlobCount();
-    if (m_app.m_drawing.m_lineMode) {
-        LinesClick(x, y, ctrl);
-    } else if (m_app.m_modes.m_patternMode) {
-        if (m_patternStamp)
-            m_patternStamp(x, y);
-    } else {
-        PlaceGlobs(x, y, false, -1);
-        m_buttonDown = true;
-        m_view.m_waitCursor = false;
-    }
-    m_view.m_shownCount = doc.GetGlobCount();
-    // Only a stroke that added globs has something to undo; a first Lines click does not.
-    if (doc.GetGlobCount() > before)
-        doc.m_undoKind = kUndoDrawing;
-    if (m_view.Window())
-        m_view.Window()->Invalidate();
+    if (!StartStroke(x, y, shift))
+        return;
+    tool.ButtonDown(x, y, ctrl);
+    // Even a click that places nothing has truncated the hidden globs, so no earlier undo
+    // step (least of all a Redo Drawing of what was deleted) may survive it.
+    m_view.Doc().m_undoKind = kUndoDrawing;
+    m_view.Invalidate();
 }
 
 bool CStrokeEngine::MouseMove(int x, int y, bool ctrl)
 {
-    if (m_app.m_drawing.m_lineMode) {
-        if (ctrl || m_lastLinePoint.x == -1 || m_waitForPaint)
-            return false;
-        m_lineEnd = {x, y};
-        BandChanged();
-        return true;
-    }
-    if (!m_buttonDown)
-        return false;
-    CDaubrixDoc& doc = m_view.Doc();
-    if (PlaceGlobs(x, y, true, -1) > 0)
-        doc.m_undoKind = kUndoDrawing;
-    m_view.m_shownCount = doc.GetGlobCount();
-    if (m_view.Window())
-        m_view.Window()->Invalidate();
-    return false;
+    return CurrentTool().MouseMove(x, y, ctrl);
 }
 
 void CStrokeEngine::ButtonUp()
 {
+    CurrentTool().ButtonUp();
     m_buttonDown = false;
-    if (AnyAutoColor(m_app) && m_strokeEnded)
-        m_strokeEnded();
+    if (AnyAutoColor(m_app))
+        m_view.Observer().StrokeEnded();
     if (m_app.m_modes.m_moveCenterMode)
         m_app.m_modes.m_moveCenterMode = false;
     else if (m_app.m_modes.m_sampleShapeMode || m_app.m_modes.m_sampleColorMode)
@@ -137,7 +109,7 @@ int CStrokeEngine::PlaceGlobs(int x, int y, bool isDrag, int colorPos)
         else
             skipped = true;
     }
-    m_view.m_skipped = skipped;
+    m_view.SetPlacementSkipped(skipped);
     if (skipped)
         return 0;
 
@@ -155,14 +127,15 @@ int CStrokeEngine::PlaceGlobs(int x, int y, bool isDrag, int colorPos)
             x += r1 % range - r2 % range;
             y += r3 % range - r4 % range;
         }
-        SymmetricPoints(m_app, m_view.m_center, {x, y}, m_copies);
+        SymmetricPoints(m_app.m_drawing, m_view.Center(), {x, y}, m_copies);
         for (const CPoint& p : m_copies)
             if (doc.AddGlob(p.x, p.y))
                 ++added;
     }
-    m_view.m_pendingCount += added;
+    // The colour step is recorded at the position before this request's globs.
     if (colorPos != -2 && added > 0 && AnyAutoColor(m_app))
         StepColor(colorPos);
+    m_view.GlobsAppended(added);
     return added;
 }
 
@@ -170,69 +143,28 @@ void CStrokeEngine::StepColor(int colorPos)
 {
     CShape& shape = m_app.CurrentShape();
     int h = shape.m_hue, s = shape.m_saturation, v = shape.m_value;
-    if (!StepAutoColor(m_app, m_view.m_colorTicks, h, s, v))
+    if (!StepAutoColor(m_app, m_view.ColorTicks(), h, s, v))
         return;
     m_view.Doc().SetColorChange(colorPos, h, s, v);
     shape.Recolor(h, s, v);
     shape.m_hue = static_cast<int16_t>(h);
     shape.m_saturation = static_cast<uint8_t>(s);
     shape.m_value = static_cast<uint8_t>(v);
-    if (m_colorShown)
-        m_colorShown(HsvColor{shape.m_hue, shape.m_saturation, shape.m_value});
-}
-
-void CStrokeEngine::LinesClick(int x1, int y1, bool ctrl)
-{
-    m_lineAnchor = m_lineEnd = {x1, y1};
-    m_waitForPaint = true;
-    if (m_lastLinePoint.x == -1 || ctrl) {
-        m_lastLinePoint = {x1, y1};
-        m_ignoreButtonUp = true;
-        return;
-    }
-    const int x0 = m_lastLinePoint.x, y0 = m_lastLinePoint.y;
-    const int dx = x1 - x0, dy = y1 - y0;
-    const int density = std::clamp<int>(m_app.m_drawing.m_lineDensity, 1, 8);
-    const float step = 24.0f / static_cast<float>(density);
-    const bool horizontal = std::abs(dy) < std::abs(dx);
-    float sx, sy;
-    if (horizontal) {
-        sx = SignedLike(step, static_cast<float>(dx));
-        sy = SignedLike(std::fabs(static_cast<float>(dy) / static_cast<float>(dx)) * step, static_cast<float>(dy));
-    } else {
-        sy = SignedLike(step, static_cast<float>(dy));
-        sx = dy == 0 ? 0.0f
-                     : SignedLike(std::fabs(static_cast<float>(dx) / static_cast<float>(dy)) * step, static_cast<float>(dx));
-    }
-    float fx = static_cast<float>(x0), fy = static_cast<float>(y0);
-    int xi = x0, yi = y0;
-    CDaubrixDoc& doc = m_view.Doc();
-    auto shortOfEnd = [&] {
-        if (horizontal)
-            return sx > 0 ? fx < static_cast<float>(x1) : fx > static_cast<float>(x1);
-        return sy > 0 ? fy < static_cast<float>(y1) : fy > static_cast<float>(y1);
-    };
-    while (shortOfEnd()) {
-        m_view.m_shownCount = doc.GetGlobCount();
-        PlaceGlobs(xi, yi, false, -1);
-        fx += sx;
-        fy += sy;
-        xi = static_cast<int>(fx);
-        yi = static_cast<int>(fy);
-    }
-    m_lastLinePoint = {x1, y1};
+    m_view.Observer().ColorShown(HsvColor{shape.m_hue, shape.m_saturation, shape.m_value});
 }
 
 bool CStrokeEngine::HasRubberBand() const
 {
-    return m_app.m_drawing.m_lineMode && m_lastLinePoint.x != -1;
+    return m_app.m_drawing.m_lineMode && m_lines.HasVertex();
 }
 
 std::vector<std::pair<CPoint, CPoint>> CStrokeEngine::RubberBand() const
 {
     std::vector<std::pair<CPoint, CPoint>> segs;
-    if (HasRubberBand())
-        SymmetricSegments(m_app, m_view.m_center, m_lineAnchor, m_lineEnd, segs);
+    if (HasRubberBand()) {
+        const auto [anchor, end] = m_lines.Band();
+        SymmetricSegments(m_app.m_drawing, m_view.Center(), anchor, end, segs);
+    }
     return segs;
 }
 
@@ -246,18 +178,8 @@ void CStrokeEngine::ToggleMoveCenter()
     m_app.m_modes.m_moveCenterMode = true;
     m_app.m_modes.m_savedLineMode = m_app.m_drawing.m_lineMode;
     m_app.m_drawing.m_lineMode = 0;
-    BandChanged();
-    if (m_warpPointer)
-        m_warpPointer(m_view.m_center);
-}
-
-void CStrokeEngine::MoveCenterClick(int x, int y)
-{
-    m_view.m_oldCenter = m_view.m_center;
-    m_view.m_center = {x, y};
-    m_view.Doc().m_undoKind = kUndoMoveCenter;
-    m_ignoreButtonUp = true;
-    RestoreLineMode();
+    m_view.BandChanged();
+    m_view.Observer().WarpPointer(m_view.Center());
 }
 
 bool CStrokeEngine::LeaveOneShotMode()
@@ -278,6 +200,5 @@ bool CStrokeEngine::LeaveOneShotMode()
 
 void CStrokeEngine::ResetCenter()
 {
-    m_view.m_center = DefaultCenter(m_view.Doc().m_width, m_view.Doc().m_height);
-    BandChanged();
+    m_view.ResetCenter();
 }

@@ -1,19 +1,22 @@
 #pragma once
-#include "core/colour/HsvColor.h"
 #include "core/base/CPoint.h"
-#include <functional>
+#include "core/view/tools/CFreehandTool.h"
+#include "core/view/tools/CLinesTool.h"
+#include "core/view/tools/CMoveCenterTool.h"
+#include "core/view/tools/CPatternTool.h"
+#include "core/view/tools/CSampleTool.h"
 #include <utility>
 #include <vector>
 
 class CDaubrixApp;
-class CDaubrixView;
+class IStrokeTarget;
 
-// Turns left-button input in one view into globs: freehand strokes, Lines rows with their
-// rubber band, the Move Center click, and the single placement entry PlaceGlobs that applies
-// Skipping, Jitter, the symmetric copies and the automatic colour step.
+// Turns left-button input in one view into globs through the tool the mode flags choose, and
+// holds the single placement entry PlaceGlobs that applies Skipping, Jitter, the symmetric
+// copies and the automatic colour step.
 class CStrokeEngine {
 public:
-    CStrokeEngine(CDaubrixApp& app, CDaubrixView& view) : m_app(app), m_view(view) {}
+    CStrokeEngine(CDaubrixApp& app, IStrokeTarget& view);
 
     // Drawing coordinates. shift lifts the click-area limit; ctrl starts a new polyline.
     void ButtonDown(int x, int y, bool shift, bool ctrl);
@@ -25,45 +28,45 @@ public:
     // colour step at the request's first glob, -2 leaves the colour alone.
     int PlaceGlobs(int x, int y, bool isDrag, int colorPos);
 
+    // The tool a click would use now.
+    ITool& CurrentTool();
+    ToolCursor Cursor() { return CurrentTool().Cursor(); }
+
     // The rubber band as it should be shown now (empty when there is none).
     std::vector<std::pair<CPoint, CPoint>> RubberBand() const;
     bool HasRubberBand() const;
+    bool WaitingForPaint() const { return m_lines.WaitingForPaint(); }
+    // A paint showed the image: the band may follow the pointer again.
+    void PaintDone() { m_lines.PaintDone(); }
+    CPoint LastLinePoint() const { return m_lines.LastLinePoint(); }
 
-    // Move Center mode, the Move Center click, and leaving the one-shot modes (ESC, right button).
+    // Move Center mode, and leaving the one-shot modes (ESC, right button).
     void ToggleMoveCenter();
     bool LeaveOneShotMode();
     void ResetCenter();
-
     // Lines was switched on: the next click starts a new polyline.
-    void StartNewPolyline() { m_lastLinePoint = {-1, 0}; }
+    void StartNewPolyline() { m_lines.StartNewPolyline(); }
+
+    // For the tools.
+    CDaubrixApp& App() { return m_app; }
+    IStrokeTarget& Target() { return m_view; }
+    void RestoreLineMode();
 
     bool m_buttonDown = false;
     int m_skipCounter = 0;
-    CPoint m_lineAnchor;
-    CPoint m_lineEnd;
-    CPoint m_lastLinePoint{-1, 0};
-    bool m_waitForPaint = false;
     bool m_ignoreButtonUp = false;
 
-    // The current colour was stepped or the stroke ended with a drift on: the Colors window
-    // shows the current colour again.
-    std::function<void(HsvColor)> m_colorShown;
-    std::function<void()> m_strokeEnded;
-    // Move Center: put the pointer on this drawing point.
-    std::function<void(CPoint)> m_warpPointer;
-    // Clicks of modes built elsewhere (pattern stamp, sampling).
-    std::function<void(int, int)> m_patternStamp;
-    std::function<void(int, int)> m_sampleClick;
-
 private:
-    void MoveCenterClick(int x, int y);
-    void LinesClick(int x, int y, bool ctrl);
+    bool StartStroke(int x, int y, bool shift);
     void RecordColorIfChanged();
     void StepColor(int colorPos);
-    void RestoreLineMode();
-    void BandChanged();
 
     CDaubrixApp& m_app;
-    CDaubrixView& m_view;
+    IStrokeTarget& m_view;
+    CFreehandTool m_freehand;
+    CLinesTool m_lines;
+    CMoveCenterTool m_moveCenter;
+    CPatternTool m_pattern;
+    CSampleTool m_sample;
     std::vector<CPoint> m_copies;
 };

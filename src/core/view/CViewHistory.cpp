@@ -1,59 +1,49 @@
 #include "core/view/CViewHistory.h"
+#include "core/model/CDaubrixDoc.h"
 #include "core/shell/CDaubrixApp.h"
-#include "core/view/CDaubrixView.h"
-#include <utility>
+#include "core/view/IHistoryTarget.h"
+
+namespace {
+constexpr int kRedoOffset = kRedoDrawing - kUndoDrawing;
+}
+
+void CViewHistory::Register(std::unique_ptr<IUndoStep> step)
+{
+    const int kind = step->Kind();
+    if (kind > kUndoNone && kind < static_cast<int>(m_steps.size()))
+        m_steps[static_cast<size_t>(kind)] = std::move(step);
+}
+
+IUndoStep* CViewHistory::StepFor(int kind) const
+{
+    if (kind > kRedoOffset)
+        kind -= kRedoOffset;
+    if (kind <= kUndoNone || kind >= static_cast<int>(m_steps.size()))
+        return nullptr;
+    return m_steps[static_cast<size_t>(kind)].get();
+}
 
 UndoMenuState CViewHistory::MenuState() const
 {
-    return UndoMenuFor(m_view.Doc().m_undoKind);
-}
-
-void CViewHistory::NotifySlider()
-{
-    if (m_view.m_historyListener)
-        m_view.m_historyListener();
-}
-
-void CViewHistory::RedrawAtPosition()
-{
-    // The undo image only helps when the position is at or beyond what it holds; below it a
-    // redraw from it would show the bare background, so replay from the start instead.
-    if (m_view.m_shownCount >= m_view.m_undoImageCount)
-        m_view.RedrawFromUndoImage();
-    else
-        m_view.Regenerate();
+    const int kind = m_view.Doc().m_undoKind;
+    if (const IUndoStep* step = StepFor(kind))
+        return step->Menu(kind > kRedoOffset);
+    return UndoMenuFor(kind);
 }
 
 void CViewHistory::Undo()
 {
     CDaubrixDoc& doc = m_view.Doc();
-    switch (doc.m_undoKind) {
-    case kUndoDrawing: {
-        doc.m_undoKind = kRedoDrawing;
-        const int p = m_view.m_shownCount;
-        m_view.m_undoShownCount = p;
-        m_view.m_shownCount = doc.SectionStartFor(p);
-        NotifySlider();
-        RedrawAtPosition();
-        break;
-    }
-    case kRedoDrawing:
-        doc.m_undoKind = kUndoDrawing;
-        m_view.m_shownCount = m_view.m_undoShownCount;
-        NotifySlider();
-        RedrawAtPosition();
-        break;
-    case kUndoMoveCenter:
-    case kRedoMoveCenter:
-        doc.m_undoKind = doc.m_undoKind == kUndoMoveCenter ? kRedoMoveCenter : kUndoMoveCenter;
-        std::swap(m_view.m_center, m_view.m_oldCenter);
-        if (m_view.Window())
-            m_view.Window()->DrawRubberBand();
-        break;
-    default:
-        // The other kinds are undone by the actions that set them.
-        break;
-    }
+    const int kind = doc.m_undoKind;
+    IUndoStep* step = StepFor(kind);
+    if (!step)
+        return;
+    const bool redo = kind > kRedoOffset;
+    doc.m_undoKind = static_cast<uint8_t>(redo ? kind - kRedoOffset : kind + kRedoOffset);
+    if (redo)
+        step->Redo();
+    else
+        step->Undo();
 }
 
 void CViewHistory::ForgetDrawingUndo()
@@ -66,7 +56,7 @@ void CViewHistory::ForgetDrawingUndo()
 void CViewHistory::TruncateHidden()
 {
     CDaubrixDoc& doc = m_view.Doc();
-    const int shown = m_view.m_shownCount;
+    const int shown = m_view.ShownCount();
     if (shown >= doc.GetGlobCount())
         return;
     IHost& host = m_app.Host();
@@ -83,6 +73,6 @@ void CViewHistory::TruncateHidden()
             break;
         }
     }
-    NotifySlider();
+    m_view.NotifyHistoryChanged();
     host.EndWaitCursor();
 }

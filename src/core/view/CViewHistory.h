@@ -1,14 +1,22 @@
 #pragma once
 #include "core/model/UndoKind.h"
+#include "core/view/undo/IUndoStep.h"
+#include <array>
+#include <memory>
 
 class CDaubrixApp;
-class CDaubrixView;
+class IHistoryTarget;
 
-// The view's history position and the document's one-level undo: Undo/Redo, the Edit menu
-// state, and discarding the globs hidden behind the position when a new stroke starts.
+// The view's history position and the document's one-level undo: Undo/Redo and the Edit menu
+// state dispatch to one step per undo kind; discarding the globs hidden behind the position
+// when a new stroke starts.
 class CViewHistory {
 public:
-    CViewHistory(CDaubrixApp& app, CDaubrixView& view) : m_app(app), m_view(view) {}
+    CViewHistory(CDaubrixApp& app, IHistoryTarget& view) : m_app(app), m_view(view) {}
+
+    // The steps of the actions that can be undone. Drawing and Move Center are registered by
+    // the view; Simulate Depth, Clear, Cut and Paste register theirs here with their features.
+    void Register(std::unique_ptr<IUndoStep> step);
 
     // The Undo/Redo command: acts on the document's undo kind and turns undo into redo and back.
     void Undo();
@@ -19,9 +27,9 @@ public:
     void ForgetDrawingUndo();
 
 private:
-    void RedrawAtPosition();
-    void NotifySlider();
+    IUndoStep* StepFor(int kind) const;
 
     CDaubrixApp& m_app;
-    CDaubrixView& m_view;
+    IHistoryTarget& m_view;
+    std::array<std::unique_ptr<IUndoStep>, 7> m_steps;
 };

@@ -45,8 +45,7 @@ void ShowOpenedDocument(CDaubrixView& view, DocumentBackground background)
     else
         view.ClearBackgroundImage();
     // New size and content: the view builds its images anew and replays everything.
-    view.m_needImages = true;
-    view.m_fullRedraw = true;
+    view.RecreateImages();
     view.OnInitialUpdate();
 }
 

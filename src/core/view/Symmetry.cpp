@@ -1,25 +1,25 @@
 #include "core/view/Symmetry.h"
-#include "core/shell/CDaubrixApp.h"
+#include "core/settings/CDrawingSettings.h"
 #include <cmath>
 
 namespace {
 // The ring divides this, not 2 pi, so stored drawings replay with the same copies.
 constexpr double kFullTurn = 6.28318;
 
-int RingCount(const CDaubrixApp& app)
+int RingCount(const CDrawingSettings& drawing)
 {
-    return app.m_drawing.m_polarCount < 1 ? 1 : app.m_drawing.m_polarCount;
+    return drawing.m_polarCount < 1 ? 1 : drawing.m_polarCount;
 }
 
-template <typename T, typename Mirror> void Mirrors(const CDaubrixApp& app, T v, Mirror mirror, std::vector<T>& out)
+template <typename T, typename Mirror> void Mirrors(const CDrawingSettings& drawing, T v, Mirror mirror, std::vector<T>& out)
 {
-    if (!app.m_drawing.m_polar)
+    if (!drawing.m_polar)
         out.push_back(v);
-    if (app.m_drawing.m_mirrorHorizontal || app.m_drawing.m_mirrorBoth)
+    if (drawing.m_mirrorHorizontal || drawing.m_mirrorBoth)
         out.push_back(mirror(v, true, false));
-    if (app.m_drawing.m_mirrorVertical || app.m_drawing.m_mirrorBoth)
+    if (drawing.m_mirrorVertical || drawing.m_mirrorBoth)
         out.push_back(mirror(v, false, true));
-    if (app.m_drawing.m_mirrorBoth)
+    if (drawing.m_mirrorBoth)
         out.push_back(mirror(v, true, true));
 }
 
@@ -38,26 +38,26 @@ CPoint PolarCopy(CPoint p, CPoint c, int k, int count)
     return {static_cast<int>(std::cos(a) * r + c.x), static_cast<int>(std::sin(a) * r + c.y)};
 }
 
-void SymmetricPoints(const CDaubrixApp& app, CPoint c, CPoint p, std::vector<CPoint>& out)
+void SymmetricPoints(const CDrawingSettings& drawing, CPoint c, CPoint p, std::vector<CPoint>& out)
 {
     out.clear();
-    Mirrors(app, p, [c](CPoint v, bool inX, bool inY) { return Reflect(v, c, inX, inY); }, out);
-    if (app.m_drawing.m_polar)
-        for (int k = 0; k < RingCount(app); ++k)
-            out.push_back(PolarCopy(p, c, k, RingCount(app)));
+    Mirrors(drawing, p, [c](CPoint v, bool inX, bool inY) { return Reflect(v, c, inX, inY); }, out);
+    if (drawing.m_polar)
+        for (int k = 0; k < RingCount(drawing); ++k)
+            out.push_back(PolarCopy(p, c, k, RingCount(drawing)));
 }
 
-void SymmetricSegments(const CDaubrixApp& app, CPoint c, CPoint a, CPoint e,
+void SymmetricSegments(const CDrawingSettings& drawing, CPoint c, CPoint a, CPoint e,
                        std::vector<std::pair<CPoint, CPoint>>& out)
 {
     using Seg = std::pair<CPoint, CPoint>;
     out.clear();
-    Mirrors(app, Seg{a, e},
+    Mirrors(drawing, Seg{a, e},
             [c](Seg s, bool inX, bool inY) { return Seg{Reflect(s.first, c, inX, inY), Reflect(s.second, c, inX, inY)}; },
             out);
-    if (app.m_drawing.m_polar)
-        for (int k = 0; k < RingCount(app); ++k)
-            out.emplace_back(PolarCopy(a, c, k, RingCount(app)), PolarCopy(e, c, k, RingCount(app)));
+    if (drawing.m_polar)
+        for (int k = 0; k < RingCount(drawing); ++k)
+            out.emplace_back(PolarCopy(a, c, k, RingCount(drawing)), PolarCopy(e, c, k, RingCount(drawing)));
 }
 
 CPoint DefaultCenter(int w, int h)

@@ -35,7 +35,7 @@ TEST(FeatureWiring, StrokeUndoAndRedoThroughTheEditMenu)
     CDaubrixDoc& doc = c->Doc();
     const int globs = doc.GetGlobCount();
     ASSERT_GT(globs, 0);
-    EXPECT_EQ(c->View().m_shownCount, globs);
+    EXPECT_EQ(c->View().ShownCount(), globs);
     EXPECT_TRUE(w.Act(CommandId::EditUndo)->isEnabled());
     EXPECT_EQ(w.Act(CommandId::EditUndo)->text(), "&Undo Drawing");
     const QImage drawn = c->DrawingWidget().ImageView().copy();
@@ -43,13 +43,13 @@ TEST(FeatureWiring, StrokeUndoAndRedoThroughTheEditMenu)
     w.Act(CommandId::EditUndo)->trigger();
     c->DrawingWidget().RunEngine();
     w.rig->frame->UpdateCommands();
-    EXPECT_EQ(c->View().m_shownCount, 0);
+    EXPECT_EQ(c->View().ShownCount(), 0);
     EXPECT_EQ(w.Act(CommandId::EditUndo)->text(), "&Redo Drawing");
     EXPECT_NE(c->DrawingWidget().ImageView(), drawn);
 
     w.Act(CommandId::EditUndo)->trigger();
     c->DrawingWidget().RunEngine();
-    EXPECT_EQ(c->View().m_shownCount, globs);
+    EXPECT_EQ(c->View().ShownCount(), globs);
     EXPECT_EQ(c->DrawingWidget().ImageView(), drawn);
 }
 

@@ -191,7 +191,7 @@ TEST(DrawingThroughFrame, MoveCenterFromTheToolbarToUndo)
     CChildFrame* c = p.NewDrawing(300, 200);
     CDrawingWidget& w = c->DrawingWidget();
     CDaubrixView& v = c->View();
-    const CPoint reset = v.m_center;
+    const CPoint reset = v.Center();
     const QImage shapeCursor = CursorPicture(w.cursor());
 
     p.Click(C::MoveCenter, false);
@@ -207,8 +207,8 @@ TEST(DrawingThroughFrame, MoveCenterFromTheToolbarToUndo)
     Release(w, click);
     QApplication::processEvents();
     const CPoint moved = w.ToDrawing(click);
-    EXPECT_EQ(v.m_center.x, moved.x);
-    EXPECT_EQ(v.m_center.y, moved.y);
+    EXPECT_EQ(v.Center().x, moved.x);
+    EXPECT_EQ(v.Center().y, moved.y);
     EXPECT_EQ(c->Doc().GetGlobCount(), 0) << "the click places nothing";
     EXPECT_EQ(c->Doc().m_sectionCount, 0);
     EXPECT_FALSE(app.m_modes.m_moveCenterMode);
@@ -220,11 +220,11 @@ TEST(DrawingThroughFrame, MoveCenterFromTheToolbarToUndo)
     EXPECT_EQ(CursorPicture(w.cursor()), shapeCursor);
 
     p.Act(C::EditUndo)->trigger();
-    EXPECT_EQ(v.m_center.x, reset.x);
-    EXPECT_EQ(v.m_center.y, reset.y);
+    EXPECT_EQ(v.Center().x, reset.x);
+    EXPECT_EQ(v.Center().y, reset.y);
     EXPECT_EQ(p.Act(C::EditUndo)->text(), "&Redo Move Center");
     p.Act(C::EditUndo)->trigger();
-    EXPECT_EQ(v.m_center.x, moved.x);
+    EXPECT_EQ(v.Center().x, moved.x);
     EXPECT_EQ(p.Act(C::EditUndo)->text(), "&Undo Move Center");
 
     // ESC leaves the mode too, and the mark goes with it.
@@ -336,7 +336,7 @@ TEST(DrawingThroughFrame, PolarDrawingWithHueDriftThroughTheWidget)
     InitAutoColors(app);
     CChildFrame* c = p.NewDrawing(360, 300);
     CDrawingWidget& w = c->DrawingWidget();
-    const CPoint centre = c->View().m_center;
+    const CPoint centre = c->View().Center();
     std::vector<QPoint> path;
     for (int i = 0; i < 90; ++i) {
         const double a = i * 0.07, r = 20 + i * 1.3;

@@ -182,8 +182,8 @@ TEST(ToolWindowsWiring, HistorySliderFollowsStrokesUndoOpenAndTheActiveDrawing)
     slider->triggerAction(QAbstractSlider::SliderMove);
     slider->setValue(n1);
     first->DrawingWidget().RunEngine();
-    EXPECT_EQ(first->View().m_shownCount, n1);
-    EXPECT_EQ(second->View().m_shownCount, n2) << "the other drawing is untouched";
+    EXPECT_EQ(first->View().ShownCount(), n1);
+    EXPECT_EQ(second->View().ShownCount(), n2) << "the other drawing is untouched";
 
     const std::string path = w.data.Path() + "/first.dbx";
     first->Doc().m_pathName = path;
@@ -192,7 +192,7 @@ TEST(ToolWindowsWiring, HistorySliderFollowsStrokesUndoOpenAndTheActiveDrawing)
     CChildFrame* opened = w.rig->frame->ActiveChild();
     opened->DrawingWidget().RunEngine();
     EXPECT_EQ(slider->maximum(), opened->Doc().GetGlobCount());
-    EXPECT_EQ(slider->value(), opened->View().m_shownCount);
+    EXPECT_EQ(slider->value(), opened->View().ShownCount());
 }
 
 TEST(ToolWindowsWiring, ClosingAToolWindowUnchecksItsCommandAndStoresIt)

@@ -73,8 +73,7 @@ TEST(CDrawingWidgetStroke, MouseStrokeAddsGlobsAndShowsThem)
 TEST(CDrawingWidgetStroke, OriginOffsetShiftsPointerIntoDrawingCoordinates)
 {
     WidgetDrawing d(100, 80, false);
-    d.view->m_originOffsetX = -10;
-    d.view->m_originOffsetY = -5;
+    d.view->SetOriginOffset(-10, -5);
     d.Drag({{60, 45}});
     ASSERT_EQ(d.doc.GetGlobCount(), 1);
     EXPECT_EQ(d.doc.GetGlob(0).m_x, 50);
@@ -87,7 +86,7 @@ TEST(CDrawingWidgetStroke, LinesRubberBandIsInvertedOverlayOnly)
     DrawingCommands::ToggleLines(d.app, d.view.get());
     d.Drag({{20, 60}});
     // Frozen until the window has painted once after the click.
-    EXPECT_TRUE(d.view->Stroke().m_waitForPaint);
+    EXPECT_TRUE(d.view->Stroke().WaitingForPaint());
     d.Grab();
     QTest::mouseMove(d.widget.get(), QPoint(140, 60));
     QImage img = d.Grab();
@@ -106,13 +105,13 @@ TEST(CDrawingWidgetStroke, MoveCenterClickAndRightButtonLeave)
     d.view->Stroke().ToggleMoveCenter();
     EXPECT_EQ(d.widget->cursor().shape(), Qt::BitmapCursor);
     d.Drag({{30, 40}});
-    EXPECT_EQ(d.view->m_center, (CPoint{30, 40}));
+    EXPECT_EQ(d.view->Center(), (CPoint{30, 40}));
     EXPECT_FALSE(d.app.m_modes.m_moveCenterMode);
     EXPECT_EQ(d.doc.GetGlobCount(), 0);
     d.view->Stroke().ToggleMoveCenter();
     QTest::mouseClick(d.widget.get(), Qt::RightButton, Qt::NoModifier, QPoint(5, 5));
     EXPECT_FALSE(d.app.m_modes.m_moveCenterMode);
-    EXPECT_EQ(d.view->m_center, (CPoint{30, 40}));
+    EXPECT_EQ(d.view->Center(), (CPoint{30, 40}));
 }
 
 TEST(CDrawingWidgetStroke, ShiftCapturesOnlyInLinesModeAndEscapeLeavesMoveCenter)
@@ -164,7 +163,7 @@ TEST(CDrawingWidgetStroke, PolarDrawingWithAutomaticHue)
     d.app.CurrentShape().m_hue = 0;
     d.app.CurrentShape().Recolor(0, 255, 255);
     SetAutoColor(d.app, ColorComponent::Hue, kAutoUp, 10);
-    const CPoint c = d.view->m_center;
+    const CPoint c = d.view->Center();
     std::vector<QPoint> pts;
     for (int i = 0; i <= 160; ++i) {
         const double t = i / 160.0 * 6.0;

@@ -71,21 +71,21 @@ TEST_F(HistoryWindowFixture, ReloadShowsRangeThumbAndTicks)
 TEST_F(HistoryWindowFixture, SectionButtonsWalkTheBoundaries)
 {
     win.PreviousButton()->click();
-    EXPECT_EQ(view->m_shownCount, 250);
+    EXPECT_EQ(view->ShownCount(), 250);
     EXPECT_EQ(Slider().value(), 250);
     win.PreviousButton()->click();
-    EXPECT_EQ(view->m_shownCount, 100);
+    EXPECT_EQ(view->ShownCount(), 100);
     win.PreviousButton()->click();
-    EXPECT_EQ(view->m_shownCount, 0);
+    EXPECT_EQ(view->ShownCount(), 0);
     EXPECT_EQ(Slider().value(), 0);
     win.NextButton()->click();
-    EXPECT_EQ(view->m_shownCount, 100);
+    EXPECT_EQ(view->ShownCount(), 100);
     win.NextButton()->click();
     win.NextButton()->click();
-    EXPECT_EQ(view->m_shownCount, 400);
+    EXPECT_EQ(view->ShownCount(), 400);
     const int repaints = shapeRepaints;
     win.NextButton()->click();
-    EXPECT_EQ(view->m_shownCount, 400);
+    EXPECT_EQ(view->ShownCount(), 400);
     EXPECT_EQ(shapeRepaints, repaints) << "nothing beyond the last boundary";
 }
 
@@ -95,12 +95,12 @@ TEST_F(HistoryWindowFixture, KeyboardMoveAppliesAndForgetsUndoDrawing)
     win.show();
     Slider().setFocus();
     QTest::keyClick(&Slider(), Qt::Key_Left);
-    EXPECT_EQ(view->m_shownCount, 399);
+    EXPECT_EQ(view->ShownCount(), 399);
     EXPECT_EQ(doc->m_undoKind, 0);
     // Other undo kinds survive.
     doc->m_undoKind = 4;
     QTest::keyClick(&Slider(), Qt::Key_Home);
-    EXPECT_EQ(view->m_shownCount, 0);
+    EXPECT_EQ(view->ShownCount(), 0);
     EXPECT_EQ(doc->m_undoKind, 4);
 }
 
@@ -110,11 +110,11 @@ TEST_F(HistoryWindowFixture, DraggingSnapsAndAppliesOnRelease)
     Slider().setSliderDown(true);
     Slider().setSliderPosition(240);
     EXPECT_EQ(Slider().sliderPosition(), 250);
-    EXPECT_EQ(view->m_shownCount, 400) << "not applied while dragging";
+    EXPECT_EQ(view->ShownCount(), 400) << "not applied while dragging";
     Slider().setSliderPosition(200);
     EXPECT_EQ(Slider().sliderPosition(), 200);
     Slider().setSliderDown(false);
-    EXPECT_EQ(view->m_shownCount, 200);
+    EXPECT_EQ(view->ShownCount(), 200);
     EXPECT_GT(shapeRepaints, 0);
 }
 

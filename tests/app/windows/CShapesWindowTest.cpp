@@ -111,7 +111,7 @@ TEST_F(ShapesWindowTest, ClickMovesTheFrameAndDragCopiesTheColour)
     for (int i = 0; i < 5; ++i)
         doc->AddGlob(20 + 5 * i, 30);
     view->ShowAddedGlobs(5);
-    view->m_shownCount = 5;
+    view->BrowseTo(5);
     const int changes = doc->GetColorChangeCount();
 
     QTest::mouseClick(win.get(), Qt::LeftButton, {}, Cell(*win, 3));
@@ -283,7 +283,7 @@ TEST_F(ShapesWindowTest, RecolouredPaletteAndADrawingFromIt)
         for (int i = 0; i < n; ++i)
             doc->AddGlob(x0 + i * 12, y0 + (i % 3) * 4);
         view->ShowAddedGlobs(n);
-        view->m_shownCount = doc->GetGlobCount();
+        view->BrowseTo(doc->GetGlobCount());
     };
     pick(1);
     win->RunCommand(PaletteCommand::Large);

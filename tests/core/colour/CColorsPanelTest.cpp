@@ -50,7 +50,7 @@ struct ColorsPanelFixture : ::testing::Test {
         view = std::make_unique<CDaubrixView>(app, *doc);
         view->OnInitialUpdate();
         view->Paint();
-        view->m_shownCount = shown;
+        view->BrowseTo(shown);
         active = view.get();
     }
     HsvColor ShapeColor()
@@ -151,14 +151,14 @@ TEST_F(ColorsPanelFixture, ApplyRecordsAColourChangeInTheActiveDrawing)
     EXPECT_EQ(host.statusHistory.size(), 0u) << "nothing hidden, so no undo image rebuild";
 
     // With globs hidden behind the history position the undo image is rebuilt...
-    view->m_shownCount = 10;
+    view->BrowseTo(10);
     panel.ApplyCurrentColor();
     EXPECT_TRUE(doc->HasColorChangeAt(10));
     EXPECT_FALSE(host.statusHistory.empty());
     // ...except after a Clear, whose undo keeps the old image.
     host.statusHistory.clear();
     doc->m_undoKind = 4;
-    view->m_shownCount = 5;
+    view->BrowseTo(5);
     panel.ApplyCurrentColor();
     EXPECT_TRUE(doc->HasColorChangeAt(5));
     EXPECT_TRUE(host.statusHistory.empty());

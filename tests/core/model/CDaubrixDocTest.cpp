@@ -5,9 +5,7 @@
 
 namespace {
 struct FakeView : IDocView {
-    int shown = 0;
     std::vector<int> sections;
-    int GetShownCount() const override { return shown; }
     void OnSectionAdded(int p) override { sections.push_back(p); }
 };
 
@@ -67,7 +65,7 @@ TEST_F(DaubrixDoc, SetColorChangeKeepsOrderAndOverwrites)
     doc.SetColorChange(30, 2, 2, 2);
     doc.SetColorChange(10, 3, 3, 3);
     doc.SetColorChange(40, 4, 4, 4);
-    view.shown = 20;
+    doc.SetShownPosition(20);
     doc.SetColorChange(-1, 5, 5, 5);   // at the history position
     std::vector<uint32_t> positions;
     for (int i = 0; i < doc.GetColorChangeCount(); ++i)
@@ -288,4 +286,32 @@ TEST_F(DaubrixDocEdit, InsertGlobChecksBoundsAndMarksShapes)
     EXPECT_TRUE(shapes.Shape(1).m_recolorPending);
     EXPECT_TRUE(shapes.Shape(4).m_recolorPending);
     EXPECT_FALSE(shapes.Shape(0).m_recolorPending);
+}
+
+TEST_F(DaubrixDoc, SectionSwapUndoneAndRedoneKeepsSectionStarts)
+{
+    // Cut and Paste undo exchange the sections with the saved copy; SectionStartFor scans
+    // all ten slots, so slots past the count must come back too.
+    AddGlobs(100);
+    for (int p : {10, 20, 30, 40, 50, 60})
+        doc.AddSection(p);
+    doc.SaveSections();
+    doc.m_sectionCount = 2;   // the action cuts the list back
+    doc.m_sectionFloor = 5;
+    auto starts = [&] {
+        std::vector<int> out;
+        for (int p = 0; p <= 100; ++p)
+            out.push_back(doc.SectionStartFor(p));
+        return out;
+    };
+    const std::vector<int> after = starts();
+    doc.SwapSections();   // undo
+    EXPECT_EQ(doc.m_sectionCount, 6);
+    EXPECT_EQ(doc.m_sectionFloor, 0);
+    const std::vector<int> before = starts();
+    EXPECT_EQ(before[35], 30);
+    doc.SwapSections();   // redo
+    EXPECT_EQ(starts(), after);
+    doc.SwapSections();   // undo again
+    EXPECT_EQ(starts(), before);
 }

@@ -105,7 +105,7 @@ TEST_F(Commands, AllThisColorGivesOthersTheColourWithoutRecording)
 TEST_F(Commands, RandomColourIsAppliedRecordedAndRemembered)
 {
     doc->AddGlob(5, 5);
-    view->m_shownCount = 1;
+    view->BrowseTo(1);
     Pick(6);
     commands.Run(PaletteCommand::RandomColor);
     const HsvColor c = ColourOf(6);

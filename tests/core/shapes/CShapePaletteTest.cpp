@@ -10,7 +10,7 @@ struct Palette : PaletteFixture {
         for (int i = 0; i < n; ++i)
             doc->AddGlob(10 + i, 20);
         view->ShowAddedGlobs(n);
-        view->m_shownCount = doc->GetGlobCount();
+        view->BrowseTo(doc->GetGlobCount());
     }
 };
 } // namespace

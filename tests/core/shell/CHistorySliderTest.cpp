@@ -44,10 +44,11 @@ struct SliderFixture : ::testing::Test {
     // Puts the undo image at `count` globs, as after a stroke that started there.
     void UndoImageAt(int count)
     {
-        view->m_shownCount = count;
-        view->m_pendingCount = 0;
+        view->BrowseTo(count);
+        view->Paint();
         view->SaveUndoImage();
-        view->m_shownCount = doc->GetGlobCount();
+        view->BrowseTo(doc->GetGlobCount());
+        view->Paint();
     }
 };
 } // namespace
@@ -60,7 +61,7 @@ TEST_F(SliderFixture, RebuildTakesRangePositionAndTicksFromTheDrawing)
     EXPECT_EQ(slider.Position(), 400);
     EXPECT_EQ(slider.Ticks(), (std::vector<int>{100, 250, 400}));
     doc->m_sectionFloor = 100;
-    view->m_shownCount = 150;
+    view->BrowseTo(150);
     slider.Rebuild(*view);
     EXPECT_EQ(slider.Minimum(), 100);
     EXPECT_EQ(slider.Position(), 150);
@@ -126,9 +127,9 @@ TEST_F(SliderFixture, BackBelowTheUndoImageRegenerates)
     UndoImageAt(200);
     const auto how = slider.EndMove(*view, 150);
     EXPECT_EQ(how, CHistorySlider::Redraw::Regenerate);
-    EXPECT_EQ(view->m_shownCount, 150);
-    EXPECT_EQ(view->m_pendingCount, 150) << "the replay covers every shown glob";
-    EXPECT_TRUE(view->m_fullRedraw);
+    EXPECT_EQ(view->ShownCount(), 150);
+    EXPECT_EQ(view->PendingCount(), 150) << "the replay covers every shown glob";
+    EXPECT_TRUE(view->FullRedrawDue());
     view->Paint();
     EXPECT_FALSE(view->NeedsEngineWork());
 }
@@ -139,8 +140,8 @@ TEST_F(SliderFixture, BackAboveTheUndoImageRedrawsFromIt)
     UndoImageAt(200);
     const auto how = slider.EndMove(*view, 250);
     EXPECT_EQ(how, CHistorySlider::Redraw::FromUndoImage);
-    EXPECT_EQ(view->m_shownCount, 250);
-    EXPECT_EQ(view->m_pendingCount, 50) << "only the globs past the undo image are replayed";
+    EXPECT_EQ(view->ShownCount(), 250);
+    EXPECT_EQ(view->PendingCount(), 50) << "only the globs past the undo image are replayed";
     view->Paint();
 
     // The result equals a full regeneration at the same position.
@@ -160,10 +161,10 @@ TEST_F(SliderFixture, ForwardShowsTheHiddenGlobsAgain)
     const int before = window.invalidations;
     const auto how = slider.EndMove(*view, 280);
     EXPECT_EQ(how, CHistorySlider::Redraw::ShowPending);
-    EXPECT_EQ(view->m_shownCount, 280);
-    EXPECT_EQ(view->m_pendingCount, 130);
-    EXPECT_FALSE(view->m_fullRedraw);
-    EXPECT_TRUE(view->m_waitCursor);
+    EXPECT_EQ(view->ShownCount(), 280);
+    EXPECT_EQ(view->PendingCount(), 130);
+    EXPECT_FALSE(view->FullRedrawDue());
+    EXPECT_TRUE(view->WaitCursorDue());
     EXPECT_GT(window.invalidations, before);
     view->Paint();
     const CImage32 stepped = view->DrawingImage();
@@ -175,7 +176,7 @@ TEST_F(SliderFixture, ForwardShowsTheHiddenGlobsAgain)
     slider.EndMove(*view, 50);
     view->Paint();
     EXPECT_EQ(slider.EndMove(*view, 200), CHistorySlider::Redraw::FromUndoImage);
-    EXPECT_EQ(view->m_pendingCount, 100);
+    EXPECT_EQ(view->PendingCount(), 100);
 }
 
 TEST_F(SliderFixture, ForwardMarksTheReshownShapesForRecolour)

@@ -6,6 +6,14 @@
 #include <gtest/gtest.h>
 #include <vector>
 
+// Counts what a view tells the program.
+struct RecordingObserver : IViewObserver {
+    int historyChanges = 0;
+    std::vector<HsvColor> colorsShown;
+    void HistoryChanged() override { ++historyChanges; }
+    void ColorShown(HsvColor c) override { colorsShown.push_back(c); }
+};
+
 // A 200 x 100 drawing with its view, and every drawing mode off so that a test switches on
 // only what it looks at.
 class DrawingFixture : public ::testing::Test {
@@ -14,6 +22,7 @@ protected:
     CDaubrixApp app{host};
     CDaubrixDoc doc{app.ShapeTable(), &host};
     std::unique_ptr<CDaubrixView> view;
+    RecordingObserver observer;
 
     void SetUp() override
     {
@@ -23,6 +32,7 @@ protected:
         app.m_drawing.m_jitter = 0;
         app.m_drawing.m_polar = 0;
         view = std::make_unique<CDaubrixView>(app, doc);
+        view->SetObserver(&observer);
         view->OnInitialUpdate();
     }
     CStrokeEngine& stroke() { return view->Stroke(); }

@@ -112,7 +112,7 @@ TEST_F(DaubrixView, RegenerateBehindTheEndDrawsOnlyShownGlobs)
     pview.OnInitialUpdate();
     pview.Paint();
 
-    view->m_shownCount = 60;
+    view->BrowseTo(60);
     view->Regenerate();
     view->Paint();
     EXPECT_EQ(view->DrawingImage(), pview.DrawingImage());
@@ -127,10 +127,10 @@ TEST_F(DaubrixView, FirstPaintBehindTheEndStartsFromTheBackground)
     doc->m_hasBackgroundImage = 1;
     view->SetBackgroundImage(CImage32(40, 30, MakePixel(200, 100, 50)), 60, 45);
     view->OnInitialUpdate();
-    view->m_shownCount = 60;
+    view->BrowseTo(60);
     view->Paint();
     const CImage32 first = view->DrawingImage();
-    EXPECT_EQ(view->m_undoImageCount, 60) << "the opened drawing's first replay is its undo image";
+    EXPECT_EQ(view->UndoImageCount(), 60) << "the opened drawing's first replay is its undo image";
     EXPECT_EQ(view->UndoImage(), first);
 
     view->Regenerate();
@@ -154,7 +154,7 @@ TEST_F(DaubrixView, FirstPaintBehindTheEndStartsFromTheBackground)
     CDaubrixView fview(app, fresh);
     fview.OnInitialUpdate();
     fview.Paint();
-    EXPECT_EQ(fview.m_undoImageCount, 0);
+    EXPECT_EQ(fview.UndoImageCount(), 0);
     EXPECT_EQ(fview.UndoImage(), CImage32(50, 40, MakePixel(1, 2, 3)));
 }
 
@@ -169,13 +169,13 @@ TEST_F(DaubrixView, RedrawFromUndoImageReplaysOnlyTheTail)
     CImage32 full = view->DrawingImage();
     window.copies.clear();
     view->RedrawFromUndoImage();
-    EXPECT_EQ(view->m_pendingCount, 50);
+    EXPECT_EQ(view->PendingCount(), 50);
     view->Paint();
     EXPECT_EQ(view->DrawingImage(), full);
     EXPECT_EQ(window.copies.size(), 1u + 50u) << "whole image once, then one rectangle per glob";
 
     // Below the undo image there is nothing to start from: background only.
-    view->m_shownCount = 40;
+    view->BrowseTo(40);
     view->RedrawFromUndoImage();
     view->Paint();
     EXPECT_EQ(view->DrawingImage(), CImage32(160, 120, MakePixel(10, 20, 30)));
@@ -192,7 +192,7 @@ TEST_F(DaubrixView, RebuildUndoImageMatchesAReplayAndReportsProgressOnlyForLongO
     EXPECT_EQ(host.waitDepth, 0);
 
     BuildDrawing(app, *doc, 1);
-    view->m_shownCount = doc->GetGlobCount();
+    view->BrowseTo(doc->GetGlobCount());
     view->SaveUndoImage();
     view->RebuildUndoImage();
     EXPECT_FALSE(host.progress.empty());
@@ -207,7 +207,7 @@ TEST_F(DaubrixView, OpenedDrawingTakesItsFirstReplayAsUndoImage)
     BuildDrawing(app, *doc, 80);
     doc->m_undoImageSaved = 0;
     Open();
-    EXPECT_EQ(view->m_undoImageCount, 80);
+    EXPECT_EQ(view->UndoImageCount(), 80);
     EXPECT_EQ(view->UndoImage(), view->DrawingImage());
     EXPECT_EQ(doc->m_undoImageSaved, 1);
 }
@@ -217,25 +217,25 @@ TEST_F(DaubrixView, ImportReplayLooksForEscEveryHundredAndCancels)
     Open();
     BuildDrawing(app, *doc, 250);
     view->ShowAddedGlobs(250);
-    view->m_importDrawing = true;
+    view->BeginImportDrawing();
     host.status = "Ready";
-    int undos = 0;
-    view->m_undoAction = [&] { ++undos; };
     view->Paint();
     EXPECT_EQ(host.keyPolls, 2) << "after the 51st and the 151st glob";
-    EXPECT_EQ(undos, 0);
+    EXPECT_EQ(view->ShownCount(), doc->GetGlobCount());
     EXPECT_EQ(host.status, "Ready");
     EXPECT_EQ(host.statusHistory.front(), "Drawing after importing image,   Press ESC to cancel...");
 
     BuildDrawing(app, *doc, 250);
     view->ShowAddedGlobs(250);
-    view->m_importDrawing = true;
+    view->BeginImportDrawing();
     host.keys = {65, 27};   // a stray key is discarded, ESC asks
     host.answers = {MsgAnswer::Yes};
     view->Paint();
     EXPECT_EQ(host.questions.back(), "Cancel Image Import?");
-    EXPECT_EQ(undos, 1);
-    EXPECT_EQ(doc->m_undoKind, kUndoDrawing);
+    // Cancelled: the imported globs are hidden again as by Undo Drawing, and stay.
+    EXPECT_EQ(doc->GetGlobCount(), 500);
+    EXPECT_EQ(view->ShownCount(), doc->SectionStartFor(500));
+    EXPECT_EQ(doc->m_undoKind, kRedoDrawing);
     EXPECT_TRUE(host.messages.back().text.starts_with("The imported globs are still present"));
-    EXPECT_FALSE(view->m_importDrawing);
+    EXPECT_FALSE(view->ImportDrawing());
 }

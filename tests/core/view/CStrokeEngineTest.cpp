@@ -9,8 +9,8 @@ TEST_F(StrokeEngine, FreehandStrokeAppendsEachMoveAndEndsASection)
 {
     Drag({{10, 10}, {12, 11}, {15, 13}});
     EXPECT_EQ(Globs(), (std::vector<CPoint>{{10, 10}, {12, 11}, {15, 13}}));
-    EXPECT_EQ(view->m_shownCount, 3);
-    EXPECT_EQ(view->m_pendingCount, 3);
+    EXPECT_EQ(view->ShownCount(), 3);
+    EXPECT_EQ(view->PendingCount(), 3);
     EXPECT_EQ(doc.m_sectionCount, 1);
     EXPECT_EQ(doc.m_sections[0], 3);
     EXPECT_EQ(doc.m_undoKind, kUndoDrawing);
@@ -26,7 +26,7 @@ TEST_F(StrokeEngine, SkippingOneDrawsEveryOtherMoveAcrossStrokes)
     Drag({{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}, {5, 0}});
     // The button-down glob and moves 2 and 4 draw; moves 1, 3, 5 are skipped.
     EXPECT_EQ(Globs(), (std::vector<CPoint>{{0, 0}, {2, 0}, {4, 0}}));
-    EXPECT_TRUE(view->m_skipped);
+    EXPECT_TRUE(view->PlacementSkipped());
     // The count carries over: move 5 was skipped, so the next stroke's first move draws.
     Drag({{50, 50}, {51, 50}, {52, 50}});
     EXPECT_EQ(Globs().back(), (CPoint{51, 50}));
@@ -70,7 +70,7 @@ TEST_F(StrokeEngine, LinesRowUsesSinglePrecisionSteps)
     // The first click only sets the vertex: no glob, no section.
     EXPECT_EQ(doc.GetGlobCount(), 0);
     EXPECT_EQ(doc.m_sectionCount, 0);
-    EXPECT_EQ(doc.m_undoKind, kUndoNone);
+    EXPECT_EQ(doc.m_undoKind, kUndoDrawing) << "every click that starts a stroke replaces the undo step";
     stroke().ButtonDown(20, 5, false, false);
     stroke().ButtonUp();
     EXPECT_EQ(Globs(), (std::vector<CPoint>{{0, 0}, {6, 1}, {12, 3}, {18, 4}}));
@@ -102,7 +102,7 @@ TEST_F(StrokeEngine, LinesClickOnTheVertexOrWithCtrlPlacesNothing)
     stroke().ButtonDown(90, 30, false, true);
     stroke().ButtonUp();
     EXPECT_EQ(doc.GetGlobCount(), 0);
-    EXPECT_EQ(stroke().m_lastLinePoint, (CPoint{90, 30}));
+    EXPECT_EQ(stroke().LastLinePoint(), (CPoint{90, 30}));
 }
 
 TEST_F(StrokeEngine, RubberBandFollowsPointerUntilFrozen)
@@ -111,10 +111,10 @@ TEST_F(StrokeEngine, RubberBandFollowsPointerUntilFrozen)
     EXPECT_FALSE(stroke().HasRubberBand());
     stroke().ButtonDown(10, 10, false, false);
     stroke().ButtonUp();
-    EXPECT_TRUE(stroke().m_waitForPaint);
+    EXPECT_TRUE(stroke().WaitingForPaint());
     EXPECT_FALSE(stroke().MouseMove(40, 40, false));
     view->Paint();
-    EXPECT_FALSE(stroke().m_waitForPaint);
+    EXPECT_FALSE(stroke().WaitingForPaint());
     EXPECT_FALSE(stroke().MouseMove(40, 40, true));
     EXPECT_TRUE(stroke().MouseMove(40, 20, false));
     auto band = stroke().RubberBand();
@@ -125,7 +125,7 @@ TEST_F(StrokeEngine, RubberBandFollowsPointerUntilFrozen)
     EXPECT_TRUE(stroke().RubberBand().empty());
     // Switching Lines on again starts a new polyline.
     DrawingCommands::ToggleLines(app, view.get());
-    EXPECT_EQ(stroke().m_lastLinePoint.x, -1);
+    EXPECT_EQ(stroke().LastLinePoint().x, -1);
 }
 
 TEST_F(StrokeEngine, ClickFarOutsideIsIgnoredUnlessShift)
@@ -170,8 +170,7 @@ TEST_F(StrokeEngine, AutoHueStepsOncePerRequestAtItsFirstGlob)
     app.m_drawing.m_polarCount = 3;
     app.CurrentShape().m_hue = 100;
     SetAutoColor(app, ColorComponent::Hue, kAutoUp, 10);
-    std::vector<HsvColor> shown;
-    stroke().m_colorShown = [&](HsvColor c) { shown.push_back(c); };
+    const std::vector<HsvColor>& shown = observer.colorsShown;
     std::vector<CPoint> pts;
     for (int i = 0; i < 13; ++i)
         pts.push_back({60 + i, 40});
@@ -197,7 +196,7 @@ TEST_F(StrokeEngine, RefusedRequestsDoNotStepTheColour)
     SetAutoColor(app, ColorComponent::Hue, kAutoUp, 10);
     for (int i = 0; i < 20; ++i)
         EXPECT_EQ(stroke().PlaceGlobs(500, 500, false, -1), 0);
-    EXPECT_EQ(view->m_colorTicks[0], 0);
+    EXPECT_EQ(view->ColorTicks()[0], 0);
     EXPECT_EQ(app.CurrentShape().m_hue, 0);
 }
 
@@ -207,6 +206,6 @@ TEST_F(StrokeEngine, UndoImageHoldsWhatWasShownAtStrokeStart)
     Drag({{50, 50}, {60, 50}});
     // No paint ran between the strokes: the second stroke brings the image up to date first.
     Drag({{100, 50}});
-    EXPECT_EQ(view->m_undoImageCount, 2);
+    EXPECT_EQ(view->UndoImageCount(), 2);
     EXPECT_NE(view->UndoImage().At(50, 50), view->UndoImage().At(5, 5));
 }

@@ -24,14 +24,14 @@ TEST_F(ViewHistory, UndoFirstStrokeGoesToFloorAndRedoBringsItBack)
     const CImage32 drawn = view->DrawingImage();
     EXPECT_EQ(std::string(view->History().MenuState().text), "&Undo Drawing\tCtrl+Z");
     view->History().Undo();
-    EXPECT_EQ(view->m_shownCount, 0);
+    EXPECT_EQ(view->ShownCount(), 0);
     EXPECT_EQ(doc.GetGlobCount(), 3);
     EXPECT_EQ(doc.m_undoKind, kRedoDrawing);
     EXPECT_EQ(std::string(view->History().MenuState().text), "&Redo Drawing\tCtrl+Z");
     view->Paint();
     EXPECT_EQ(view->DrawingImage().At(20, 20), view->DrawingImage().At(100, 90));
     view->History().Undo();
-    EXPECT_EQ(view->m_shownCount, 3);
+    EXPECT_EQ(view->ShownCount(), 3);
     EXPECT_EQ(doc.m_undoKind, kUndoDrawing);
     view->Paint();
     EXPECT_TRUE(view->DrawingImage() == drawn);
@@ -43,9 +43,9 @@ TEST_F(ViewHistory, UndoBetweenBoundariesGoesToTheLowerOne)
     Drag({{20, 10}, {21, 10}, {22, 10}});
     Drag({{30, 10}});
     ASSERT_EQ(doc.m_sectionCount, 3);
-    view->m_shownCount = 4;   // between the boundaries 2 and 5
+    view->BrowseTo(4);   // between the boundaries 2 and 5
     view->History().Undo();
-    EXPECT_EQ(view->m_shownCount, 2);
+    EXPECT_EQ(view->ShownCount(), 2);
 }
 
 TEST_F(ViewHistory, UndoBelowTheUndoImageReplaysFromTheStart)
@@ -54,10 +54,10 @@ TEST_F(ViewHistory, UndoBelowTheUndoImageReplaysFromTheStart)
     view->Paint();
     Drag({{60, 60}, {61, 60}, {62, 60}});
     view->Paint();
-    ASSERT_EQ(view->m_undoImageCount, 2);
-    view->m_shownCount = 4;
+    ASSERT_EQ(view->UndoImageCount(), 2);
+    view->BrowseTo(4);
     view->History().Undo();
-    ASSERT_EQ(view->m_shownCount, 2);
+    ASSERT_EQ(view->ShownCount(), 2);
     view->Paint();
     // The first stroke is still on screen, the second is not.
     EXPECT_NE(view->DrawingImage().At(10, 10), view->DrawingImage().At(150, 90));
@@ -70,7 +70,7 @@ TEST_F(ViewHistory, NewStrokeAfterUndoTruncatesTheHiddenGlobs)
     Drag({{20, 10}, {21, 10}, {22, 10}});
     app.CurrentShape().m_hue = 77;
     view->History().Undo();
-    ASSERT_EQ(view->m_shownCount, 2);
+    ASSERT_EQ(view->ShownCount(), 2);
     Drag({{40, 40}});
     EXPECT_EQ(Globs(), (std::vector<CPoint>{{10, 10}, {11, 10}, {40, 40}}));
     EXPECT_EQ(doc.m_undoKind, kUndoDrawing);
@@ -86,18 +86,17 @@ TEST_F(ViewHistory, TruncateBetweenBoundariesCutsTheSectionThere)
     Drag({{10, 10}, {11, 10}});
     Drag({{20, 10}, {21, 10}, {22, 10}});
     Drag({{30, 10}, {31, 10}});
-    int sliderCalls = 0;
-    view->m_historyListener = [&] { ++sliderCalls; };
-    view->m_shownCount = 3;
+    view->BrowseTo(3);
+    const int sliderCalls = observer.historyChanges;
     view->History().TruncateHidden();
     EXPECT_EQ(doc.GetGlobCount(), 3);
     EXPECT_EQ(doc.m_sectionCount, 2);
     EXPECT_EQ(doc.m_sections[1], 3);
-    EXPECT_EQ(sliderCalls, 1);
+    EXPECT_EQ(observer.historyChanges, sliderCalls + 1);
     EXPECT_EQ(host.waitDepth, 0);
     // Nothing hidden: nothing happens.
     view->History().TruncateHidden();
-    EXPECT_EQ(sliderCalls, 1);
+    EXPECT_EQ(observer.historyChanges, sliderCalls + 1);
 }
 
 TEST_F(ViewHistory, MoveCenterClickIsUndoneAndRedone)
@@ -110,17 +109,17 @@ TEST_F(ViewHistory, MoveCenterClickIsUndoneAndRedone)
     EXPECT_EQ(app.m_drawing.m_lineMode, 1);
     stroke().ButtonUp();
     EXPECT_FALSE(app.m_modes.m_moveCenterMode);
-    EXPECT_EQ(view->m_center, (CPoint{150, 20}));
+    EXPECT_EQ(view->Center(), (CPoint{150, 20}));
     EXPECT_EQ(doc.GetGlobCount(), 0);
     EXPECT_EQ(doc.m_sectionCount, 0);
     EXPECT_EQ(doc.m_undoKind, kUndoMoveCenter);
     view->History().Undo();
-    EXPECT_EQ(view->m_center, (CPoint{97, 48}));
+    EXPECT_EQ(view->Center(), (CPoint{97, 48}));
     EXPECT_EQ(doc.m_undoKind, kRedoMoveCenter);
     view->History().Undo();
-    EXPECT_EQ(view->m_center, (CPoint{150, 20}));
+    EXPECT_EQ(view->Center(), (CPoint{150, 20}));
     stroke().ResetCenter();
-    EXPECT_EQ(view->m_center, (CPoint{97, 48}));
+    EXPECT_EQ(view->Center(), (CPoint{97, 48}));
 }
 
 TEST_F(ViewHistory, EscapeLeavesMoveCenterRestoringLines)
@@ -145,4 +144,32 @@ TEST_F(ViewHistory, SliderMoveForgetsOnlyDrawingUndo)
     doc.m_undoKind = kUndoMoveCenter;
     view->History().ForgetDrawingUndo();
     EXPECT_EQ(doc.m_undoKind, kUndoMoveCenter);
+}
+
+TEST_F(ViewHistory, UndoDispatchesToTheStepRegisteredForTheKind)
+{
+    // A feature's own step: undo and redo alternate and the menu follows the kind.
+    struct ClearStep : IUndoStep {
+        std::vector<char>& calls;
+        explicit ClearStep(std::vector<char>& c) : calls(c) {}
+        UndoKind Kind() const override { return kUndoClear; }
+        void Undo() override { calls.push_back('u'); }
+        void Redo() override { calls.push_back('r'); }
+    };
+    std::vector<char> calls;
+    view->History().Register(std::make_unique<ClearStep>(calls));
+    doc.m_undoKind = kUndoClear;
+    EXPECT_EQ(std::string(view->History().MenuState().text), "&Undo Clear Drawing\tCtrl+Z");
+    view->History().Undo();
+    EXPECT_EQ(doc.m_undoKind, kRedoClear);
+    EXPECT_EQ(std::string(view->History().MenuState().text), "&Redo Clear Drawing\tCtrl+Z");
+    view->History().Undo();
+    EXPECT_EQ(doc.m_undoKind, kUndoClear);
+    EXPECT_EQ(calls, (std::vector<char>{'u', 'r'}));
+
+    // A kind nobody registered keeps its menu text and is left alone by the command.
+    doc.m_undoKind = kUndoCut;
+    EXPECT_EQ(std::string(view->History().MenuState().text), "&Undo Cut\tCtrl+Z");
+    view->History().Undo();
+    EXPECT_EQ(doc.m_undoKind, kUndoCut);
 }

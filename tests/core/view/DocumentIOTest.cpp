@@ -73,7 +73,7 @@ TEST_F(DocumentIOTest, SaveAndReopenLooksIdentical)
     ASSERT_TRUE(OpenDocumentFile(path, *r.doc, r.view.get(), false, host));
     EXPECT_EQ(r.doc->m_pathName, path);
     EXPECT_FALSE(r.doc->IsModified());
-    EXPECT_EQ(r.view->GetShownCount(), 120);
+    EXPECT_EQ(r.view->ShownCount(), 120);
     r.view->Paint();
     EXPECT_EQ(r.view->DrawingImage(), d.view->DrawingImage());
     EXPECT_TRUE(host.messages.empty());

@@ -6,7 +6,7 @@ using Symmetry = DrawingFixture;
 
 TEST_F(Symmetry, ResetCentreOfTwoHundredByHundred)
 {
-    EXPECT_EQ(view->m_center, (CPoint{97, 48}));
+    EXPECT_EQ(view->Center(), (CPoint{97, 48}));
     EXPECT_EQ(DefaultCenter(1, 1), (CPoint{-2, -1}));
 }
 
@@ -16,7 +16,7 @@ TEST_F(Symmetry, PolarRingAroundTheCentre)
     app.m_drawing.m_polarCount = 5;
     EXPECT_EQ(stroke().PlaceGlobs(107, 48, false, -1), 5);
     EXPECT_EQ(Globs(), (std::vector<CPoint>{{107, 48}, {100, 57}, {88, 53}, {88, 42}, {100, 38}}));
-    EXPECT_EQ(view->m_pendingCount, 5);
+    EXPECT_EQ(view->PendingCount(), 5);
 }
 
 TEST_F(Symmetry, ClickOnTheCentreGivesCountGlobsThere)
@@ -73,14 +73,14 @@ TEST_F(Symmetry, RubberBandCopiesFollowTheSymmetry)
 {
     std::vector<std::pair<CPoint, CPoint>> segs;
     app.m_drawing.m_mirrorVertical = 1;
-    SymmetricSegments(app, {97, 48}, {10, 10}, {20, 30}, segs);
+    SymmetricSegments(app.m_drawing, {97, 48}, {10, 10}, {20, 30}, segs);
     ASSERT_EQ(segs.size(), 2u);
     EXPECT_EQ(segs[1].first, (CPoint{10, 86}));
     EXPECT_EQ(segs[1].second, (CPoint{20, 66}));
     app.m_drawing.m_mirrorVertical = 0;
     app.m_drawing.m_polar = 1;
     app.m_drawing.m_polarCount = 5;
-    SymmetricSegments(app, {97, 48}, {107, 48}, {97, 48}, segs);
+    SymmetricSegments(app.m_drawing, {97, 48}, {107, 48}, {97, 48}, segs);
     ASSERT_EQ(segs.size(), 5u);
     EXPECT_EQ(segs[2].first, (CPoint{88, 53}));
     EXPECT_EQ(segs[2].second, (CPoint{97, 48}));

@@ -1,0 +1,14 @@
+#include "core/view/tools/CMoveCenterTool.h"
+#include "core/model/CDaubrixDoc.h"
+#include "core/model/UndoKind.h"
+#include "core/view/CStrokeEngine.h"
+#include "core/view/IStrokeTarget.h"
+
+void CMoveCenterTool::ButtonDown(int x, int y, bool)
+{
+    IStrokeTarget& view = m_engine.Target();
+    view.MoveCenter({x, y});
+    view.Doc().m_undoKind = kUndoMoveCenter;
+    m_engine.m_ignoreButtonUp = true;
+    m_engine.RestoreLineMode();
+}
