@@ -125,17 +125,17 @@ TEST_F(CliTest, RenderBmpMatchesTheProgramsDrawingImage)
     const CliRun r = Cli("render " + Quote(path) + " " + Quote(out));
     ASSERT_EQ(r.status, 0) << r.err;
     CImage32 img;
-    ASSERT_TRUE(LoadImageFile(out, img, &host));
+    ASSERT_TRUE(LoadImageFile(out, img));
     EXPECT_EQ(img, view->DrawingImage());
 
     // No globs at all: the bare background colour.
     ASSERT_EQ(Cli("render " + Quote(path) + " " + Quote(out) + " --globs 0").status, 0);
-    ASSERT_TRUE(LoadImageFile(out, img, &host));
+    ASSERT_TRUE(LoadImageFile(out, img));
     EXPECT_EQ(img, CImage32(120, 90, ColorRefToPixel(doc->m_backgroundColor)));
 
     // Part of the history: neither empty nor the whole drawing; more than there are is all.
     ASSERT_EQ(Cli("render " + Quote(path) + " " + Quote(out) + " --globs 10").status, 0);
-    ASSERT_TRUE(LoadImageFile(out, img, &host));
+    ASSERT_TRUE(LoadImageFile(out, img));
     EXPECT_NE(img, view->DrawingImage());
     EXPECT_NE(img, CImage32(120, 90, ColorRefToPixel(doc->m_backgroundColor)));
     // Reference from a fresh program: an empty first paint, then a replay of the first ten.
@@ -155,7 +155,7 @@ TEST_F(CliTest, RenderBmpMatchesTheProgramsDrawingImage)
         EXPECT_EQ(img, v.DrawingImage()) << "the first ten globs on the background colour";
     }
     ASSERT_EQ(Cli("render " + Quote(path) + " " + Quote(out) + " --globs 5000").status, 0);
-    ASSERT_TRUE(LoadImageFile(out, img, &host));
+    ASSERT_TRUE(LoadImageFile(out, img));
     EXPECT_EQ(img, view->DrawingImage());
 }
 
@@ -170,7 +170,7 @@ TEST_F(CliTest, RenderJpegHonoursQuality)
     ASSERT_TRUE(ReadWholeFile(high, b));
     EXPECT_LT(a.size(), b.size());
     CImage32 img;
-    ASSERT_TRUE(LoadImageFile(high, img, &host));
+    ASSERT_TRUE(LoadImageFile(high, img));
     EXPECT_NEAR(PixelRed(img.At(115, 5)), 200, 4);
 }
 

@@ -118,7 +118,7 @@ void CDaubrixView::Paint()
             m_doc.ApplyColorChangesAt(i);
             const CGlob& g = m_doc.GetGlob(i);
             if (g.m_shape < shapes.Count()) {
-                CRect r = shapes.Shape(g.m_shape).Draw(m_drawingImage, g.m_x, g.m_y);
+                CRect r = shapes.Shape(g.m_shape).Draw(m_drawingImage, g.X(), g.Y());
                 Flush(r);
             }
             if (importing && (m_shownCount - i) % 100 == 0) {
@@ -226,7 +226,7 @@ void CDaubrixView::RebuildUndoImage()
         m_doc.ApplyColorChangesAt(i);
         const CGlob& g = m_doc.GetGlob(i);
         if (g.m_shape < shapes.Count())
-            shapes.Shape(g.m_shape).Draw(m_undoImage, g.m_x, g.m_y);
+            shapes.Shape(g.m_shape).Draw(m_undoImage, g.X(), g.Y());
         percent += step;
         if (stride > 10 && i % stride == 0)
             host.ShowProgress(static_cast<int>(percent));

@@ -89,7 +89,7 @@ TEST_F(ImageCommandsTest, SaveImageAsBmpWritesTheDrawingImage)
     SaveImageCommand(app, *view, dialogs);
     EXPECT_EQ(dialogs.qualityShownWith, -1);   // no quality dialog for BMP
     CImage32 back;
-    ASSERT_TRUE(LoadImageFile(dialogs.savePath, back, &host));
+    ASSERT_TRUE(LoadImageFile(dialogs.savePath, back));
     EXPECT_EQ(back, view->DrawingImage());
     EXPECT_EQ(host.waitDepth, 0);
     EXPECT_TRUE(host.messages.empty());
@@ -103,7 +103,7 @@ TEST_F(ImageCommandsTest, SaveImageAsJpegAsksQualityAndKeepsIt)
     EXPECT_EQ(dialogs.qualityShownWith, 16);
     EXPECT_EQ(app.m_imaging.m_jpegQuality, 20);
     CImage32 back;
-    ASSERT_TRUE(LoadImageFile(dialogs.savePath, back, &host));
+    ASSERT_TRUE(LoadImageFile(dialogs.savePath, back));
     EXPECT_EQ(back.Width(), 200);
     EXPECT_NEAR(PixelBlue(back.At(5, 5)), 30, 3);
 
