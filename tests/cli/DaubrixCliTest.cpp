@@ -184,3 +184,57 @@ TEST_F(CliTest, UsageErrorsGiveStatusTwo)
     EXPECT_EQ(Cli("info").status, 2);
     EXPECT_EQ(Cli("render " + Quote(path) + " /nonexistent-folder-xyz/a.bmp").status, 1);
 }
+
+TEST_F(CliTest, InfoOpensADrawingWhoseBackgroundBlockIsEmpty)
+{
+    std::string bytes;
+    ASSERT_TRUE(ReadWholeFile(Saved(), bytes));
+    // Background flag 1 with a stored length of 0 in place of the flag 0.
+    ASSERT_EQ(bytes.substr(bytes.size() - 4), std::string(4, '\0'));
+    bytes.replace(bytes.size() - 4, 4, std::string("\1\0\0\0\0\0\0\0", 8));
+    const std::string path = dir.File("empty-bg.dbx");
+    ASSERT_TRUE(WriteFileAtomically(path, std::vector<uint8_t>(bytes.begin(), bytes.end())));
+    const CliRun r = Cli("info " + Quote(path));
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("40 globs\n"), std::string::npos);
+    EXPECT_NE(r.out.find("Background image: none\n"), std::string::npos);
+    EXPECT_TRUE(r.err.empty());
+}
+
+TEST_F(CliTest, AGlobLeftOfTheDrawingShowsAlikeInEngineRenderAndExport)
+{
+    // One large square centred 10 pixels left of the drawing: its right part lies inside.
+    doc->TruncateAt(0);
+    app.ShapeTable().m_currentShape = static_cast<uint8_t>(app.ShapeTable().FindShape('D', 2));
+    ASSERT_GE(app.ShapeTable().Current().Width(), 23);
+    ASSERT_TRUE(doc->AddGlob(-10, 45));
+    view->Regenerate();
+    view->Paint();
+    const CImage32& engine = view->DrawingImage();
+    const Pixel background = ColorRefToPixel(doc->m_backgroundColor);
+    EXPECT_NE(engine.At(0, 45), background) << "the glob's right part shows";
+    EXPECT_EQ(engine.At(30, 45), background);
+
+    const std::string path = Saved();
+    const std::string exported = dir.File("export.bmp"), rendered = dir.File("render.bmp");
+    ASSERT_TRUE(SaveDrawingImage(exported, engine, 100, host));
+    ASSERT_EQ(Cli("render " + Quote(path) + " " + Quote(rendered)).status, 0);
+    CImage32 a, b;
+    ASSERT_TRUE(LoadImageFile(exported, a));
+    ASSERT_TRUE(LoadImageFile(rendered, b));
+    EXPECT_EQ(a, engine);
+    EXPECT_EQ(b, engine);
+
+    // The file keeps the position exactly: opened and saved again, the same bytes.
+    std::string first, second;
+    ASSERT_TRUE(ReadWholeFile(path, first));
+    FakeHost h;
+    CDaubrixDoc d(app.ShapeTable(), &h);
+    CDaubrixView v(app, d);
+    ASSERT_TRUE(OpenDocumentFile(path, d, &v, false, h));
+    EXPECT_EQ(d.GetGlob(0).X(), -10);
+    const std::string again = dir.File("again.dbx");
+    ASSERT_TRUE(SaveDocumentFile(again, d, &v, h));
+    ASSERT_TRUE(ReadWholeFile(again, second));
+    EXPECT_EQ(first, second);
+}

@@ -247,8 +247,11 @@ bool ReadBackground(CArchiveReader& in, bool lowColor, FileResult& result, Stage
         return true;
     int32_t length;
     const uint8_t* bytes;
-    if (!in.S32(length) || length <= 0 || !in.Bytes(static_cast<size_t>(length), bytes))
+    if (!in.S32(length) || length < 0 || !in.Bytes(static_cast<size_t>(length), bytes))
         return false;
+    // An empty block holds no picture, but the drawing itself is whole.
+    if (length == 0)
+        return true;
     JpegPixels pixels;
     const FileResult decoded = ReadJpegBytes(bytes, static_cast<size_t>(length), pixels);
     result.Take(decoded);

@@ -438,3 +438,46 @@ TEST_F(DocFileTest, DamagedBytesNeverBreakTheDocument)
     // Flips inside record bytes keep the file valid, so some do load.
     EXPECT_GT(loaded, 100);
 }
+
+TEST_F(DocFileTest, EmptyBackgroundBlockOpensWithoutPicture)
+{
+    // The example saved with the background flag set and a stored length of 0.
+    Bytes b(kExample.begin(), kExample.end() - 4);
+    Put32(b, 1);
+    Put32(b, 0);
+    auto doc = NewDoc();
+    DocumentBackground view;
+    view.image = CImage32(3, 3);
+    ASSERT_TRUE(Read(b, *doc, &view));
+    EXPECT_TRUE(said.notes.empty());
+    EXPECT_EQ(doc->GetGlobCount(), 2);
+    EXPECT_EQ(doc->m_hasBackgroundImage, 0);
+    EXPECT_TRUE(view.image.IsNull());
+    // Saved again it carries no such block.
+    EXPECT_EQ(Write(*doc, &view), kExample);
+    // A negative length is still no drawing of ours.
+    Bytes negative(kExample.begin(), kExample.end() - 4);
+    Put32(negative, 1);
+    Put32(negative, 0xFFFFFFFF);
+    EXPECT_FALSE(Read(negative, *doc, &view));
+}
+
+TEST_F(DocFileTest, GlobsLeftOfAndAboveTheDrawingRoundTripByteForByte)
+{
+    auto doc = ExampleDoc();
+    doc->AppendLoadedGlob(CGlob(-10, -19, 2));
+    doc->AppendLoadedGlob(CGlob(419, -1, 1));
+    DocumentBackground view;
+    const Bytes b = Write(*doc, &view);
+    // The third glob's record follows the two of the example and its class tag.
+    const size_t third = 36 + 2 + 11 + 5 + 7 + 2;
+    EXPECT_EQ(Bytes(b.begin() + third, b.begin() + third + 5), (Bytes{0xF6, 0xFF, 0xED, 0xFF, 0x02}));
+    auto back = NewDoc();
+    DocumentBackground backView;
+    ASSERT_TRUE(Read(b, *back, &backView));
+    ASSERT_EQ(back->GetGlobCount(), 4);
+    EXPECT_EQ(back->GetGlob(2).X(), -10);
+    EXPECT_EQ(back->GetGlob(2).Y(), -19);
+    EXPECT_EQ(back->GetGlob(3).Y(), -1);
+    EXPECT_EQ(Write(*back, &backView), b);
+}
