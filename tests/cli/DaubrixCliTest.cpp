@@ -238,3 +238,13 @@ TEST_F(CliTest, AGlobLeftOfTheDrawingShowsAlikeInEngineRenderAndExport)
     ASSERT_TRUE(ReadWholeFile(again, second));
     EXPECT_EQ(first, second);
 }
+
+TEST_F(CliTest, EachMessageOfAFailedWriteIsALineInOrder)
+{
+    const std::string path = Saved();
+    const CliRun jpg = Cli("render " + Quote(path) + " /nonexistent-folder-xyz/a.jpg");
+    EXPECT_EQ(jpg.status, 1);
+    EXPECT_EQ(jpg.err, "Error writing JPG file.\nError writing JPG\n");
+    const CliRun bmp = Cli("render " + Quote(path) + " /nonexistent-folder-xyz/a.bmp");
+    EXPECT_EQ(bmp.err, "Error writing BMP\n");
+}
