@@ -1,5 +1,6 @@
 #include "fuzz/FuzzEntries.h"
 #include "core/base/CMapProfile.h"
+#include "core/base/CQuietHost.h"
 #include "core/colour/AutoColor.h"
 #include "core/colour/CColorHistory.h"
 #include "core/imaging/CImage32.h"
@@ -64,15 +65,16 @@ void Dbx(const uint8_t* data, size_t size)
 {
     CDaubrixDoc doc(Shapes(), nullptr);
     DocumentBackground bg;
-    if (!CDocumentFile::Read(std::span<const uint8_t>(data, size), doc, &bg, false, nullptr))
+    if (!CDocumentFile::Read(std::span<const uint8_t>(data, size), doc, &bg, false))
         return;
     Require(doc.m_width > 0 && doc.m_height > 0, "drawing size");
     Require(int64_t{doc.m_width} * doc.m_height <= CDocumentFile::kMaxArea, "drawing area");
     // What was read must write back and read again.
-    const std::vector<uint8_t> again = CDocumentFile::Write(doc, &bg, nullptr);
+    std::vector<uint8_t> again;
+    Require(bool(CDocumentFile::Write(doc, &bg, again)), "read drawing writes");
     CDaubrixDoc doc2(Shapes(), nullptr);
     DocumentBackground bg2;
-    Require(CDocumentFile::Read(again, doc2, &bg2, false, nullptr), "rewritten drawing reads");
+    Require(bool(CDocumentFile::Read(again, doc2, &bg2, false)), "rewritten drawing reads");
     Require(doc2.GetGlobCount() == doc.GetGlobCount(), "glob count survives a round trip");
 }
 
@@ -108,7 +110,7 @@ void Bmp(const uint8_t* data, size_t size)
 void Jpeg(const uint8_t* data, size_t size)
 {
     JpegPixels px;
-    if (ReadJpegBytes(data, size, px, nullptr))
+    if (ReadJpegBytes(data, size, px))
         Require(px.width > 0 && px.height > 0, "jpeg size");
 }
 
@@ -125,17 +127,7 @@ void Settings(const uint8_t* data, size_t size)
         profile.SetString(CSettingsTable::kSection, key, text.substr(at, end - at));
         at = end + 1;
     }
-    struct NullHost : IHost {
-        void Message(const std::string&, MsgIcon, const std::string&) override {}
-        MsgAnswer Ask(const std::string&, MsgButtons, MsgIcon, const std::string&) override { return MsgAnswer::No; }
-        void ShowProgress(int) override {}
-        void ClearProgress() override {}
-        std::string GetStatusText() override { return {}; }
-        void SetStatusText(const std::string&) override {}
-        void BeginWaitCursor() override {}
-        void EndWaitCursor() override {}
-        int TakePendingKey() override { return 0; }
-    } host;
+    CQuietHost host;
     CDaubrixApp app(host);
     LoadShapes(app.ShapeTable());
     const CScreenSize screen{1024, 768};
@@ -187,7 +179,9 @@ std::vector<std::vector<uint8_t>> FuzzSeeds(const std::string& name)
                 bg.image = picture;
                 doc.m_hasBackgroundImage = 1;
             }
-            seeds.push_back(CDocumentFile::Write(doc, withBackground ? &bg : nullptr, nullptr));
+            std::vector<uint8_t> bytes;
+            if (CDocumentFile::Write(doc, withBackground ? &bg : nullptr, bytes))
+                seeds.push_back(std::move(bytes));
         }
     } else if (name == "dch") {
         CColorHistory h({0, 255, 255});
@@ -202,7 +196,7 @@ std::vector<std::vector<uint8_t>> FuzzSeeds(const std::string& name)
         seeds.push_back(BmpFileBytes(BitmapToDib(picture)));
     } else if (name == "jpeg") {
         std::vector<uint8_t> out;
-        if (WriteJpegBytes(out, 80, picture, nullptr))
+        if (WriteJpegBytes(out, 80, picture))
             seeds.push_back(out);
     } else if (name == "settings") {
         std::string lines;

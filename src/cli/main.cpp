@@ -1,9 +1,11 @@
 // daubrix-cli: facts about a drawing and its picture, without a window, over the same engine
 // and shape set as the program.
-#include "cli/CCliHost.h"
+#include "core/base/CQuietHost.h"
 #include "core/shell/CDaubrixApp.h"
 #include "core/view/CDaubrixView.h"
+#include "core/model/CDocumentFile.h"
 #include "core/view/DocumentIO.h"
+#include "core/view/FileMessages.h"
 #include "core/view/ImageCommands.h"
 #include <cstdio>
 #include <cerrno>
@@ -70,24 +72,52 @@ bool ParseInt(const char* text, long lo, long hi, long& out)
     return true;
 }
 
+// One message, one line on stderr.
+void Say(std::string line)
+{
+    while (!line.empty() && (line.back() == '\n' || line.back() == ' '))
+        line.pop_back();
+    for (char& c : line)
+        if (c == '\n' || c == '\r')
+            c = ' ';
+    std::fprintf(stderr, "%s\n", line.c_str());
+}
+
+// Says what a file operation had to tell; true when it succeeded.
+bool Tell(const FileResult& result, const FileWording& wording)
+{
+    for (const UserMessage& m : FileMessages(result, wording))
+        Say(m.text);
+    return result.ok;
+}
+
 struct Session {
-    CCliHost host;
-    CDaubrixApp app{host};
+    // Nobody is asked anything: what there is to tell comes back from the file operations.
+    CQuietHost quiet;
+    CDaubrixApp app{quiet};
     std::unique_ptr<CDaubrixDoc> doc;
     std::unique_ptr<CDaubrixView> view;
 
     bool Open(const std::string& path, bool needShapes)
     {
         app.m_programDir = ProgramDir();
-        app.ShapeTable().LoadShapes(app.m_programDir, &host);
-        if (needShapes && app.ShapeTable().Count() == 0) {
-            host.Message("Shapes not found!", MsgIcon::Stop, {});
+        CShapeTable& shapes = app.ShapeTable();
+        shapes.LoadShapes(app.m_programDir, nullptr);
+        for (int i = 0; i < shapes.Count(); ++i)
+            if (!shapes.Shape(i).IsLoaded())
+                Say("error loading shape");
+        if (needShapes && shapes.Count() == 0) {
+            Say("Shapes not found!");
             return false;
         }
-        app.ShapeTable().PrepareAll();
-        doc = std::make_unique<CDaubrixDoc>(app.ShapeTable(), &host);
+        shapes.PrepareAll();
+        doc = std::make_unique<CDaubrixDoc>(shapes, nullptr);
         view = std::make_unique<CDaubrixView>(app, *doc);
-        return OpenDocumentFile(path, *doc, view.get(), false, host);
+        DocumentBackground background;
+        if (!Tell(ReadDocument(path, *doc, &background, false), DocumentWording()))
+            return false;
+        ShowOpenedDocument(*view, std::move(background));
+        return true;
     }
 };
 
@@ -147,7 +177,8 @@ int Render(const std::vector<std::string>& args)
     // The history position before the first paint: it replays exactly those globs.
     v.BrowseTo(shown);
     v.Paint();
-    return SaveDrawingImage(files[1], v.DrawingImage(), static_cast<int>(quality), s.host) ? kOk : kFailed;
+    const FileResult written = WriteDrawingImage(files[1], v.DrawingImage(), static_cast<int>(quality));
+    return Tell(written, SaveImageWording(files[1])) ? kOk : kFailed;
 }
 
 } // namespace

@@ -125,17 +125,17 @@ TEST_F(CliTest, RenderBmpMatchesTheProgramsDrawingImage)
     const CliRun r = Cli("render " + Quote(path) + " " + Quote(out));
     ASSERT_EQ(r.status, 0) << r.err;
     CImage32 img;
-    ASSERT_TRUE(LoadImageFile(out, img, &host));
+    ASSERT_TRUE(LoadImageFile(out, img));
     EXPECT_EQ(img, view->DrawingImage());
 
     // No globs at all: the bare background colour.
     ASSERT_EQ(Cli("render " + Quote(path) + " " + Quote(out) + " --globs 0").status, 0);
-    ASSERT_TRUE(LoadImageFile(out, img, &host));
+    ASSERT_TRUE(LoadImageFile(out, img));
     EXPECT_EQ(img, CImage32(120, 90, ColorRefToPixel(doc->m_backgroundColor)));
 
     // Part of the history: neither empty nor the whole drawing; more than there are is all.
     ASSERT_EQ(Cli("render " + Quote(path) + " " + Quote(out) + " --globs 10").status, 0);
-    ASSERT_TRUE(LoadImageFile(out, img, &host));
+    ASSERT_TRUE(LoadImageFile(out, img));
     EXPECT_NE(img, view->DrawingImage());
     EXPECT_NE(img, CImage32(120, 90, ColorRefToPixel(doc->m_backgroundColor)));
     // Reference from a fresh program: an empty first paint, then a replay of the first ten.
@@ -155,7 +155,7 @@ TEST_F(CliTest, RenderBmpMatchesTheProgramsDrawingImage)
         EXPECT_EQ(img, v.DrawingImage()) << "the first ten globs on the background colour";
     }
     ASSERT_EQ(Cli("render " + Quote(path) + " " + Quote(out) + " --globs 5000").status, 0);
-    ASSERT_TRUE(LoadImageFile(out, img, &host));
+    ASSERT_TRUE(LoadImageFile(out, img));
     EXPECT_EQ(img, view->DrawingImage());
 }
 
@@ -170,7 +170,7 @@ TEST_F(CliTest, RenderJpegHonoursQuality)
     ASSERT_TRUE(ReadWholeFile(high, b));
     EXPECT_LT(a.size(), b.size());
     CImage32 img;
-    ASSERT_TRUE(LoadImageFile(high, img, &host));
+    ASSERT_TRUE(LoadImageFile(high, img));
     EXPECT_NEAR(PixelRed(img.At(115, 5)), 200, 4);
 }
 
@@ -183,4 +183,68 @@ TEST_F(CliTest, UsageErrorsGiveStatusTwo)
     EXPECT_EQ(Cli("render " + Quote(path)).status, 2);
     EXPECT_EQ(Cli("info").status, 2);
     EXPECT_EQ(Cli("render " + Quote(path) + " /nonexistent-folder-xyz/a.bmp").status, 1);
+}
+
+TEST_F(CliTest, InfoOpensADrawingWhoseBackgroundBlockIsEmpty)
+{
+    std::string bytes;
+    ASSERT_TRUE(ReadWholeFile(Saved(), bytes));
+    // Background flag 1 with a stored length of 0 in place of the flag 0.
+    ASSERT_EQ(bytes.substr(bytes.size() - 4), std::string(4, '\0'));
+    bytes.replace(bytes.size() - 4, 4, std::string("\1\0\0\0\0\0\0\0", 8));
+    const std::string path = dir.File("empty-bg.dbx");
+    ASSERT_TRUE(WriteFileAtomically(path, std::vector<uint8_t>(bytes.begin(), bytes.end())));
+    const CliRun r = Cli("info " + Quote(path));
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("40 globs\n"), std::string::npos);
+    EXPECT_NE(r.out.find("Background image: none\n"), std::string::npos);
+    EXPECT_TRUE(r.err.empty());
+}
+
+TEST_F(CliTest, AGlobLeftOfTheDrawingShowsAlikeInEngineRenderAndExport)
+{
+    // One large square centred 10 pixels left of the drawing: its right part lies inside.
+    doc->TruncateAt(0);
+    app.ShapeTable().m_currentShape = static_cast<uint8_t>(app.ShapeTable().FindShape('D', 2));
+    ASSERT_GE(app.ShapeTable().Current().Width(), 23);
+    ASSERT_TRUE(doc->AddGlob(-10, 45));
+    view->Regenerate();
+    view->Paint();
+    const CImage32& engine = view->DrawingImage();
+    const Pixel background = ColorRefToPixel(doc->m_backgroundColor);
+    EXPECT_NE(engine.At(0, 45), background) << "the glob's right part shows";
+    EXPECT_EQ(engine.At(30, 45), background);
+
+    const std::string path = Saved();
+    const std::string exported = dir.File("export.bmp"), rendered = dir.File("render.bmp");
+    ASSERT_TRUE(SaveDrawingImage(exported, engine, 100, host));
+    ASSERT_EQ(Cli("render " + Quote(path) + " " + Quote(rendered)).status, 0);
+    CImage32 a, b;
+    ASSERT_TRUE(LoadImageFile(exported, a));
+    ASSERT_TRUE(LoadImageFile(rendered, b));
+    EXPECT_EQ(a, engine);
+    EXPECT_EQ(b, engine);
+
+    // The file keeps the position exactly: opened and saved again, the same bytes.
+    std::string first, second;
+    ASSERT_TRUE(ReadWholeFile(path, first));
+    FakeHost h;
+    CDaubrixDoc d(app.ShapeTable(), &h);
+    CDaubrixView v(app, d);
+    ASSERT_TRUE(OpenDocumentFile(path, d, &v, false, h));
+    EXPECT_EQ(d.GetGlob(0).X(), -10);
+    const std::string again = dir.File("again.dbx");
+    ASSERT_TRUE(SaveDocumentFile(again, d, &v, h));
+    ASSERT_TRUE(ReadWholeFile(again, second));
+    EXPECT_EQ(first, second);
+}
+
+TEST_F(CliTest, EachMessageOfAFailedWriteIsALineInOrder)
+{
+    const std::string path = Saved();
+    const CliRun jpg = Cli("render " + Quote(path) + " /nonexistent-folder-xyz/a.jpg");
+    EXPECT_EQ(jpg.status, 1);
+    EXPECT_EQ(jpg.err, "Error writing JPG file.\nError writing JPG\n");
+    const CliRun bmp = Cli("render " + Quote(path) + " /nonexistent-folder-xyz/a.bmp");
+    EXPECT_EQ(bmp.err, "Error writing BMP\n");
 }

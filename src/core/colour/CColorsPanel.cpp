@@ -1,10 +1,9 @@
 #include "core/colour/CColorsPanel.h"
-#include "core/base/AtomicFile.h"
+#include "core/colour/ColorHistoryFile.h"
 #include "core/shell/CDaubrixApp.h"
 #include "core/shapes/CBasicColorsLink.h"
 #include "core/view/CDaubrixView.h"
 #include "core/colour/CColorsLayout.h"
-#include <fstream>
 
 namespace {
 constexpr const char* kInvalidFile = "Not a valid Color file!";
@@ -132,7 +131,7 @@ bool CColorsPanel::ClearColors()
 
 bool CColorsPanel::SaveHistory(const std::string& path)
 {
-    if (!WriteFileAtomically(path, m_history.ToBytes())) {
+    if (!SaveColorHistory(path, m_history)) {
         m_app.Host().Message(kWriteError, MsgIcon::None);
         return false;
     }
@@ -141,19 +140,12 @@ bool CColorsPanel::SaveHistory(const std::string& path)
 
 bool CColorsPanel::LoadHistory(const std::string& path)
 {
-    // Never more than a full history can use, whatever file the user picked.
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
-    std::string bytes(CColorHistory::kMaxFileSize, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad())
-        return false;
-    bytes.resize(static_cast<size_t>(in.gcount()));
-    if (m_history.FromBytes(bytes) != CColorHistory::ParseResult::Ok) {
+    const FileResult loaded = LoadColorHistory(path, m_history);
+    // A file that cannot be read is passed over quietly.
+    if (loaded.Has(FileReason::NotThisKind))
         m_app.Host().Message(kInvalidFile, MsgIcon::None);
+    if (!loaded)
         return false;
-    }
     UseSelected();
     return true;
 }

@@ -80,18 +80,21 @@ CImage32 SizeBackground(const CImage32& src, int drawingW, int drawingH, Backgro
     return CropTopLeft(StretchNearest(src, l.width, l.height), drawingW, drawingH);
 }
 
-bool JpegRoundTrip(const CImage32& in, CImage32& out, std::vector<uint8_t>& jpeg, IHost* host)
+FileResult JpegRoundTrip(const CImage32& in, CImage32& out, std::vector<uint8_t>& jpeg)
 {
     std::vector<uint8_t> bytes;
-    if (!WriteJpegBytes(bytes, 100, in, host))
-        return false;
+    FileResult result = WriteJpegBytes(bytes, 100, in);
+    if (!result)
+        return result;
     JpegPixels pixels;
-    if (!ReadJpegBytes(bytes.data(), bytes.size(), pixels, host))
-        return false;
+    const FileResult read = ReadJpegBytes(bytes.data(), bytes.size(), pixels);
+    result.Take(read);
+    if (!read)
+        return result.Fail();
     CImage32 img = JpegPixelsToImage(pixels);
     if (img.IsNull())
-        return false;
+        return result.Fail();
     out = std::move(img);
     jpeg = std::move(bytes);
-    return true;
+    return result;
 }

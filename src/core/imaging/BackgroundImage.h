@@ -1,9 +1,8 @@
 #pragma once
+#include "core/base/FileResult.h"
 #include "core/imaging/CImage32.h"
 #include <cstdint>
 #include <vector>
-
-class IHost;
 
 // How a loaded picture is sized to the drawing.
 enum class BackgroundSizing { Fit, SquashStretch, Normal };
@@ -30,5 +29,6 @@ CImage32 CropTopLeft(const CImage32& src, int w, int h);
 CImage32 SizeBackground(const CImage32& src, int drawingW, int drawingH, BackgroundSizing sizing);
 
 // The background as the document file will hold it: coded as JPEG at quality 100 and decoded
-// again, so what is shown is what is stored. jpeg receives the coded file.
-bool JpegRoundTrip(const CImage32& in, CImage32& out, std::vector<uint8_t>& jpeg, IHost* host);
+// again, so what is shown is what is stored. jpeg receives the coded file; the result carries
+// the codec's notes of both directions.
+FileResult JpegRoundTrip(const CImage32& in, CImage32& out, std::vector<uint8_t>& jpeg);

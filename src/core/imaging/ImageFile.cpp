@@ -31,20 +31,24 @@ bool DecodeBmpFile(const uint8_t* data, size_t size, CImage32& out)
     return DecodePackedDib(data + kFileHeader, size - kFileHeader, out, pixelOffset);
 }
 
-bool LoadImageFile(const std::string& path, CImage32& out, IHost* host)
+FileResult LoadImageFile(const std::string& path, CImage32& out)
 {
+    FileResult result;
     if (LowerExtension(path) == "bmp") {
         std::string bytes;
         if (!ReadWholeFile(path, bytes))
-            return false;
-        return DecodeBmpFile(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), out);
+            return result.Fail(FileReason::CannotRead);
+        if (!DecodeBmpFile(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), out))
+            return result.Fail(FileReason::NotThisKind);
+        return result;
     }
     JpegPixels pixels;
-    if (!ReadJpegFile(path, pixels, host))
-        return false;
+    result = ReadJpegFile(path, pixels);
+    if (!result)
+        return result;
     CImage32 img = JpegPixelsToImage(pixels);
     if (img.IsNull())
-        return false;
+        return result.Fail(FileReason::NotThisKind);
     out = std::move(img);
-    return true;
+    return result;
 }

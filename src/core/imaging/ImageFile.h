@@ -1,10 +1,9 @@
 #pragma once
+#include "core/base/FileResult.h"
 #include "core/imaging/CImage32.h"
 #include <cstddef>
 #include <cstdint>
 #include <string>
-
-class IHost;
 
 // The extension of a path after its last dot, lower case; empty when there is none.
 std::string LowerExtension(const std::string& path);
@@ -13,6 +12,6 @@ std::string LowerExtension(const std::string& path);
 // uncompressed, bit-fields or run-length coded, bottom-up or top-down.
 bool DecodeBmpFile(const uint8_t* data, size_t size, CImage32& out);
 
-// Reads a ".bmp" file with our BMP reader and any other name as JPEG. On failure the caller
-// shows "error reading file."; a JPEG failure has already shown the codec's own message.
-bool LoadImageFile(const std::string& path, CImage32& out, IHost* host);
+// Reads a ".bmp" file with our BMP reader and any other name as JPEG. A BMP failure is
+// CannotRead or NotThisKind; a JPEG one carries the reader's and the codec's notes.
+FileResult LoadImageFile(const std::string& path, CImage32& out);

@@ -1,6 +1,5 @@
 #include "core/imaging/JpegFile.h"
 #include "core/base/AtomicFile.h"
-#include "core/base/IHost.h"
 #include "core/imaging/DibDecode.h"
 #include "core/imaging/PackedDib.h"
 #include <algorithm>
@@ -15,14 +14,12 @@
 
 namespace {
 
-constexpr const char* kJpegCaption = "JPEG Library Error";
-
-// The standard error manager with its output routed to the host and its fatal exit
-// returning to the operation that set the trap.
+// The standard error manager with its output gathered as notes and its fatal exit returning
+// to the operation that set the trap.
 struct ErrorTrap {
     jpeg_error_mgr pub;
     std::jmp_buf back;
-    IHost* host;
+    FileResult* result;
 };
 
 void OutputMessage(j_common_ptr cinfo)
@@ -30,8 +27,11 @@ void OutputMessage(j_common_ptr cinfo)
     char text[JMSG_LENGTH_MAX];
     (*cinfo->err->format_message)(cinfo, text);
     auto* trap = reinterpret_cast<ErrorTrap*>(cinfo->err);
-    if (trap->host)
-        trap->host->Message(text, MsgIcon::Stop, kJpegCaption);
+    // No exception may cross the codec's frames; a message that cannot be kept is dropped.
+    try {
+        trap->result->Note(FileReason::JpegCodec, text);
+    } catch (const std::bad_alloc&) {
+    }
 }
 
 void ErrorExit(j_common_ptr cinfo)
@@ -40,12 +40,12 @@ void ErrorExit(j_common_ptr cinfo)
     std::longjmp(reinterpret_cast<ErrorTrap*>(cinfo->err)->back, 1);
 }
 
-void InitTrap(ErrorTrap& trap, IHost* host)
+void InitTrap(ErrorTrap& trap, FileResult& result)
 {
     jpeg_std_error(&trap.pub);
     trap.pub.output_message = OutputMessage;
     trap.pub.error_exit = ErrorExit;
-    trap.host = host;
+    trap.result = &result;
 }
 
 // The codec is driven in the record's own byte order (blue, green, red).
@@ -64,11 +64,11 @@ void SwapRedBlue(uint8_t* p, size_t pixels)
 }
 
 // Kept apart so that no object with a destructor lives in a frame the codec may jump out of.
-bool Compress(FILE* file, int quality, const PackedDib& dib, std::vector<uint8_t>& row, IHost* host)
+bool Compress(FILE* file, int quality, const PackedDib& dib, std::vector<uint8_t>& row, FileResult& result)
 {
     jpeg_compress_struct cinfo;
     ErrorTrap trap;
-    InitTrap(trap, host);
+    InitTrap(trap, result);
     cinfo.err = &trap.pub;
     if (setjmp(trap.back)) {
         jpeg_destroy_compress(&cinfo);
@@ -105,11 +105,11 @@ bool Compress(FILE* file, int quality, const PackedDib& dib, std::vector<uint8_t
 // that would only make us allocate for pixels it does not have.
 constexpr long long kMaxJpegPixelsPerByte = 1024;
 
-bool Decompress(FILE* file, size_t inputBytes, JpegPixels& out, IHost* host)
+bool Decompress(FILE* file, size_t inputBytes, JpegPixels& out, FileResult& result)
 {
     jpeg_decompress_struct cinfo;
     ErrorTrap trap;
-    InitTrap(trap, host);
+    InitTrap(trap, result);
     cinfo.err = &trap.pub;
     if (setjmp(trap.back)) {
         jpeg_destroy_decompress(&cinfo);
@@ -158,20 +158,21 @@ bool Decompress(FILE* file, size_t inputBytes, JpegPixels& out, IHost* host)
 
 } // namespace
 
-bool WriteJpegBytes(std::vector<uint8_t>& out, int quality, const CImage32& bitmap, IHost* host)
+FileResult WriteJpegBytes(std::vector<uint8_t>& out, int quality, const CImage32& bitmap)
 {
+    FileResult result;
     PackedDib dib = BitmapToDib(bitmap);
     if (dib.IsNull() || dib.BitsPerPixel() != 24 || !dib.Pixels())
-        return false;
+        return result.Fail();
     char* buffer = nullptr;
     size_t size = 0;
     FILE* file = open_memstream(&buffer, &size);
     if (!file)
-        return false;
+        return result.Fail();
     bool ok;
     try {
         std::vector<uint8_t> row(3 * static_cast<size_t>(dib.Width()));
-        ok = Compress(file, quality, dib, row, host);
+        ok = Compress(file, quality, dib, row, result);
     } catch (const std::bad_alloc&) {
         ok = false;
     }
@@ -184,62 +185,55 @@ bool WriteJpegBytes(std::vector<uint8_t>& out, int quality, const CImage32& bitm
         }
     }
     std::free(buffer);
-    return ok;
+    result.ok = ok;
+    return result;
 }
 
-bool WriteJpegFile(const std::string& path, int quality, const CImage32& bitmap, IHost* host)
+FileResult WriteJpegFile(const std::string& path, int quality, const CImage32& bitmap)
 {
     std::vector<uint8_t> bytes;
-    if (!WriteJpegBytes(bytes, quality, bitmap, host))
-        return false;
-    if (!WriteFileAtomically(path, bytes)) {
-        if (host)
-            host->Message("Error writing JPG file.", MsgIcon::None);
-        return false;
-    }
-    return true;
+    FileResult result = WriteJpegBytes(bytes, quality, bitmap);
+    if (result && !WriteFileAtomically(path, bytes))
+        result.Fail(FileReason::JpegCannotWrite);
+    return result;
 }
 
-bool ReadJpegBytes(const uint8_t* data, size_t size, JpegPixels& out, IHost* host)
+FileResult ReadJpegBytes(const uint8_t* data, size_t size, JpegPixels& out)
 {
+    FileResult result;
+    // The codec's own wording for an empty input.
     if (!data || size == 0) {
-        if (host)
-            host->Message("Empty input file", MsgIcon::Stop, kJpegCaption);
-        return false;
+        result.Note(FileReason::JpegCodec, "Empty input file");
+        return result.Fail();
     }
     FILE* file = fmemopen(const_cast<uint8_t*>(data), size, "rb");
     if (!file)
-        return false;
-    bool ok;
+        return result.Fail();
     try {
-        ok = Decompress(file, size, out, host);
+        result.ok = Decompress(file, size, out, result);
     } catch (const std::bad_alloc&) {
-        ok = false;
+        result.ok = false;
     }
     std::fclose(file);
-    return ok;
+    return result;
 }
 
-bool ReadJpegFile(const std::string& path, JpegPixels& out, IHost* host)
+FileResult ReadJpegFile(const std::string& path, JpegPixels& out)
 {
+    FileResult result;
     FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) {
-        if (host)
-            host->Message("Can't open file.", MsgIcon::Stop);
-        return false;
-    }
+    if (!file)
+        return result.Fail(FileReason::JpegCannotOpen);
     struct stat st {};
     const size_t bytes = fstat(fileno(file), &st) == 0 ? static_cast<size_t>(st.st_size) : 0;
-    bool ok;
     try {
-        ok = Decompress(file, bytes, out, host);
+        result.ok = Decompress(file, bytes, out, result);
     } catch (const std::bad_alloc&) {
-        ok = false;
+        result.ok = false;
     }
     std::fclose(file);
-    return ok;
+    return result;
 }
-
 CImage32 JpegPixelsToImage(const JpegPixels& pixels)
 {
     if (pixels.width <= 0 || pixels.height <= 0 || pixels.rows.size() < pixels.stride * pixels.height)

@@ -403,7 +403,7 @@ void CDaubrixDoc::InsertClipboardGlobs(const CGlobBuffer& clip, int position, bo
         std::vector<CGlob> moved;
         moved.reserve(clip.m_globs.size());
         for (const CGlob& g : clip.m_globs)
-            moved.emplace_back(g.m_x + dx, g.m_y + dy, g.m_shape);
+            moved.emplace_back(g.X() + dx, g.Y() + dy, g.m_shape);
         m_globs.insert(m_globs.begin() + position, moved.begin(), moved.end());
     } catch (const std::bad_alloc&) {
         OutOfMemory();

@@ -3,7 +3,6 @@
 #include "core/base/ByteIO.h"
 #include "core/imaging/JpegFile.h"
 #include "core/shapes/CShapeTable.h"
-#include "core/base/IHost.h"
 #include "core/model/CArchiveReader.h"
 #include "core/model/CDaubrixDoc.h"
 #include <algorithm>
@@ -165,9 +164,7 @@ bool ReadGlob(CArchiveReader& in, uint16_t schema, int shapeCount, CGlob& g)
         return false;
     if (shape >= shapeCount)
         shape = 0;
-    g.m_x = static_cast<int16_t>(x);
-    g.m_y = static_cast<int16_t>(y);
-    g.m_shape = shape;
+    g = CGlob::FromStored(x, y, shape);
     return true;
 }
 
@@ -241,7 +238,7 @@ bool ReadHeader(CArchiveReader& in, Staged& s)
     return in.S32(s.backgroundColor) && in.S32(s.printResolution);
 }
 
-bool ReadBackground(CArchiveReader& in, bool lowColor, IHost* host, Staged& s)
+bool ReadBackground(CArchiveReader& in, bool lowColor, FileResult& result, Staged& s)
 {
     int32_t flag;
     if (!in.S32(flag))
@@ -250,10 +247,15 @@ bool ReadBackground(CArchiveReader& in, bool lowColor, IHost* host, Staged& s)
         return true;
     int32_t length;
     const uint8_t* bytes;
-    if (!in.S32(length) || length <= 0 || !in.Bytes(static_cast<size_t>(length), bytes))
+    if (!in.S32(length) || length < 0 || !in.Bytes(static_cast<size_t>(length), bytes))
         return false;
+    // An empty block holds no picture, but the drawing itself is whole.
+    if (length == 0)
+        return true;
     JpegPixels pixels;
-    if (!ReadJpegBytes(bytes, static_cast<size_t>(length), pixels, host))
+    const FileResult decoded = ReadJpegBytes(bytes, static_cast<size_t>(length), pixels);
+    result.Take(decoded);
+    if (!decoded)
         return true;   // the codec has spoken; the drawing opens without its background
     s.background.image = JpegPixelsToImage(pixels);
     if (s.background.image.IsNull())
@@ -265,9 +267,10 @@ bool ReadBackground(CArchiveReader& in, bool lowColor, IHost* host, Staged& s)
 
 } // namespace
 
-std::vector<uint8_t> CDocumentFile::Write(CDaubrixDoc& doc, const DocumentBackground* view, IHost* host)
+FileResult CDocumentFile::Write(CDaubrixDoc& doc, const DocumentBackground* view, std::vector<uint8_t>& out)
 {
-    std::vector<uint8_t> out;
+    FileResult result;
+    out.clear();
     PutBytes(out, kMagic, sizeof kMagic);
     const int32_t sections = std::clamp(doc.m_sectionCount, 0, CDaubrixDoc::kMaxSections);
     PutU32(out, static_cast<uint32_t>(doc.m_width));
@@ -284,8 +287,8 @@ std::vector<uint8_t> CDocumentFile::Write(CDaubrixDoc& doc, const DocumentBackgr
     objects.Count(doc.Globs().size());
     for (const CGlob& g : doc.Globs()) {
         objects.Tag(Kind::Glob);
-        PutU16(out, static_cast<uint16_t>(g.m_x));
-        PutU16(out, static_cast<uint16_t>(g.m_y));
+        PutU16(out, g.StoredX());
+        PutU16(out, g.StoredY());
         PutU8(out, g.m_shape);
     }
     objects.Count(doc.ColorChanges().size());
@@ -297,19 +300,22 @@ std::vector<uint8_t> CDocumentFile::Write(CDaubrixDoc& doc, const DocumentBackgr
         PutU8(out, c.m_value);
     }
     if (!view)
-        return out;
+        return result;
 
     // The block is written whole or not at all. The bytes kept since loading are reused so
     // that every save stores the very picture that is shown.
     std::vector<uint8_t> encoded;
     const std::vector<uint8_t>* jpeg = &doc.m_backgroundJpeg;
     if (doc.m_hasBackgroundImage && jpeg->empty()) {
-        if (!view->image.IsNull() && WriteJpegBytes(encoded, kBackgroundQuality, view->image, host))
-            jpeg = &encoded;
+        if (!view->image.IsNull()) {
+            const FileResult coded = WriteJpegBytes(encoded, kBackgroundQuality, view->image);
+            result.Take(coded);
+            if (coded)
+                jpeg = &encoded;
+        }
     }
     if (doc.m_hasBackgroundImage && (jpeg->empty() || jpeg->size() > INT32_MAX)) {
-        if (host)
-            host->Message("Error saving background image (mem)", MsgIcon::None);
+        result.Note(FileReason::BackgroundNotSaved);
         doc.m_hasBackgroundImage = 0;
     }
     PutU32(out, static_cast<uint32_t>(doc.m_hasBackgroundImage));
@@ -317,29 +323,30 @@ std::vector<uint8_t> CDocumentFile::Write(CDaubrixDoc& doc, const DocumentBackgr
         PutU32(out, static_cast<uint32_t>(jpeg->size()));
         PutBytes(out, jpeg->data(), jpeg->size());
     }
-    return out;
+    return result;
 }
 
-bool CDocumentFile::Read(std::span<const uint8_t> bytes, CDaubrixDoc& doc, DocumentBackground* view, bool lowColor,
-                         IHost* host)
+FileResult CDocumentFile::Read(std::span<const uint8_t> bytes, CDaubrixDoc& doc, DocumentBackground* view,
+                               bool lowColor)
 {
     CArchiveReader in(bytes.data(), bytes.size());
     Staged s;
+    FileResult result;
     try {
         if (!ReadHeader(in, s))
-            return false;
+            return result.Fail(FileReason::NotThisKind);
         ObjectReader objects(in);
         const int shapeCount = doc.Shapes().Count();
         if (!ReadArray(objects, Kind::Glob, s.globs,
                        [&](uint16_t schema, CGlob& g) { return ReadGlob(in, schema, shapeCount, g); }))
-            return false;
+            return result.Fail(FileReason::NotThisKind);
         if (!ReadArray(objects, Kind::Color, s.colors,
                        [&](uint16_t schema, CColorChange& c) { return ReadColorChange(in, schema, c); }))
-            return false;
-        if (view && !ReadBackground(in, lowColor, host, s))
-            return false;
+            return result.Fail(FileReason::NotThisKind);
+        if (view && !ReadBackground(in, lowColor, result, s))
+            return result.Fail(FileReason::NotThisKind);
     } catch (const std::bad_alloc&) {
-        return false;
+        return result.Fail(FileReason::NotThisKind);
     }
     // Lookups bisect the list, so keep it ordered; equal positions keep their file order.
     std::stable_sort(s.colors.begin(), s.colors.end(),
@@ -366,5 +373,5 @@ bool CDocumentFile::Read(std::span<const uint8_t> bytes, CDaubrixDoc& doc, Docum
         view->y = s.hasBackground ? BackgroundOffset(s.height, view->image.Height()) : 0;
     }
     doc.MarkShapesForRecolor(0, count);
-    return true;
+    return result;
 }

@@ -153,12 +153,20 @@ void CShapePalette::RightDown(int x, int y)
 
 bool CShapePalette::SaveState(const std::string& path, IHost& host) const
 {
-    return SaveShapeState(path, m_shapes, host);
+    if (!SaveShapeState(path, m_shapes)) {
+        host.Message("Error writing file", MsgIcon::None);
+        return false;
+    }
+    return true;
 }
 
 bool CShapePalette::LoadState(const std::string& path, IHost& host)
 {
-    if (!LoadShapeState(path, m_shapes, host))
+    const FileResult loaded = LoadShapeState(path, m_shapes);
+    // A file that cannot be read is passed over quietly.
+    if (loaded.Has(FileReason::NotThisKind))
+        host.Message("Not a valid Shape State file!", MsgIcon::None);
+    if (!loaded)
         return false;
     Relayout();
     ScrollToCurrentShape();

@@ -1,7 +1,6 @@
 #include "core/shapes/ShapeStateFile.h"
 #include "core/base/ByteIO.h"
 #include "core/base/AtomicFile.h"
-#include "core/base/IHost.h"
 #include "core/shapes/ShapeFamily.h"
 #include <algorithm>
 #include <cstring>
@@ -85,23 +84,21 @@ ShapeStateResult ApplyShapeStateBytes(const std::string& bytes, CShapeTable& sha
     return ShapeStateResult::Applied;
 }
 
-bool SaveShapeState(const std::string& path, const CShapeTable& shapes, IHost& host)
+FileResult SaveShapeState(const std::string& path, const CShapeTable& shapes)
 {
-    if (!WriteFileAtomically(path, ShapeStateBytes(shapes))) {
-        host.Message("Error writing file", MsgIcon::None);
-        return false;
-    }
-    return true;
+    FileResult result;
+    if (!WriteFileAtomically(path, ShapeStateBytes(shapes)))
+        result.Fail(FileReason::CannotWrite);
+    return result;
 }
 
-bool LoadShapeState(const std::string& path, CShapeTable& shapes, IHost& host)
+FileResult LoadShapeState(const std::string& path, CShapeTable& shapes)
 {
+    FileResult result;
     std::string bytes;
     if (!ReadWholeFile(path, bytes))
-        return false;
-    if (ApplyShapeStateBytes(bytes, shapes) != ShapeStateResult::Applied) {
-        host.Message("Not a valid Shape State file!", MsgIcon::None);
-        return false;
-    }
-    return true;
+        return result.Fail(FileReason::CannotRead);
+    if (ApplyShapeStateBytes(bytes, shapes) != ShapeStateResult::Applied)
+        result.Fail(FileReason::NotThisKind);
+    return result;
 }

@@ -1,10 +1,9 @@
 #pragma once
+#include "core/base/FileResult.h"
 #include "core/shapes/CShapeTable.h"
 #include <cstdint>
 #include <string>
 #include <vector>
-
-class IHost;
 
 // The shape state file: which size of each family is shown, every shape's colour and the
 // current shape. "Daubrix Shape State", a count byte n, n records of shown flag (32-bit),
@@ -21,7 +20,8 @@ std::vector<uint8_t> ShapeStateBytes(const CShapeTable& shapes);
 enum class ShapeStateResult { Applied, Invalid };
 ShapeStateResult ApplyShapeStateBytes(const std::string& bytes, CShapeTable& shapes);
 
-// "Error writing file" when the file cannot be written; false then.
-bool SaveShapeState(const std::string& path, const CShapeTable& shapes, IHost& host);
-// False quietly when the file cannot be read; "Not a valid Shape State file!" when refused.
-bool LoadShapeState(const std::string& path, CShapeTable& shapes, IHost& host);
+// CannotWrite when the file cannot be written.
+FileResult SaveShapeState(const std::string& path, const CShapeTable& shapes);
+// CannotRead when the file cannot be read, NotThisKind when it is refused; the table is then
+// unchanged.
+FileResult LoadShapeState(const std::string& path, CShapeTable& shapes);

@@ -18,7 +18,7 @@ int CReplayer::Draw(CImage32& image, int first, int end, IReplayProgress* progre
         m_doc.ApplyColorChangesAt(i);
         const CGlob& g = m_doc.GetGlob(i);
         if (g.m_shape < shapes.Count()) {
-            const CRect r = shapes.Shape(g.m_shape).Draw(image, g.m_x, g.m_y);
+            const CRect r = shapes.Shape(g.m_shape).Draw(image, g.X(), g.Y());
             if (progress)
                 progress->GlobDrawn(i, r);
         }

@@ -2,16 +2,17 @@
 #include "core/model/CDaubrixDoc.h"
 #include "core/model/CDocumentFile.h"
 #include "core/base/AtomicFile.h"
-#include "core/base/IHost.h"
 #include "core/view/CDaubrixView.h"
 #include <new>
 #include <span>
 
-namespace {
-constexpr const char* kOpenFailed = "Failed to open document.";
-constexpr const char* kBadFormat = "Unexpected file format.";
-constexpr const char* kSaveFailed = "Failed to save document.";
-} // namespace
+const FileWording& DocumentWording()
+{
+    static const FileWording wording{{"Failed to open document.", MsgIcon::Exclamation},
+                                     {"Failed to save document.", MsgIcon::Exclamation},
+                                     {"Unexpected file format.", MsgIcon::Exclamation}};
+    return wording;
+}
 
 std::string DocumentTitleFor(const std::string& path)
 {
@@ -19,23 +20,27 @@ std::string DocumentTitleFor(const std::string& path)
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-bool ReadDocumentFile(const std::string& path, CDaubrixDoc& doc, DocumentBackground* background, bool lowColor,
-                      IHost& host)
+FileResult ReadDocument(const std::string& path, CDaubrixDoc& doc, DocumentBackground* background, bool lowColor)
 {
     std::string bytes;
-    if (!ReadWholeFile(path, bytes)) {
-        host.Message(kOpenFailed, MsgIcon::Exclamation);
-        return false;
-    }
+    if (!ReadWholeFile(path, bytes))
+        return FileResult{}.Fail(FileReason::CannotRead);
     std::span<const uint8_t> data(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
-    if (!CDocumentFile::Read(data, doc, background, lowColor, &host)) {
-        host.Message(kBadFormat, MsgIcon::Exclamation);
-        return false;
-    }
+    FileResult result = CDocumentFile::Read(data, doc, background, lowColor);
+    if (!result)
+        return result;
     doc.m_pathName = path;
     doc.m_title = DocumentTitleFor(path);
     doc.SetModifiedFlag(false);
-    return true;
+    return result;
+}
+
+bool ReadDocumentFile(const std::string& path, CDaubrixDoc& doc, DocumentBackground* background, bool lowColor,
+                      IHost& host)
+{
+    const FileResult result = ReadDocument(path, doc, background, lowColor);
+    ShowFileMessages(result, host, DocumentWording());
+    return result.ok;
 }
 
 void ShowOpenedDocument(CDaubrixView& view, DocumentBackground background)
@@ -59,8 +64,9 @@ bool OpenDocumentFile(const std::string& path, CDaubrixDoc& doc, CDaubrixView* v
     return true;
 }
 
-bool SaveDocumentFile(const std::string& path, CDaubrixDoc& doc, const CDaubrixView* view, IHost& host)
+FileResult SaveDocument(const std::string& path, CDaubrixDoc& doc, const CDaubrixView* view)
 {
+    FileResult result;
     std::vector<uint8_t> bytes;
     try {
         DocumentBackground background;
@@ -69,17 +75,21 @@ bool SaveDocumentFile(const std::string& path, CDaubrixDoc& doc, const CDaubrixV
             background.x = view->BackgroundX();
             background.y = view->BackgroundY();
         }
-        bytes = CDocumentFile::Write(doc, view ? &background : nullptr, &host);
+        result = CDocumentFile::Write(doc, view ? &background : nullptr, bytes);
     } catch (const std::bad_alloc&) {
-        host.Message(kSaveFailed, MsgIcon::Exclamation);
-        return false;
+        return result.Fail(FileReason::CannotWrite);
     }
-    if (!WriteFileAtomically(path, bytes)) {
-        host.Message(kSaveFailed, MsgIcon::Exclamation);
-        return false;
-    }
+    if (!WriteFileAtomically(path, bytes))
+        return result.Fail(FileReason::CannotWrite);
     doc.m_pathName = path;
     doc.m_title = DocumentTitleFor(path);
     doc.SetModifiedFlag(false);
-    return true;
+    return result;
+}
+
+bool SaveDocumentFile(const std::string& path, CDaubrixDoc& doc, const CDaubrixView* view, IHost& host)
+{
+    const FileResult result = SaveDocument(path, doc, view);
+    ShowFileMessages(result, host, DocumentWording());
+    return result.ok;
 }

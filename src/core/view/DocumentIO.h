@@ -1,4 +1,6 @@
 #pragma once
+#include "core/base/FileResult.h"
+#include "core/view/FileMessages.h"
 #include <string>
 
 class CDaubrixDoc;
@@ -13,6 +15,7 @@ class IHost;
 // at its next paint.
 // The reading half of OpenDocumentFile, for a document that has no view yet: the background
 // (when background is not null) is handed back for ShowOpenedDocument.
+FileResult ReadDocument(const std::string& path, CDaubrixDoc& doc, DocumentBackground* background, bool lowColor);
 bool ReadDocumentFile(const std::string& path, CDaubrixDoc& doc, DocumentBackground* background, bool lowColor,
                       IHost& host);
 void ShowOpenedDocument(CDaubrixView& view, DocumentBackground background);
@@ -20,7 +23,11 @@ bool OpenDocumentFile(const std::string& path, CDaubrixDoc& doc, CDaubrixView* v
 
 // Saves through the atomic save path: a failed save leaves any previous file as it was and
 // reports "Failed to save document.". On success path, title and modified flag are updated.
+FileResult SaveDocument(const std::string& path, CDaubrixDoc& doc, const CDaubrixView* view);
 bool SaveDocumentFile(const std::string& path, CDaubrixDoc& doc, const CDaubrixView* view, IHost& host);
+
+// How the document commands word their failures.
+const FileWording& DocumentWording();
 
 // The name shown for a path: its last component.
 std::string DocumentTitleFor(const std::string& path);

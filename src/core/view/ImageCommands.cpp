@@ -37,33 +37,48 @@ ImageFileKind ImageFileKindFor(const std::string& path)
     return ImageFileKind::Unknown;
 }
 
-bool SaveDrawingImage(const std::string& path, const CImage32& image, int quality, IHost& host)
+FileResult WriteDrawingImage(const std::string& path, const CImage32& image, int quality)
 {
+    FileResult result;
     switch (ImageFileKindFor(path)) {
-    case ImageFileKind::Bmp: {
-        bool ok;
-        {
-            WaitCursor wait(host);
-            ok = SaveBitmapAsBmp(path, image);
-        }
-        if (!ok)
-            host.Message(kBmpFailed, MsgIcon::Stop);
-        return ok;
-    }
-    case ImageFileKind::Jpeg: {
-        bool ok;
-        {
-            WaitCursor wait(host);
-            ok = WriteJpegFile(path, std::clamp(quality, 1, 100), image, &host);
-        }
-        if (!ok)
-            host.Message(kJpgFailed, MsgIcon::Stop);
-        return ok;
-    }
+    case ImageFileKind::Bmp:
+        if (!SaveBitmapAsBmp(path, image))
+            result.Fail(FileReason::CannotWrite);
+        return result;
+    case ImageFileKind::Jpeg:
+        result = WriteJpegFile(path, std::clamp(quality, 1, 100), image);
+        if (!result)
+            result.Fail(FileReason::CannotWrite);
+        return result;
     case ImageFileKind::Unknown: break;
     }
-    host.Message(kUnknownKind, MsgIcon::Exclamation);
-    return false;
+    return result.Fail(FileReason::NotThisKind);
+}
+
+FileWording SaveImageWording(const std::string& path)
+{
+    FileWording w;
+    w.cannotWrite = {ImageFileKindFor(path) == ImageFileKind::Bmp ? kBmpFailed : kJpgFailed, MsgIcon::Stop};
+    w.notThisKind = {kUnknownKind, MsgIcon::Exclamation};
+    return w;
+}
+
+bool SaveDrawingImage(const std::string& path, const CImage32& image, int quality, IHost& host)
+{
+    if (ImageFileKindFor(path) == ImageFileKind::Unknown) {
+        ShowFileMessages(FileResult{}.Fail(FileReason::NotThisKind), host, SaveImageWording(path));
+        return false;
+    }
+    FileResult result;
+    {
+        // What the writer met is told under the wait cursor; the command's own word after it.
+        WaitCursor wait(host);
+        result = WriteDrawingImage(path, image, quality);
+        ShowFileMessages(result, host);
+    }
+    if (!result)
+        ShowFileMessages(FileResult{}.Fail(FileReason::CannotWrite), host, SaveImageWording(path));
+    return result.ok;
 }
 
 void SaveImageCommand(CDaubrixApp& app, CDaubrixView& view, IImageDialogs& dialogs)
@@ -93,7 +108,12 @@ bool ApplyBackground(CDaubrixView& view, const CImage32& loaded, BackgroundSizin
         doc.m_hasBackgroundImage = 0;
         doc.m_backgroundJpeg.clear();
         CImage32 stored;
-        if (!sized.IsNull() && JpegRoundTrip(sized, stored, doc.m_backgroundJpeg, &host)) {
+        FileResult coded = FileResult{}.Fail();
+        if (!sized.IsNull()) {
+            coded = JpegRoundTrip(sized, stored, doc.m_backgroundJpeg);
+            ShowFileMessages(coded, host);
+        }
+        if (coded) {
             const int x = BackgroundOffset(doc.m_width, stored.Width());
             const int y = BackgroundOffset(doc.m_height, stored.Height());
             view.SetBackgroundImage(std::move(stored), x, y);
@@ -120,7 +140,10 @@ void LoadBackgroundCommand(CDaubrixApp& app, CDaubrixView& view, IImageDialogs& 
     bool ok;
     {
         WaitCursor wait(host);
-        ok = LoadImageFile(path, loaded, &host);
+        const FileResult read = LoadImageFile(path, loaded);
+        // Only the reader's own notes; the failure itself has one word below.
+        ShowFileMessages(read, host);
+        ok = read.ok;
     }
     if (!ok) {
         host.Message(kReadFailed, MsgIcon::Stop);

@@ -1,6 +1,7 @@
 #pragma once
 #include "core/imaging/BackgroundImage.h"
 #include "core/imaging/CImage32.h"
+#include "core/view/FileMessages.h"
 #include <string>
 
 class CDaubrixApp;
@@ -17,6 +18,11 @@ ImageFileKind ImageFileKindFor(const std::string& path);
 // "Error writing BMP" or "Error writing JPG"; an unknown kind is answered with a message
 // naming the kinds that can be written. True when a file was written.
 bool SaveDrawingImage(const std::string& path, const CImage32& image, int quality, IHost& host);
+// The writing half: CannotWrite after the writer's own notes, or NotThisKind for a kind that
+// cannot be written.
+FileResult WriteDrawingImage(const std::string& path, const CImage32& image, int quality);
+// How Save Image words its failures for this path.
+FileWording SaveImageWording(const std::string& path);
 
 // Save Image: asks for a name (and for JPEG the quality), then writes the view's drawing image.
 void SaveImageCommand(CDaubrixApp& app, CDaubrixView& view, IImageDialogs& dialogs);

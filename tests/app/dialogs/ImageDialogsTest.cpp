@@ -124,7 +124,7 @@ TEST(ImageFilesInQt, OurBmpOpensPixelExactAndJpegClose)
     CImage32 flat(24, 16, MakePixel(10, 200, 90));
     flat.FillRect({0, 0, 24, 4}, MakePixel(250, 30, 30));
     const QString jpg = dir.filePath("c.jpg");
-    ASSERT_TRUE(WriteJpegFile(jpg.toStdString(), 100, flat, nullptr));
+    ASSERT_TRUE(WriteJpegFile(jpg.toStdString(), 100, flat));
     QImage q(jpg);
     ASSERT_FALSE(q.isNull());
     EXPECT_NEAR(qRed(q.pixel(5, 10)), 10, 3);

@@ -457,7 +457,7 @@ TEST(ImageCommands, SaveImageFromTheMenuWritesWhatIsShown)
     f.Run(CommandId::SaveImage);
     EXPECT_EQ(types, QStringList({"All Supported Formats (*.BMP,*.JPG)", "BMP files (*.BMP)", "JPEG files (*.JPG)"}));
     CImage32 read;
-    ASSERT_TRUE(LoadImageFile(bmp, read, &f.rig->host));
+    ASSERT_TRUE(LoadImageFile(bmp, read));
     EXPECT_EQ(read, expected);
 
     // JPEG asks for the quality; cancelling writes nothing and keeps the setting.
@@ -481,7 +481,7 @@ TEST(ImageCommands, SaveImageFromTheMenuWritesWhatIsShown)
         });
         f.Run(CommandId::SaveImage);
         CImage32 img;
-        EXPECT_TRUE(LoadImageFile(path, img, &f.rig->host));
+        EXPECT_TRUE(LoadImageFile(path, img));
         EXPECT_EQ(img.Width(), 150);
         long error = 0;
         for (int y = 0; y < img.Height() && img.Width() == 150; ++y)

@@ -45,7 +45,9 @@ std::vector<uint8_t> LargeDrawingFile(int seed)
     DocumentBackground bg;
     bg.image = CImage32(320, 240, MakePixel(static_cast<uint8_t>(seed), 90, 200));
     doc.m_hasBackgroundImage = 1;
-    return CDocumentFile::Write(doc, &bg, nullptr);
+    std::vector<uint8_t> bytes;
+    EXPECT_TRUE(CDocumentFile::Write(doc, &bg, bytes));
+    return bytes;
 }
 
 } // namespace

@@ -1,4 +1,7 @@
 #include "core/colour/CColorHistory.h"
+#include "core/colour/ColorHistoryFile.h"
+#include "core/base/AtomicFile.h"
+#include "tests/core/support/TempDir.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -164,4 +167,35 @@ TEST(CColorHistory, DamagedFilesLeaveTheHistoryAlone)
         EXPECT_EQ(h.Selected(), 0);
         EXPECT_EQ(h.Entry(1), C(2));
     }
+}
+
+TEST(ColorHistoryFile, ReasonsForEachWayAFileFails)
+{
+    TempDir dir;
+    CColorHistory h(C(10));
+    h.Add(C(20));
+    h.Add(C(30));
+    const std::string path = dir.File("h.dch");
+    ASSERT_TRUE(SaveColorHistory(path, h));
+    std::string bytes;
+    ASSERT_TRUE(ReadWholeFile(path, bytes));
+    EXPECT_EQ(bytes.size(), 37u);
+
+    CColorHistory back(C(99));
+    ASSERT_TRUE(LoadColorHistory(path, back));
+    EXPECT_EQ(back.Count(), 3);
+    EXPECT_EQ(back.SelectedColor(), C(30));
+
+    const std::string junk = dir.File("junk.dch");
+    ASSERT_TRUE(WriteFileAtomically(junk, std::vector<uint8_t>(40, 'D')));
+    CColorHistory kept(C(5));
+    const FileResult refused = LoadColorHistory(junk, kept);
+    EXPECT_FALSE(refused);
+    EXPECT_TRUE(refused.Has(FileReason::NotThisKind));
+    EXPECT_EQ(kept.Count(), 1);
+    EXPECT_EQ(kept.SelectedColor(), C(5));
+    const FileResult missing = LoadColorHistory(dir.File("none.dch"), kept);
+    EXPECT_FALSE(missing);
+    EXPECT_TRUE(missing.Has(FileReason::CannotRead));
+    EXPECT_TRUE(SaveColorHistory(dir.File("no/such/x.dch"), h).Has(FileReason::CannotWrite));
 }

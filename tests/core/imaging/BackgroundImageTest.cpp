@@ -69,7 +69,7 @@ TEST(BackgroundImage, JpegRoundTripIsCloseButCoded)
             src.Set(x, y, MakePixel(40 + x * 5, 60 + y * 9, 100 + x * y / 4));
     CImage32 out;
     std::vector<uint8_t> jpeg;
-    ASSERT_TRUE(JpegRoundTrip(src, out, jpeg, nullptr));
+    ASSERT_TRUE(JpegRoundTrip(src, out, jpeg));
     ASSERT_EQ(out.Width(), 20);
     ASSERT_EQ(out.Height(), 10);
     int worst = 0;

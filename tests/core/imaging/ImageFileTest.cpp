@@ -1,7 +1,6 @@
 #include "core/base/ByteIO.h"
 #include "core/imaging/ImageFile.h"
 #include "core/base/AtomicFile.h"
-#include "tests/core/support/FakeHost.h"
 #include "tests/core/support/TempDir.h"
 #include <gtest/gtest.h>
 
@@ -67,7 +66,7 @@ TEST(LoadImageFile, PaletteDepthsBottomUp)
         ASSERT_TRUE(WriteFileAtomically(dir.File(c.name), c.bytes));
 
     CImage32 img;
-    ASSERT_TRUE(LoadImageFile(dir.File("one.bmp"), img, nullptr));
+    ASSERT_TRUE(LoadImageFile(dir.File("one.bmp"), img));
     ASSERT_EQ(img.Width(), 9);
     EXPECT_EQ(img.At(0, 1), Entry(1, 2));   // bottom row, first pixel set
     EXPECT_EQ(img.At(8, 1), Entry(1, 2));
@@ -75,12 +74,12 @@ TEST(LoadImageFile, PaletteDepthsBottomUp)
     EXPECT_EQ(img.At(0, 0), Entry(0, 2));   // top row
     EXPECT_EQ(img.At(1, 0), Entry(1, 2));
 
-    ASSERT_TRUE(LoadImageFile(dir.File("four.bmp"), img, nullptr));
+    ASSERT_TRUE(LoadImageFile(dir.File("four.bmp"), img));
     EXPECT_EQ(img.At(0, 0), Entry(0, 16));
     EXPECT_EQ(img.At(1, 0), Entry(15, 16));
     EXPECT_EQ(img.At(2, 0), Entry(5, 16));
 
-    ASSERT_TRUE(LoadImageFile(dir.File("eight.bmp"), img, nullptr));
+    ASSERT_TRUE(LoadImageFile(dir.File("eight.bmp"), img));
     EXPECT_EQ(img.At(0, 1), Entry(1, 256));
     EXPECT_EQ(img.At(1, 0), Entry(255, 256));
 }
@@ -100,16 +99,20 @@ TEST(LoadImageFile, BrokenBmpFilesFail)
     auto hugeWidth = good;
     hugeWidth[18 + 3] = 0x7F;
     bad.push_back(hugeWidth);
-    FakeHost host;
     for (size_t i = 0; i < bad.size(); ++i) {
         const std::string path = dir.File("bad" + std::to_string(i) + ".bmp");
         ASSERT_TRUE(WriteFileAtomically(path, bad[i]));
         CImage32 img;
-        EXPECT_FALSE(LoadImageFile(path, img, &host)) << i;
+        const FileResult r = LoadImageFile(path, img);
+        EXPECT_FALSE(r) << i;
+        EXPECT_TRUE(r.Has(FileReason::NotThisKind)) << i;
     }
     CImage32 img;
-    EXPECT_FALSE(LoadImageFile(dir.File("missing.bmp"), img, &host));
+    const FileResult missingBmp = LoadImageFile(dir.File("missing.bmp"), img);
+    EXPECT_FALSE(missingBmp);
+    EXPECT_TRUE(missingBmp.Has(FileReason::CannotRead));
     // A missing file under another name goes to the JPEG reader, which says so.
-    EXPECT_FALSE(LoadImageFile(dir.File("missing.jpg"), img, &host));
-    EXPECT_TRUE(host.Said("Can't open file."));
+    const FileResult missingJpeg = LoadImageFile(dir.File("missing.jpg"), img);
+    EXPECT_FALSE(missingJpeg);
+    EXPECT_TRUE(missingJpeg.Has(FileReason::JpegCannotOpen));
 }

@@ -1,7 +1,6 @@
 #include "core/imaging/ImageFile.h"
 #include "core/imaging/JpegFile.h"
 #include "core/base/AtomicFile.h"
-#include "tests/core/support/FakeHost.h"
 #include "tests/core/support/TempDir.h"
 #include <cstdio>
 #include <gtest/gtest.h>
@@ -17,15 +16,12 @@ CImage32 Colours(int w, int h)
     return img;
 }
 
-// Also keeps the captions of the message boxes.
-struct CaptionHost : FakeHost {
-    std::vector<std::string> captions;
-    void Message(const std::string& text, MsgIcon icon, const std::string& caption) override
-    {
-        FakeHost::Message(text, icon, caption);
-        captions.push_back(caption);
-    }
-};
+FileResult Codec(const std::string& text)
+{
+    FileResult r;
+    r.Note(FileReason::JpegCodec, text);
+    return r;
+}
 
 // Writes a JPEG straight through the codec, for colour models the program never writes.
 void WriteRawJpeg(const std::string& path, int w, int h, int components, J_COLOR_SPACE space)
@@ -60,13 +56,14 @@ void WriteRawJpeg(const std::string& path, int w, int h, int components, J_COLOR
 TEST(JpegFile, RoundTripKeepsColoursAndOrientation)
 {
     TempDir dir;
-    FakeHost host;
     CImage32 img = Colours(16, 8);
     img.FillRect({0, 0, 16, 2}, MakePixel(20, 220, 20));   // green top band
     const std::string path = dir.File("c.jpg");
-    ASSERT_TRUE(WriteJpegFile(path, 100, img, &host));
+    const FileResult written = WriteJpegFile(path, 100, img);
+    ASSERT_TRUE(written);
     JpegPixels px;
-    ASSERT_TRUE(ReadJpegFile(path, px, &host));
+    const FileResult read = ReadJpegFile(path, px);
+    ASSERT_TRUE(read);
     EXPECT_EQ(px.width, 16);
     EXPECT_EQ(px.height, 8);
     EXPECT_EQ(px.bitsPerPixel, 24);
@@ -77,7 +74,8 @@ TEST(JpegFile, RoundTripKeepsColoursAndOrientation)
     EXPECT_GT(PixelBlue(blue), 200);
     EXPECT_LT(PixelRed(blue), 50);
     EXPECT_GT(PixelGreen(green), 200);
-    EXPECT_TRUE(host.messages.empty());
+    EXPECT_TRUE(written.notes.empty());
+    EXPECT_TRUE(read.notes.empty());
 }
 
 TEST(JpegFile, QualityChangesSize)
@@ -87,8 +85,8 @@ TEST(JpegFile, QualityChangesSize)
         for (int x = 0; x < 64; ++x)
             img.Set(x, y, MakePixel((x * 37) ^ (y * 11), x * y, y * 4));
     std::vector<uint8_t> low, high;
-    ASSERT_TRUE(WriteJpegBytes(low, 5, img, nullptr));
-    ASSERT_TRUE(WriteJpegBytes(high, 100, img, nullptr));
+    ASSERT_TRUE(WriteJpegBytes(low, 5, img));
+    ASSERT_TRUE(WriteJpegBytes(high, 100, img));
     EXPECT_LT(low.size() * 2, high.size());
 }
 
@@ -96,9 +94,9 @@ TEST(JpegFile, FivePixelsWideGivesSixteenByteRowsWithZeroPadding)
 {
     CImage32 img(5, 3, MakePixel(255, 255, 255));
     std::vector<uint8_t> bytes;
-    ASSERT_TRUE(WriteJpegBytes(bytes, 100, img, nullptr));
+    ASSERT_TRUE(WriteJpegBytes(bytes, 100, img));
     JpegPixels px;
-    ASSERT_TRUE(ReadJpegBytes(bytes.data(), bytes.size(), px, nullptr));
+    ASSERT_TRUE(ReadJpegBytes(bytes.data(), bytes.size(), px));
     EXPECT_EQ(px.stride, 16u);
     ASSERT_EQ(px.rows.size(), 48u);
     for (int r = 0; r < 3; ++r) {
@@ -113,11 +111,11 @@ TEST(JpegFile, GreyscaleLoadsAsTwentyFourBits)
     const std::string path = dir.File("g.jpg");
     WriteRawJpeg(path, 7, 4, 1, JCS_GRAYSCALE);
     JpegPixels px;
-    ASSERT_TRUE(ReadJpegFile(path, px, nullptr));
+    ASSERT_TRUE(ReadJpegFile(path, px));
     EXPECT_EQ(px.bitsPerPixel, 24);
     EXPECT_EQ(px.stride, 24u);
     CImage32 img;
-    ASSERT_TRUE(LoadImageFile(path, img, nullptr));
+    ASSERT_TRUE(LoadImageFile(path, img));
     const Pixel top = img.At(3, 0);
     EXPECT_NEAR(PixelRed(top), 100, 3);
     EXPECT_EQ(PixelRed(top), PixelBlue(top));
@@ -129,35 +127,35 @@ TEST(JpegFile, CmykFailsWithTheCodecMessage)
     TempDir dir;
     const std::string path = dir.File("cmyk.jpeg");
     WriteRawJpeg(path, 4, 4, 4, JCS_CMYK);
-    CaptionHost host;
     CImage32 img;
-    EXPECT_FALSE(LoadImageFile(path, img, &host));
-    ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].text, "Unsupported color conversion request");
-    EXPECT_EQ(host.messages[0].icon, MsgIcon::Stop);
-    EXPECT_EQ(host.captions[0], "JPEG Library Error");
+    const FileResult r = LoadImageFile(path, img);
+    EXPECT_FALSE(r);
+    EXPECT_EQ(r.notes, Codec("Unsupported color conversion request").notes);
 }
 
 TEST(JpegFile, DamagedAndMissingFilesFail)
 {
     TempDir dir;
-    FakeHost host;
     const std::string junk = dir.File("junk.jpg");
     const std::vector<uint8_t> bytes(100, 0x42);
     ASSERT_TRUE(WriteFileAtomically(junk, bytes));
     JpegPixels px;
-    EXPECT_FALSE(ReadJpegFile(junk, px, &host));
-    ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_NE(host.messages[0].text.find("JPEG"), std::string::npos);
+    const FileResult damaged = ReadJpegFile(junk, px);
+    EXPECT_FALSE(damaged);
+    ASSERT_EQ(damaged.notes.size(), 1u);
+    EXPECT_EQ(damaged.notes[0].reason, FileReason::JpegCodec);
+    EXPECT_NE(damaged.notes[0].text.find("JPEG"), std::string::npos);
 
-    host.messages.clear();
-    EXPECT_FALSE(ReadJpegFile(dir.File("none.jpg"), px, &host));
-    EXPECT_TRUE(host.Said("Can't open file."));
+    const FileResult missing = ReadJpegFile(dir.File("none.jpg"), px);
+    EXPECT_FALSE(missing);
+    EXPECT_TRUE(missing.Has(FileReason::JpegCannotOpen));
 
-    host.messages.clear();
-    EXPECT_FALSE(WriteJpegFile("/nonexistent-folder-xyz/a.jpg", 80, Colours(4, 4), &host));
-    EXPECT_TRUE(host.Said("Error writing JPG file."));
+    const FileResult unwritable = WriteJpegFile("/nonexistent-folder-xyz/a.jpg", 80, Colours(4, 4));
+    EXPECT_FALSE(unwritable);
+    EXPECT_TRUE(unwritable.Has(FileReason::JpegCannotWrite));
     std::vector<uint8_t> out;
-    EXPECT_FALSE(WriteJpegBytes(out, 80, CImage32(), &host));
+    EXPECT_FALSE(WriteJpegBytes(out, 80, CImage32()));
     EXPECT_TRUE(out.empty());
+    // No bytes at all: the codec's own wording.
+    EXPECT_EQ(ReadJpegBytes(nullptr, 0, px).notes, Codec("Empty input file").notes);
 }

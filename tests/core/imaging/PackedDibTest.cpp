@@ -113,7 +113,7 @@ TEST(BmpFile, RoundTripThroughOurReader)
         const std::string path = dir.File("g.BMP");
         ASSERT_TRUE(SaveBitmapAsBmp(path, img));
         CImage32 back;
-        ASSERT_TRUE(LoadImageFile(path, back, nullptr)) << w;
+        ASSERT_TRUE(LoadImageFile(path, back)) << w;
         EXPECT_EQ(back, img) << w;
     }
 }

@@ -10,7 +10,6 @@ namespace fs = std::filesystem;
 
 namespace {
 struct StateFile : ::testing::Test {
-    FakeHost host;
     fs::path dir;
     void SetUp() override
     {
@@ -71,7 +70,7 @@ TEST_F(StateFile, TwelveShapesGiveA117ByteFileInTheExactLayout)
     EXPECT_EQ(std::vector<uint8_t>(b.begin() + 44, b.begin() + 52),
               (std::vector<uint8_t>{0, 0, 0, 0, 0x2C, 0x01, 0x12, 0x34}));
     EXPECT_EQ(b[116], 7);
-    ASSERT_TRUE(SaveShapeState(Path("s.dss"), t, host));
+    ASSERT_TRUE(SaveShapeState(Path("s.dss"), t));
     EXPECT_EQ(fs::file_size(Path("s.dss")), 117u);
 }
 
@@ -87,14 +86,15 @@ TEST_F(StateFile, StateSurvivesASimulatedRestart)
         before.Shape(5).m_value = 99;
         before.Shape(1).m_hue = 360;
         before.m_currentShape = 5;
-        ASSERT_TRUE(SaveShapeState(Path("last.dss"), before, host));
+        ASSERT_TRUE(SaveShapeState(Path("last.dss"), before));
     }
     CShapeTable after;
     LoadNamedShapes(after, TwelveShapes());
     for (int i = 0; i < after.Count(); ++i)
         after.Shape(i).m_recolorPending = 0;
-    ASSERT_TRUE(LoadShapeState(Path("last.dss"), after, host));
-    EXPECT_TRUE(host.messages.empty());
+    const FileResult loaded = LoadShapeState(Path("last.dss"), after);
+    ASSERT_TRUE(loaded);
+    EXPECT_TRUE(loaded.notes.empty());
     const std::vector<int> shown = {0, 1, 0, 0, 0, 1, 0, 1, 0, 1, 0, 0};
     for (int i = 0; i < 12; ++i) {
         EXPECT_EQ(after.Shape(i).m_shown, shown[static_cast<size_t>(i)]) << i;
@@ -142,28 +142,41 @@ TEST_F(StateFile, WrongHeaderOrShortFileIsRefusedAndChangesNothing)
     const std::vector<std::string> refused = {wrong, good.substr(0, good.size() - 1), good.substr(0, 20),
                                                good.substr(0, 10), noHue};
     for (size_t i = 0; i < refused.size(); ++i) {
-        host.messages.clear();
         Write(Path("bad.dss"), refused[i]);
-        EXPECT_FALSE(LoadShapeState(Path("bad.dss"), t, host)) << i;
-        EXPECT_TRUE(host.Said("Not a valid Shape State file!")) << i;
+        const FileResult r = LoadShapeState(Path("bad.dss"), t);
+        EXPECT_FALSE(r) << i;
+        EXPECT_TRUE(r.Has(FileReason::NotThisKind)) << i;
         EXPECT_EQ(Take(t), before) << i;
     }
     // The intact file does load.
     Write(Path("good.dss"), good);
-    EXPECT_TRUE(LoadShapeState(Path("good.dss"), t, host));
+    EXPECT_TRUE(LoadShapeState(Path("good.dss"), t));
     EXPECT_EQ(Take(t), Take(source));
 }
 
-TEST_F(StateFile, MissingFileIsQuietAndUnwritableFileIsReported)
+TEST_F(StateFile, MissingFileIsQuietAndRefusedOrUnwritableFilesAreReported)
 {
-    CShapeTable t;
-    LoadNamedShapes(t, TwelveShapes());
-    const Snapshot before = Take(t);
-    EXPECT_FALSE(LoadShapeState(Path("none.dss"), t, host));
-    EXPECT_TRUE(host.messages.empty());
-    EXPECT_EQ(Take(t), before);
-    EXPECT_FALSE(SaveShapeState((dir / "no-such-folder" / "x.dss").string(), t, host));
-    EXPECT_TRUE(host.Said("Error writing file"));
+    FakeHost h;
+    CDaubrixApp app{h};
+    CBasicColorsLink colors{app.ShapeTable()};
+    CShapePalette palette{app.ShapeTable(), colors};
+    LoadNamedShapes(app.ShapeTable(), TwelveShapes());
+    const Snapshot before = Take(app.ShapeTable());
+    EXPECT_FALSE(palette.LoadState(Path("none.dss"), h));
+    EXPECT_TRUE(h.messages.empty());
+    EXPECT_EQ(Take(app.ShapeTable()), before);
+
+    Write(Path("bad.dss"), "Daubrix Shape Stat!");
+    EXPECT_FALSE(palette.LoadState(Path("bad.dss"), h));
+    ASSERT_EQ(h.messages.size(), 1u);
+    EXPECT_EQ(h.messages[0].text, "Not a valid Shape State file!");
+    EXPECT_EQ(Take(app.ShapeTable()), before);
+
+    h.messages.clear();
+    EXPECT_FALSE(palette.SaveState((dir / "no-such-folder" / "x.dss").string(), h));
+    ASSERT_EQ(h.messages.size(), 1u);
+    EXPECT_EQ(h.messages[0].text, "Error writing file");
+    EXPECT_TRUE(SaveShapeState((dir / "no-such-folder" / "x.dss").string(), app.ShapeTable()).Has(FileReason::CannotWrite));
 }
 
 TEST_F(StateFile, LongerFileSkipsSurplusRecordsAndShorterOneKeepsTheRest)

@@ -79,6 +79,41 @@ TEST_F(DocumentIOTest, SaveAndReopenLooksIdentical)
     EXPECT_TRUE(host.messages.empty());
 }
 
+TEST_F(DocumentIOTest, DamagedBackgroundIsToldByTheCodecAndTheDrawingStillOpens)
+{
+    Drawing d = Sample();
+    ASSERT_TRUE(ApplyBackground(*d.view, CImage32(30, 20, MakePixel(90, 10, 200)), BackgroundSizing::Normal, host));
+    const std::string path = dir.File("bg.dbx");
+    ASSERT_TRUE(SaveDocumentFile(path, *d.doc, d.view.get(), host));
+    std::string bytes;
+    ASSERT_TRUE(ReadWholeFile(path, bytes));
+    // Everything after the JPEG's first marker becomes noise.
+    const size_t soi = bytes.rfind(std::string("\xFF\xD8", 2));
+    ASSERT_NE(soi, std::string::npos);
+    for (size_t i = soi + 2; i < bytes.size(); ++i)
+        bytes[i] = 0x11;
+    ASSERT_TRUE(WriteFileAtomically(path, std::vector<uint8_t>(bytes.begin(), bytes.end())));
+
+    Drawing r = Make();
+    DocumentBackground background;
+    const FileResult read = ReadDocument(path, *r.doc, &background, false);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(r.doc->GetGlobCount(), 120);
+    EXPECT_EQ(r.doc->m_hasBackgroundImage, 0);
+    const std::vector<UserMessage> said = FileMessages(read, DocumentWording());
+    ASSERT_FALSE(said.empty());
+    for (const UserMessage& m : said) {
+        EXPECT_EQ(m.caption, "JPEG Library Error") << m.text;
+        EXPECT_EQ(m.icon, MsgIcon::Stop);
+    }
+    // Through the host the same messages, and nothing more.
+    host.messages.clear();
+    Drawing o = Make();
+    ASSERT_TRUE(OpenDocumentFile(path, *o.doc, o.view.get(), false, host));
+    ASSERT_EQ(host.messages.size(), said.size());
+    EXPECT_EQ(host.messages.back().text, said.back().text);
+}
+
 TEST_F(DocumentIOTest, OpenFailuresReportAndChangeNothing)
 {
     Drawing d = Sample();

@@ -89,7 +89,7 @@ TEST_F(ImageCommandsTest, SaveImageAsBmpWritesTheDrawingImage)
     SaveImageCommand(app, *view, dialogs);
     EXPECT_EQ(dialogs.qualityShownWith, -1);   // no quality dialog for BMP
     CImage32 back;
-    ASSERT_TRUE(LoadImageFile(dialogs.savePath, back, &host));
+    ASSERT_TRUE(LoadImageFile(dialogs.savePath, back));
     EXPECT_EQ(back, view->DrawingImage());
     EXPECT_EQ(host.waitDepth, 0);
     EXPECT_TRUE(host.messages.empty());
@@ -103,7 +103,7 @@ TEST_F(ImageCommandsTest, SaveImageAsJpegAsksQualityAndKeepsIt)
     EXPECT_EQ(dialogs.qualityShownWith, 16);
     EXPECT_EQ(app.m_imaging.m_jpegQuality, 20);
     CImage32 back;
-    ASSERT_TRUE(LoadImageFile(dialogs.savePath, back, &host));
+    ASSERT_TRUE(LoadImageFile(dialogs.savePath, back));
     EXPECT_EQ(back.Width(), 200);
     EXPECT_NEAR(PixelBlue(back.At(5, 5)), 30, 3);
 
@@ -130,11 +130,19 @@ TEST_F(ImageCommandsTest, WriteFailuresShowTheirMessages)
 {
     dialogs.savePath = "/nonexistent-folder-xyz/out.bmp";
     SaveImageCommand(app, *view, dialogs);
-    EXPECT_TRUE(host.Said("Error writing BMP"));
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text, "Error writing BMP");
+    EXPECT_EQ(host.messages[0].icon, MsgIcon::Stop);
+    // The writer's own message first, then the command's.
+    host.messages.clear();
     dialogs.savePath = "/nonexistent-folder-xyz/out.jpg";
     SaveImageCommand(app, *view, dialogs);
-    EXPECT_TRUE(host.Said("Error writing JPG file."));
-    EXPECT_TRUE(host.Said("Error writing JPG"));
+    ASSERT_EQ(host.messages.size(), 2u);
+    EXPECT_EQ(host.messages[0].text, "Error writing JPG file.");
+    EXPECT_EQ(host.messages[0].icon, MsgIcon::None);
+    EXPECT_EQ(host.messages[1].text, "Error writing JPG");
+    EXPECT_EQ(host.messages[1].icon, MsgIcon::Stop);
+    EXPECT_EQ(host.waitDepth, 0);
     app.m_imaging.m_lowColor = 1;
     dialogs.savePath.clear();
     SaveImageCommand(app, *view, dialogs);
