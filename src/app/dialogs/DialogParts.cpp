@@ -32,9 +32,12 @@ void UseDialogFrame(QDialog* dialog, bool fixedSize)
                            Qt::WindowCloseButtonHint);
     if (!fixedSize)
         return;
-    if (dialog->layout())
+    if (dialog->layout()) {
         dialog->layout()->setSizeConstraint(QLayout::SetFixedSize);
-    else
+        // The fixed size is known before the window maps, so the window manager never offers
+        // to resize or maximise it.
+        dialog->layout()->activate();
+    } else
         dialog->setFixedSize(dialog->size());
 }
 
