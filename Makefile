@@ -1,11 +1,12 @@
-# Daubrix: `make run` builds and starts the program, `make test` builds and runs every test
-# under AddressSanitizer and UndefinedBehaviorSanitizer. Both install missing Debian packages.
+# Daubrix: `make run` builds the program alone and starts it, `make test` builds and runs every
+# test under AddressSanitizer and UndefinedBehaviorSanitizer, `make bench` builds everything and
+# runs the benchmarks. All of them install missing Debian packages.
 
 PACKAGES := cmake g++ make pkgconf qt6-base-dev libjpeg62-turbo-dev libgtest-dev libbenchmark-dev
 JOBS     ?= $(shell nproc)
 SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: run test build deps bench clean
+.PHONY: run test build configure deps bench clean
 
 deps:
 	@missing=""; for p in $(PACKAGES); do \
@@ -16,11 +17,15 @@ deps:
 	  $(SUDO) apt-get update -qq && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
 	fi
 
-build: deps
+configure: deps
 	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: configure
 	cmake --build build -j $(JOBS)
 
-run: build
+# The program and what it needs only; the tests and benchmarks wait for `make test`/`make bench`.
+run: configure
+	cmake --build build -j $(JOBS) --target daubrix
 	./build/bin/daubrix
 
 test: deps

@@ -1,4 +1,5 @@
 #include "app/dialogs/CAboutDialog.h"
+#include "app/dialogs/DialogParts.h"
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -20,4 +21,5 @@ CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent)
     auto* col = new QVBoxLayout(this);
     col->addLayout(row);
     col->addWidget(buttons);
+    UseDialogFrame(this);
 }

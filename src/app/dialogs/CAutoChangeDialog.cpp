@@ -1,4 +1,5 @@
 #include "app/dialogs/CAutoChangeDialog.h"
+#include "app/dialogs/DialogParts.h"
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -89,6 +90,7 @@ CAutoChangeDialog::CAutoChangeDialog(ColorComponent component, int mode, int spe
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(group);
+    UseDialogFrame(this);
 }
 
 void CAutoChangeDialog::Choose(int mode)

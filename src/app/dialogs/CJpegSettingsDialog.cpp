@@ -1,4 +1,5 @@
 #include "app/dialogs/CJpegSettingsDialog.h"
+#include "app/dialogs/DialogParts.h"
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -35,6 +36,7 @@ CJpegSettingsDialog::CJpegSettingsDialog(int position, QWidget* parent) : QDialo
     layout->addWidget(group);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    UseDialogFrame(this);
 }
 
 int CJpegSettingsDialog::Position() const

@@ -1,4 +1,5 @@
 #include "app/dialogs/CLoadBackgroundDialog.h"
+#include "app/dialogs/DialogParts.h"
 #include <QButtonGroup>
 #include <QDialogButtonBox>
 #include <QGroupBox>
@@ -30,6 +31,7 @@ CLoadBackgroundDialog::CLoadBackgroundDialog(BackgroundSizing sizing, QWidget* p
     layout->addWidget(group);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    UseDialogFrame(this);
 }
 
 BackgroundSizing CLoadBackgroundDialog::Sizing() const

@@ -1,4 +1,5 @@
 #include "app/dialogs/CNewDrawingDialog.h"
+#include "app/dialogs/DialogParts.h"
 #include "app/widgets/CNumberSpinBox.h"
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -62,6 +63,7 @@ CNewDrawingDialog::CNewDrawingDialog(int width, int height, bool locked, QWidget
     m_model.FinishSetUp(m_widthBox->Position(), m_heightBox->Position());
     ApplyLock();
     m_widthBox->setFocus();
+    UseDialogFrame(this);
 }
 
 void CNewDrawingDialog::ApplyLock()

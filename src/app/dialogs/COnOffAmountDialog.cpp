@@ -37,6 +37,7 @@ COnOffAmountDialog::COnOffAmountDialog(const Texts& texts, bool on, int amount, 
     layout->addLayout(m_extra);
     layout->addWidget(buttons);
     setMinimumWidth(240);
+    UseDialogFrame(this);
 }
 
 bool COnOffAmountDialog::IsOn() const

@@ -25,6 +25,7 @@ CPolarMirrorDialog::CPolarMirrorDialog(bool on, int count, QWidget* parent)
     layout->addLayout(number);
     layout->addWidget(buttons);
     setMinimumWidth(200);
+    UseDialogFrame(this);
 }
 
 bool CPolarMirrorDialog::IsOn() const

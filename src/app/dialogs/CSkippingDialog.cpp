@@ -15,6 +15,7 @@ CSkippingDialog::CSkippingDialog(bool on, int slider, int multiplier, QWidget* p
     row->addWidget(m_multiplier);
     row->addStretch();
     ExtraRows()->addLayout(row);
+    UseDialogFrame(this);
 }
 
 int CSkippingDialog::Multiplier() const

@@ -2,6 +2,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -9,6 +10,35 @@
 QString RangeMessage(int minimum, int maximum)
 {
     return QString("Please enter an integer between %1 and %2.").arg(minimum).arg(maximum);
+}
+
+QString IntegerMessage()
+{
+    return "Please enter an integer.";
+}
+
+QString NumberBoxMessage(const QString& text, int minimum, int maximum)
+{
+    bool ok = false;
+    const int v = text.trimmed().toInt(&ok);
+    if (!ok)
+        return IntegerMessage();
+    return v < minimum || v > maximum ? RangeMessage(minimum, maximum) : QString();
+}
+
+void UseDialogFrame(QDialog* dialog, bool fixedSize)
+{
+    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowCloseButtonHint);
+    if (!fixedSize)
+        return;
+    if (dialog->layout()) {
+        dialog->layout()->setSizeConstraint(QLayout::SetFixedSize);
+        // The fixed size is known before the window maps, so the window manager never offers
+        // to resize or maximise it.
+        dialog->layout()->activate();
+    } else
+        dialog->setFixedSize(dialog->size());
 }
 
 void ShowRangeMessage(QWidget* parent, const QString& text)

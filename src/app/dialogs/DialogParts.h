@@ -11,9 +11,16 @@ class QWidget;
 
 // The standard refusal of a typed number outside its range.
 QString RangeMessage(int minimum, int maximum);
+// The standard refusal of a box that holds no whole number at all.
+QString IntegerMessage();
+// What a box of whole numbers from minimum to maximum says about its text; empty when good.
+QString NumberBoxMessage(const QString& text, int minimum, int maximum);
 void ShowRangeMessage(QWidget* parent, const QString& text);
 
 // "On" and "Off" side by side, the one for on checked.
 QHBoxLayout* OnOffRow(QRadioButton* onButton, QRadioButton* offButton, bool on);
+// A modal dialog's title bar: a close button only, no minimise or maximise; a fixed-layout
+// dialog cannot be resized either.
+void UseDialogFrame(QDialog* dialog, bool fixedSize = true);
 // OK (default) and Cancel wired to the dialog's accept and reject.
 QDialogButtonBox* OkCancelButtons(QDialog* dialog);

@@ -1,5 +1,6 @@
 #include "app/shell/CMainFrame.h"
 #include "app/shell/CChildFrame.h"
+#include "app/menus/CMenuContext.h"
 #include "app/dialogs/CNewDrawingDialog.h"
 #include "core/shell/CDaubrixApp.h"
 #include "core/base/IProfile.h"
@@ -15,7 +16,6 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
-#include <QVBoxLayout>
 
 // The icons live in the app library; a static library's resources must be registered by hand.
 static void InitResources()
@@ -59,8 +59,9 @@ CMainFrame::CMainFrame(CDaubrixApp& app, IProfile& profile, QWidget* parent)
     CreateMenus();
     CreateToolbars();
     CreateStatusBar();
-    CreateToolWindows();
-    ConnectFrameCommands();
+    CreateToolWindowSlots();
+    m_menus = std::make_unique<CMenuContext>(CMenuContext{*this, m_app});
+    InstallMenus(*m_menus);
 
     // Toolbar positions and visibility from the last run.
     QByteArray state = QByteArray::fromBase64(QByteArray::fromStdString(m_profile.GetString("Toolbars", "State", "")));
@@ -96,99 +97,6 @@ void CMainFrame::CreateStatusBar()
     m_progressPane->setFrameShadow(QFrame::Sunken);
     statusBar()->addWidget(m_messagePane, 1);
     statusBar()->addPermanentWidget(m_progressPane);
-}
-
-void CMainFrame::CreateToolWindows()
-{
-    const char* titles[3] = {"Glob Shapes", "Colors", "Drawing History"};
-    const QSize sizes[3] = {{100, 130}, {155, 110}, {240, 36}};
-    for (int i = 0; i < 3; ++i) {
-        auto* w = new QWidget(this, Qt::Tool);
-        w->setWindowTitle(titles[i]);
-        auto* label = new QLabel(titles[i], w);
-        label->setAlignment(Qt::AlignCenter);
-        label->setEnabled(false);
-        (new QVBoxLayout(w))->addWidget(label);
-        w->resize(sizes[i]);
-        SetToolWindow(i, w);
-    }
-}
-
-void CMainFrame::SetToolWindow(int which, QWidget* window)
-{
-    QWidget*& slot = m_toolWindows[static_cast<size_t>(which)];
-    bool wasShown = slot && !slot->isHidden();
-    if (slot && slot != window) {
-        slot->removeEventFilter(this);
-        slot->deleteLater();
-    }
-    slot = window;
-    if (window->parentWidget() != this)
-        window->setParent(this, window->windowFlags() | Qt::Tool);
-    window->setAttribute(Qt::WA_ShowWithoutActivating);
-    window->installEventFilter(this);
-    PlaceToolWindow(which);
-    if (wasShown)
-        window->show();
-}
-
-// Shapes keeps its whole rectangle; Colors and Drawing History only their top-left corner.
-void CMainFrame::PlaceToolWindow(int which)
-{
-    QWidget* w = m_toolWindows[static_cast<size_t>(which)];
-    const CWindowPlacement& p = which == ShapesWindow ? m_app.m_shell.m_shapesWindow
-                                : which == ColorsWindow ? m_app.m_shell.m_colorsWindow : m_app.m_shell.m_undoSlider;
-    if (which == ShapesWindow && p.x2 > p.x1 && p.y2 > p.y1)
-        w->resize(p.x2 - p.x1, p.y2 - p.y1);
-    w->move(p.x1, p.y1);
-}
-
-void CMainFrame::RecordToolWindow(int which)
-{
-    QWidget* w = m_toolWindows[static_cast<size_t>(which)];
-    CWindowPlacement& p = which == ShapesWindow ? m_app.m_shell.m_shapesWindow
-                          : which == ColorsWindow ? m_app.m_shell.m_colorsWindow : m_app.m_shell.m_undoSlider;
-    QPoint pos = w->pos();
-    p.x1 = pos.x();
-    p.y1 = pos.y();
-    p.showCmd = CWindowPlacement::kShowNormal;
-    if (which == ShapesWindow) {
-        p.x2 = pos.x() + w->width();
-        p.y2 = pos.y() + w->height();
-    }
-}
-
-static int32_t& ShownSetting(CDaubrixApp& app, int which)
-{
-    return which == CMainFrame::ShapesWindow ? app.m_shell.m_shapesWindow.shown
-           : which == CMainFrame::ColorsWindow ? app.m_shell.m_colorsWindow.shown : app.m_shell.m_undoSlider.shown;
-}
-
-void CMainFrame::ToggleToolWindow(int which)
-{
-    SetToolWindowVisible(which, !IsToolWindowVisible(which));
-    ShownSetting(m_app, which) = IsToolWindowVisible(which) ? 1 : 0;
-    UpdateCommands();
-}
-
-bool CMainFrame::IsToolWindowVisible(int i) const
-{
-    return !m_toolWindows[static_cast<size_t>(i)]->isHidden();
-}
-
-void CMainFrame::SetToolWindowVisible(int i, bool visible)
-{
-    QWidget* w = m_toolWindows[static_cast<size_t>(i)];
-    if (visible) {
-        PlaceToolWindow(i);
-        w->show();
-        ShownSetting(m_app, i) = 1;
-    } else {
-        RecordToolWindow(i);
-        QRect covered = w->frameGeometry();
-        w->hide();
-        RepaintViewsUnder(covered);
-    }
 }
 
 QWidget* CMainFrame::Bar(int i) const
@@ -237,22 +145,6 @@ void CMainFrame::LeaveFullScreenWindow()
     showNormal();
     move(m_savedGeometry.topLeft());
     resize(m_savedGeometry.size());
-}
-
-void CMainFrame::ArrangeIcons()
-{
-    // Minimized drawings line up along the bottom of the workspace, left to right.
-    QRect area = m_mdi->viewport()->rect();
-    int x = 0, y = area.bottom();
-    for (QMdiSubWindow* w : m_mdi->subWindowList())
-        if (w->isMinimized()) {
-            if (x > 0 && x + w->width() > area.width()) {
-                x = 0;
-                y -= w->height();
-            }
-            w->move(x, y - w->height() + 1);
-            x += w->width();
-        }
 }
 
 void CMainFrame::RepaintViewsUnder(const QRect& screenRect)
@@ -471,7 +363,7 @@ void CMainFrame::RecordPlacements()
         m_fullScreen.Leave();
     for (int i = 0; i < 3; ++i) {
         RecordToolWindow(i);
-        ShownSetting(m_app, i) = IsToolWindowVisible(i) ? 1 : 0;
+        ShownSetting(i) = IsToolWindowVisible(i) ? 1 : 0;
     }
     m_profile.SetString("Toolbars", "State", saveState().toBase64().toStdString());
 }
@@ -487,18 +379,6 @@ bool CMainFrame::event(QEvent* e)
     return QMainWindow::event(e);
 }
 
-bool CMainFrame::eventFilter(QObject* watched, QEvent* e)
-{
-    if (e->type() == QEvent::Close)
-        for (int i = 0; i < 3; ++i)
-            if (watched == m_toolWindows[static_cast<size_t>(i)]) {
-                RecordToolWindow(i);
-                ShownSetting(m_app, i) = 0;
-                QMetaObject::invokeMethod(this, &CMainFrame::UpdateCommands, Qt::QueuedConnection);
-            }
-    return QMainWindow::eventFilter(watched, e);
-}
-
 void CMainFrame::showEvent(QShowEvent* e)
 {
     QMainWindow::showEvent(e);
@@ -508,7 +388,7 @@ void CMainFrame::showEvent(QShowEvent* e)
     m_firstShow = false;
     for (int i = 0; i < 3; ++i) {
         PlaceToolWindow(i);
-        if (ShownSetting(m_app, i))
+        if (ShownSetting(i))
             m_toolWindows[static_cast<size_t>(i)]->show();
     }
     activateWindow();

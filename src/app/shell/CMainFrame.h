@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QRect>
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -13,6 +14,7 @@ class CChildFrame;
 class CDaubrixApp;
 class CDaubrixDoc;
 class CDaubrixView;
+struct CMenuContext;
 class IProfile;
 class QLabel;
 class QMdiArea;
@@ -63,7 +65,7 @@ public:
     CChildFrame* ChildShowing(const QString& path) const;
     QStringList RecentFiles() const { return m_recent; }
 
-    // Tool windows: placeholders until a feature installs the real window.
+    // Tool windows: empty frames until the real windows are put in their slots.
     QWidget* ToolWindowWidget(int which) const { return m_toolWindows[static_cast<size_t>(which)]; }
     void SetToolWindow(int which, QWidget* window);
     void ToggleToolWindow(int which);
@@ -85,6 +87,9 @@ public:
     CDaubrixView* m_lastBlurredView = nullptr;
 
     QToolBar* Toolbar(int i) const { return i == 0 ? m_toolbar1 : m_toolbar2; }
+    QMenu* WindowMenu() const { return m_windowMenu; }
+    // What the menus' commands work on (app/menus installs them at construction).
+    CMenuContext& Menus() { return *m_menus; }
 
     // Hooks the features fill in.
     std::function<bool(const QString& path)> m_openDocument;        // read a .dbx into a new window
@@ -116,16 +121,12 @@ private:
     void CreateMenus();
     void CreateToolbars();
     void CreateStatusBar();
-    void CreateToolWindows();
-    void ConnectFrameCommands();
+    void CreateToolWindowSlots();
+    int32_t& ShownSetting(int which);
     void PlaceToolWindow(int which);
     void RecordToolWindow(int which);
-    void FillWindowMenu();
-    void ArrangeIcons();
     void RefreshRecentActions();
     void StoreRecentFiles();
-    void ShowAbout();
-    void ShowHelp();
     bool AskDrawingSize(int& width, int& height, bool& locked);
     QString NextTitle();
 
@@ -140,6 +141,7 @@ private:
     QLabel* m_progressPane = nullptr;
     std::array<QWidget*, 3> m_toolWindows{};
     std::vector<std::function<void()>> m_updaters;
+    std::unique_ptr<CMenuContext> m_menus;
     CFullScreenCycle m_fullScreen{*this};
     QRect m_savedGeometry;
     bool m_savedMaximized = false;

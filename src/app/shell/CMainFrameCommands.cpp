@@ -1,19 +1,11 @@
 // Menu bar, toolbars and the commands the frame itself handles.
 #include "app/shell/CCommandTable.h"
-#include "app/shell/CChildFrame.h"
 #include "app/shell/CMainFrame.h"
-#include "app/dialogs/CAboutDialog.h"
-#include "core/shell/CDaubrixApp.h"
-#include <QApplication>
-#include <QFileDialog>
+#include "app/menus/CMenuContext.h"
 #include <QFileInfo>
 #include <QIcon>
-#include <QMdiArea>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QStatusBar>
 #include <QToolBar>
-#include <QWhatsThis>
 
 namespace {
 using C = CommandId;
@@ -24,7 +16,7 @@ struct MenuDef {
     std::vector<C> items;
 };
 
-const std::vector<MenuDef>& Menus()
+const std::vector<MenuDef>& MenuDefs()
 {
     static const std::vector<MenuDef> menus = {
         {"&File", {C::FileNew, C::FileOpen, C::FileClose, C::FileSave, C::FileSaveAs, kSeparator, C::FilePrint,
@@ -65,22 +57,6 @@ const std::vector<ButtonDef> kToolbar2 = {
     {C::SampleShape, "sampleshape"}, {C::SampleColor, "samplecolor"}, {kSeparator, nullptr},
     {C::SimulateDepth, "depth"}};
 
-// Commands the frame implements; every other one waits, disabled, for its feature.
-bool FrameOwned(C id)
-{
-    switch (id) {
-    case C::FileNew: case C::FileClose: case C::AppExit: case C::ViewToolbar: case C::ViewToolbar2:
-    case C::ViewStatusBar: case C::ViewShapesWindow: case C::ViewColorsWindow: case C::ViewHistoryWindow:
-    case C::FullScreen: case C::Regenerate: case C::WindowCascade: case C::WindowTile: case C::WindowArrange:
-    case C::HelpTopics: case C::HelpIndex: case C::ContextHelp: case C::About:
-    case C::FileOpen: case C::FileSave: case C::FileSaveAs:
-    case C::FileMru1: case C::FileMru2: case C::FileMru3: case C::FileMru4:
-        return true;
-    default:
-        return false;
-    }
-}
-
 QIcon ToolbarIcon(const char* name)
 {
     QIcon icon;
@@ -105,15 +81,17 @@ void CMainFrame::CreateActions()
         a->setShortcuts(keys);
         a->setCheckable(info.checkable);
         a->setData(info.number);
-        a->setEnabled(FrameOwned(info.id));
+        a->setEnabled(false);   // until a menu installs the command
         m_actions[static_cast<size_t>(i)] = a;
         addAction(a);   // shortcuts work while the menu bar is hidden too
+        // Check marks follow every command.
+        connect(a, &QAction::triggered, this, &CMainFrame::UpdateCommands, Qt::QueuedConnection);
     }
 }
 
 void CMainFrame::CreateMenus()
 {
-    for (const MenuDef& def : Menus()) {
+    for (const MenuDef& def : MenuDefs()) {
         QMenu* menu = menuBar()->addMenu(def.title);
         for (C id : def.items) {
             if (id == kSeparator)
@@ -122,10 +100,8 @@ void CMainFrame::CreateMenus()
                 menu->addAction(Action(id));
         }
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommands);
-        if (QString(def.title) == "&Window") {
+        if (QString(def.title) == "&Window")
             m_windowMenu = menu;
-            connect(menu, &QMenu::aboutToShow, this, &CMainFrame::FillWindowMenu);
-        }
     }
 }
 
@@ -147,74 +123,15 @@ void CMainFrame::CreateToolbars()
         return bar;
     };
     m_toolbar1 = make("Toolbar", kToolbar1);
+    // Each bar on its own row, so every button shows at the default window size; a stored
+    // arrangement replaces this.
+    addToolBarBreak(Qt::TopToolBarArea);
     m_toolbar2 = make("Toolbar 2", kToolbar2);
-}
-
-void CMainFrame::ConnectFrameCommands()
-{
-    connect(Action(C::FileNew), &QAction::triggered, this, [this] { NewDrawing(); });
-    connect(Action(C::FileOpen), &QAction::triggered, this, [this] {
-        QString path = QFileDialog::getOpenFileName(this, "Open", QString(), "Daubrix Files (*.dbx);;All Files (*)");
-        if (!path.isEmpty())
-            OpenFile(path);
-    });
-    connect(Action(C::FileClose), &QAction::triggered, this, [this] {
-        if (QMdiSubWindow* w = m_mdi->activeSubWindow())
-            w->close();
-    });
-    connect(Action(C::FileSave), &QAction::triggered, this, [this] {
-        if (CChildFrame* c = ActiveChild(); c && m_saveDocument)
-            m_saveDocument(*c);
-    });
-    for (int i = 0; i < 4; ++i)
-        connect(Action(static_cast<C>(static_cast<int>(C::FileMru1) + i)), &QAction::triggered, this,
-                [this, i] {
-                    // An entry that cannot be opened any more leaves the list.
-                    if (i < m_recent.size() && !OpenFile(m_recent.at(i)) && m_openDocument)
-                        RemoveRecentFile(m_recent.value(i));
-                });
-    connect(Action(C::AppExit), &QAction::triggered, this, &QWidget::close);
-    connect(Action(C::ViewToolbar), &QAction::triggered, this, [this] { SetBarVisible(0, m_toolbar1->isHidden()); });
-    connect(Action(C::ViewToolbar2), &QAction::triggered, this, [this] { SetBarVisible(1, m_toolbar2->isHidden()); });
-    connect(Action(C::ViewStatusBar), &QAction::triggered, this, [this] { SetBarVisible(2, statusBar()->isHidden()); });
-    connect(Action(C::ViewShapesWindow), &QAction::triggered, this, [this] { ToggleToolWindow(ShapesWindow); });
-    connect(Action(C::ViewColorsWindow), &QAction::triggered, this, [this] { ToggleToolWindow(ColorsWindow); });
-    connect(Action(C::ViewHistoryWindow), &QAction::triggered, this, [this] { ToggleToolWindow(HistoryWindow); });
-    connect(Action(C::FullScreen), &QAction::triggered, this, &CMainFrame::FullScreenCommand);
-    connect(Action(C::Regenerate), &QAction::triggered, this, [this] {
-        if (CDaubrixView* v = ActiveView())
-            v->Regenerate();
-    });
-    connect(Action(C::WindowCascade), &QAction::triggered, m_mdi, &QMdiArea::cascadeSubWindows);
-    connect(Action(C::WindowTile), &QAction::triggered, m_mdi, &QMdiArea::tileSubWindows);
-    connect(Action(C::WindowArrange), &QAction::triggered, this, &CMainFrame::ArrangeIcons);
-    connect(Action(C::HelpTopics), &QAction::triggered, this, &CMainFrame::ShowHelp);
-    connect(Action(C::HelpIndex), &QAction::triggered, this, &CMainFrame::ShowHelp);
-    connect(Action(C::ContextHelp), &QAction::triggered, this, [] { QWhatsThis::enterWhatsThisMode(); });
-    connect(Action(C::About), &QAction::triggered, this, &CMainFrame::ShowAbout);
-    // Check marks follow every command.
-    for (QAction* a : m_actions)
-        connect(a, &QAction::triggered, this, &CMainFrame::UpdateCommands, Qt::QueuedConnection);
 }
 
 void CMainFrame::UpdateCommands()
 {
-    bool child = ActiveChild() != nullptr;
-    Action(C::FileClose)->setEnabled(child);
-    Action(C::Regenerate)->setEnabled(child);
-    Action(C::FileOpen)->setEnabled(bool(m_openDocument));
-    Action(C::FileSave)->setEnabled(child && m_saveDocument);
-    Action(C::FileSaveAs)->setEnabled(child && m_saveDocument);
-    bool several = m_mdi->subWindowList().size() > 0;
-    for (C id : {C::WindowCascade, C::WindowTile, C::WindowArrange})
-        Action(id)->setEnabled(several);
-    Action(C::ViewToolbar)->setChecked(!m_toolbar1->isHidden());
-    Action(C::ViewToolbar2)->setChecked(!m_toolbar2->isHidden());
-    Action(C::ViewStatusBar)->setChecked(!statusBar()->isHidden());
-    Action(C::ViewShapesWindow)->setChecked(IsToolWindowVisible(ShapesWindow));
-    Action(C::ViewColorsWindow)->setChecked(IsToolWindowVisible(ColorsWindow));
-    Action(C::ViewHistoryWindow)->setChecked(IsToolWindowVisible(HistoryWindow));
-    Action(C::FullScreen)->setChecked(m_fullScreen.IsFullScreen());
+    UpdateMenus(*m_menus);
     for (auto& u : m_updaters)
         u();
 }
@@ -230,26 +147,6 @@ void CMainFrame::SetUndoText(const QString& text, bool enabled)
     Action(C::EditUndo)->setEnabled(enabled);
 }
 
-void CMainFrame::FillWindowMenu()
-{
-    // The open drawings follow the arrange commands, the active one checked.
-    for (QAction* a : m_windowMenu->actions())
-        if (a->property("dbxWindowEntry").toBool())
-            delete a;
-    const QList<QMdiSubWindow*> windows = m_mdi->subWindowList();
-    if (windows.isEmpty())
-        return;
-    m_windowMenu->addSeparator()->setProperty("dbxWindowEntry", true);
-    for (int i = 0; i < windows.size(); ++i) {
-        QMdiSubWindow* w = windows[i];
-        QAction* a = m_windowMenu->addAction(QString("&%1 %2").arg(i + 1).arg(w->windowTitle()));
-        a->setProperty("dbxWindowEntry", true);
-        a->setCheckable(true);
-        a->setChecked(w == m_mdi->activeSubWindow());
-        connect(a, &QAction::triggered, this, [this, w] { m_mdi->setActiveSubWindow(w); });
-    }
-}
-
 void CMainFrame::RefreshRecentActions()
 {
     for (int i = 0; i < 4; ++i) {
@@ -260,21 +157,4 @@ void CMainFrame::RefreshRecentActions()
             a->setText(QString("&%1 %2").arg(i + 1).arg(QFileInfo(m_recent.at(i)).fileName()));
         a->setStatusTip(has ? "Open " + m_recent.at(i) : QString());
     }
-}
-
-void CMainFrame::ShowAbout()
-{
-    CAboutDialog(this).exec();
-}
-
-void CMainFrame::ShowHelp()
-{
-    QMessageBox::information(
-        this, "Daubrix Help",
-        "Drag the pointer in a drawing to stamp globs of the current shape.\n\n"
-        "Pick shapes in the Glob Shapes window (Ctrl+1) and colours in the Colors window (Ctrl+2); "
-        "move back and forth through the drawing with the Drawing History window (Ctrl+3).\n\n"
-        "The Drawing menu holds the drawing modes: Lines, Jitter, Skipping, the mirrors and Polar Mirror. "
-        "Hold Ctrl when choosing a mode to switch it without its dialog.\n\n"
-        "Ctrl+F enters and leaves full screen.");
 }

@@ -54,9 +54,10 @@ void CSpinEdit::StepBy(int delta)
 
 bool CSpinEdit::Validate(const std::function<void(const QString&)>& warn)
 {
-    if (Value())
+    const QString message = NumberBoxMessage(m_edit->text(), m_min, m_max);
+    if (message.isEmpty())
         return true;
-    warn(RangeMessage(m_min, m_max));
+    warn(message);
     m_edit->setFocus();
     m_edit->selectAll();
     return false;

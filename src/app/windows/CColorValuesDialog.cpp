@@ -1,4 +1,5 @@
 #include "app/windows/CColorValuesDialog.h"
+#include "app/dialogs/DialogParts.h"
 #include "app/windows/CDialogUnits.h"
 #include "app/widgets/CRangeSpinBox.h"
 #include "app/widgets/CSwatchFrame.h"
@@ -76,6 +77,7 @@ CColorValuesDialog::CColorValuesDialog(IHost& host, HsvColor current, QWidget* p
         connect(m_edits[i], &QSpinBox::valueChanged, this, i < 3 ? std::function<void()>(fromHsv) : fromRgb);
     m_edits[kHue]->setFocus();
     m_edits[kHue]->selectAll();
+    UseDialogFrame(this);
 }
 
 CRangeSpinBox* CColorValuesDialog::AddEdit(int lo, int hi, int value, const QRect& r, const char* name)
@@ -123,7 +125,10 @@ void CColorValuesDialog::accept()
     for (int i = 0; i < 6; ++i) {
         CRangeSpinBox* e = m_edits[i];
         if (!CColorValues::ParseField(e->cleanText().toStdString(), e->Low(), e->High(), numbers[i])) {
-            m_host.Message(CColorValues::RangeMessage(e->Low(), e->High()), MsgIcon::Exclamation);
+            QString message = NumberBoxMessage(e->cleanText(), e->Low(), e->High());
+            if (message.isEmpty())
+                message = RangeMessage(e->Low(), e->High());
+            m_host.Message(message.toStdString(), MsgIcon::Exclamation);
             e->setFocus();
             e->selectAll();
             return;

@@ -82,8 +82,8 @@ bool CShapePalette::ScrollToCurrentShape()
     if (k < 0)
         return false;
     const int row = m_layout.RowOfShown(k);
-    // A row only partly below the last whole row counts as out of view.
-    if (row >= m_layout.ScrollRow() && row < m_layout.ScrollRow() + std::max(1, m_layout.VisibleRows()))
+    // Above the first row shown, or more than the visible rows below it.
+    if (row >= m_layout.ScrollRow() && row - m_layout.ScrollRow() <= m_layout.VisibleRows())
         return false;
     return m_layout.ScrollToRow(row);
 }

@@ -95,7 +95,8 @@ TEST(ModeDialogs, PolarCountIsValidatedOnOk)
         EXPECT_TRUE(d.isVisible()) << bad;
     }
     ASSERT_EQ(warned.size(), 4);
-    EXPECT_EQ(warned[0], "Please enter an integer between 2 and 50.");
+    EXPECT_EQ(warned, QStringList({"Please enter an integer between 2 and 50.", "Please enter an integer between 2 and 50.",
+                                   "Please enter an integer.", "Please enter an integer."}));
     d.CountEdit()->Edit()->setText("50");
     d.OffButton()->setChecked(true);
     d.accept();
@@ -120,7 +121,10 @@ TEST(ModeDialogs, SkippingMultiplierAndArrows)
     d.accept();
     EXPECT_EQ(d.result(), QDialog::Rejected);
     ASSERT_EQ(warned.size(), 1);
-    EXPECT_EQ(warned[0], "Please enter an integer between 1 and 10.");
+    EXPECT_EQ(warned[0], "Please enter an integer.");
+    d.MultiplierEdit()->Edit()->setText("11");
+    d.accept();
+    EXPECT_EQ(warned.value(1), "Please enter an integer between 1 and 10.");
     d.MultiplierEdit()->Edit()->setText(" 4 ");
     d.accept();
     EXPECT_EQ(d.result(), QDialog::Accepted);

@@ -90,6 +90,11 @@ TEST_F(ValuesDialogFixture, OutOfRangeIsRefusedAndTheDialogStays)
     dlg.accept();
     EXPECT_EQ(host.messages.back().text, "Please enter an integer between 0 and 255.");
     EXPECT_NE(dlg.result(), QDialog::Accepted);
+    // A box without a number gets the plain refusal, not the range.
+    Edit("green")->findChild<QLineEdit*>()->setText("");
+    dlg.accept();
+    EXPECT_EQ(host.messages.back().text, "Please enter an integer.");
+    EXPECT_NE(dlg.result(), QDialog::Accepted);
     Type("green", "0");
     dlg.accept();
     EXPECT_EQ(dlg.result(), QDialog::Accepted);

@@ -105,6 +105,32 @@ TEST_F(ShapesWindowTest, ScrollBarAppearsWhenRowsDoNotFit)
     EXPECT_GE(win->minimumHeight(), 58);
 }
 
+TEST_F(ShapesWindowTest, ScrollingToTheCurrentShapeWaitsUntilItsRowIsBeyondTheVisibleRows)
+{
+    auto win = Open(170, 80);   // four columns, four rows, two of them whole on screen
+    const CPaletteLayout& l = win->Palette().Layout();
+    ASSERT_EQ(l.VisibleRows(), 2);
+    auto makeCurrent = [&](int k) {
+        for (int i = 0, n = 0; i < Shapes().Count(); ++i)
+            if (Shapes().Shape(i).m_shown && n++ == k)
+                Shapes().m_currentShape = static_cast<uint8_t>(i);
+        win->ScrollToCurrentShape();
+        return l.ScrollRow();
+    };
+    struct Case {
+        int shown, expectedRow;
+    } cases[] = {
+        {8, 0},    // row 2 is two rows below the first shown: not more than the visible rows
+        {12, 2},   // row 3 is beyond: scrolled as far as the last page allows
+        {9, 2},    // row 2 is shown now
+        {3, 0},    // row 0 is above
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(makeCurrent(c.shown), c.expectedRow) << c.shown;
+        EXPECT_EQ(win->ScrollBar()->value(), 34 * c.expectedRow) << c.shown;
+    }
+}
+
 TEST_F(ShapesWindowTest, ClickMovesTheFrameAndDragCopiesTheColour)
 {
     auto win = Open(170, 120);

@@ -1,0 +1,29 @@
+#include "app/menus/CColorsMenu.h"
+#include "app/menus/CDrawingMenu.h"
+#include "app/menus/CMenuContext.h"
+#include "app/dialogs/DrawingDialogs.h"
+#include "app/shell/CMainFrame.h"
+#include "core/colour/AutoColor.h"
+#include "core/shell/CDaubrixApp.h"
+#include <QAction>
+
+using C = CommandId;
+
+void CColorsMenu::Install(CMenuContext& ctx)
+{
+    QWidget* parent = &ctx.frame;
+    CDaubrixApp& app = ctx.app;
+    for (auto [id, component] : {std::pair{C::AutoHue, ColorComponent::Hue}, std::pair{C::AutoSat, ColorComponent::Saturation},
+                                 std::pair{C::AutoVal, ColorComponent::Value}})
+        ConnectModeCommand(ctx, id, [&app, parent, component] {
+            DrawingDialogs::AutoChangeCommand(parent, app, component, CMenuContext::Ctrl());
+        });
+}
+
+void CColorsMenu::Update(CMenuContext& ctx)
+{
+    const CAutoColorSettings& a = ctx.app.m_autoColor;
+    ctx.frame.Action(C::AutoHue)->setChecked(a.m_autoHue != 0);
+    ctx.frame.Action(C::AutoSat)->setChecked(a.m_autoSat != 0);
+    ctx.frame.Action(C::AutoVal)->setChecked(a.m_autoVal != 0);
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+struct CMenuContext;
+
+// Colors: the automatic colour changes.
+class CColorsMenu {
+public:
+    static void Install(CMenuContext& ctx);
+    static void Update(CMenuContext& ctx);
+};

@@ -1,0 +1,43 @@
+#include "app/menus/CImageMenu.h"
+#include "app/menus/CMenuContext.h"
+#include "app/dialogs/CQtImageDialogs.h"
+#include "app/shell/CMainFrame.h"
+#include "core/shell/CDaubrixApp.h"
+#include "core/view/CDaubrixView.h"
+#include "core/view/ImageCommands.h"
+#include <QAction>
+
+using C = CommandId;
+
+void CImageMenu::Install(CMenuContext& ctx)
+{
+    auto on = [&ctx](C id, auto fn) { QObject::connect(ctx.frame.Action(id), &QAction::triggered, &ctx.frame, fn); };
+    on(C::SaveImage, [&ctx] {
+        if (CDaubrixView* v = ctx.Active()) {
+            CQtImageDialogs d(&ctx.frame);
+            SaveImageCommand(ctx.app, *v, d);
+        }
+    });
+    on(C::LoadBackground, [&ctx] {
+        if (CDaubrixView* v = ctx.Active()) {
+            CQtImageDialogs d(&ctx.frame);
+            LoadBackgroundCommand(ctx.app, *v, d);
+        }
+    });
+    on(C::RemoveBackground, [&ctx] {
+        if (CDaubrixView* v = ctx.Active())
+            RemoveBackgroundCommand(*v);
+    });
+}
+
+void CImageMenu::Update(CMenuContext& ctx)
+{
+    CDaubrixView* v = ctx.Active();
+    const bool view = v != nullptr;
+    const bool background = view && v->Doc().m_hasBackgroundImage;
+    CMainFrame& f = ctx.frame;
+    f.Action(C::SaveImage)->setEnabled(view);
+    f.Action(C::LoadBackground)->setEnabled(view && !ctx.app.m_imaging.m_lowColor);
+    f.Action(C::LoadBackground)->setChecked(background);
+    f.Action(C::RemoveBackground)->setEnabled(background);
+}

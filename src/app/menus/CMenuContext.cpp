@@ -1,0 +1,57 @@
+#include "app/menus/CMenuContext.h"
+#include "app/menus/CColorsMenu.h"
+#include "app/menus/CDrawingMenu.h"
+#include "app/menus/CEditMenu.h"
+#include "app/menus/CFileMenu.h"
+#include "app/menus/CHelpMenu.h"
+#include "app/menus/CImageMenu.h"
+#include "app/menus/CViewMenu.h"
+#include "app/menus/CWindowMenu.h"
+#include "app/shell/CMainFrame.h"
+#include "app/shell/CToolWindows.h"
+#include <QGuiApplication>
+
+CDaubrixView* CMenuContext::Active() const
+{
+    return frame.ActiveView();
+}
+
+bool CMenuContext::Ctrl()
+{
+    return QGuiApplication::keyboardModifiers() & Qt::ControlModifier;
+}
+
+void CMenuContext::ReloadHistory() const
+{
+    if (tools)
+        tools->ReloadHistory();
+}
+
+void CMenuContext::ShapeChanged() const
+{
+    if (tools)
+        tools->ShapeChanged();
+}
+
+void InstallMenus(CMenuContext& ctx)
+{
+    CFileMenu::Install(ctx);
+    CEditMenu::Install(ctx);
+    CViewMenu::Install(ctx);
+    CDrawingMenu::Install(ctx);
+    CColorsMenu::Install(ctx);
+    CImageMenu::Install(ctx);
+    CWindowMenu::Install(ctx);
+    CHelpMenu::Install(ctx);
+}
+
+void UpdateMenus(CMenuContext& ctx)
+{
+    CFileMenu::Update(ctx);
+    CEditMenu::Update(ctx);
+    CViewMenu::Update(ctx);
+    CDrawingMenu::Update(ctx);
+    CColorsMenu::Update(ctx);
+    CImageMenu::Update(ctx);
+    CWindowMenu::Update(ctx);
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+class CDaubrixApp;
+class CDaubrixView;
+class CMainFrame;
+class CToolWindows;
+
+// What every menu's commands work on: the frame, the application and, once they exist, the
+// real tool windows. Each menu has an Install (connects its commands) and an Update (sets its
+// items' enabled states and check marks; which items can be checked is the command table's).
+struct CMenuContext {
+    CMainFrame& frame;
+    CDaubrixApp& app;
+    CToolWindows* tools = nullptr;
+
+    CDaubrixView* Active() const;
+    // Option commands toggle without their dialog while Ctrl is held.
+    static bool Ctrl();
+    // The Drawing History window follows the active drawing.
+    void ReloadHistory() const;
+    // After the current shape or its colour changed: palette and drawing cursors.
+    void ShapeChanged() const;
+};
+
+// Connects every menu's commands, then sets their states.
+void InstallMenus(CMenuContext& ctx);
+void UpdateMenus(CMenuContext& ctx);

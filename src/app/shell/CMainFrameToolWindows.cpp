@@ -1,0 +1,107 @@
+// The frame's three tool-window slots: placement, visibility and its remembered settings.
+#include "app/shell/CMainFrame.h"
+#include "core/shell/CDaubrixApp.h"
+#include <QEvent>
+
+void CMainFrame::CreateToolWindowSlots()
+{
+    const char* titles[3] = {"Glob Shapes", "Colors", "Drawing History"};
+    const QSize sizes[3] = {{100, 130}, {155, 110}, {240, 36}};
+    for (int i = 0; i < 3; ++i) {
+        // An empty window of the right title and size, so a frame alone can already show,
+        // hide and place its tool windows.
+        auto* w = new QWidget(this, Qt::Tool);
+        w->setWindowTitle(titles[i]);
+        w->resize(sizes[i]);
+        SetToolWindow(i, w);
+    }
+}
+
+void CMainFrame::SetToolWindow(int which, QWidget* window)
+{
+    QWidget*& slot = m_toolWindows[static_cast<size_t>(which)];
+    bool wasShown = slot && !slot->isHidden();
+    if (slot && slot != window) {
+        slot->removeEventFilter(this);
+        slot->deleteLater();
+    }
+    slot = window;
+    if (window->parentWidget() != this)
+        window->setParent(this, window->windowFlags() | Qt::Tool);
+    window->setAttribute(Qt::WA_ShowWithoutActivating);
+    window->installEventFilter(this);
+    PlaceToolWindow(which);
+    if (wasShown)
+        window->show();
+}
+
+// Shapes keeps its whole rectangle; Colors and Drawing History only their top-left corner.
+void CMainFrame::PlaceToolWindow(int which)
+{
+    QWidget* w = m_toolWindows[static_cast<size_t>(which)];
+    const CWindowPlacement& p = which == ShapesWindow ? m_app.m_shell.m_shapesWindow
+                                : which == ColorsWindow ? m_app.m_shell.m_colorsWindow : m_app.m_shell.m_undoSlider;
+    if (which == ShapesWindow && p.x2 > p.x1 && p.y2 > p.y1)
+        w->resize(p.x2 - p.x1, p.y2 - p.y1);
+    w->move(p.x1, p.y1);
+}
+
+void CMainFrame::RecordToolWindow(int which)
+{
+    QWidget* w = m_toolWindows[static_cast<size_t>(which)];
+    CWindowPlacement& p = which == ShapesWindow ? m_app.m_shell.m_shapesWindow
+                          : which == ColorsWindow ? m_app.m_shell.m_colorsWindow : m_app.m_shell.m_undoSlider;
+    QPoint pos = w->pos();
+    p.x1 = pos.x();
+    p.y1 = pos.y();
+    p.showCmd = CWindowPlacement::kShowNormal;
+    if (which == ShapesWindow) {
+        p.x2 = pos.x() + w->width();
+        p.y2 = pos.y() + w->height();
+    }
+}
+
+int32_t& CMainFrame::ShownSetting(int which)
+{
+    CShellSettings& s = m_app.m_shell;
+    return which == ShapesWindow ? s.m_shapesWindow.shown : which == ColorsWindow ? s.m_colorsWindow.shown : s.m_undoSlider.shown;
+}
+
+void CMainFrame::ToggleToolWindow(int which)
+{
+    SetToolWindowVisible(which, !IsToolWindowVisible(which));
+    ShownSetting(which) = IsToolWindowVisible(which) ? 1 : 0;
+    UpdateCommands();
+}
+
+bool CMainFrame::IsToolWindowVisible(int i) const
+{
+    return !m_toolWindows[static_cast<size_t>(i)]->isHidden();
+}
+
+void CMainFrame::SetToolWindowVisible(int i, bool visible)
+{
+    QWidget* w = m_toolWindows[static_cast<size_t>(i)];
+    if (visible) {
+        PlaceToolWindow(i);
+        w->show();
+        ShownSetting(i) = 1;
+    } else {
+        RecordToolWindow(i);
+        QRect covered = w->frameGeometry();
+        w->hide();
+        RepaintViewsUnder(covered);
+    }
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* e)
+{
+    if (e->type() == QEvent::Close)
+        for (int i = 0; i < 3; ++i)
+            if (watched == m_toolWindows[static_cast<size_t>(i)]) {
+                RecordToolWindow(i);
+                ShownSetting(i) = 0;
+                QMetaObject::invokeMethod(this, &CMainFrame::UpdateCommands, Qt::QueuedConnection);
+            }
+    return QMainWindow::eventFilter(watched, e);
+}
