@@ -1,3 +1,4 @@
+#include "tests/app/support/DialogAnswerer.h"
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -6,7 +7,12 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt's own file dialogs on every platform, so tests can drive them.
+    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    // Below every test's own answerer: a dialog no test expects fails that test instead of
+    // waiting for a user.
+    DialogAnswerer guard;
     return RUN_ALL_TESTS();
 }

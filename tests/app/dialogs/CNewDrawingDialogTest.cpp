@@ -1,6 +1,6 @@
 #include "app/dialogs/CNewDrawingDialog.h"
 #include "app/widgets/CNumberSpinBox.h"
-#include "tests/app/shell/ShellTestSupport.h"
+#include "tests/app/support/Shots.h"
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QRadioButton>

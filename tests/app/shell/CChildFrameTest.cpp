@@ -1,4 +1,5 @@
-#include "tests/app/shell/ShellTestSupport.h"
+#include "tests/app/support/ProgramRig.h"
+#include "tests/app/support/Shots.h"
 #include "app/shell/CChildFrame.h"
 #include "app/view/CDrawingWidget.h"
 #include <QMdiArea>
@@ -8,7 +9,7 @@
 
 TEST(ChildFrame, MaximizedSmallDrawingStandsCentredInWorkspaceColour)
 {
-    ShellRig rig;
+    ProgramRig rig(ProgramRig::Bare);
     rig.frame->resize(1000, 800);
     rig.frame->show();
     CChildFrame* child = rig.frame->NewDrawing();
@@ -46,7 +47,7 @@ TEST(ChildFrame, MaximizedSmallDrawingStandsCentredInWorkspaceColour)
 
 TEST(ChildFrame, NeverLargerThanTheDrawingAndScrollsWhenSmaller)
 {
-    ShellRig rig;
+    ProgramRig rig(ProgramRig::Bare);
     rig.frame->resize(1000, 800);
     rig.frame->show();
     rig.nextW = 300;
@@ -68,7 +69,7 @@ TEST(ChildFrame, NeverLargerThanTheDrawingAndScrollsWhenSmaller)
 
 TEST(ChildFrame, LargeDrawingStartsInsideTheWorkspace)
 {
-    ShellRig rig;
+    ProgramRig rig(ProgramRig::Bare);
     rig.frame->resize(700, 500);
     rig.frame->show();
     rig.nextW = 2048;
@@ -84,7 +85,7 @@ TEST(ChildFrame, LargeDrawingStartsInsideTheWorkspace)
 
 TEST(ChildFrame, ClosingAModifiedDrawingAsksToSave)
 {
-    ShellRig rig;
+    ProgramRig rig(ProgramRig::Bare);
     rig.frame->show();
     CChildFrame* child = rig.frame->NewDrawing();
     ASSERT_NE(child, nullptr);

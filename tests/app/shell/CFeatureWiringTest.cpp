@@ -1,4 +1,5 @@
-#include "tests/app/shell/WiredRig.h"
+#include "tests/app/support/ProgramRig.h"
+#include "tests/app/support/Shots.h"
 #include "app/shell/CChildFrame.h"
 #include "app/shell/CFeatureWiring.h"
 #include "tests/core/support/TempDir.h"
@@ -16,20 +17,20 @@
 
 TEST(FeatureWiring, ToolWindowsReplaceThePlaceholders)
 {
-    WiredRig w;
-    EXPECT_EQ(w.rig->frame->ToolWindowWidget(CMainFrame::ShapesWindow), w.wiring->ShapesWindow());
-    EXPECT_EQ(w.rig->frame->ToolWindowWidget(CMainFrame::ColorsWindow), w.wiring->ColorsWindow());
-    EXPECT_EQ(w.rig->frame->ToolWindowWidget(CMainFrame::HistoryWindow), w.wiring->HistoryWindow());
+    ProgramRig w;
+    EXPECT_EQ(w.frame->ToolWindowWidget(CMainFrame::ShapesWindow), w.wiring->ShapesWindow());
+    EXPECT_EQ(w.frame->ToolWindowWidget(CMainFrame::ColorsWindow), w.wiring->ColorsWindow());
+    EXPECT_EQ(w.frame->ToolWindowWidget(CMainFrame::HistoryWindow), w.wiring->HistoryWindow());
     // The drawing commands are live, with their check marks from the settings.
     EXPECT_TRUE(w.Act(CommandId::PolarMirror)->isEnabled());
-    EXPECT_EQ(w.Act(CommandId::PolarMirror)->isChecked(), w.rig->app.m_drawing.m_polar != 0);
+    EXPECT_EQ(w.Act(CommandId::PolarMirror)->isChecked(), w.app.m_drawing.m_polar != 0);
     EXPECT_FALSE(w.Act(CommandId::SaveImage)->isEnabled()) << "no drawing open";
     EXPECT_FALSE(w.Act(CommandId::EditUndo)->isEnabled());
 }
 
 TEST(FeatureWiring, StrokeUndoAndRedoThroughTheEditMenu)
 {
-    WiredRig w;
+    ProgramRig w;
     CChildFrame* c = w.NewDrawing(300, 200);
     w.Stroke(*c, {{100, 100}, {120, 100}, {140, 110}, {160, 120}});
     CDaubrixDoc& doc = c->Doc();
@@ -42,7 +43,7 @@ TEST(FeatureWiring, StrokeUndoAndRedoThroughTheEditMenu)
 
     w.Act(CommandId::EditUndo)->trigger();
     c->DrawingWidget().RunEngine();
-    w.rig->frame->UpdateCommands();
+    w.frame->UpdateCommands();
     EXPECT_EQ(c->View().ShownCount(), 0);
     EXPECT_EQ(w.Act(CommandId::EditUndo)->text(), "&Redo Drawing");
     EXPECT_NE(c->DrawingWidget().ImageView(), drawn);
@@ -55,7 +56,7 @@ TEST(FeatureWiring, StrokeUndoAndRedoThroughTheEditMenu)
 
 TEST(FeatureWiring, SaveAndReopenGiveTheSameDrawing)
 {
-    WiredRig w;
+    ProgramRig w;
     CChildFrame* c = w.NewDrawing(240, 160);
     w.Stroke(*c, {{40, 40}, {80, 60}, {120, 80}});
     w.Stroke(*c, {{60, 120}, {100, 110}});
@@ -64,17 +65,17 @@ TEST(FeatureWiring, SaveAndReopenGiveTheSameDrawing)
     w.Act(CommandId::FileSave)->trigger();
     ASSERT_TRUE(std::filesystem::exists(path));
     EXPECT_FALSE(c->Doc().IsModified());
-    EXPECT_EQ(w.rig->frame->RecentFiles().value(0), QString::fromStdString(path));
+    EXPECT_EQ(w.frame->RecentFiles().value(0), QString::fromStdString(path));
 
     // The file is open already: its window is the answer. Closed, it is read back.
-    ASSERT_TRUE(w.rig->frame->OpenFile(QString::fromStdString(path)));
-    EXPECT_EQ(w.rig->frame->ActiveChild(), c);
+    ASSERT_TRUE(w.frame->OpenFile(QString::fromStdString(path)));
+    EXPECT_EQ(w.frame->ActiveChild(), c);
     const int globs = c->Doc().GetGlobCount();
     const QImage image = c->DrawingWidget().ImageView().copy();
     c->close();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    ASSERT_TRUE(w.rig->frame->OpenFile(QString::fromStdString(path)));
-    CChildFrame* again = w.rig->frame->ActiveChild();
+    ASSERT_TRUE(w.frame->OpenFile(QString::fromStdString(path)));
+    CChildFrame* again = w.frame->ActiveChild();
     ASSERT_NE(again, nullptr);
     again->DrawingWidget().RunEngine();
     EXPECT_EQ(again->Doc().GetGlobCount(), globs);
@@ -85,36 +86,36 @@ TEST(FeatureWiring, SaveAndReopenGiveTheSameDrawing)
 
 TEST(FeatureWiring, BrokenFileOpensNothing)
 {
-    WiredRig w;
+    ProgramRig w;
     const std::string path = w.data.Path() + "/broken.dbx";
     FILE* f = std::fopen(path.c_str(), "wb");
     ASSERT_NE(f, nullptr);
     std::fputs("\x07" "Daubrix but not really", f);
     std::fclose(f);
-    EXPECT_FALSE(w.rig->frame->OpenFile(QString::fromStdString(path)));
-    EXPECT_TRUE(w.rig->frame->Children().isEmpty());
-    ASSERT_FALSE(w.rig->host.messages.empty());
-    EXPECT_EQ(w.rig->host.messages.back().text, "Unexpected file format.");
+    EXPECT_FALSE(w.frame->OpenFile(QString::fromStdString(path)));
+    EXPECT_TRUE(w.frame->Children().isEmpty());
+    ASSERT_FALSE(w.host.messages.empty());
+    EXPECT_EQ(w.host.messages.back().text, "Unexpected file format.");
 }
 
 TEST(FeatureWiring, MirrorCommandsKeepTheirExclusionsAndCheckMarks)
 {
-    WiredRig w;
+    ProgramRig w;
     w.NewDrawing(200, 100);
     w.Act(CommandId::MirrorBoth)->trigger();
-    w.rig->frame->UpdateCommands();
+    w.frame->UpdateCommands();
     EXPECT_TRUE(w.Act(CommandId::MirrorBoth)->isChecked());
     w.Act(CommandId::MirrorHorizontal)->trigger();
-    w.rig->frame->UpdateCommands();
+    w.frame->UpdateCommands();
     EXPECT_TRUE(w.Act(CommandId::MirrorHorizontal)->isChecked());
     EXPECT_FALSE(w.Act(CommandId::MirrorBoth)->isChecked()) << "one mirror at a time";
 }
 
 TEST(FeatureWiring, RealShapeSetDrawsThroughTheWholeProgram)
 {
-    WiredRig w;
-    CDaubrixApp& app = w.rig->app;
-    app.ShapeTable().LoadShapes(std::string(DAUBRIX_DATA_DIR) + "/", &w.rig->host);
+    ProgramRig w;
+    CDaubrixApp& app = w.app;
+    app.ShapeTable().LoadShapes(std::string(DAUBRIX_DATA_DIR) + "/", &w.host);
     ASSERT_GE(app.ShapeTable().Count(), 36);
     ASSERT_TRUE(app.ShapeTable().PrepareAll());
     w.wiring->ShapesWindow()->InvalidateShapes();
@@ -139,7 +140,7 @@ TEST(FeatureWiring, RealShapeSetDrawsThroughTheWholeProgram)
     w.wiring->HistoryWindow()->Reload();
     QApplication::processEvents();
     EXPECT_EQ(w.wiring->HistoryWindow()->Slider()->maximum(), doc.GetGlobCount());
-    MaybeShoot(*w.rig->frame, "program_frame");
+    MaybeShoot(*w.frame, "program_frame");
     MaybeShoot(*w.wiring->ShapesWindow(), "program_shapes");
     MaybeShoot(*w.wiring->ColorsWindow(), "program_colors");
     MaybeShoot(*w.wiring->HistoryWindow(), "program_history");

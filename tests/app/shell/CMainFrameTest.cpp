@@ -1,4 +1,5 @@
-#include "tests/app/shell/ShellTestSupport.h"
+#include "tests/app/support/ProgramRig.h"
+#include "tests/app/support/Shots.h"
 #include "app/shell/CChildFrame.h"
 #include "app/shell/CCommandTable.h"
 #include "app/view/CDrawingWidget.h"
@@ -9,7 +10,6 @@
 #include <QMimeData>
 #include <QStatusBar>
 #include <QStatusTipEvent>
-#include <QTimer>
 #include <QToolBar>
 #include "app/dialogs/CNewDrawingDialog.h"
 #include <QRadioButton>
@@ -35,7 +35,7 @@ QMenu* MenuNamed(QMainWindow& w, const QString& title)
 
 TEST(MainFrame, MenuBarHoldsEveryCommandOnce)
 {
-    ShellRig rig;
+    ProgramRig rig(ProgramRig::Bare);
     EXPECT_EQ(MenuTitles(*rig.frame),
               QStringList({"&File", "&Edit", "&View", "&Drawing", "&Colors", "&Image", "&Window", "&Help"}));
     // Every command except the plain F1 help sits in exactly one menu.
@@ -71,7 +71,7 @@ TEST(MainFrame, MenuBarHoldsEveryCommandOnce)
 
 TEST(MainFrame, UnbuiltCommandsWaitDisabledAndUndoFollowsItsHook)
 {
-    ShellRig rig;
+    ProgramRig rig(ProgramRig::Bare);
     EXPECT_TRUE(rig.frame->Action(CommandId::Lines)->isEnabled());   // the modes need no tool window
     EXPECT_FALSE(rig.frame->Action(CommandId::SaveImage)->isEnabled());
     EXPECT_FALSE(rig.frame->Action(CommandId::EditUndo)->isEnabled());
@@ -96,7 +96,7 @@ TEST(MainFrame, UnbuiltCommandsWaitDisabledAndUndoFollowsItsHook)
 
 TEST(MainFrame, StatusBarPanes)
 {
-    ShellRig rig;
+    ProgramRig rig(ProgramRig::Bare);
     EXPECT_EQ(rig.frame->StatusText(0), "Ready");
     rig.frame->ShowProgress(5);
     EXPECT_EQ(rig.frame->StatusText(1), " 5%");
@@ -123,7 +123,7 @@ TEST(MainFrame, StatusBarPanes)
 
 TEST(MainFrame, ToolbarsHoldTheirButtonsInOrder)
 {
-    ShellRig rig;
+    ProgramRig rig(ProgramRig::Bare);
     auto ids = [&](QToolBar* bar) {
         QList<int> out;
         for (QAction* a : bar->actions())
@@ -145,7 +145,7 @@ TEST(MainFrame, ToolbarsHoldTheirButtonsInOrder)
 
 TEST(MainFrame, NewDrawingOpensAWindowOfExactlyTheDrawingSize)
 {
-    ShellRig rig;
+    ProgramRig rig(ProgramRig::Bare);
     rig.frame->resize(900, 700);
     rig.frame->show();
     rig.nextW = 300;
@@ -186,7 +186,7 @@ TEST(MainFrame, NewDrawingOpensAWindowOfExactlyTheDrawingSize)
 
 TEST(MainFrame, ToolWindowTogglesKeepTheirSetting)
 {
-    ShellRig rig;
+    ProgramRig rig(ProgramRig::Bare);
     rig.app.m_shell.m_colorsWindow.shown = 0;
     rig.app.m_shell.m_undoSlider.x1 = 33;
     rig.app.m_shell.m_undoSlider.y1 = 44;
@@ -213,7 +213,7 @@ TEST(MainFrame, ToolWindowTogglesKeepTheirSetting)
 
 TEST(MainFrame, PlacementIsRestoredAndRecorded)
 {
-    ShellRig rig;
+    ProgramRig rig(ProgramRig::Bare);
     rig.app.m_shell.m_appWindow = {1, 0, 1, 30, 730, 40, 540};
     rig.frame->ShowAtStoredPlacement();
     rig.Settle();
@@ -237,7 +237,7 @@ TEST(MainFrame, PlacementIsRestoredAndRecorded)
 
 TEST(MainFrame, ToolbarVisibilityComesBackNextRun)
 {
-    ShellRig rig;
+    ProgramRig rig(ProgramRig::Bare);
     rig.frame->show();
     rig.frame->Action(CommandId::ViewToolbar2)->trigger();
     EXPECT_TRUE(rig.frame->Toolbar(1)->isHidden());
@@ -254,7 +254,7 @@ TEST(MainFrame, ToolbarVisibilityComesBackNextRun)
 
 TEST(MainFrame, ClosedDrawingIsForgottenAsCurrentView)
 {
-    ShellRig rig;
+    ProgramRig rig(ProgramRig::Bare);
     rig.frame->show();
     CChildFrame* a = rig.frame->NewDrawing();
     CChildFrame* b = rig.frame->NewDrawing();
@@ -270,7 +270,7 @@ TEST(MainFrame, ClosedDrawingIsForgottenAsCurrentView)
 
 TEST(MainFrame, ClosingInFullScreenStoresTheNormalPlacement)
 {
-    ShellRig rig;
+    ProgramRig rig(ProgramRig::Bare);
     rig.app.m_shell.m_appWindow = {1, 0, 1, 20, 620, 30, 430};
     rig.frame->ShowAtStoredPlacement();
     rig.Settle();
@@ -295,7 +295,7 @@ TEST(MainFrame, ClosingInFullScreenStoresTheNormalPlacement)
 
 TEST(MainFrame, KeyCycleHidesStageByStage)
 {
-    ShellRig rig;
+    ProgramRig rig(ProgramRig::Bare);
     rig.frame->show();
     rig.nextW = 640;
     rig.nextH = 480;
@@ -321,7 +321,7 @@ TEST(MainFrame, KeyCycleHidesStageByStage)
 
 TEST(MainFrame, DroppedDrawingFilesOpenAndJoinTheRecentList)
 {
-    ShellRig rig;
+    ProgramRig rig(ProgramRig::Bare);
     QStringList opened;
     rig.frame->m_openDocument = [&](const QString& p) {
         opened << p;
@@ -358,7 +358,7 @@ TEST(MainFrame, DroppedDrawingFilesOpenAndJoinTheRecentList)
 
 TEST(MainFrame, MaximizedWindowKeepsItsNormalRectangleThroughFullScreen)
 {
-    ShellRig rig;
+    ProgramRig rig(ProgramRig::Bare);
     rig.app.m_shell.m_appWindow = {1, 0, 3, 50, 450, 60, 360};
     rig.frame->ShowAtStoredPlacement();
     rig.Settle();
@@ -376,18 +376,6 @@ TEST(MainFrame, MaximizedWindowKeepsItsNormalRectangleThroughFullScreen)
     EXPECT_EQ(rig.app.m_shell.m_appWindow.y2 - rig.app.m_shell.m_appWindow.y1, 300);
 }
 
-namespace {
-// Runs `act` on the next modal dialog once it is open.
-template <class F>
-void OnNextModal(F act)
-{
-    QTimer::singleShot(0, [act] {
-        if (QWidget* w = QApplication::activeModalWidget())
-            act(w);
-    });
-}
-} // namespace
-
 TEST(MainFrame, FileNewThroughTheRealDialogAndAbout)
 {
     FakeHost host;
@@ -396,10 +384,11 @@ TEST(MainFrame, FileNewThroughTheRealDialogAndAbout)
     CMapProfile profile;
     CMainFrame frame(app, profile);
     frame.show();
+    DialogAnswerer dialogs;
     QString title;
-    OnNextModal([&](QWidget* w) {
-        title = w->windowTitle();
-        auto* dlg = qobject_cast<CNewDrawingDialog*>(w);
+    dialogs.Then([&](QDialog& w) {
+        title = w.windowTitle();
+        auto* dlg = qobject_cast<CNewDrawingDialog*>(&w);
         ASSERT_NE(dlg, nullptr);
         dlg->PresetButton(2)->click();
         dlg->accept();
@@ -411,15 +400,15 @@ TEST(MainFrame, FileNewThroughTheRealDialogAndAbout)
     EXPECT_EQ(frame.Children()[0]->Doc().m_height, 480);
     EXPECT_EQ(app.m_shell.m_newWidth, 640);
 
-    OnNextModal([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
+    dialogs.Then(DialogAnswerer::Cancel());
     frame.Action(CommandId::FileNew)->trigger();
     EXPECT_EQ(frame.Children().size(), 1);
     EXPECT_EQ(app.m_shell.m_newWidth, 640);
 
-    OnNextModal([&](QWidget* w) {
-        title = w->windowTitle();
-        MaybeShoot(*w, "about");
-        qobject_cast<QDialog*>(w)->accept();
+    dialogs.Then([&](QDialog& w) {
+        title = w.windowTitle();
+        MaybeShoot(w, "about");
+        w.accept();
     });
     frame.Action(CommandId::About)->trigger();
     EXPECT_EQ(title, "Daubrix: Doodle with Globs");

@@ -1,7 +1,8 @@
 // The drawing commands as a user reaches them: toolbar buttons and menu actions of the wired
 // program, with and without Ctrl, their dialogs, check marks, Move Center, the automatic colour
 // drift in the Colors window and the view's cursor.
-#include "tests/app/shell/WiredRig.h"
+#include "tests/app/support/ProgramRig.h"
+#include "tests/app/support/Shots.h"
 #include "core/colour/AutoColor.h"
 #include "app/windows/CColorsWindow.h"
 #include "app/windows/CShapesWindow.h"
@@ -10,7 +11,6 @@
 #include <QDialog>
 #include <QRadioButton>
 #include <QTest>
-#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <cmath>
@@ -20,11 +20,11 @@
 namespace {
 using C = CommandId;
 
-struct Program : WiredRig {
-    CDaubrixApp& App() { return rig->app; }
+struct Program : ProgramRig {
+    CDaubrixApp& App() { return app; }
     QToolButton* Button(C id)
     {
-        return qobject_cast<QToolButton*>(rig->frame->Toolbar(1)->widgetForAction(Act(id)));
+        return qobject_cast<QToolButton*>(frame->Toolbar(1)->widgetForAction(Act(id)));
     }
     // A click on a toolbar button, Ctrl held or not; the key state is let go afterwards.
     void Click(C id, bool ctrl)
@@ -32,30 +32,7 @@ struct Program : WiredRig {
         QToolButton* b = Button(id);
         ASSERT_NE(b, nullptr);
         QTest::mouseClick(b, Qt::LeftButton, ctrl ? Qt::ControlModifier : Qt::NoModifier);
-        QTest::keyRelease(rig->frame.get(), Qt::Key_Control, Qt::NoModifier);
-    }
-};
-
-// Answers every modal dialog that opens while it lives, remembering the titles.
-struct DialogAnswerer {
-    QStringList titles;
-    std::function<void(QDialog&)> answer;
-    QTimer timer;
-
-    explicit DialogAnswerer(std::function<void(QDialog&)> a = {}) : answer(std::move(a))
-    {
-        timer.setInterval(5);
-        QObject::connect(&timer, &QTimer::timeout, [this] {
-            auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (!d || !d->isVisible())
-                return;
-            titles << d->windowTitle();
-            if (answer)
-                answer(*d);
-            else
-                d->reject();
-        });
-        timer.start();
+        QTest::keyRelease(frame.get(), Qt::Key_Control, Qt::NoModifier);
     }
 };
 
@@ -87,7 +64,7 @@ TEST(DrawingThroughFrame, CtrlClickTogglesEveryModeWithoutItsDialog)
     p.NewDrawing(200, 150);
     app.m_drawing.m_lineMode = app.m_drawing.m_jitter = app.m_drawing.m_skipping = app.m_drawing.m_polar = 0;
     app.m_autoColor.m_autoHue = app.m_autoColor.m_autoSat = app.m_autoColor.m_autoVal = 0;
-    p.rig->frame->UpdateCommands();
+    p.frame->UpdateCommands();
     DialogAnswerer any;
 
     struct Case {
@@ -128,7 +105,7 @@ TEST(DrawingThroughFrame, PlainClickOpensTheDialogAndTheMarkFollowsItsAnswer)
     app.m_drawing.m_polar = 1;
     app.m_drawing.m_polarCount = 5;
     app.m_drawing.m_jitter = 0;
-    p.rig->frame->UpdateCommands();
+    p.frame->UpdateCommands();
     {
         // Off and OK: the button clicked on while checked must end unchecked, also after the
         // dialog's own event loop ran the frame's refresh.
@@ -144,7 +121,7 @@ TEST(DrawingThroughFrame, PlainClickOpensTheDialogAndTheMarkFollowsItsAnswer)
     EXPECT_EQ(app.m_drawing.m_polar, 0);
     EXPECT_FALSE(p.Button(C::PolarMirror)->isChecked());
     {
-        DialogAnswerer cancel;
+        DialogAnswerer cancel(DialogAnswerer::Cancel());
         p.Click(C::Jitter, false);
         ASSERT_EQ(cancel.titles, QStringList{"Jitter"});
     }
@@ -325,7 +302,7 @@ TEST(DrawingThroughFrame, PolarDrawingWithHueDriftThroughTheWidget)
 {
     Program p;
     CDaubrixApp& app = p.App();
-    app.ShapeTable().LoadShapes(std::string(DAUBRIX_DATA_DIR) + "/", &p.rig->host);
+    app.ShapeTable().LoadShapes(std::string(DAUBRIX_DATA_DIR) + "/", &p.host);
     ASSERT_TRUE(app.ShapeTable().PrepareAll());
     p.wiring->ShapesWindow()->InvalidateShapes();
     app.m_drawing.m_jitter = 0;

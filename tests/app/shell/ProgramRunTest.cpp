@@ -7,10 +7,10 @@
 #include "app/shell/CQtProfile.h"
 #include "core/shell/CSettingsTable.h"
 #include "tests/core/support/TempDir.h"
+#include "tests/app/support/DialogAnswerer.h"
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
-#include <QTimer>
 #include <QSettings>
 #include <gtest/gtest.h>
 #include <filesystem>
@@ -155,11 +155,12 @@ TEST(ProgramRun, StartsEmptyWithoutAFileAndEndsOnAnUnreadableOne)
     CQtProfile profile(ini);
     CProgram program(profile);
     QString said;
-    QTimer::singleShot(0, [&said] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            said = box->text();
-            box->accept();
-        }
+    DialogAnswerer dialogs;
+    dialogs.Then([&said](QDialog& w) {
+        auto* box = qobject_cast<QMessageBox*>(&w);
+        ASSERT_NE(box, nullptr) << w.windowTitle().toStdString();
+        said = box->text();
+        box->accept();
     });
     EXPECT_FALSE(program.Start(ProgramDir(), {QString::fromStdString(junk)}, {1024, 768}, 32));
     EXPECT_EQ(said, "Unexpected file format.");

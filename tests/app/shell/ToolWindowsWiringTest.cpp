@@ -1,4 +1,4 @@
-#include "tests/app/shell/WiredRig.h"
+#include "tests/app/support/ProgramRig.h"
 #include "app/shell/CShellStartup.h"
 #include "core/shell/CSettingsTable.h"
 #include "app/windows/CColorsWindow.h"
@@ -18,12 +18,12 @@ namespace {
 
 // The three tool windows of a wired program, shown where a user would see them.
 struct ToolWindows {
-    WiredRig& w;
+    ProgramRig& w;
     CShapesWindow& shapes;
     CColorsWindow& colors;
     CDrawingHistoryWindow& history;
 
-    explicit ToolWindows(WiredRig& rig)
+    explicit ToolWindows(ProgramRig& rig)
         : w(rig), shapes(*rig.wiring->ShapesWindow()), colors(*rig.wiring->ColorsWindow()),
           history(*rig.wiring->HistoryWindow())
     {
@@ -34,7 +34,7 @@ struct ToolWindows {
         QApplication::processEvents();
     }
 
-    CShapeTable& Table() { return w.rig->app.ShapeTable(); }
+    CShapeTable& Table() { return w.app.ShapeTable(); }
     // Table index of the k-th shown shape (the table's own lookup also makes it current).
     int Shown(int k)
     {
@@ -74,7 +74,7 @@ std::vector<QPoint> Line(QPoint from, QPoint to, int steps)
 
 TEST(ToolWindowsWiring, PaletteChoiceReachesColorsWindowAndTheDrawingCursor)
 {
-    WiredRig w;
+    ProgramRig w;
     ToolWindows t(w);
     for (int k = 0; k < 3; ++k) {
         CShape& s = t.Table().Shape(t.Shown(k));
@@ -104,7 +104,7 @@ TEST(ToolWindowsWiring, PaletteChoiceReachesColorsWindowAndTheDrawingCursor)
 
 TEST(ToolWindowsWiring, ColorsWindowApplyRecoloursThePaletteAndRecordsAChange)
 {
-    WiredRig w;
+    ProgramRig w;
     ToolWindows t(w);
     CChildFrame* c = w.NewDrawing(240, 160);
     w.Stroke(*c, Line({40, 60}, {160, 80}, 8));
@@ -139,7 +139,7 @@ TEST(ToolWindowsWiring, ColorsWindowApplyRecoloursThePaletteAndRecordsAChange)
 
 TEST(ToolWindowsWiring, HistorySliderFollowsStrokesUndoOpenAndTheActiveDrawing)
 {
-    WiredRig w;
+    ProgramRig w;
     ToolWindows t(w);
     CTickSlider* slider = t.history.Slider();
     CChildFrame* first = w.NewDrawing(240, 160);
@@ -172,7 +172,7 @@ TEST(ToolWindowsWiring, HistorySliderFollowsStrokesUndoOpenAndTheActiveDrawing)
     ASSERT_NE(n2, total);
     EXPECT_EQ(slider->maximum(), n2);
 
-    w.rig->frame->Workspace()->setActiveSubWindow(first);
+    w.frame->Workspace()->setActiveSubWindow(first);
     QApplication::processEvents();
     EXPECT_EQ(slider->maximum(), total) << "the slider follows the drawing brought to the front";
     EXPECT_EQ(slider->value(), total);
@@ -188,8 +188,8 @@ TEST(ToolWindowsWiring, HistorySliderFollowsStrokesUndoOpenAndTheActiveDrawing)
     const std::string path = w.data.Path() + "/first.dbx";
     first->Doc().m_pathName = path;
     w.Act(CommandId::FileSave)->trigger();
-    ASSERT_TRUE(w.rig->frame->OpenFile(QString::fromStdString(path)));
-    CChildFrame* opened = w.rig->frame->ActiveChild();
+    ASSERT_TRUE(w.frame->OpenFile(QString::fromStdString(path)));
+    CChildFrame* opened = w.frame->ActiveChild();
     opened->DrawingWidget().RunEngine();
     EXPECT_EQ(slider->maximum(), opened->Doc().GetGlobCount());
     EXPECT_EQ(slider->value(), opened->View().ShownCount());
@@ -197,25 +197,25 @@ TEST(ToolWindowsWiring, HistorySliderFollowsStrokesUndoOpenAndTheActiveDrawing)
 
 TEST(ToolWindowsWiring, ClosingAToolWindowUnchecksItsCommandAndStoresIt)
 {
-    WiredRig w;
+    ProgramRig w;
     ToolWindows t(w);
     struct Case {
         QWidget* window;
         CommandId command;
         int32_t& shown;
-    } cases[] = {{&t.shapes, CommandId::ViewShapesWindow, w.rig->app.m_shell.m_shapesWindow.shown},
-                 {&t.colors, CommandId::ViewColorsWindow, w.rig->app.m_shell.m_colorsWindow.shown},
-                 {&t.history, CommandId::ViewHistoryWindow, w.rig->app.m_shell.m_undoSlider.shown}};
+    } cases[] = {{&t.shapes, CommandId::ViewShapesWindow, w.app.m_shell.m_shapesWindow.shown},
+                 {&t.colors, CommandId::ViewColorsWindow, w.app.m_shell.m_colorsWindow.shown},
+                 {&t.history, CommandId::ViewHistoryWindow, w.app.m_shell.m_undoSlider.shown}};
     for (Case& k : cases) {
         SCOPED_TRACE(k.window->windowTitle().toStdString());
-        w.rig->frame->UpdateCommands();
+        w.frame->UpdateCommands();
         ASSERT_TRUE(w.Act(k.command)->isChecked());
         k.window->close();
         QApplication::processEvents();
         EXPECT_TRUE(k.window->isHidden());
         EXPECT_FALSE(w.Act(k.command)->isChecked());
         EXPECT_EQ(k.shown, 0);
-        EXPECT_NE(w.rig->frame->ToolWindowWidget(0), nullptr) << "closing only hides";
+        EXPECT_NE(w.frame->ToolWindowWidget(0), nullptr) << "closing only hides";
 
         w.Act(k.command)->trigger();
         QApplication::processEvents();
@@ -232,7 +232,7 @@ TEST(ToolWindowsWiring, AutomaticFilesCarryPaletteAndHistoryIntoTheNextRun)
     HsvColor colour;
     std::vector<HsvColor> history;
     {
-        WiredRig w(keep.Path());
+        ProgramRig w(ProgramRig::Wired, keep.Path());
         ToolWindows t(w);
         t.Pick(2);
         QTest::mouseClick(&t.colors, Qt::LeftButton, {}, QPoint(40, 30));
@@ -258,8 +258,8 @@ TEST(ToolWindowsWiring, AutomaticFilesCarryPaletteAndHistoryIntoTheNextRun)
     }
     EXPECT_EQ(found, 2);
 
-    WiredRig w(keep.Path());
-    CShapeTable& table = w.rig->app.ShapeTable();
+    ProgramRig w(ProgramRig::Wired, keep.Path());
+    CShapeTable& table = w.app.ShapeTable();
     EXPECT_EQ(table.m_currentShape, current);
     EXPECT_EQ((HsvColor{table.Shape(current).m_hue, table.Shape(current).m_saturation,
                         table.Shape(current).m_value}),
@@ -276,9 +276,9 @@ TEST(ToolWindowsWiring, AutomaticFilesCarryPaletteAndHistoryIntoTheNextRun)
 // drawing are put into one picture for looking at.
 TEST(ToolWindowsWiring, DrawingWithThreeShapesChosenInThePalette)
 {
-    WiredRig w;
-    CDaubrixApp& app = w.rig->app;
-    app.ShapeTable().LoadShapes(std::string(DAUBRIX_DATA_DIR) + "/", &w.rig->host);
+    ProgramRig w;
+    CDaubrixApp& app = w.app;
+    app.ShapeTable().LoadShapes(std::string(DAUBRIX_DATA_DIR) + "/", &w.host);
     ASSERT_GE(app.ShapeTable().Count(), 36);
     ASSERT_TRUE(app.ShapeTable().PrepareAll());
     app.m_drawing.m_polar = 0;   // three plain strokes, one per shape
@@ -317,7 +317,7 @@ TEST(ToolWindowsWiring, DrawingWithThreeShapesChosenInThePalette)
 
     // One picture: the frame with the drawing, the three windows to its right.
     QApplication::processEvents();
-    const QImage frame = w.rig->frame->grab().toImage();
+    const QImage frame = w.frame->grab().toImage();
     const QImage parts[3] = {t.shapes.grab().toImage(), t.colors.grab().toImage(), t.history.grab().toImage()};
     int height = 0, width = 0;
     for (const QImage& p : parts) {
@@ -451,16 +451,16 @@ TEST(ToolWindowsWiring, RealStartAndExitKeepPaletteHistoryAndShownWindows)
 
 TEST(ToolWindowsWiring, ClosingTheLastDrawingLeavesTheWindowsWithNothingToChange)
 {
-    WiredRig w;
+    ProgramRig w;
     ToolWindows t(w);
     CChildFrame* c = w.NewDrawing(200, 120);
     w.Stroke(*c, Line({20, 40}, {180, 60}, 8));
     ASSERT_GT(t.history.Slider()->maximum(), 0);
-    w.rig->host.answers.push_back(MsgAnswer::No);   // do not save it
+    w.host.answers.push_back(MsgAnswer::No);   // do not save it
     c->close();
     QApplication::processEvents();
-    ASSERT_TRUE(w.rig->frame->Children().isEmpty());
-    EXPECT_EQ(w.rig->frame->ActiveView(), nullptr);
+    ASSERT_TRUE(w.frame->Children().isEmpty());
+    EXPECT_EQ(w.frame->ActiveView(), nullptr);
     EXPECT_EQ(t.history.Slider()->maximum(), 0) << "no drawing, empty slider";
 
     // Every window still works on the shapes alone, without reaching for the closed drawing.

@@ -1,17 +1,12 @@
 // The frame's own duties once every feature is wired in: which commands are live, closing
 // with unsaved drawings, recent files and dropped files.
-#include "tests/app/shell/ShellTestSupport.h"
-#include "app/shell/CChildFrame.h"
+#include "tests/app/support/ProgramRig.h"
 #include "app/shell/CCommandTable.h"
-#include "app/shell/CFeatureWiring.h"
-#include "tests/core/support/TempDir.h"
 #include "app/view/CDrawingWidget.h"
 #include <QAction>
-#include <QFileDialog>
 #include <QMdiArea>
 #include <QMimeData>
 #include <QTest>
-#include <QTimer>
 #include <QToolBar>
 #include <gtest/gtest.h>
 #include <filesystem>
@@ -26,62 +21,16 @@ void PrintTo(CommandId id, std::ostream* os)
 namespace {
 using C = CommandId;
 
-// Answers the next file dialog with this path.
-void SaveDialogAnswers(const std::string& path)
+// Every command the frame knows that is enabled now.
+std::set<C> Enabled(ProgramRig& w)
 {
-    QTimer::singleShot(0, [path] {
-        if (auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-            d->selectFile(QString::fromStdString(path));
-            static_cast<QDialog*>(d)->accept();
-        }
-    });
+    w.Frame().UpdateCommands();
+    std::set<C> out;
+    for (int i = 0; i < CCommandTable::Count(); ++i)
+        if (w.Act(static_cast<C>(i))->isEnabled())
+            out.insert(static_cast<C>(i));
+    return out;
 }
-
-struct Wired {
-    TempDir data;
-    std::unique_ptr<ShellRig> rig;
-    Wired()
-    {
-        qputenv("XDG_DATA_HOME", QByteArray::fromStdString(data.Path()));
-        rig = std::make_unique<ShellRig>();
-        new CFeatureWiring(*rig->frame, rig->app);
-        rig->frame->resize(900, 700);
-        rig->frame->show();
-        rig->frame->UpdateCommands();
-    }
-    CMainFrame& Frame() { return *rig->frame; }
-    CChildFrame* Drawn(int w, int h)
-    {
-        rig->nextW = w;
-        rig->nextH = h;
-        CChildFrame* c = Frame().NewDrawing();
-        CDrawingWidget* wid = &c->DrawingWidget();
-        wid->RunEngine();
-        QTest::mousePress(wid, Qt::LeftButton, Qt::NoModifier, QPoint(w / 3, h / 3));
-        QTest::mouseMove(wid, QPoint(w / 2, h / 2));
-        wid->RunEngine();
-        QTest::mouseRelease(wid, Qt::LeftButton, Qt::NoModifier, QPoint(w / 2, h / 2));
-        wid->RunEngine();
-        return c;
-    }
-    // A drawing with one stroke, saved under this name through Save As.
-    CChildFrame* Saved(int w, int h, const std::string& path)
-    {
-        CChildFrame* c = Drawn(w, h);
-        SaveDialogAnswers(path);
-        Frame().Action(C::FileSaveAs)->trigger();
-        return c;
-    }
-    std::set<C> Enabled()
-    {
-        Frame().UpdateCommands();
-        std::set<C> out;
-        for (int i = 0; i < CCommandTable::Count(); ++i)
-            if (Frame().Action(static_cast<C>(i))->isEnabled())
-                out.insert(static_cast<C>(i));
-        return out;
-    }
-};
 
 // The commands whose features are not in the program yet.
 const std::set<C> kNotBuilt = {C::FilePrint,     C::FilePrintPreview, C::FilePrintSetup, C::EditCut,
@@ -100,7 +49,7 @@ const std::set<C> kRecent = {C::FileMru1, C::FileMru2, C::FileMru3, C::FileMru4}
 
 TEST(WiredShell, BuiltCommandsAreLiveAndTheOthersWaitDisabled)
 {
-    Wired w;
+    ProgramRig w;
     std::set<C> all;
     for (int i = 0; i < CCommandTable::Count(); ++i)
         all.insert(static_cast<C>(i));
@@ -108,15 +57,15 @@ TEST(WiredShell, BuiltCommandsAreLiveAndTheOthersWaitDisabled)
     for (C id : all)
         if (!kNotBuilt.count(id) && !kNeedDrawing.count(id) && !kRecent.count(id))
             idle.insert(id);
-    EXPECT_EQ(w.Enabled(), idle);
+    EXPECT_EQ(Enabled(w), idle);
 
     // With a drawing holding one stroke everything built is live except Remove background.
-    w.Drawn(300, 200);
+    w.Drawing(300, 200);
     std::set<C> drawing;
     for (C id : all)
         if (!kNotBuilt.count(id) && !kRecent.count(id) && id != C::RemoveBackground)
             drawing.insert(id);
-    EXPECT_EQ(w.Enabled(), drawing);
+    EXPECT_EQ(Enabled(w), drawing);
 
     // The toolbar buttons are the same actions, so a disabled command's button is grey too.
     int buttons = 0;
@@ -132,25 +81,25 @@ TEST(WiredShell, BuiltCommandsAreLiveAndTheOthersWaitDisabled)
 
 TEST(WiredShell, ExitAsksAboutEveryDrawingBeforeClosingAny)
 {
-    Wired w;
-    CChildFrame* a = w.Drawn(200, 150);
-    CChildFrame* b = w.Drawn(220, 160);
+    ProgramRig w;
+    CChildFrame* a = w.Drawing(200, 150);
+    CChildFrame* b = w.Drawing(220, 160);
     ASSERT_TRUE(a->Doc().IsModified() && b->Doc().IsModified());
 
     // No for the first, Cancel for the second: the exit stops and both drawings stay.
-    w.rig->host.answers = {MsgAnswer::No, MsgAnswer::Cancel};
+    w.host.answers = {MsgAnswer::No, MsgAnswer::Cancel};
     EXPECT_FALSE(w.Frame().close());
-    EXPECT_EQ(w.rig->host.questions, (std::vector<std::string>{"Save changes to Daubrix1?", "Save changes to Daubrix2?"}));
+    EXPECT_EQ(w.host.questions, (std::vector<std::string>{"Save changes to Daubrix1?", "Save changes to Daubrix2?"}));
     EXPECT_EQ(w.Frame().Children().size(), 2);
     EXPECT_TRUE(w.Frame().isVisible());
 
     // The next try asks again; Yes on the untitled drawing saves it through the file dialog.
-    w.rig->host.questions.clear();
-    w.rig->host.answers = {MsgAnswer::Yes, MsgAnswer::No};
+    w.host.questions.clear();
+    w.host.answers = {MsgAnswer::Yes, MsgAnswer::No};
     const std::string path = w.data.File("first.dbx");
-    SaveDialogAnswers(path);
+    w.dialogs.Then(DialogAnswerer::ChooseFile(path));
     EXPECT_TRUE(w.Frame().close());
-    EXPECT_EQ(w.rig->host.questions.size(), 2u);
+    EXPECT_EQ(w.host.questions.size(), 2u);
     EXPECT_TRUE(std::filesystem::exists(path));
     EXPECT_GT(std::filesystem::file_size(path), 60u);
     EXPECT_EQ(w.Frame().RecentFiles().value(0).toStdString(), path);
@@ -158,39 +107,36 @@ TEST(WiredShell, ExitAsksAboutEveryDrawingBeforeClosingAny)
 
 TEST(WiredShell, ClosingOneDrawingSavesItUnderTheChosenName)
 {
-    Wired w;
-    CChildFrame* c = w.Drawn(240, 180);
+    ProgramRig w;
+    CChildFrame* c = w.Drawing(240, 180);
     const std::string path = w.data.File("kept.dbx");
     // Cancel in the file dialog keeps the drawing open and modified.
-    w.rig->host.answers = {MsgAnswer::Yes};
-    QTimer::singleShot(0, [] {
-        if (auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget()))
-            d->reject();
-    });
+    w.host.answers = {MsgAnswer::Yes};
+    w.dialogs.Then(DialogAnswerer::Cancel());
     EXPECT_FALSE(c->close());
     EXPECT_TRUE(c->Doc().IsModified());
 
     // Save As renames the window and the frame's title.
-    SaveDialogAnswers(path);
+    w.dialogs.Then(DialogAnswerer::ChooseFile(path));
     w.Frame().Action(C::FileSaveAs)->trigger();
     EXPECT_FALSE(c->Doc().IsModified());
     EXPECT_EQ(c->windowTitle(), "kept.dbx");
     EXPECT_EQ(w.Frame().windowTitle(), "Daubrix - kept.dbx");
-    const size_t asked = w.rig->host.questions.size();
+    const size_t asked = w.host.questions.size();
     EXPECT_TRUE(c->close());
-    EXPECT_EQ(w.rig->host.questions.size(), asked) << "a saved drawing closes without asking";
+    EXPECT_EQ(w.host.questions.size(), asked) << "a saved drawing closes without asking";
 }
 
 TEST(WiredShell, RecentFilesReopenForgetMissingOnesAndNeverDoubleAWindow)
 {
-    Wired w;
+    ProgramRig w;
     const std::string path = w.data.File("recent.dbx");
-    CChildFrame* c = w.Saved(200, 120, path);
+    CChildFrame* c = w.SavedDrawing(200, 120, path);
     ASSERT_TRUE(std::filesystem::exists(path));
     const int globs = c->Doc().GetGlobCount();
 
     // Opening a file already shown brings its window forward instead of a second copy.
-    w.Drawn(150, 150);
+    w.Drawing(150, 150);
     w.Frame().Action(C::FileMru1)->trigger();
     EXPECT_EQ(w.Frame().Children().size(), 2);
     EXPECT_EQ(w.Frame().ActiveChild(), c);
@@ -206,22 +152,22 @@ TEST(WiredShell, RecentFilesReopenForgetMissingOnesAndNeverDoubleAWindow)
     w.Frame().ActiveChild()->close();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     std::filesystem::remove(path);
-    w.rig->host.messages.clear();
+    w.host.messages.clear();
     w.Frame().Action(C::FileMru1)->trigger();
-    EXPECT_TRUE(w.rig->host.Said("Failed to open document."));
+    EXPECT_TRUE(w.host.Said("Failed to open document."));
     EXPECT_TRUE(w.Frame().RecentFiles().isEmpty());
     EXPECT_FALSE(w.Frame().Action(C::FileMru1)->isVisible());
-    EXPECT_EQ(w.rig->profile.GetString("Recent File List", "File1", "x"), "");
+    EXPECT_EQ(w.profile.GetString("Recent File List", "File1", "x"), "");
 }
 
 TEST(WiredShell, FileDroppedOnADrawingWindowOpensThroughTheFrame)
 {
-    Wired w;
+    ProgramRig w;
     const std::string path = w.data.File("dropped.dbx");
-    CChildFrame* c = w.Saved(260, 200, path);
+    CChildFrame* c = w.SavedDrawing(260, 200, path);
     c->close();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    CChildFrame* other = w.Drawn(300, 250);
+    CChildFrame* other = w.Drawing(300, 250);
 
     // Qt hands a drop to the first widget up the chain that accepts drops: over a drawing
     // (or the workspace) that must be the frame, not something that swallows it.

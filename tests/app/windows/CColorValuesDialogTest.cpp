@@ -1,4 +1,4 @@
-#include "tests/app/windows/GrabFor.h"
+#include "tests/app/support/Shots.h"
 #include "tests/core/support/FakeHost.h"
 #include "app/windows/CColorValuesDialog.h"
 #include "app/widgets/CRangeSpinBox.h"

@@ -1,4 +1,4 @@
-#include "tests/app/windows/GrabFor.h"
+#include "tests/app/support/Shots.h"
 #include "core/colour/CColorsLayout.h"
 #include "core/shapes/ColorConversion.h"
 #include "core/base/AtomicFile.h"

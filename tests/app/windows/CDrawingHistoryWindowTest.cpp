@@ -1,4 +1,4 @@
-#include "tests/app/windows/GrabFor.h"
+#include "tests/app/support/Shots.h"
 #include "core/shell/CDaubrixApp.h"
 #include "tests/core/support/FakeHost.h"
 #include "tests/core/support/TestShapes.h"

@@ -1,9 +1,19 @@
 #pragma once
+#include <QByteArray>
 #include <QImage>
+#include <QString>
 #include <QWidget>
 
-// Renders a widget to an image; with DAUBRIX_SHOTS set the picture is also kept there for
-// looking at.
+// Screenshots for looking at, written only when DAUBRIX_SHOTS names a folder.
+inline void MaybeShoot(QWidget& w, const char* name)
+{
+    const QByteArray dir = qgetenv("DAUBRIX_SHOTS");
+    if (!dir.isEmpty())
+        w.grab().save(QString::fromLocal8Bit(dir) + "/" + name + ".png");
+}
+
+// Renders a widget to an image; with DAUBRIX_SHOTS set the picture is also kept there, plain
+// and four times enlarged.
 inline QImage GrabFor(QWidget& w, const char* name)
 {
     QImage img = w.grab().toImage().convertToFormat(QImage::Format_RGB32);
