@@ -1,6 +1,7 @@
 // daubrix-cli: facts about a drawing and its picture, without a window, over the same engine
 // and shape set as the program.
 #include "cli/CCliHost.h"
+#include "cli/PrintCommand.h"
 #include "core/shell/CDaubrixApp.h"
 #include "core/view/CDaubrixView.h"
 #include "core/view/DocumentIO.h"
@@ -159,6 +160,7 @@ int main(int argc, char** argv)
         return Usage("no command given");
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         std::fputs(kHelp, stdout);
+        std::fputs(kPrintHelp, stdout);
         return kOk;
     }
     if (args[0] == "info") {
@@ -166,6 +168,8 @@ int main(int argc, char** argv)
             return Usage("info needs exactly one FILE.dbx");
         return Info(args[1]);
     }
+    if (args[0] == "print")
+        return PrintCommand({args.begin() + 1, args.end()}, ProgramDir());
     if (args[0] == "render")
         return Render({args.begin() + 1, args.end()});
     return Usage(("unknown command " + args[0]).c_str());
