@@ -70,13 +70,7 @@ struct PrintCli : ::testing::Test {
         ASSERT_TRUE(RasterisePdf(pdf, rasterDpi, dir.Path(), raster, problem)) << problem;
         EXPECT_NEAR(raster.Width(), page.m_widthMm / 25.4 * rasterDpi, 1);
         EXPECT_NEAR(raster.Height(), page.m_heightMm / 25.4 * rasterDpi, 1);
-        const CRect ink = InkBounds(raster);
-        const double k = static_cast<double>(rasterDpi) / printerDpi;
-        EXPECT_NEAR(ink.left, printed.left * k, 1);
-        EXPECT_NEAR(ink.top, printed.top * k, 1);
-        EXPECT_NEAR(ink.right, printed.right * k, 1);
-        EXPECT_NEAR(ink.bottom, printed.bottom * k, 1);
-        EXPECT_EQ(DifferingCells(raster, ink, view->DrawingImage()), 0);
+        ExpectDrawingAt(raster, printed, static_cast<double>(rasterDpi) / printerDpi, view->DrawingImage());
     }
 };
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
+#include <gtest/gtest.h>
 #include <string>
 
 // Test support: a PDF page turned into pixels by poppler's pdftoppm, as a person would see it.
@@ -77,4 +78,16 @@ inline int DifferingCells(const CImage32& page, const CRect& ink, const CImage32
             differ += page.At(px, py) != drawing.At(x, y);
         }
     return differ;
+}
+
+// The drawing lies on the page where printed (in printer pixels, scale page pixels to one of
+// them) says, to within one pixel, with its own colours.
+inline void ExpectDrawingAt(const CImage32& page, const CRect& printed, double scale, const CImage32& drawing)
+{
+    const CRect ink = InkBounds(page);
+    EXPECT_NEAR(ink.left, printed.left * scale, 1);
+    EXPECT_NEAR(ink.top, printed.top * scale, 1);
+    EXPECT_NEAR(ink.right, printed.right * scale, 1);
+    EXPECT_NEAR(ink.bottom, printed.bottom * scale, 1);
+    EXPECT_EQ(DifferingCells(page, ink, drawing), 0);
 }
