@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -121,6 +122,8 @@ struct PrintCommandsTest : ::testing::Test {
 
 TEST_F(PrintCommandsTest, WithoutAPrintServerThePrinterIsAPdfFile)
 {
+    if (!QPrinterInfo::availablePrinters().isEmpty())
+        GTEST_SKIP() << "this machine has a printer installed";
     QPrinter& p = commands.Printer();
     EXPECT_EQ(p.outputFormat(), QPrinter::PdfFormat);
     commands.MeasurePrinter(p);
