@@ -1,6 +1,7 @@
 // daubrix-cli: facts about a drawing and its picture, without a window, over the same engine
 // and shape set as the program.
-#include "core/base/CQuietHost.h"
+#include "cli/CliSession.h"
+#include "cli/PrintCommand.h"
 #include "core/shell/CDaubrixApp.h"
 #include "core/view/CDaubrixView.h"
 #include "core/model/CDocumentFile.h"
@@ -45,22 +46,6 @@ int Usage(const char* problem)
     return kUsage;
 }
 
-// Folder holding "shapes/", ending with '/'.
-std::string ProgramDir()
-{
-    std::error_code ec;
-    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec)
-        return "./";
-    const std::filesystem::path dir = exe.parent_path();
-    if (std::filesystem::is_directory(dir / "shapes", ec))
-        return dir.string() + "/";
-    const std::filesystem::path shared = dir.parent_path() / "share" / "daubrix";
-    if (std::filesystem::is_directory(shared / "shapes", ec))
-        return shared.string() + "/";
-    return dir.string() + "/";
-}
-
 bool ParseInt(const char* text, long lo, long hi, long& out)
 {
     char* end = nullptr;
@@ -72,58 +57,9 @@ bool ParseInt(const char* text, long lo, long hi, long& out)
     return true;
 }
 
-// One message, one line on stderr.
-void Say(std::string line)
-{
-    while (!line.empty() && (line.back() == '\n' || line.back() == ' '))
-        line.pop_back();
-    for (char& c : line)
-        if (c == '\n' || c == '\r')
-            c = ' ';
-    std::fprintf(stderr, "%s\n", line.c_str());
-}
-
-// Says what a file operation had to tell; true when it succeeded.
-bool Tell(const FileResult& result, const FileWording& wording)
-{
-    for (const UserMessage& m : FileMessages(result, wording))
-        Say(m.text);
-    return result.ok;
-}
-
-struct Session {
-    // Nobody is asked anything: what there is to tell comes back from the file operations.
-    CQuietHost quiet;
-    CDaubrixApp app{quiet};
-    std::unique_ptr<CDaubrixDoc> doc;
-    std::unique_ptr<CDaubrixView> view;
-
-    bool Open(const std::string& path, bool needShapes)
-    {
-        app.m_programDir = ProgramDir();
-        CShapeTable& shapes = app.ShapeTable();
-        shapes.LoadShapes(app.m_programDir, nullptr);
-        for (int i = 0; i < shapes.Count(); ++i)
-            if (!shapes.Shape(i).IsLoaded())
-                Say("error loading shape");
-        if (needShapes && shapes.Count() == 0) {
-            Say("Shapes not found!");
-            return false;
-        }
-        shapes.PrepareAll();
-        doc = std::make_unique<CDaubrixDoc>(shapes, nullptr);
-        view = std::make_unique<CDaubrixView>(app, *doc);
-        DocumentBackground background;
-        if (!Tell(ReadDocument(path, *doc, &background, false), DocumentWording()))
-            return false;
-        ShowOpenedDocument(*view, std::move(background));
-        return true;
-    }
-};
-
 int Info(const std::string& path)
 {
-    Session s;
+    CliSession s;
     if (!s.Open(path, false))
         return kFailed;
     const CDaubrixDoc& d = *s.doc;
@@ -168,7 +104,7 @@ int Render(const std::vector<std::string>& args)
         return Usage("render needs FILE.dbx and OUT.bmp or OUT.jpg");
     if (ImageFileKindFor(files[1]) == ImageFileKind::Unknown)
         return Usage("the picture's name must end in .bmp, .jpg or .jpeg");
-    Session s;
+    CliSession s;
     if (!s.Open(files[0], true))
         return kFailed;
     CDaubrixView& v = *s.view;
@@ -190,6 +126,7 @@ int main(int argc, char** argv)
         return Usage("no command given");
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         std::fputs(kHelp, stdout);
+        std::fputs(kPrintHelp, stdout);
         return kOk;
     }
     if (args[0] == "info") {
@@ -197,6 +134,8 @@ int main(int argc, char** argv)
             return Usage("info needs exactly one FILE.dbx");
         return Info(args[1]);
     }
+    if (args[0] == "print")
+        return PrintCommand({args.begin() + 1, args.end()});
     if (args[0] == "render")
         return Render({args.begin() + 1, args.end()});
     return Usage(("unknown command " + args[0]).c_str());

@@ -1,0 +1,60 @@
+#include "cli/CliSession.h"
+#include "core/model/CDocumentFile.h"
+#include "core/view/DocumentIO.h"
+#include <cstdio>
+#include <filesystem>
+
+std::string ProgramDir()
+{
+    std::error_code ec;
+    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec)
+        return "./";
+    const std::filesystem::path dir = exe.parent_path();
+    if (std::filesystem::is_directory(dir / "shapes", ec))
+        return dir.string() + "/";
+    const std::filesystem::path shared = dir.parent_path() / "share" / "daubrix";
+    if (std::filesystem::is_directory(shared / "shapes", ec))
+        return shared.string() + "/";
+    return dir.string() + "/";
+}
+
+
+void Say(std::string line)
+{
+    while (!line.empty() && (line.back() == '\n' || line.back() == ' '))
+        line.pop_back();
+    for (char& c : line)
+        if (c == '\n' || c == '\r')
+            c = ' ';
+    std::fprintf(stderr, "%s\n", line.c_str());
+}
+
+bool Tell(const FileResult& result, const FileWording& wording)
+{
+    for (const UserMessage& m : FileMessages(result, wording))
+        Say(m.text);
+    return result.ok;
+}
+
+bool CliSession::Open(const std::string& path, bool needShapes)
+{
+    app.m_programDir = ProgramDir();
+    CShapeTable& shapes = app.ShapeTable();
+    shapes.LoadShapes(app.m_programDir, nullptr);
+    for (int i = 0; i < shapes.Count(); ++i)
+        if (!shapes.Shape(i).IsLoaded())
+            Say("error loading shape");
+    if (needShapes && shapes.Count() == 0) {
+        Say("Shapes not found!");
+        return false;
+    }
+    shapes.PrepareAll();
+    doc = std::make_unique<CDaubrixDoc>(shapes, nullptr);
+    view = std::make_unique<CDaubrixView>(app, *doc);
+    DocumentBackground background;
+    if (!Tell(ReadDocument(path, *doc, &background, false), DocumentWording()))
+        return false;
+    ShowOpenedDocument(*view, std::move(background));
+    return true;
+}
