@@ -1,5 +1,6 @@
 #include "app/menus/CFileMenu.h"
 #include "app/menus/CMenuContext.h"
+#include "app/print/CPrintCommands.h"
 #include "app/dialogs/DocumentDialogs.h"
 #include "app/shell/CChildFrame.h"
 #include "app/shell/CMainFrame.h"
@@ -81,7 +82,18 @@ void CFileMenu::Install(CMenuContext& ctx)
                                  f.RemoveRecentFile(recent.at(i));
                          });
     QObject::connect(f.Action(C::AppExit), &QAction::triggered, &f, &QWidget::close);
-    for (C id : {C::FileNew, C::FileMru1, C::FileMru2, C::FileMru3, C::FileMru4, C::AppExit})
+    QObject::connect(f.Action(C::FilePrint), &QAction::triggered, &f, [&ctx] {
+        if (CDaubrixView* v = ctx.Active())
+            ctx.print->Print(*v, &ctx.frame);
+        ctx.frame.UpdateCommands();
+    });
+    QObject::connect(f.Action(C::FilePrintPreview), &QAction::triggered, &f, [&ctx] {
+        if (CDaubrixView* v = ctx.Active())
+            ctx.print->Preview(*v, &ctx.frame);
+        ctx.frame.UpdateCommands();
+    });
+    QObject::connect(f.Action(C::FilePrintSetup), &QAction::triggered, &f, [&ctx] { ctx.print->PrintSetup(&ctx.frame); });
+    for (C id : {C::FileNew, C::FileMru1, C::FileMru2, C::FileMru3, C::FileMru4, C::AppExit, C::FilePrintSetup})
         f.Action(id)->setEnabled(true);
 }
 
@@ -93,4 +105,6 @@ void CFileMenu::Update(CMenuContext& ctx)
     f.Action(C::FileOpen)->setEnabled(bool(f.m_openDocument));
     f.Action(C::FileSave)->setEnabled(child && f.m_saveDocument);
     f.Action(C::FileSaveAs)->setEnabled(child && f.m_saveDocument);
+    f.Action(C::FilePrint)->setEnabled(child);
+    f.Action(C::FilePrintPreview)->setEnabled(child);
 }

@@ -1,6 +1,7 @@
 #include "app/menus/CImageMenu.h"
 #include "app/menus/CMenuContext.h"
 #include "app/dialogs/CQtImageDialogs.h"
+#include "app/print/CPrintCommands.h"
 #include "app/shell/CMainFrame.h"
 #include "core/shell/CDaubrixApp.h"
 #include "core/view/CDaubrixView.h"
@@ -24,6 +25,11 @@ void CImageMenu::Install(CMenuContext& ctx)
             LoadBackgroundCommand(ctx.app, *v, d);
         }
     });
+    on(C::PrintSize, [&ctx] {
+        if (CDaubrixView* v = ctx.Active())
+            ctx.print->SizeWhenPrinted(*v, &ctx.frame);
+        ctx.frame.UpdateCommands();
+    });
     on(C::RemoveBackground, [&ctx] {
         if (CDaubrixView* v = ctx.Active())
             RemoveBackgroundCommand(*v);
@@ -37,6 +43,7 @@ void CImageMenu::Update(CMenuContext& ctx)
     const bool background = view && v->Doc().m_hasBackgroundImage;
     CMainFrame& f = ctx.frame;
     f.Action(C::SaveImage)->setEnabled(view);
+    f.Action(C::PrintSize)->setEnabled(view);
     f.Action(C::LoadBackground)->setEnabled(view && !ctx.app.m_imaging.m_lowColor);
     f.Action(C::LoadBackground)->setChecked(background);
     f.Action(C::RemoveBackground)->setEnabled(background);

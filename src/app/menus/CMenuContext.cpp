@@ -9,6 +9,8 @@
 #include "app/menus/CWindowMenu.h"
 #include "app/shell/CMainFrame.h"
 #include "app/shell/CToolWindows.h"
+#include "app/print/CPrintCommands.h"
+#include "core/shell/CDaubrixApp.h"
 #include <QGuiApplication>
 
 CDaubrixView* CMenuContext::Active() const
@@ -35,6 +37,8 @@ void CMenuContext::ShapeChanged() const
 
 void InstallMenus(CMenuContext& ctx)
 {
+    if (!ctx.print)
+        ctx.print = std::make_shared<CPrintCommands>(ctx.app.Host());
     CFileMenu::Install(ctx);
     CEditMenu::Install(ctx);
     CViewMenu::Install(ctx);

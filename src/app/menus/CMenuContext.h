@@ -1,8 +1,10 @@
 #pragma once
+#include <memory>
 
 class CDaubrixApp;
 class CDaubrixView;
 class CMainFrame;
+class CPrintCommands;
 class CToolWindows;
 
 // What every menu's commands work on: the frame, the application and, once they exist, the
@@ -12,6 +14,8 @@ struct CMenuContext {
     CMainFrame& frame;
     CDaubrixApp& app;
     CToolWindows* tools = nullptr;
+    // Printing's choices and printer last for the run; File and Image share them.
+    std::shared_ptr<CPrintCommands> print;
 
     CDaubrixView* Active() const;
     // Option commands toggle without their dialog while Ctrl is held.

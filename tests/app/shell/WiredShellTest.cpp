@@ -33,13 +33,13 @@ std::set<C> Enabled(ProgramRig& w)
 }
 
 // The commands whose features are not in the program yet.
-const std::set<C> kNotBuilt = {C::FilePrint,     C::FilePrintPreview, C::FilePrintSetup, C::EditCut,
-                               C::EditCopy,      C::EditPaste,        C::DefinePattern,  C::ClearDrawing,
-                               C::Pattern,       C::SimulateDepth,    C::SampleColor,    C::SampleShape,
-                               C::BackgroundColor, C::ImportImage,    C::CreateMovie,    C::DrawingInfo,
-                               C::PrintSize,     C::TipOfTheDay};
+const std::set<C> kNotBuilt = {C::EditCut,       C::EditCopy,    C::EditPaste,  C::DefinePattern,
+                               C::ClearDrawing,  C::Pattern,     C::SimulateDepth, C::SampleColor,
+                               C::SampleShape,   C::BackgroundColor, C::ImportImage, C::CreateMovie,
+                               C::DrawingInfo,   C::TipOfTheDay};
 // Built, but only meaningful with a drawing (or a step to undo, or a background to remove).
-const std::set<C> kNeedDrawing = {C::FileClose,  C::FileSave,      C::FileSaveAs,     C::EditUndo,
+const std::set<C> kNeedDrawing = {C::FileClose,  C::FileSave,      C::FileSaveAs,     C::FilePrint,
+                                  C::FilePrintPreview, C::PrintSize, C::EditUndo,
                                   C::Regenerate, C::MoveCenter,    C::ResetCenter,    C::SaveImage,
                                   C::LoadBackground, C::RemoveBackground, C::WindowCascade, C::WindowTile,
                                   C::WindowArrange};
