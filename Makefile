@@ -1,12 +1,17 @@
 # Daubrix: `make run` builds the program alone and starts it, `make test` builds and runs every
 # test under AddressSanitizer and UndefinedBehaviorSanitizer, `make bench` builds everything and
-# runs the benchmarks. All of them install missing Debian packages.
+# runs the benchmarks, `make test-release` runs the suite in the optimised build and `make fuzz`
+# runs every reader's fuzzer for FUZZ_SECONDS. All of them install missing Debian packages.
 
-PACKAGES := cmake g++ make pkgconf qt6-base-dev libjpeg62-turbo-dev libgtest-dev libbenchmark-dev
+PACKAGES := cmake g++ make pkgconf qt6-base-dev libjpeg62-turbo-dev libgtest-dev libbenchmark-dev \
+            poppler-utils
+FUZZ_PACKAGES := clang-14 libfuzzer-14-dev
+FUZZ_SECONDS ?= 60
+FUZZ_ENTRIES := dbx dch dss bmp jpeg settings
 JOBS     ?= $(shell nproc)
 SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: run test build configure deps bench clean
+.PHONY: run test test-release fuzz build configure deps bench clean
 
 deps:
 	@missing=""; for p in $(PACKAGES); do \
@@ -34,8 +39,27 @@ test: deps
 	cd build-asan && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
 
+# The same suite once more in the optimised build, where timing differs from the sanitizer one.
+test-release: deps
+	cmake -S . -B build-rel -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDAUBRIX_BUILD_BENCH=OFF
+	cmake --build build-rel -j $(JOBS)
+	cd build-rel && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Seeds come from our own writers; what a fuzzer finds lands in build-fuzz/found/ENTRY.
+fuzz: deps
+	$(MAKE) deps PACKAGES="$(FUZZ_PACKAGES)"
+	cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang-14 \
+	  -DCMAKE_CXX_COMPILER=clang++-14 -DDAUBRIX_FUZZ=ON -DDAUBRIX_BUILD_APP=OFF -DDAUBRIX_BUILD_BENCH=OFF
+	cmake --build build-fuzz -j $(JOBS)
+	rm -rf build-fuzz/seeds && ./build-fuzz/bin/seed_corpus build-fuzz/seeds
+	@for e in $(FUZZ_ENTRIES); do \
+	  mkdir -p build-fuzz/corpus/$$e build-fuzz/found/$$e; \
+	  (cd build-fuzz/found/$$e && ../../bin/fuzz_$$e -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=512 \
+	    -malloc_limit_mb=256 -print_final_stats=1 ../../corpus/$$e ../../seeds/$$e) || exit 1; \
+	done
+
 bench: build
 	for b in build/bin/bench_*; do $$b; done
 
 clean:
-	rm -rf build build-asan
+	rm -rf build build-asan build-rel build-fuzz
