@@ -13,6 +13,7 @@
 #include "core/shapes/ShapeStateFile.h"
 #include "core/shell/CDaubrixApp.h"
 #include "core/shell/CSettingsTable.h"
+#include "tests/core/support/TestShapes.h"
 #include <cstdlib>
 #include <span>
 #include <string>
@@ -28,28 +29,8 @@ void Require(bool ok, const char* what)
     }
 }
 
-CImage32 Disc(int size, Pixel body)
-{
-    const Pixel key = MakePixel(0, 255, 0);
-    CImage32 img(size, size, key);
-    const int c = size / 2;
-    for (int y = 0; y < size; ++y)
-        for (int x = 0; x < size; ++x)
-            if ((x - c) * (x - c) + (y - c) * (y - c) <= c * c)
-                img.Set(x, y, body);
-    return img;
-}
-
 // Three families, one lacking a size, so a shape state can name sizes that exist and some that don't.
-void LoadShapes(CShapeTable& table)
-{
-    std::vector<std::string> names = {"A_0_a.bmp", "A_1_a.bmp", "A_2_a.bmp", "B_0_b.bmp", "B_2_b.bmp", "C_1_c.bmp"};
-    std::vector<CImage32> images;
-    for (const auto& n : names)
-        images.push_back(Disc(n[2] == '0' ? 7 : n[2] == '1' ? 15 : 25, MakePixel(200, 40, 40)));
-    table.LoadFromImages(names, images);
-    table.PrepareAll();
-}
+void LoadShapes(CShapeTable& table) { LoadTestShapes(table); }
 
 CShapeTable& Shapes()
 {
