@@ -3,8 +3,9 @@
 # runs the benchmarks, `make test-release` runs the suite in the optimised build and `make fuzz`
 # runs every reader's fuzzer for FUZZ_SECONDS. All of them install missing Debian packages.
 
-PACKAGES := cmake g++ make pkgconf qt6-base-dev libjpeg62-turbo-dev libgtest-dev libbenchmark-dev \
-            poppler-utils
+PACKAGES := cmake g++ make pkgconf ccache qt6-base-dev libjpeg62-turbo-dev libpng-dev libgtest-dev \
+            libbenchmark-dev libavcodec-dev libavformat-dev libavutil-dev libswscale-dev poppler-utils \
+            ffmpeg
 FUZZ_PACKAGES := clang-14 libfuzzer-14-dev
 FUZZ_SECONDS ?= 60
 FUZZ_ENTRIES := dbx dch dss bmp jpeg settings
