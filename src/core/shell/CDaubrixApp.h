@@ -2,6 +2,7 @@
 #include "core/base/CRandom.h"
 #include "core/base/IHost.h"
 #include "core/settings/CAutoColorSettings.h"
+#include "core/settings/CDepthSettings.h"
 #include "core/settings/CDrawingSettings.h"
 #include "core/settings/CGlobClipboard.h"
 #include "core/settings/CImageSettings.h"
@@ -26,6 +27,7 @@ public:
     CDrawingModes m_modes;
     CAutoColorSettings m_autoColor;
     CGlobClipboard m_globs;
+    CDepthSettings m_depth;
     CImageSettings m_imaging;
     CShellSettings m_shell;
 

@@ -4,6 +4,7 @@
 #include "core/view/CLongOperation.h"
 #include "core/view/CReplayer.h"
 #include "core/view/Symmetry.h"
+#include "core/view/edit/CGlobEdits.h"
 #include "core/view/undo/CDrawingUndoStep.h"
 #include "core/view/undo/CMoveCenterUndoStep.h"
 #include <algorithm>
@@ -37,6 +38,7 @@ CDaubrixView::CDaubrixView(CDaubrixApp& app, CDaubrixDoc& doc)
     auto moveCenter = std::make_unique<CMoveCenterUndoStep>(m_center, [this] { BandChanged(); });
     m_moveCenterStep = moveCenter.get();
     m_history.Register(std::move(moveCenter));
+    m_edits = std::make_unique<CGlobEdits>(*this);
     m_doc.SetView(this);
     m_doc.SetShownPosition(m_shownCount);
 }

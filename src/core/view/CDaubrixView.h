@@ -9,8 +9,11 @@
 #include "core/view/IStrokeTarget.h"
 #include "core/view/IViewObserver.h"
 #include "core/view/IViewWindow.h"
+#include <algorithm>
+#include <memory>
 
 class CDaubrixApp;
+class CGlobEdits;
 class CMoveCenterUndoStep;
 
 // The engine side of one drawing's view: the drawing image and the undo image, the history
@@ -57,6 +60,8 @@ public:
     void RedrawFromUndoImage();
     void SaveUndoImage();
     void RebuildUndoImage();
+    // An edit moved globs in or out below the undo image: it now stands for count globs.
+    void SetUndoImageCount(int count) { m_undoImageCount = std::max(count, 0); }
 
     // A Clear hides everything; the next stroke empties the document first.
     void SetClearPending(bool pending) { m_clearPending = pending; }
@@ -90,6 +95,8 @@ public:
     // Stroke engine, symmetry centre and undo/redo.
     CStrokeEngine& Stroke() { return m_stroke; }
     CViewHistory& History() { return m_history; }
+    // Simulate Depth and the glob clipboard and pattern.
+    CGlobEdits& Edits() { return *m_edits; }
     CPoint Center() const override { return m_center; }
     CPoint OldCenter() const;
     void MoveCenter(CPoint c) override;
@@ -141,4 +148,6 @@ private:
     CStrokeEngine m_stroke;
     CViewHistory m_history;
     CMoveCenterUndoStep* m_moveCenterStep = nullptr;
+    // After the history: it points at steps the history owns.
+    std::unique_ptr<CGlobEdits> m_edits;
 };

@@ -3,12 +3,15 @@
 
 class CStrokeEngine;
 
-// Pattern mode: each click stamps the stored pattern, which the clipboard feature places.
+// Pattern mode: each click stamps the stored pattern around the click point, every pattern
+// glob through the engine's placement so that mirrors, polar copies and Jitter apply. A drag
+// adds nothing more.
 class CPatternTool : public ITool {
 public:
     explicit CPatternTool(CStrokeEngine& engine) : m_engine(engine) {}
     bool Draws() const override { return true; }
     void ButtonDown(int x, int y, bool ctrl) override;
+    ToolCursor Cursor() const override { return ToolCursor::Pattern; }
 
 private:
     CStrokeEngine& m_engine;

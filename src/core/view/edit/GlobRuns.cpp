@@ -1,0 +1,93 @@
+#include "core/view/edit/GlobRuns.h"
+#include "core/model/CDaubrixDoc.h"
+#include <cstdint>
+#include <limits>
+#include <new>
+
+namespace {
+bool FitsStored(int v)
+{
+    return v >= std::numeric_limits<int16_t>::min() && v <= std::numeric_limits<int16_t>::max();
+}
+} // namespace
+
+namespace GlobRuns {
+bool CopyRange(const CDaubrixDoc& doc, int s, int e, CPoint center, CGlobBuffer& out)
+{
+    CGlobBuffer run;
+    try {
+        run.m_globs.assign(doc.Globs().begin() + s, doc.Globs().begin() + e);
+        const auto& changes = doc.ColorChanges();
+        if (!changes.empty()) {
+            const int first = doc.HasColorChangeAt(s) ? s : doc.PositionInForce(s);
+            run.m_colorChanges.emplace_back(0, doc.GetColorChangeHue(first), doc.GetColorChangeSaturation(first),
+                                            doc.GetColorChangeValue(first));
+        }
+        for (const CColorChange& c : changes) {
+            const int64_t p = c.m_position;
+            if (p > s && p <= e)
+                run.m_colorChanges.emplace_back(static_cast<uint32_t>(p - s), c.m_hue, c.m_saturation, c.m_value);
+        }
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    run.m_refX = center.x;
+    run.m_refY = center.y;
+    out = std::move(run);
+    return true;
+}
+
+CGlobBuffer MovedTo(const CGlobBuffer& buffer, CPoint center)
+{
+    const int dx = center.x - buffer.m_refX, dy = center.y - buffer.m_refY;
+    CGlobBuffer moved;
+    moved.m_refX = center.x;
+    moved.m_refY = center.y;
+    // kept[i]: how many globs before buffer glob i remain, which is where its colour change goes.
+    std::vector<uint32_t> kept;
+    kept.reserve(buffer.m_globs.size() + 1);
+    for (const CGlob& g : buffer.m_globs) {
+        kept.push_back(static_cast<uint32_t>(moved.m_globs.size()));
+        const int x = g.X() + dx, y = g.Y() + dy;
+        if (FitsStored(x) && FitsStored(y))
+            moved.m_globs.emplace_back(x, y, g.m_shape);
+    }
+    kept.push_back(static_cast<uint32_t>(moved.m_globs.size()));
+    for (const CColorChange& c : buffer.m_colorChanges) {
+        CColorChange at = c;
+        at.m_position = kept[std::min<size_t>(c.m_position, kept.size() - 1)];
+        // Of several changes that land on one glob the last is the one in force there.
+        if (!moved.m_colorChanges.empty() && moved.m_colorChanges.back().m_position == at.m_position)
+            moved.m_colorChanges.back() = at;
+        else
+            moved.m_colorChanges.push_back(at);
+    }
+    return moved;
+}
+
+void SectionsAfterCut(CDaubrixDoc& doc, int s, int e, bool entire)
+{
+    const int removed = entire ? e : e - s;
+    int count = 0;
+    for (int i = 0; i < doc.m_sectionCount && i < CDaubrixDoc::kMaxSections; ++i) {
+        const int b = doc.m_sections[static_cast<size_t>(i)];
+        // Boundaries inside the cut run go with it.
+        if ((b > s || entire) && b <= e)
+            continue;
+        doc.m_sections[static_cast<size_t>(count++)] = b > e ? b - removed : b;
+    }
+    doc.m_sectionCount = count;
+    if (entire)
+        doc.m_sectionFloor = 0;
+}
+
+void SectionsAfterPaste(CDaubrixDoc& doc, int p, int n)
+{
+    if (p > 0 && !doc.IsSectionBoundary(p))
+        doc.AddSection(p);
+    for (int i = 0; i < doc.m_sectionCount && i < CDaubrixDoc::kMaxSections; ++i)
+        if (doc.m_sections[static_cast<size_t>(i)] >= p)
+            doc.m_sections[static_cast<size_t>(i)] += n;
+    doc.AddSection(p > 0 ? p : n);
+}
+} // namespace GlobRuns

@@ -1,0 +1,67 @@
+#include "core/view/undo/CCutUndoStep.h"
+#include "core/shell/CDaubrixApp.h"
+#include "core/view/CDaubrixView.h"
+#include "core/view/edit/GlobRuns.h"
+
+void CCutUndoStep::Perform(int s, int e, bool entire)
+{
+    CDaubrixDoc& doc = m_view.Doc();
+    m_start = s;
+    m_count = e - s;
+    m_entire = entire;
+    m_shownBefore = m_view.ShownCount();
+    m_undoImageBefore = m_view.UndoImageCount();
+    doc.SaveColorChanges();
+    doc.SaveSections();
+    doc.m_undoKind = kUndoCut;
+
+    // The globs after the run keep the colour they had.
+    if (!doc.HasColorChangeAt(e)) {
+        const CShape& cur = m_view.App().CurrentShape();
+        HsvColor c{cur.m_hue, cur.m_saturation, cur.m_value};
+        if (e > 0 && doc.GetColorChangeCount() > 0)
+            c = doc.GetColorChange(doc.FindColorChangeBefore(e))->Color();
+        doc.SetColorChange(e, c.m_hue, c.m_saturation, c.m_value);
+    }
+    doc.RemoveColorChanges(s, e - 1, true);
+    doc.DeleteGlobs(s, e);
+    doc.MoveColorChanges(s, e);
+    GlobRuns::SectionsAfterCut(doc, s, e, entire);
+
+    // An undo image that held cut globs would bring them back at the next redraw from it.
+    if (m_undoImageBefore > s) {
+        m_view.SetUndoImageCount(m_undoImageBefore >= e ? m_undoImageBefore - m_count : s);
+        m_view.RebuildUndoImage();
+    }
+    m_view.RestoreTo(s);
+    doc.SetModifiedFlag();
+    m_view.NotifyHistoryChanged();
+}
+
+void CCutUndoStep::Undo()
+{
+    CDaubrixDoc& doc = m_view.Doc();
+    // Refilling the clipboard forgets this step; a clipboard of another length cannot be ours.
+    if (static_cast<int>(m_clipboard.m_globs.size()) != m_count)
+        return;
+    doc.SwapColorChanges();
+    doc.SwapSections();
+    // The colour changes came back whole with the swap: the globs go in without new ones.
+    doc.InsertClipboardGlobs(m_clipboard, m_start, false, m_clipboard.m_refX, m_clipboard.m_refY);
+    if (m_view.UndoImageCount() != m_undoImageBefore) {
+        m_view.SetUndoImageCount(m_undoImageBefore);
+        m_view.RebuildUndoImage();
+    }
+    m_view.RestoreTo(m_shownBefore);
+    doc.SetModifiedFlag();
+    m_view.NotifyHistoryChanged();
+}
+
+void CCutUndoStep::Redo()
+{
+    if (static_cast<int>(m_clipboard.m_globs.size()) != m_count)
+        return;
+    const int e = m_start + m_count;
+    m_view.RestoreTo(e);
+    Perform(m_start, e, m_entire);
+}

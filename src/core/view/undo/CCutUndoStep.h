@@ -1,0 +1,27 @@
+#pragma once
+#include "core/model/CGlobBuffer.h"
+#include "core/view/undo/IUndoStep.h"
+
+class CDaubrixView;
+
+// Taking globs [s, e) out of the drawing once they are on the glob clipboard; Undo puts the
+// clipboard's globs back, Redo takes them out again.
+class CCutUndoStep : public IUndoStep {
+public:
+    CCutUndoStep(CDaubrixView& view, const CGlobBuffer& clipboard) : m_view(view), m_clipboard(clipboard) {}
+    UndoKind Kind() const override { return kUndoCut; }
+    void Undo() override;
+    void Redo() override;
+
+    // e is the history position; entire: the run starts the drawing and takes its sections.
+    void Perform(int s, int e, bool entire);
+
+private:
+    CDaubrixView& m_view;
+    const CGlobBuffer& m_clipboard;
+    int m_start = 0;
+    int m_count = 0;
+    bool m_entire = false;
+    int m_shownBefore = 0;
+    int m_undoImageBefore = 0;
+};

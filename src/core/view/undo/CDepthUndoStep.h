@@ -1,0 +1,27 @@
+#pragma once
+#include "core/view/depth/CDepthRecolorer.h"
+#include "core/view/undo/IUndoStep.h"
+
+class CDaubrixView;
+
+// Simulate Depth and its undo: the colour changes before and after are exchanged whole.
+class CDepthUndoStep : public IUndoStep {
+public:
+    explicit CDepthUndoStep(CDaubrixView& view) : m_view(view) {}
+    UndoKind Kind() const override { return kUndoDepth; }
+    void Undo() override { Exchange(); }
+    void Redo() override { Exchange(); }
+
+    // Recolours the range the choice names up to the history position; false, with nothing
+    // changed and no undo step, when that range is empty.
+    bool Perform(const DepthChoice& choice);
+
+private:
+    void Exchange();
+    // The undo image is drawn anew only when the recoloured range reaches into it.
+    void Redraw();
+
+    CDaubrixView& m_view;
+    bool m_entire = false;
+    int m_start = 0;
+};

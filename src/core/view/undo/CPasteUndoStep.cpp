@@ -1,0 +1,67 @@
+#include "core/view/undo/CPasteUndoStep.h"
+#include "core/shell/CDaubrixApp.h"
+#include "core/view/CDaubrixView.h"
+#include "core/view/edit/CGlobPaster.h"
+#include "core/view/edit/GlobRuns.h"
+#include <new>
+
+bool CPasteUndoStep::Perform(bool preserveColors)
+{
+    if (m_clipboard.IsEmpty())
+        return false;
+    CDaubrixDoc& doc = m_view.Doc();
+    CDaubrixApp& app = m_view.App();
+    if (m_view.ClearPending()) {
+        m_view.SetClearPending(false);
+        doc.DeleteContents();
+        doc.m_sectionCount = 0;
+        doc.m_sectionFloor = 0;
+        m_view.RestoreTo(0);
+    }
+    // The undo image must hold what is shown, so a paint still due is done first.
+    m_view.PaintNowIfDue();
+    m_view.SaveUndoImage();
+    const int p = m_view.ShownCount();
+
+    CGlobPaster paster(app, doc, m_view.ColorTicks(), m_view.Observer());
+    try {
+        if (!paster.InsertGlobs(GlobRuns::MovedTo(m_clipboard, m_view.Center()), p, preserveColors))
+            return false;
+    } catch (const std::bad_alloc&) {
+        app.Host().Message("Out of Memory", MsgIcon::Stop);
+        return false;
+    }
+    const int n = paster.Count();
+    if (n == 0)
+        return false;
+    m_start = p;
+    m_count = n;
+    m_preserve = preserveColors;
+    doc.SaveColorChanges();
+    doc.SaveSections();
+    doc.m_undoKind = kUndoPaste;
+    paster.ColourRun();
+    GlobRuns::SectionsAfterPaste(doc, p, n);
+    m_view.RestoreTo(p + n);
+    doc.SetModifiedFlag();
+    m_view.NotifyHistoryChanged();
+    return true;
+}
+
+void CPasteUndoStep::Undo()
+{
+    CDaubrixDoc& doc = m_view.Doc();
+    doc.SwapColorChanges();
+    doc.SwapSections();
+    doc.DeleteGlobs(m_start, m_start + m_count);
+    m_view.RestoreTo(m_start);
+    doc.SetModifiedFlag();
+    m_view.NotifyHistoryChanged();
+}
+
+void CPasteUndoStep::Redo()
+{
+    m_view.RestoreTo(m_start);
+    if (!Perform(m_preserve))
+        m_view.Doc().m_undoKind = kUndoNone;
+}

@@ -1,0 +1,79 @@
+#include "core/colour/AutoColor.h"
+#include "core/view/edit/PatternMode.h"
+#include "tests/core/view/edit/GlobEditFixture.h"
+
+namespace {
+class PatternStamp : public GlobEditFixture {
+protected:
+    // A pattern of n globs taken from a stroke, the drawing then emptied.
+    void DefineFromStroke(int n, int hue = 200)
+    {
+        Stroke(hue, n, 80, 40, 0, 2);
+        ASSERT_TRUE(edits().DefinePattern(true));
+        view->History().Undo();   // hide the stroke; the next one truncates it
+        PatternMode::Set(app, view.get(), true);
+    }
+    void Click(int x, int y)
+    {
+        stroke().ButtonDown(x, y, false, false);
+        stroke().MouseMove(x + 30, y + 10, false);   // a drag adds nothing
+        stroke().ButtonUp();
+    }
+};
+} // namespace
+
+TEST_F(PatternStamp, EachClickStampsThePatternAroundIt)
+{
+    DefineFromStroke(10);
+    const CGlobBuffer& pattern = app.m_globs.m_pattern;
+    ASSERT_EQ(pattern.m_globs.size(), 10u);
+    Click(pattern.m_refX + 5, pattern.m_refY - 3);
+    ASSERT_EQ(doc.GetGlobCount(), 10);
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(Globs()[static_cast<size_t>(i)], (CPoint{pattern.m_globs[i].X() + 5, pattern.m_globs[i].Y() - 3}));
+    EXPECT_EQ(view->ShownCount(), 10);
+    EXPECT_EQ(doc.GetColorChangeHue(0), 200);
+    EXPECT_EQ(doc.m_undoKind, kUndoDrawing);
+    EXPECT_EQ(State().sections.back(), 10);
+}
+
+TEST_F(PatternStamp, MirrorBothMakesFourOfEveryGlob)
+{
+    DefineFromStroke(10);
+    app.m_drawing.m_mirrorBoth = 1;
+    Click(60, 30);
+    EXPECT_EQ(doc.GetGlobCount(), 40);
+}
+
+TEST_F(PatternStamp, NewColoursStepWithTheAutomaticChangeAndPreservedOnesDoNot)
+{
+    DefineFromStroke(8, 100);
+    app.m_globs.m_patternPreserveColors = 1;
+    app.m_autoColor.m_autoHue = kAutoUp;
+    app.m_autoColor.m_autoHueSpeed = 10;
+    app.m_autoColor.m_hueStep = 5;
+    Click(60, 30);
+    EXPECT_EQ(doc.GetColorChangeCount(), 1);
+    EXPECT_EQ(app.CurrentShape().m_hue, 100);
+    app.m_globs.m_patternPreserveColors = 0;
+    Click(60, 60);
+    EXPECT_GE(doc.GetColorChangeCount(), 2);
+    EXPECT_NE(app.CurrentShape().m_hue, 100);
+    EXPECT_EQ(observer.colorsShown.back().m_hue, app.CurrentShape().m_hue);
+}
+
+TEST_F(PatternStamp, PatternModeExcludesLinesAndJitter)
+{
+    EXPECT_FALSE(PatternMode::Available(app));
+    DefineFromStroke(3);
+    EXPECT_TRUE(PatternMode::Available(app));
+    PatternMode::Set(app, view.get(), false);
+    app.m_drawing.m_lineMode = 1;
+    app.m_drawing.m_jitter = 1;
+    PatternMode::Toggle(app, view.get());
+    EXPECT_TRUE(app.m_modes.m_patternMode);
+    EXPECT_EQ(app.m_drawing.m_lineMode, 0);
+    EXPECT_EQ(app.m_drawing.m_jitter, 0);
+    PatternMode::Toggle(app, view.get());
+    EXPECT_FALSE(app.m_modes.m_patternMode);
+}
