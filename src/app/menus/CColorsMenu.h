@@ -2,7 +2,7 @@
 
 struct CMenuContext;
 
-// Colors: the automatic colour changes.
+// Colors: the automatic colour changes and Simulate Depth.
 class CColorsMenu {
 public:
     static void Install(CMenuContext& ctx);

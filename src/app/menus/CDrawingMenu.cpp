@@ -1,9 +1,11 @@
 #include "app/menus/CDrawingMenu.h"
 #include "app/menus/CMenuContext.h"
 #include "app/dialogs/DrawingDialogs.h"
+#include "app/dialogs/EditDialogs.h"
 #include "app/shell/CMainFrame.h"
 #include "core/shell/CDaubrixApp.h"
 #include "core/view/DrawingCommands.h"
+#include "core/view/edit/PatternMode.h"
 #include <QAction>
 
 using C = CommandId;
@@ -33,6 +35,10 @@ void CDrawingMenu::Install(CMenuContext& ctx)
     on(C::MirrorHorizontal, [&ctx] { DrawingCommands::ToggleMirrorHorizontal(ctx.app, ctx.Active()); });
     on(C::MirrorVertical, [&ctx] { DrawingCommands::ToggleMirrorVertical(ctx.app, ctx.Active()); });
     on(C::MirrorBoth, [&ctx] { DrawingCommands::ToggleMirrorBoth(ctx.app, ctx.Active()); });
+    on(C::Pattern, [&ctx, parent] {
+        if (EditDialogs::PatternCommand(parent, ctx.app, ctx.Active(), ctx.Ctrl()))
+            ctx.ShapeChanged();   // the pointer shows the mode
+    });
 }
 
 void CDrawingMenu::Update(CMenuContext& ctx)
@@ -46,4 +52,6 @@ void CDrawingMenu::Update(CMenuContext& ctx)
     f.Action(C::MirrorVertical)->setChecked(d.m_mirrorVertical != 0);
     f.Action(C::MirrorBoth)->setChecked(d.m_mirrorBoth != 0);
     f.Action(C::PolarMirror)->setChecked(d.m_polar != 0);
+    f.Action(C::Pattern)->setChecked(ctx.app.m_modes.m_patternMode);
+    f.Action(C::Pattern)->setEnabled(PatternMode::Available(ctx.app));
 }

@@ -2,7 +2,7 @@
 
 struct CMenuContext;
 
-// Edit: undo and redo.
+// Edit: undo and redo, the glob clipboard and Define Pattern.
 class CEditMenu {
 public:
     static void Install(CMenuContext& ctx);

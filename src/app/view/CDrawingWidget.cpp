@@ -1,4 +1,5 @@
 #include "app/view/CDrawingWidget.h"
+#include "app/view/PatternCursor.h"
 #include "core/shell/CDaubrixApp.h"
 #include <QBitmap>
 #include <QContextMenuEvent>
@@ -97,6 +98,8 @@ int CDrawingWidget::CursorKey() const
     CDaubrixApp& app = m_view.App();
     if (m_view.Stroke().Cursor() == ToolCursor::MoveCenter)
         return -2;
+    if (m_view.Stroke().Cursor() == ToolCursor::Pattern)
+        return -4;
     CShapeTable& shapes = app.ShapeTable();
     return shapes.Count() > 0 && shapes.Current().HasCursor() ? shapes.m_currentShape : -1;
 }
@@ -119,6 +122,10 @@ void CDrawingWidget::UpdateCursor()
     CDaubrixApp& app = m_view.App();
     if (m_view.Stroke().Cursor() == ToolCursor::MoveCenter) {
         setCursor(MoveCenterCursor());
+        return;
+    }
+    if (m_view.Stroke().Cursor() == ToolCursor::Pattern) {
+        setCursor(PatternCursor());
         return;
     }
     CShapeTable& shapes = app.ShapeTable();

@@ -33,16 +33,17 @@ std::set<C> Enabled(ProgramRig& w)
 }
 
 // The commands whose features are not in the program yet.
-const std::set<C> kNotBuilt = {C::EditCut,       C::EditCopy,    C::EditPaste,  C::DefinePattern,
-                               C::ClearDrawing,  C::Pattern,     C::SimulateDepth, C::SampleColor,
+const std::set<C> kNotBuilt = {C::ClearDrawing,  C::SampleColor,
                                C::SampleShape,   C::BackgroundColor, C::ImportImage, C::CreateMovie,
                                C::DrawingInfo,   C::TipOfTheDay};
+// Live only once something was copied or a pattern defined.
+const std::set<C> kNeedBuffer = {C::EditPaste, C::Pattern};
 // Built, but only meaningful with a drawing (or a step to undo, or a background to remove).
 const std::set<C> kNeedDrawing = {C::FileClose,  C::FileSave,      C::FileSaveAs,     C::FilePrint,
                                   C::FilePrintPreview, C::PrintSize, C::EditUndo,
                                   C::Regenerate, C::MoveCenter,    C::ResetCenter,    C::SaveImage,
                                   C::LoadBackground, C::RemoveBackground, C::WindowCascade, C::WindowTile,
-                                  C::WindowArrange};
+                                  C::WindowArrange, C::EditCut, C::EditCopy, C::DefinePattern, C::SimulateDepth};
 // Shown (and live) only while the recent-file list has that many entries.
 const std::set<C> kRecent = {C::FileMru1, C::FileMru2, C::FileMru3, C::FileMru4};
 } // namespace
@@ -55,7 +56,7 @@ TEST(WiredShell, BuiltCommandsAreLiveAndTheOthersWaitDisabled)
         all.insert(static_cast<C>(i));
     std::set<C> idle;
     for (C id : all)
-        if (!kNotBuilt.count(id) && !kNeedDrawing.count(id) && !kRecent.count(id))
+        if (!kNotBuilt.count(id) && !kNeedDrawing.count(id) && !kRecent.count(id) && !kNeedBuffer.count(id))
             idle.insert(id);
     EXPECT_EQ(Enabled(w), idle);
 
@@ -63,7 +64,7 @@ TEST(WiredShell, BuiltCommandsAreLiveAndTheOthersWaitDisabled)
     w.Drawing(300, 200);
     std::set<C> drawing;
     for (C id : all)
-        if (!kNotBuilt.count(id) && !kRecent.count(id) && id != C::RemoveBackground)
+        if (!kNotBuilt.count(id) && !kRecent.count(id) && !kNeedBuffer.count(id) && id != C::RemoveBackground)
             drawing.insert(id);
     EXPECT_EQ(Enabled(w), drawing);
 
@@ -73,7 +74,7 @@ TEST(WiredShell, BuiltCommandsAreLiveAndTheOthersWaitDisabled)
         for (QToolBar* bar : {w.Frame().Toolbar(0), w.Frame().Toolbar(1)})
             if (bar->actions().contains(w.Frame().Action(id))) {
                 ++buttons;
-                EXPECT_EQ(bar->widgetForAction(w.Frame().Action(id))->isEnabled(), kNotBuilt.count(id) == 0)
+                EXPECT_EQ(bar->widgetForAction(w.Frame().Action(id))->isEnabled(), kNotBuilt.count(id) + kNeedBuffer.count(id) == 0)
                     << CCommandTable::Info(id).text;
             }
     EXPECT_EQ(buttons, 9 + 18);
