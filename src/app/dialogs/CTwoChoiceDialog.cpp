@@ -20,7 +20,7 @@ CTwoChoiceDialog::CTwoChoiceDialog(const Texts& texts, bool first, QWidget* pare
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
     layout->addWidget(OkCancelButtons(this));
-    setMinimumWidth(220);
+    setMinimumWidth(260);
     UseDialogFrame(this);
 }
 

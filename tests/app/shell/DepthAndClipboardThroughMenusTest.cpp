@@ -1,5 +1,6 @@
 // Simulate Depth and the glob clipboard as a user reaches them: menu commands and keys, their
 // dialogs, the Edit menu's undo text, and the drawings written to files.
+#include "app/view/PatternCursor.h"
 #include "core/base/AtomicFile.h"
 #include "core/model/CDocumentFile.h"
 #include "tests/app/support/ProgramRig.h"
@@ -162,6 +163,11 @@ TEST(DepthAndClipboardThroughMenus, CutAndDefinePatternThenStampIt)
     p.dialogs.Then(Choose({"On", "Use new colors"}));
     p.Run(C::Pattern);
     EXPECT_TRUE(p.Act(C::Pattern)->isChecked());
+    // The pointer says the click stamps.
+    const QImage pointer = PatternCursor().pixmap().toImage();
+    EXPECT_EQ(c->DrawingWidget().cursor().pixmap().toImage(), pointer);
+    if (!qgetenv("DAUBRIX_SHOTS").isEmpty())
+        pointer.scaled(128, 128).save(QString::fromLocal8Bit(qgetenv("DAUBRIX_SHOTS")) + "/pattern_cursor_x4.png");
     EXPECT_EQ(p.app.m_drawing.m_lineMode, 0);
     EXPECT_EQ(p.app.m_globs.m_patternPreserveColors, 0);
     p.Stroke(*c, {{150, 150}});

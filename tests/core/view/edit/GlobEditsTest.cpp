@@ -1,3 +1,4 @@
+#include "core/colour/AutoColor.h"
 #include "tests/core/view/edit/GlobEditFixture.h"
 #include <functional>
 #include <tuple>
@@ -133,6 +134,30 @@ TEST_F(GlobClipboard, PasteWithNewColoursTakesTheShapesCurrentColours)
     EXPECT_EQ(positions, (std::vector<int>{0, 4, 9}));
     EXPECT_EQ(doc2.GetColorChangeHue(0), 60);
     EXPECT_EQ(doc2.GetColorChangeHue(4), 300);
+}
+
+TEST_F(GlobClipboard, PasteWithTheColourDriftOnStepsTheColourAsIfDrawnNow)
+{
+    ThreeStrokes();
+    ASSERT_TRUE(edits().Copy(true));
+    app.m_autoColor.m_autoHue = kAutoUp;
+    app.m_autoColor.m_autoHueSpeed = 10;
+    app.m_autoColor.m_hueStep = 5;
+    // In the middle a glob beyond the drawing's edge is refused, as a stroke would refuse it.
+    app.m_globs.m_clipboard.m_globs[1].m_x = 500;
+    view->BrowseTo(4);
+    const int hueBefore = app.ShapeTable().Shape(0).m_hue;
+    ASSERT_TRUE(edits().Paste(false));
+    EXPECT_EQ(doc.GetGlobCount(), 15 + 14);
+    EXPECT_EQ(view->ShownCount(), 18);
+    // The hidden strokes behind the run keep their colours.
+    EXPECT_EQ(doc.GetColorChangeHue(18), 130);
+    EXPECT_EQ(doc.GetColorChangeHue(23), 250);
+    EXPECT_NE(app.ShapeTable().Shape(0).m_hue, hueBefore);
+    EXPECT_FALSE(observer.colorsShown.empty());
+    ASSERT_TRUE(doc.HasColorChangeAt(4));
+    view->BrowseTo(29);
+    EXPECT_TRUE(Rendered() == Replayed());
 }
 
 TEST_F(GlobClipboard, FillingTheClipboardForgetsUndoCutAndRedoPasteEverywhere)
