@@ -18,7 +18,7 @@ template <typename Step, typename... Args> Step* Register(CDaubrixView& view, Ar
 
 CGlobEdits::CGlobEdits(CDaubrixView& view)
     : m_view(view), m_depth(Register<CDepthUndoStep>(view)),
-      m_cut(Register<CCutUndoStep>(view, std::as_const(view.App().m_globs.m_clipboard))),
+      m_cut(Register<CCutUndoStep>(view, view.App().m_globs)),
       m_paste(Register<CPasteUndoStep>(view, std::as_const(view.App().m_globs.m_clipboard)))
 {
     view.App().m_globs.Attach(&view.Doc());

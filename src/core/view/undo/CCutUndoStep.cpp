@@ -42,12 +42,13 @@ void CCutUndoStep::Undo()
 {
     CDaubrixDoc& doc = m_view.Doc();
     // Refilling the clipboard forgets this step; a clipboard of another length cannot be ours.
-    if (static_cast<int>(m_clipboard.m_globs.size()) != m_count)
+    const CGlobBuffer& cut = m_clipboard.m_clipboard;
+    if (static_cast<int>(cut.m_globs.size()) != m_count)
         return;
     doc.SwapColorChanges();
     doc.SwapSections();
     // The colour changes came back whole with the swap: the globs go in without new ones.
-    doc.InsertClipboardGlobs(m_clipboard, m_start, false, m_clipboard.m_refX, m_clipboard.m_refY);
+    doc.InsertClipboardGlobs(cut, m_start, false, cut.m_refX, cut.m_refY);
     if (m_view.UndoImageCount() != m_undoImageBefore) {
         m_view.SetUndoImageCount(m_undoImageBefore);
         m_view.RebuildUndoImage();
@@ -59,9 +60,15 @@ void CCutUndoStep::Undo()
 
 void CCutUndoStep::Redo()
 {
-    if (static_cast<int>(m_clipboard.m_globs.size()) != m_count)
-        return;
+    // The clipboard may have been refilled since the undo: the run goes on it again, as a cut
+    // puts it there, so that the next Undo Cut brings back these very globs.
     const int e = m_start + m_count;
+    if (!GlobRuns::CopyRange(m_view.Doc(), m_start, e, m_view.Center(), m_clipboard.m_clipboard)) {
+        m_view.App().Host().Message("Out of Memory", MsgIcon::Stop);
+        m_view.Doc().m_undoKind = kRedoCut;
+        return;
+    }
+    m_clipboard.ForgetClipboardSteps();
     m_view.RestoreTo(e);
     Perform(m_start, e, m_entire);
 }

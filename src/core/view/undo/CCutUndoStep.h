@@ -1,14 +1,14 @@
 #pragma once
-#include "core/model/CGlobBuffer.h"
 #include "core/view/undo/IUndoStep.h"
 
 class CDaubrixView;
+class CGlobClipboard;
 
 // Taking globs [s, e) out of the drawing once they are on the glob clipboard; Undo puts the
-// clipboard's globs back, Redo takes them out again.
+// clipboard's globs back, Redo puts them on the clipboard again and takes them out.
 class CCutUndoStep : public IUndoStep {
 public:
-    CCutUndoStep(CDaubrixView& view, const CGlobBuffer& clipboard) : m_view(view), m_clipboard(clipboard) {}
+    CCutUndoStep(CDaubrixView& view, CGlobClipboard& clipboard) : m_view(view), m_clipboard(clipboard) {}
     UndoKind Kind() const override { return kUndoCut; }
     void Undo() override;
     void Redo() override;
@@ -18,7 +18,7 @@ public:
 
 private:
     CDaubrixView& m_view;
-    const CGlobBuffer& m_clipboard;
+    CGlobClipboard& m_clipboard;
     int m_start = 0;
     int m_count = 0;
     bool m_entire = false;

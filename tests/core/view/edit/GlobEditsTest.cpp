@@ -182,6 +182,25 @@ TEST_F(GlobClipboard, FillingTheClipboardForgetsUndoCutAndRedoPasteEverywhere)
     EXPECT_EQ(doc.m_undoKind, kUndoDrawing);
 }
 
+TEST_F(GlobClipboard, RedoCutAfterTheClipboardWasRefilledStillUndoesToTheSameDrawing)
+{
+    view2->Stroke().ButtonDown(30, 30, false, false);
+    view2->Stroke().ButtonUp();
+    ThreeStrokes();
+    const DocState before = State();
+    ASSERT_TRUE(edits().Cut(false));
+    const DocState cut = State();
+    view->History().Undo();
+    ASSERT_EQ(doc.m_undoKind, kRedoCut);
+    ASSERT_TRUE(view2->Edits().Copy(true));   // one glob of the other drawing
+    view->History().Undo();                   // redo the cut
+    EXPECT_EQ(State(), cut);
+    EXPECT_EQ(app.m_globs.m_clipboard.m_globs.size(), 6u);
+    view->History().Undo();
+    EXPECT_EQ(State(), before);
+    EXPECT_TRUE(Rendered() == Replayed());
+}
+
 TEST_F(GlobClipboard, AGlobMovedBeyondTheStoredRangeIsLeftOut)
 {
     Stroke(10, 3, 10, 10);
