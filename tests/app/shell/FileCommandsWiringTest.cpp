@@ -322,7 +322,8 @@ TEST(ImageCommands, SaveImageFromTheMenuWritesWhatIsShown)
     const std::string bmp = f.File("shot.bmp");
     f.dialogs.Then(DialogAnswerer::ChooseFile(bmp, &types));
     f.Run(CommandId::SaveImage);
-    EXPECT_EQ(types, QStringList({"All Supported Formats (*.BMP,*.JPG)", "BMP files (*.BMP)", "JPEG files (*.JPG)"}));
+    EXPECT_EQ(types, QStringList({"All Supported Formats (*.BMP,*.JPG)", "BMP files (*.BMP)", "JPEG files (*.JPG)",
+                                  "PNG files (*.PNG)"}));
     CImage32 read;
     ASSERT_TRUE(LoadImageFile(bmp, read));
     EXPECT_EQ(read, expected);

@@ -1,6 +1,8 @@
 #include "core/view/ImageImport.h"
 #include "core/colour/AutoColor.h"
 #include "core/imaging/PackedDib.h"
+#include "core/imaging/PictureCheck.h"
+#include "core/imaging/PngFile.h"
 #include "core/model/UndoKind.h"
 #include "core/shapes/ColorConversion.h"
 #include "core/view/CImportReplay.h"
@@ -294,4 +296,38 @@ TEST_F(ImageImportTest, UnreadableFileIsToldAfterTheReadersOwnMessage)
     EXPECT_EQ(host.messages[1].text, "error reading file.");
     EXPECT_EQ(host.messages[1].icon, MsgIcon::Stop);
     EXPECT_EQ(doc.GetGlobCount(), 0);
+}
+
+TEST_F(ImageImportTest, PngPicturesImportLikeTheirBmp)
+{
+    const std::string png = dir.File("in.png");
+    ASSERT_TRUE(WritePngFile(png, Stripes(kStripes)));
+    ImportImageFile(*view, png);
+    view->Paint();
+    const auto fromPng = Globs();
+    const auto changes = doc.ColorChanges();
+    doc.DeleteContents();
+    view->RecreateImages();
+    view->OnInitialUpdate();
+    view->Paint();
+    Import(Stripes(kStripes));
+    EXPECT_EQ(Globs(), fromPng);
+    EXPECT_EQ(doc.ColorChanges(), changes);
+}
+
+TEST_F(ImageImportTest, AHugePictureIsRefusedAndTheDrawingStaysAsItWas)
+{
+    Drag({{20, 20}, {60, 40}});
+    view->Paint();
+    const int count = doc.GetGlobCount();
+    const std::string path = dir.File("huge.png");
+    ASSERT_TRUE(WritePngFile(path, CImage32(kMaxPictureSide + 1, 1)));
+    const ImportOutcome o = ImportImageFile(*view, path);
+    view->Paint();
+    EXPECT_FALSE(o.read);
+    ASSERT_EQ(host.messages.size(), 2u);
+    EXPECT_NE(host.messages[0].text.find("too large"), std::string::npos);
+    EXPECT_EQ(host.messages[1].text, "error reading file.");
+    EXPECT_EQ(doc.GetGlobCount(), count);
+    EXPECT_EQ(view->ShownCount(), count);
 }
