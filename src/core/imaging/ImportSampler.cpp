@@ -77,9 +77,9 @@ ImportSampling CollectImportSamples(const CImage32& picture, const ImportGrid& g
                 if (grid.wantColour) {
                     const HsvF hsv = RgbToHsv(static_cast<int>(s.r / s.count), static_cast<int>(s.g / s.count),
                                               static_cast<int>(s.b / s.count));
-                    sample.hue = static_cast<int>(hsv.hue);
-                    sample.saturation = static_cast<int>(hsv.saturation * 255.0f);
-                    sample.value = static_cast<int>(hsv.value * 255.0f);
+                    sample.hue = static_cast<int16_t>(hsv.hue);
+                    sample.saturation = static_cast<uint8_t>(hsv.saturation * 255.0f);
+                    sample.value = static_cast<uint8_t>(hsv.value * 255.0f);
                 }
                 try {
                     out.push_back(sample);
@@ -104,11 +104,11 @@ void OrderByBrightness(std::vector<ImportSample>& samples)
     // A counting sort on the 256 values: stable, and linear in the number of samples.
     std::array<size_t, 257> start{};
     for (const ImportSample& s : samples)
-        ++start[static_cast<size_t>(std::clamp(s.value, 0, 255)) + 1];
+        ++start[static_cast<size_t>(s.value) + 1];
     for (size_t v = 1; v < start.size(); ++v)
         start[v] += start[v - 1];
     std::vector<ImportSample> sorted(samples.size());
     for (const ImportSample& s : samples)
-        sorted[start[static_cast<size_t>(std::clamp(s.value, 0, 255))]++] = s;
+        sorted[start[s.value]++] = s;
     samples = std::move(sorted);
 }

@@ -6,12 +6,13 @@
 
 // One kept grid point of an imported picture: its place in the picture and the average colour
 // of the window around it (hue 0..359, saturation and value 0..255; all 0 when not wanted).
+// Kept small: a large picture gives millions of them.
 struct ImportSample {
     int32_t x = 0;
     int32_t y = 0;
-    int hue = 0;
-    int saturation = 0;
-    int value = 0;
+    int16_t hue = 0;
+    uint8_t saturation = 0;
+    uint8_t value = 0;
     bool operator==(const ImportSample&) const = default;
 };
 

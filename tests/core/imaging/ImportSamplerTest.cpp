@@ -170,7 +170,7 @@ TEST(ImportSampler, BrightnessOrderIsAscendingAndStable)
     std::vector<ImportSample> s;
     const int values[] = {200, 10, 200, 0, 10, 255, 10};
     for (int i = 0; i < 7; ++i)
-        s.push_back({i, 0, 0, 0, values[i]});
+        s.push_back({i, 0, 0, 0, static_cast<uint8_t>(values[i])});
     OrderByBrightness(s);
     std::vector<int> xs, vs;
     for (const ImportSample& x : s) {
