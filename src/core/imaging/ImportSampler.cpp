@@ -18,21 +18,36 @@ struct WindowSum {
     uint32_t background = 0;
 };
 
+void Add(WindowSum& s, Pixel p, Pixel bg)
+{
+    p &= 0xFFFFFFu;
+    s.r += (p >> 16) & 0xFF;
+    s.g += (p >> 8) & 0xFF;
+    s.b += p & 0xFF;
+    s.background += p == bg;
+}
+
 // The 2*half square whose top-left is (x - half, y - half), clipped to the picture.
 WindowSum SumWindow(const CImage32& picture, int x, int y, int half, Pixel bg)
 {
     WindowSum s;
+    // The finest grid, inside the picture: four pixels, worth a path of their own.
+    if (half == 1 && x >= 1 && y >= 1) {
+        const Pixel* above = picture.Row(y - 1) + x - 1;
+        const Pixel* row = picture.Row(y) + x - 1;
+        Add(s, above[0], bg);
+        Add(s, above[1], bg);
+        Add(s, row[0], bg);
+        Add(s, row[1], bg);
+        s.count = 4;
+        return s;
+    }
     const int x0 = std::max(x - half, 0), x1 = std::min(x + half, picture.Width());
     const int y0 = std::max(y - half, 0), y1 = std::min(y + half, picture.Height());
     for (int yy = y0; yy < y1; ++yy) {
         const Pixel* row = picture.Row(yy);
-        for (int xx = x0; xx < x1; ++xx) {
-            const Pixel p = row[xx] & 0xFFFFFFu;
-            s.r += (p >> 16) & 0xFF;
-            s.g += (p >> 8) & 0xFF;
-            s.b += p & 0xFF;
-            s.background += p == bg;
-        }
+        for (int xx = x0; xx < x1; ++xx)
+            Add(s, row[xx], bg);
     }
     s.count = static_cast<uint32_t>((x1 - x0) * (y1 - y0));
     return s;

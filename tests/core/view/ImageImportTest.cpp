@@ -233,6 +233,19 @@ TEST_F(ImageImportTest, ImportDiscardsTheGlobsHiddenByUndo)
     EXPECT_TRUE(doc.IsSectionBoundary(firstStroke + 136));
 }
 
+TEST_F(ImageImportTest, AfterAClearTheImportStartsAnEmptyDrawing)
+{
+    Drag({{20, 20}, {60, 40}});
+    view->SetClearPending(true);
+    view->BrowseTo(0);
+    view->Paint();
+    Import(Stripes(kStripes));
+    EXPECT_FALSE(view->ClearPending());
+    EXPECT_EQ(doc.GetGlobCount(), 136);
+    EXPECT_EQ(doc.m_sectionCount, 1);
+    EXPECT_EQ(doc.m_sections[0], 136);
+}
+
 TEST_F(ImageImportTest, EscapeWhileSamplingLeavesTheDrawingAsItWas)
 {
     Drag({{20, 20}, {60, 40}});
