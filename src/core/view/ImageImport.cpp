@@ -33,14 +33,14 @@ public:
 
     bool Run(const std::vector<ImportSample>& samples, int& placed)
     {
-        const float step = samples.empty() ? 0.0f : 50.0f / static_cast<float>(samples.size());
-        float progress = 50;
+        const size_t n = samples.size();
         int shown = -1;
-        for (size_t i = 0; i < samples.size(); ++i) {
-            progress += step;
+        for (size_t i = 0; i < n; ++i) {
+            // Counted, not summed: millions of small float steps would stall below 100.
+            const int percent = 50 + static_cast<int>(50 * (i + 1) / n);
             // The pane is only touched when the number it shows changes.
-            if (static_cast<int>(progress) != shown)
-                m_op.ShowPercent(shown = std::min(static_cast<int>(progress), 100));
+            if (percent != shown)
+                m_op.ShowPercent(shown = percent);
             if (Place(samples[i]))
                 ++placed;
             if (i % 100 == 0 && m_op.CheckEscape(kCancelQuestion))
@@ -177,9 +177,11 @@ ImportOutcome ImportImageFile(CDaubrixView& view, const std::string& path)
     CImage32 picture;
     const FileResult read = LoadImageFile(path, picture);
     if (read) {
-        const CImage32 sized = SizeImportPicture(picture, doc.m_width, doc.m_height, ImportSizing(app.m_import));
-        picture = CImage32();
-        outcome = ConvertImageToGlobs(view, sized, op);
+        // Only one picture is held at a time: a large one costs a gigabyte.
+        const BackgroundSizing sizing = ImportSizing(app.m_import);
+        if (sizing != BackgroundSizing::Normal)
+            picture = SizeImportPicture(picture, doc.m_width, doc.m_height, sizing);
+        outcome = ConvertImageToGlobs(view, picture, op);
         doc.AddSection(doc.GetGlobCount());
         view.ShowAddedGlobs(0);
         view.NotifyHistoryChanged();

@@ -294,6 +294,12 @@ TEST_F(ImageImportTest, CommandKeepsTheDialogsChoicesAndCancelChangesNothing)
     EXPECT_EQ(app.m_import.m_importGlobCount, 10);
     EXPECT_EQ(ImportSizing(app.m_import), BackgroundSizing::Fit);
     EXPECT_GT(doc.GetGlobCount(), 136);
+    // Sampling counts to 50, placing from there to 100.
+    ASSERT_FALSE(host.progress.empty());
+    EXPECT_TRUE(std::is_sorted(host.progress.begin(), host.progress.end()));
+    EXPECT_NE(std::find(host.progress.begin(), host.progress.end(), 50), host.progress.end());
+    EXPECT_EQ(host.progress.back(), 100);
+    EXPECT_GE(host.progressCleared, 1);
     EXPECT_EQ(host.status, "");
     EXPECT_EQ(host.waitDepth, 0);
     ASSERT_GE(host.statusHistory.size(), 1u);
