@@ -7,6 +7,8 @@
 #include "core/imaging/ImageFile.h"
 #include "core/imaging/JpegFile.h"
 #include "core/imaging/PackedDib.h"
+#include "core/imaging/PictureCheck.h"
+#include "core/imaging/PngFile.h"
 #include "core/model/CDaubrixDoc.h"
 #include "core/model/CDocumentFile.h"
 #include "core/shapes/CShapeTable.h"
@@ -95,6 +97,18 @@ void Jpeg(const uint8_t* data, size_t size)
         Require(px.width > 0 && px.height > 0, "jpeg size");
 }
 
+void Png(const uint8_t* data, size_t size)
+{
+    // As the loader does: the header check first, then the codec.
+    if (!CheckPicture(data, size, PictureKind::Png))
+        return;
+    CImage32 img;
+    if (ReadPngBytes(data, size, img))
+        Require(!img.IsNull() && img.Width() <= kMaxPictureSide && img.Height() <= kMaxPictureSide, "png size");
+    else
+        Require(img.IsNull(), "refused png leaves no picture");
+}
+
 // Settings: one text value per key, in table order, as a hand-edited settings file might hold.
 void Settings(const uint8_t* data, size_t size)
 {
@@ -126,7 +140,7 @@ std::vector<uint8_t> Bytes(const std::string& s) { return {s.begin(), s.end()}; 
 const std::vector<FuzzEntry>& FuzzEntries()
 {
     static const std::vector<FuzzEntry> entries = {
-        {"dbx", Dbx}, {"dch", Dch}, {"dss", Dss}, {"bmp", Bmp}, {"jpeg", Jpeg}, {"settings", Settings},
+        {"dbx", Dbx}, {"dch", Dch}, {"dss", Dss}, {"bmp", Bmp}, {"jpeg", Jpeg}, {"png", Png}, {"settings", Settings},
     };
     return entries;
 }
@@ -178,6 +192,10 @@ std::vector<std::vector<uint8_t>> FuzzSeeds(const std::string& name)
     } else if (name == "jpeg") {
         std::vector<uint8_t> out;
         if (WriteJpegBytes(out, 80, picture))
+            seeds.push_back(out);
+    } else if (name == "png") {
+        std::vector<uint8_t> out;
+        if (WritePngBytes(out, picture))
             seeds.push_back(out);
     } else if (name == "settings") {
         std::string lines;

@@ -1,7 +1,9 @@
 #include "cli/CliSession.h"
 #include "core/model/CDocumentFile.h"
 #include "core/view/DocumentIO.h"
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 
 std::string ProgramDir()
@@ -19,6 +21,21 @@ std::string ProgramDir()
     return dir.string() + "/";
 }
 
+std::optional<int> CliNumber(const std::string& text, long lo, long hi)
+{
+    char* end = nullptr;
+    errno = 0;
+    const long v = std::strtol(text.c_str(), &end, 10);
+    if (errno || !end || *end || end == text.c_str() || v < lo || v > hi)
+        return std::nullopt;
+    return static_cast<int>(v);
+}
+
+int CliUsage(const std::string& problem, const char* help)
+{
+    std::fprintf(stderr, "daubrix-cli: %s\n%s", problem.c_str(), help);
+    return 2;
+}
 
 void Say(std::string line)
 {
@@ -39,6 +56,33 @@ bool Tell(const FileResult& result, const FileWording& wording)
 
 bool CliSession::Open(const std::string& path, bool needShapes)
 {
+    if (!LoadProgramShapes(needShapes))
+        return false;
+    doc = std::make_unique<CDaubrixDoc>(app.ShapeTable(), nullptr);
+    view = std::make_unique<CDaubrixView>(app, *doc);
+    DocumentBackground background;
+    if (!Tell(ReadDocument(path, *doc, &background, false), DocumentWording()))
+        return false;
+    ShowOpenedDocument(*view, std::move(background));
+    return true;
+}
+
+bool CliSession::New(int width, int height, ColorRef background)
+{
+    if (!LoadProgramShapes(true))
+        return false;
+    doc = std::make_unique<CDaubrixDoc>(app.ShapeTable(), nullptr);
+    doc->m_width = width;
+    doc->m_height = height;
+    doc->m_backgroundColor = background;
+    doc->m_undoImageSaved = 1;
+    view = std::make_unique<CDaubrixView>(app, *doc);
+    view->OnInitialUpdate();
+    return true;
+}
+
+bool CliSession::LoadProgramShapes(bool needShapes)
+{
     app.m_programDir = ProgramDir();
     CShapeTable& shapes = app.ShapeTable();
     shapes.LoadShapes(app.m_programDir, nullptr);
@@ -50,11 +94,5 @@ bool CliSession::Open(const std::string& path, bool needShapes)
         return false;
     }
     shapes.PrepareAll();
-    doc = std::make_unique<CDaubrixDoc>(shapes, nullptr);
-    view = std::make_unique<CDaubrixView>(app, *doc);
-    DocumentBackground background;
-    if (!Tell(ReadDocument(path, *doc, &background, false), DocumentWording()))
-        return false;
-    ShowOpenedDocument(*view, std::move(background));
     return true;
 }

@@ -31,22 +31,10 @@ namespace {
 
 constexpr int kOk = 0;
 constexpr int kFailed = 1;
-constexpr int kUsage = 2;
 
 int Usage(const std::string& problem)
 {
-    std::fprintf(stderr, "daubrix-cli: %s\n%s", problem.c_str(), kPrintHelp);
-    return kUsage;
-}
-
-std::optional<int> Number(const std::string& text, long lo, long hi)
-{
-    char* end = nullptr;
-    errno = 0;
-    const long v = std::strtol(text.c_str(), &end, 10);
-    if (errno || !end || *end || end == text.c_str() || v < lo || v > hi)
-        return std::nullopt;
-    return static_cast<int>(v);
+    return CliUsage(problem, kPrintHelp);
 }
 
 struct PrintOptions {
@@ -67,10 +55,10 @@ std::string Parse(const std::vector<std::string>& args, PrintOptions& o)
         if (takesValue && i + 1 >= args.size())
             return a + " needs a value";
         if (a == "--dpu") {
-            if (!(o.dots = Number(args[++i], 1, kMaxDotsPerUnit)))
+            if (!(o.dots = CliNumber(args[++i], 1, kMaxDotsPerUnit)))
                 return "--dpu takes 1..2048";
         } else if (a == "--printer-dpi") {
-            const auto dpi = Number(args[++i], 1, 9600);
+            const auto dpi = CliNumber(args[++i], 1, 9600);
             if (!dpi)
                 return "--printer-dpi takes 1..9600";
             o.printerDpi = *dpi;

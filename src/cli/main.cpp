@@ -1,6 +1,7 @@
 // daubrix-cli: facts about a drawing and its picture, without a window, over the same engine
 // and shape set as the program.
 #include "cli/CliSession.h"
+#include "cli/ImportCommand.h"
 #include "cli/PrintCommand.h"
 #include "core/shell/CDaubrixApp.h"
 #include "core/view/CDaubrixView.h"
@@ -25,14 +26,14 @@ constexpr int kUsage = 2;
 
 const char* const kHelp =
     "usage: daubrix-cli info FILE.dbx\n"
-    "       daubrix-cli render FILE.dbx OUT.bmp|OUT.jpg [--globs N] [--quality Q]\n"
+    "       daubrix-cli render FILE.dbx OUT.bmp|OUT.jpg|OUT.png [--globs N] [--quality Q]\n"
     "       daubrix-cli --help\n"
     "\n"
     "info    prints the drawing's facts, one per line: its size, glob and colour-change\n"
     "        counts, background colour, section boundaries, background image and print\n"
     "        resolution.\n"
     "render  writes the drawing as a picture, exactly as the program's Save Image does: a\n"
-    "        24-bit BMP for .bmp, a JPEG for .jpg or .jpeg.\n"
+    "        24-bit BMP for .bmp, a JPEG for .jpg or .jpeg, a PNG for .png.\n"
     "        --globs N    draw only the first N globs (as the drawing history would show)\n"
     "        --quality Q  JPEG quality 1..100 (default 80; the program offers 5, 10 .. 100)\n"
     "\n"
@@ -101,9 +102,9 @@ int Render(const std::vector<std::string>& args)
         }
     }
     if (files.size() != 2)
-        return Usage("render needs FILE.dbx and OUT.bmp or OUT.jpg");
+        return Usage("render needs FILE.dbx and OUT.bmp, OUT.jpg or OUT.png");
     if (ImageFileKindFor(files[1]) == ImageFileKind::Unknown)
-        return Usage("the picture's name must end in .bmp, .jpg or .jpeg");
+        return Usage("the picture's name must end in .bmp, .jpg, .jpeg or .png");
     CliSession s;
     if (!s.Open(files[0], true))
         return kFailed;
@@ -127,6 +128,7 @@ int main(int argc, char** argv)
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         std::fputs(kHelp, stdout);
         std::fputs(kPrintHelp, stdout);
+        std::fputs(kImportHelp, stdout);
         return kOk;
     }
     if (args[0] == "info") {
@@ -134,6 +136,8 @@ int main(int argc, char** argv)
             return Usage("info needs exactly one FILE.dbx");
         return Info(args[1]);
     }
+    if (args[0] == "import")
+        return ImportCommand({args.begin() + 1, args.end()});
     if (args[0] == "print")
         return PrintCommand({args.begin() + 1, args.end()});
     if (args[0] == "render")

@@ -7,22 +7,9 @@
 #include "core/view/DocumentIO.h"
 #include "core/view/ImageCommands.h"
 #include <gtest/gtest.h>
-#include <sys/wait.h>
+#include "tests/cli/CliRunner.h"
 
 namespace {
-
-struct CliRun {
-    int status = -1;
-    std::string out, err;
-};
-
-std::string Quote(const std::string& s)
-{
-    std::string q = "'";
-    for (char c : s)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
 
 struct CliTest : ::testing::Test {
     TempDir dir;
@@ -60,17 +47,7 @@ struct CliTest : ::testing::Test {
         return path;
     }
 
-    CliRun Cli(const std::string& args)
-    {
-        CliRun r;
-        const std::string out = dir.File("out.txt"), err = dir.File("err.txt");
-        const std::string cmd = Quote(DAUBRIX_CLI) + " " + args + " >" + Quote(out) + " 2>" + Quote(err);
-        const int raw = std::system(cmd.c_str());
-        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        ReadWholeFile(out, r.out);
-        ReadWholeFile(err, r.err);
-        return r;
-    }
+    CliRun Cli(const std::string& args) { return RunCli(args, dir); }
 };
 
 } // namespace
@@ -177,7 +154,7 @@ TEST_F(CliTest, RenderJpegHonoursQuality)
 TEST_F(CliTest, UsageErrorsGiveStatusTwo)
 {
     const std::string path = Saved();
-    EXPECT_EQ(Cli("render " + Quote(path) + " " + Quote(dir.File("a.png"))).status, 2);
+    EXPECT_EQ(Cli("render " + Quote(path) + " " + Quote(dir.File("a.gif"))).status, 2);
     EXPECT_EQ(Cli("render " + Quote(path) + " " + Quote(dir.File("a.jpg")) + " --quality 0").status, 2);
     EXPECT_EQ(Cli("render " + Quote(path) + " " + Quote(dir.File("a.jpg")) + " --globs -3").status, 2);
     EXPECT_EQ(Cli("render " + Quote(path)).status, 2);

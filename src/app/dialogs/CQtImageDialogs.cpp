@@ -4,9 +4,10 @@
 #include <QFileDialog>
 
 namespace {
-const QString kAllImages = QStringLiteral("All Supported Formats (*.BMP,*.JPG) (*.bmp *.jpg *.jpeg)");
+const QString kAllImages = QStringLiteral("All Supported Formats (*.BMP,*.JPG) (*.bmp *.jpg *.jpeg *.png)");
 const QString kBmpImages = QStringLiteral("BMP files (*.BMP) (*.bmp)");
 const QString kJpegImages = QStringLiteral("JPEG files (*.JPG) (*.jpg *.jpeg)");
+const QString kPngImages = QStringLiteral("PNG files (*.PNG) (*.png)");
 
 } // namespace
 
@@ -37,7 +38,7 @@ QStringList CQtImageDialogs::ImageNameFilters(bool lowColor)
 {
     if (lowColor)
         return {kBmpImages};
-    return {kAllImages, kBmpImages, kJpegImages};
+    return {kAllImages, kBmpImages, kJpegImages, kPngImages};
 }
 
 std::string CQtImageDialogs::AskSaveImagePath(bool lowColor)

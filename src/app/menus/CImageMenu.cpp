@@ -1,11 +1,13 @@
 #include "app/menus/CImageMenu.h"
 #include "app/menus/CMenuContext.h"
 #include "app/dialogs/CQtImageDialogs.h"
+#include "app/dialogs/CQtImportDialogs.h"
 #include "app/print/CPrintCommands.h"
 #include "app/shell/CMainFrame.h"
 #include "core/shell/CDaubrixApp.h"
 #include "core/view/CDaubrixView.h"
 #include "core/view/ImageCommands.h"
+#include "core/view/ImageImport.h"
 #include <QAction>
 
 using C = CommandId;
@@ -18,6 +20,13 @@ void CImageMenu::Install(CMenuContext& ctx)
             CQtImageDialogs d(&ctx.frame);
             SaveImageCommand(ctx.app, *v, d);
         }
+    });
+    on(C::ImportImage, [&ctx] {
+        if (CDaubrixView* v = ctx.Active()) {
+            CQtImportDialogs d(&ctx.frame);
+            ImportImageCommand(ctx.app, *v, d);
+        }
+        ctx.frame.UpdateCommands();
     });
     on(C::LoadBackground, [&ctx] {
         if (CDaubrixView* v = ctx.Active()) {
@@ -43,6 +52,7 @@ void CImageMenu::Update(CMenuContext& ctx)
     const bool background = view && v->Doc().m_hasBackgroundImage;
     CMainFrame& f = ctx.frame;
     f.Action(C::SaveImage)->setEnabled(view);
+    f.Action(C::ImportImage)->setEnabled(view);
     f.Action(C::PrintSize)->setEnabled(view);
     f.Action(C::LoadBackground)->setEnabled(view && !ctx.app.m_imaging.m_lowColor);
     f.Action(C::LoadBackground)->setChecked(background);

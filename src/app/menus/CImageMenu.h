@@ -2,7 +2,7 @@
 
 struct CMenuContext;
 
-// Image: saving the image and the background image.
+// Image: saving the image, importing a picture as globs and the background image.
 class CImageMenu {
 public:
     static void Install(CMenuContext& ctx);

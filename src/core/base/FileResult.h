@@ -13,6 +13,8 @@ enum class FileReason {
     JpegCannotWrite,     // the JPEG writer cannot write its file
     JpegCodec,           // the JPEG codec's own message, in the note's text
     BackgroundNotSaved,  // a drawing is saved without its background picture
+    PictureRefused,      // a picture too large or claiming more than its file holds, in the text
+    PngCodec,            // the PNG codec's own message, in the note's text
 };
 
 struct FileNote {

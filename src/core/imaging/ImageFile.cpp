@@ -3,6 +3,8 @@
 #include "core/base/ByteIO.h"
 #include "core/imaging/DibDecode.h"
 #include "core/imaging/JpegFile.h"
+#include "core/imaging/PictureCheck.h"
+#include "core/imaging/PngFile.h"
 #include <cctype>
 
 std::string LowerExtension(const std::string& path)
@@ -34,16 +36,32 @@ bool DecodeBmpFile(const uint8_t* data, size_t size, CImage32& out)
 FileResult LoadImageFile(const std::string& path, CImage32& out)
 {
     FileResult result;
-    if (LowerExtension(path) == "bmp") {
-        std::string bytes;
-        if (!ReadWholeFile(path, bytes))
-            return result.Fail(FileReason::CannotRead);
-        if (!DecodeBmpFile(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), out))
+    const PictureKind kind = PictureKindFor(path);
+    std::string bytes;
+    if (!ReadWholeFile(path, bytes))
+        return result.Fail(kind == PictureKind::Jpeg ? FileReason::JpegCannotOpen : FileReason::CannotRead);
+    const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
+    // Refused from its header alone, before anything is allocated for its pixels.
+    result = CheckPicture(data, bytes.size(), kind);
+    if (!result)
+        return result;
+    switch (kind) {
+    case PictureKind::Bmp:
+        if (!DecodeBmpFile(data, bytes.size(), out))
             return result.Fail(FileReason::NotThisKind);
         return result;
+    case PictureKind::Png: {
+        CImage32 img;
+        result.Take(ReadPngBytes(data, bytes.size(), img));
+        if (img.IsNull())
+            return result.Fail(FileReason::NotThisKind);
+        out = std::move(img);
+        return result;
+    }
+    case PictureKind::Jpeg: break;
     }
     JpegPixels pixels;
-    result = ReadJpegFile(path, pixels);
+    result = ReadJpegBytes(data, bytes.size(), pixels);
     if (!result)
         return result;
     CImage32 img = JpegPixelsToImage(pixels);

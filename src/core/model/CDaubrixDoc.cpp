@@ -10,8 +10,10 @@ constexpr size_t kColorGrowth = 200;
 
 template <typename T> void GrowFor(std::vector<T>& v, size_t step)
 {
+    // Geometric beyond the fixed step, so an import of millions of globs does not copy the
+    // sequence over and over.
     if (v.size() == v.capacity())
-        v.reserve(v.capacity() + step);
+        v.reserve(v.capacity() + std::max(step, v.capacity() / 2));
 }
 } // namespace
 
@@ -137,6 +139,9 @@ void CDaubrixDoc::SetColorChange(int position, int hue, int saturation, int valu
             SetModifiedFlag();
             return;
         }
+        // The list is in ascending order: nothing earlier can stand at pos.
+        if (e.m_position < pos)
+            break;
     }
     try {
         InsertColorChangeRecord(CColorChange(pos, hue, saturation, value));

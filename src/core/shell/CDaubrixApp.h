@@ -6,6 +6,7 @@
 #include "core/settings/CDrawingSettings.h"
 #include "core/settings/CGlobClipboard.h"
 #include "core/settings/CImageSettings.h"
+#include "core/settings/CImportSettings.h"
 #include "core/settings/CShellSettings.h"
 #include "core/shapes/CShapeTable.h"
 #include <string>
@@ -29,6 +30,7 @@ public:
     CGlobClipboard m_globs;
     CDepthSettings m_depth;
     CImageSettings m_imaging;
+    CImportSettings m_import;
     CShellSettings m_shell;
 
     // Set when the program is re-activated; the next paint copies the whole drawing.

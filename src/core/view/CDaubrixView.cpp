@@ -198,6 +198,12 @@ void CDaubrixView::BeginStroke()
     m_history.TruncateHidden();
 }
 
+void CDaubrixView::BeginImport()
+{
+    BeginStroke();
+    m_doc.m_undoKind = kUndoDrawing;
+}
+
 HistoryRedraw CDaubrixView::RestoreTo(int position)
 {
     SetShown(position);

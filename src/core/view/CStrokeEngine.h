@@ -51,6 +51,11 @@ public:
     CDaubrixApp& App() { return m_app; }
     IStrokeTarget& Target() { return m_view; }
     void RestoreLineMode();
+    // The current colour is recorded at the history position when the drawing would otherwise
+    // show the next globs in another one.
+    void RecordColorIfChanged();
+    // One automatic colour step, recorded at colorPos (-1: the history position) and shown.
+    void StepColor(int colorPos);
 
     bool m_buttonDown = false;
     int m_skipCounter = 0;
@@ -58,8 +63,6 @@ public:
 
 private:
     bool StartStroke(int x, int y, bool shift);
-    void RecordColorIfChanged();
-    void StepColor(int colorPos);
 
     CDaubrixApp& m_app;
     IStrokeTarget& m_view;

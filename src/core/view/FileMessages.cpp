@@ -3,6 +3,7 @@
 namespace {
 
 constexpr const char* kJpegCaption = "JPEG Library Error";
+constexpr const char* kPngCaption = "PNG Library Error";
 
 void Add(std::vector<UserMessage>& out, const FileWording::Text& t)
 {
@@ -23,6 +24,8 @@ std::vector<UserMessage> FileMessages(const FileResult& result, const FileWordin
         case FileReason::JpegCannotOpen: out.push_back({"Can't open file.", MsgIcon::Stop, {}}); break;
         case FileReason::JpegCannotWrite: out.push_back({"Error writing JPG file.", MsgIcon::None, {}}); break;
         case FileReason::JpegCodec: out.push_back({n.text, MsgIcon::Stop, kJpegCaption}); break;
+        case FileReason::PictureRefused: out.push_back({n.text, MsgIcon::Stop, {}}); break;
+        case FileReason::PngCodec: out.push_back({n.text, MsgIcon::Stop, kPngCaption}); break;
         case FileReason::BackgroundNotSaved:
             out.push_back({"Error saving background image (mem)", MsgIcon::None, {}});
             break;

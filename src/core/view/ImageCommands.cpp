@@ -2,6 +2,7 @@
 #include "core/imaging/ImageFile.h"
 #include "core/imaging/JpegFile.h"
 #include "core/imaging/PackedDib.h"
+#include "core/imaging/PngFile.h"
 #include "core/shell/CDaubrixApp.h"
 #include "core/view/CDaubrixView.h"
 #include "core/view/IImageDialogs.h"
@@ -10,8 +11,9 @@
 namespace {
 constexpr const char* kBmpFailed = "Error writing BMP";
 constexpr const char* kJpgFailed = "Error writing JPG";
+constexpr const char* kPngFailed = "Error writing PNG";
 constexpr const char* kUnknownKind =
-    "The image was not saved: give the file name the extension .bmp for a BMP image, or .jpg for a JPEG image.";
+    "The image was not saved: give the file name the extension .bmp for a BMP image, .jpg for a JPEG image or .png for a PNG image.";
 constexpr const char* kReadFailed = "error reading file.";
 
 // Holds the wait cursor for the life of a scope.
@@ -34,6 +36,8 @@ ImageFileKind ImageFileKindFor(const std::string& path)
         return ImageFileKind::Bmp;
     if (ext == "jpg" || ext == "jpeg")
         return ImageFileKind::Jpeg;
+    if (ext == "png")
+        return ImageFileKind::Png;
     return ImageFileKind::Unknown;
 }
 
@@ -50,6 +54,11 @@ FileResult WriteDrawingImage(const std::string& path, const CImage32& image, int
         if (!result)
             result.Fail(FileReason::CannotWrite);
         return result;
+    case ImageFileKind::Png:
+        result = WritePngFile(path, image);
+        if (!result && !result.Has(FileReason::CannotWrite))
+            result.Fail(FileReason::CannotWrite);
+        return result;
     case ImageFileKind::Unknown: break;
     }
     return result.Fail(FileReason::NotThisKind);
@@ -58,7 +67,9 @@ FileResult WriteDrawingImage(const std::string& path, const CImage32& image, int
 FileWording SaveImageWording(const std::string& path)
 {
     FileWording w;
-    w.cannotWrite = {ImageFileKindFor(path) == ImageFileKind::Bmp ? kBmpFailed : kJpgFailed, MsgIcon::Stop};
+    const ImageFileKind kind = ImageFileKindFor(path);
+    w.cannotWrite = {kind == ImageFileKind::Bmp ? kBmpFailed : kind == ImageFileKind::Png ? kPngFailed : kJpgFailed,
+                     MsgIcon::Stop};
     w.notThisKind = {kUnknownKind, MsgIcon::Exclamation};
     return w;
 }

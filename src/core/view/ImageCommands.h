@@ -9,13 +9,13 @@ class CDaubrixView;
 class IHost;
 class IImageDialogs;
 
-enum class ImageFileKind { Bmp, Jpeg, Unknown };
+enum class ImageFileKind { Bmp, Jpeg, Png, Unknown };
 
-// ".bmp" is BMP, ".jpg" and ".jpeg" are JPEG (any case); everything else is unknown.
+// ".bmp" is BMP, ".jpg" and ".jpeg" are JPEG, ".png" is PNG (any case); everything else is unknown.
 ImageFileKind ImageFileKindFor(const std::string& path);
 
 // Writes the drawing image as the path's kind says; quality 1..100 for JPEG. Failures show
-// "Error writing BMP" or "Error writing JPG"; an unknown kind is answered with a message
+// "Error writing BMP", "Error writing JPG" or "Error writing PNG"; an unknown kind is answered with a message
 // naming the kinds that can be written. True when a file was written.
 bool SaveDrawingImage(const std::string& path, const CImage32& image, int quality, IHost& host);
 // The writing half: CannotWrite after the writer's own notes, or NotThisKind for a kind that

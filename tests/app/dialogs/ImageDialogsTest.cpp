@@ -85,10 +85,12 @@ TEST(LoadBackgroundDialog, StartsOnTheLastChoiceAndKeepsOneChecked)
 TEST(ImageDialogs, FilterTexts)
 {
     const QStringList all = CQtImageDialogs::ImageNameFilters(false);
-    ASSERT_EQ(all.size(), 3);
+    ASSERT_EQ(all.size(), 4);
     EXPECT_TRUE(all[0].startsWith("All Supported Formats (*.BMP,*.JPG) ("));
+    EXPECT_TRUE(all[0].contains("*.png"));
     EXPECT_TRUE(all[1].startsWith("BMP files (*.BMP) ("));
     EXPECT_TRUE(all[2].startsWith("JPEG files (*.JPG) ("));
+    EXPECT_TRUE(all[3].startsWith("PNG files (*.PNG) ("));
     EXPECT_EQ(CQtImageDialogs::ImageNameFilters(true), QStringList{"BMP files (*.BMP) (*.bmp)"});
 
     // What the user reads in the file-type box is the program's text without the patterns.
@@ -97,9 +99,10 @@ TEST(ImageDialogs, FilterTexts)
     ConfigureFileDialog(dialog, QFileDialog::AcceptSave, all, "bmp");
     auto* types = dialog.findChild<QComboBox*>("fileTypeCombo");
     ASSERT_NE(types, nullptr);
-    ASSERT_EQ(types->count(), 3);
+    ASSERT_EQ(types->count(), 4);
     EXPECT_EQ(types->itemText(0).trimmed(), "All Supported Formats (*.BMP,*.JPG)");
     EXPECT_EQ(types->itemText(2).trimmed(), "JPEG files (*.JPG)");
+    EXPECT_EQ(types->itemText(3).trimmed(), "PNG files (*.PNG)");
     EXPECT_EQ(dialog.defaultSuffix(), "bmp");
     dialog.resize(640, 400);
     dialog.grab().save("/tmp/save_image_dialog.png");

@@ -322,7 +322,8 @@ TEST(ImageCommands, SaveImageFromTheMenuWritesWhatIsShown)
     const std::string bmp = f.File("shot.bmp");
     f.dialogs.Then(DialogAnswerer::ChooseFile(bmp, &types));
     f.Run(CommandId::SaveImage);
-    EXPECT_EQ(types, QStringList({"All Supported Formats (*.BMP,*.JPG)", "BMP files (*.BMP)", "JPEG files (*.JPG)"}));
+    EXPECT_EQ(types, QStringList({"All Supported Formats (*.BMP,*.JPG)", "BMP files (*.BMP)", "JPEG files (*.JPG)",
+                                  "PNG files (*.PNG)"}));
     CImage32 read;
     ASSERT_TRUE(LoadImageFile(bmp, read));
     EXPECT_EQ(read, expected);
@@ -371,10 +372,25 @@ TEST(ImageCommands, SaveImageFromTheMenuWritesWhatIsShown)
     EXPECT_LT(high, 8.0) << "colours right way round; only the halved colour resolution blurs edges";
     EXPECT_GT(Bytes(jpg).size(), Bytes(f.File("low.jpg")).size());
 
-    // A name of another kind is answered, not silently dropped.
-    f.dialogs.Then(DialogAnswerer::ChooseFile(f.File("shot.png")));
+    // PNG holds exactly what the BMP holds, and Qt's own reader sees the same pixels.
+    const std::string png = f.File("shot.png");
+    f.dialogs.Then(DialogAnswerer::ChooseFile(png));
     f.Run(CommandId::SaveImage);
-    EXPECT_FALSE(std::filesystem::exists(f.File("shot.png")));
+    ASSERT_TRUE(LoadImageFile(png, read));
+    EXPECT_EQ(read, expected);
+    const QImage byQt(QString::fromStdString(png));
+    ASSERT_EQ(byQt.size(), QSize(expected.Width(), expected.Height()));
+    int differ = 0;
+    for (int y = 0; y < byQt.height(); ++y)
+        for (int x = 0; x < byQt.width(); ++x)
+            differ += (byQt.pixel(x, y) & 0xFFFFFF) != (expected.At(x, y) & 0xFFFFFF);
+    EXPECT_EQ(differ, 0);
+    EXPECT_LT(Bytes(png).size(), Bytes(bmp).size());
+
+    // A name of another kind is answered, not silently dropped.
+    f.dialogs.Then(DialogAnswerer::ChooseFile(f.File("shot.gif")));
+    f.Run(CommandId::SaveImage);
+    EXPECT_FALSE(std::filesystem::exists(f.File("shot.gif")));
     ASSERT_FALSE(f.host.messages.empty());
     EXPECT_NE(f.host.messages.back().text.find(".bmp"), std::string::npos);
 }

@@ -105,7 +105,8 @@ TEST(LoadImageFile, BrokenBmpFilesFail)
         CImage32 img;
         const FileResult r = LoadImageFile(path, img);
         EXPECT_FALSE(r) << i;
-        EXPECT_TRUE(r.Has(FileReason::NotThisKind)) << i;
+        // Short rows and a width past the limit are told from the header, before decoding.
+        EXPECT_TRUE(r.Has(i >= 2 ? FileReason::PictureRefused : FileReason::NotThisKind)) << i;
     }
     CImage32 img;
     const FileResult missingBmp = LoadImageFile(dir.File("missing.bmp"), img);

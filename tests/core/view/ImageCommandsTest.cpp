@@ -79,7 +79,8 @@ TEST(ImageFileKind, ExtensionRules)
     EXPECT_EQ(ImageFileKindFor("a.BMP"), ImageFileKind::Bmp);
     EXPECT_EQ(ImageFileKindFor("a.JPG"), ImageFileKind::Jpeg);
     EXPECT_EQ(ImageFileKindFor("a.jpeg"), ImageFileKind::Jpeg);
-    EXPECT_EQ(ImageFileKindFor("a.png"), ImageFileKind::Unknown);
+    EXPECT_EQ(ImageFileKindFor("a.PNG"), ImageFileKind::Png);
+    EXPECT_EQ(ImageFileKindFor("a.gif"), ImageFileKind::Unknown);
     EXPECT_EQ(ImageFileKindFor("dir.jpg/a"), ImageFileKind::Unknown);
 }
 
@@ -118,12 +119,13 @@ TEST_F(ImageCommandsTest, SaveImageAsJpegAsksQualityAndKeepsIt)
 
 TEST_F(ImageCommandsTest, UnknownExtensionIsAnsweredNotIgnored)
 {
-    dialogs.savePath = dir.File("out.png");
+    dialogs.savePath = dir.File("out.gif");
     SaveImageCommand(app, *view, dialogs);
     EXPECT_FALSE(std::filesystem::exists(dialogs.savePath));
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_NE(host.messages[0].text.find(".bmp"), std::string::npos);
     EXPECT_NE(host.messages[0].text.find(".jpg"), std::string::npos);
+    EXPECT_NE(host.messages[0].text.find(".png"), std::string::npos);
 }
 
 TEST_F(ImageCommandsTest, WriteFailuresShowTheirMessages)
@@ -211,4 +213,47 @@ TEST_F(ImageCommandsTest, LoadBackgroundCancelsAndFailures)
     LoadBackgroundCommand(app, *view, dialogs);
     EXPECT_EQ(doc->m_hasBackgroundImage, 0);
     EXPECT_EQ(dialogs.sizingAsked, 1);
+}
+
+TEST_F(ImageCommandsTest, PngSavesLikeBmpAndLoadsAsBackground)
+{
+    dialogs.savePath = dir.File("out.png");
+    SaveImageCommand(app, *view, dialogs);
+    dialogs.savePath = dir.File("out.bmp");
+    SaveImageCommand(app, *view, dialogs);
+    CImage32 png, bmp;
+    ASSERT_TRUE(LoadImageFile(dir.File("out.png"), png));
+    ASSERT_TRUE(LoadImageFile(dir.File("out.bmp"), bmp));
+    EXPECT_EQ(png, view->DrawingImage());
+    EXPECT_EQ(png, bmp);
+    EXPECT_LT(std::filesystem::file_size(dir.File("out.png")), std::filesystem::file_size(dir.File("out.bmp")));
+
+    dialogs.backgroundPath = dir.File("out.png");
+    dialogs.chosenSizing = BackgroundSizing::Normal;
+    LoadBackgroundCommand(app, *view, dialogs);
+    EXPECT_EQ(doc->m_hasBackgroundImage, 1);
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(ImageCommandsTest, LoadBackgroundRefusesAHugePictureBeforeTheSizingDialog)
+{
+    // A BMP header claiming 20000 x 20000 pixels in a file of a few bytes.
+    std::vector<uint8_t> bytes(64, 0);
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    bytes[10] = 54;
+    bytes[14] = 40;
+    bytes[18] = 0x20, bytes[19] = 0x4E;   // 20000
+    bytes[22] = 0x20, bytes[23] = 0x4E;
+    bytes[26] = 1;
+    bytes[28] = 24;
+    dialogs.backgroundPath = dir.File("huge.bmp");
+    ASSERT_TRUE(WriteFileAtomically(dialogs.backgroundPath, bytes));
+    LoadBackgroundCommand(app, *view, dialogs);
+    EXPECT_EQ(dialogs.sizingAsked, 0);
+    EXPECT_EQ(doc->m_hasBackgroundImage, 0);
+    ASSERT_EQ(host.messages.size(), 2u);
+    EXPECT_NE(host.messages[0].text.find("too large"), std::string::npos);
+    EXPECT_EQ(host.messages[0].icon, MsgIcon::Stop);
+    EXPECT_EQ(host.messages[1].text, "error reading file.");
 }
