@@ -261,6 +261,7 @@ CChildFrame* CMainFrame::AddDocument(std::unique_ptr<CDaubrixDoc> doc)
     });
     if (m_childCreated)
         m_childCreated(*child);
+    emit childAdded(child);
     m_mdi->setActiveSubWindow(child);
     child->DrawingWidget().setFocus();
     UpdateCommands();
@@ -314,12 +315,18 @@ void CMainFrame::RemoveRecentFile(const QString& path)
     StoreRecentFiles();
 }
 
-void CMainFrame::DocumentSaved(CChildFrame& child)
+void CMainFrame::DocumentRenamed(CChildFrame& child)
 {
     child.RefreshTitle();
     if (ActiveChild() == &child)
         setWindowTitle("Daubrix - " + child.windowTitle());
+}
+
+void CMainFrame::DocumentSaved(CChildFrame& child)
+{
+    DocumentRenamed(child);
     AddRecentFile(QString::fromStdString(child.Doc().m_pathName));
+    emit documentSaved(&child);
 }
 
 void CMainFrame::StoreRecentFiles()

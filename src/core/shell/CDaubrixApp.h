@@ -7,6 +7,7 @@
 #include "core/settings/CImageSettings.h"
 #include "core/settings/CShellSettings.h"
 #include "core/shapes/CShapeTable.h"
+#include "core/shell/CUnwrittenFiles.h"
 #include <string>
 
 // What all drawings share for the whole run: the shape set and current shape, the random
@@ -28,6 +29,8 @@ public:
     CGlobClipboard m_globs;
     CImageSettings m_imaging;
     CShellSettings m_shell;
+    // Files written on the program's own account that failed, told once at exit.
+    CUnwrittenFiles m_unwritten;
 
     // Set when the program is re-activated; the next paint copies the whole drawing.
     bool m_blitAllOnActivate = false;
