@@ -109,7 +109,7 @@ bool CAutoSaver::Keep(CChildFrame& child, Copy& copy)
         return true;
     const CDaubrixDoc& doc = child.Doc();
     if (!m_store.Keep(copy.id, doc.m_pathName, doc.m_title, bytes)) {
-        m_app.m_unwritten.Note(m_store.Folder() + "/", "the copies of unsaved drawings kept against a crash");
+        m_app.m_unwritten.Note(m_store.Folder(), "the copies of unsaved drawings kept against a crash");
         return false;
     }
     copy.hash = hash;

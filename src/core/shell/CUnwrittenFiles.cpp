@@ -24,7 +24,7 @@ std::string CUnwrittenFiles::Message() const
         for (size_t i = 0; i < f.what.size(); ++i)
             list += (i == 0 ? "" : i + 1 == f.what.size() ? " and " : ", ") + f.what[i];
         list[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(list[0])));
-        text += "\n\n" + f.path + "\n" + list + (f.what.size() == 1 ? " was" : " were") + " not kept.";
+        text += "\n\n" + f.path + "\n" + list + " could not be kept.";
     }
     text += "\n\nCheck that each folder exists and that you may write to it. Drawings you saved are not affected.";
     return text;
