@@ -118,7 +118,7 @@ signals:
 protected:
     bool event(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
-    void showEvent(QShowEvent* e) override;
+    void setVisible(bool visible) override;
     void closeEvent(QCloseEvent* e) override;
     void dragEnterEvent(QDragEnterEvent* e) override;
     void dropEvent(QDropEvent* e) override;
@@ -133,6 +133,7 @@ private:
     void CreateToolWindowSlots();
     int32_t& ShownSetting(int which);
     void PlaceToolWindow(int which);
+    void RaiseToolWindows();
     void RecordToolWindow(int which);
     void RefreshRecentActions();
     void StoreRecentFiles();
