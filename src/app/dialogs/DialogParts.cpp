@@ -28,8 +28,9 @@ QString NumberBoxMessage(const QString& text, int minimum, int maximum)
 
 void UseDialogFrame(QDialog* dialog, bool fixedSize)
 {
-    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                           Qt::WindowCloseButtonHint);
+    const Qt::WindowFlags frame = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    dialog->setWindowFlags(fixedSize ? frame | Qt::MSWindowsFixedSizeDialogHint : frame);
     if (!fixedSize)
         return;
     if (dialog->layout()) {

@@ -1,4 +1,5 @@
 #include "app/shell/CProgram.h"
+#include "app/dialogs/CNoLoneMinimize.h"
 #include "app/shell/CAutoSaver.h"
 #include "app/shell/CFeatureWiring.h"
 #include "app/shell/CMainFrame.h"
@@ -25,6 +26,7 @@ CProgram::~CProgram() = default;
 bool CProgram::Start(const std::string& programDir, const QStringList& files, CScreenSize screen, int screenDepth)
 {
     m_startup.m_screenDepth = screenDepth;
+    CNoLoneMinimize::Install();
     if (!m_startup.InitInstance(programDir, files, screen))
         return false;
     if (m_autoSaver)
