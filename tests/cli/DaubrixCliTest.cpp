@@ -6,6 +6,7 @@
 #include "core/view/CDaubrixView.h"
 #include "core/view/DocumentIO.h"
 #include "core/view/ImageCommands.h"
+#include <filesystem>
 #include <gtest/gtest.h>
 #include "tests/cli/CliRunner.h"
 
@@ -224,4 +225,25 @@ TEST_F(CliTest, EachMessageOfAFailedWriteIsALineInOrder)
     EXPECT_EQ(jpg.err, "Error writing JPG file.\nError writing JPG\n");
     const CliRun bmp = Cli("render " + Quote(path) + " /nonexistent-folder-xyz/a.bmp");
     EXPECT_EQ(bmp.err, "Error writing BMP\n");
+}
+
+TEST_F(CliTest, NamesWithSpacesAndAccentsWorkForEverySubcommand)
+{
+    const std::string folder = dir.File("Dessins d'\xc3\xa9t\xc3\xa9 \xe2\x82\xac");   // "Dessins d'été €"
+    std::filesystem::create_directories(folder);
+    const std::string path = folder + "/ma jolie \xc3\xa9toile.dbx";
+    ASSERT_TRUE(SaveDocumentFile(path, *doc, view.get(), host));
+    const CliRun info = Cli("info " + Quote(path));
+    EXPECT_EQ(info.status, 0) << info.err;
+    EXPECT_NE(info.out.find("40 globs"), std::string::npos);
+    for (const char* out : {"/r\xc3\xa9sultat final.bmp", "/r\xc3\xa9sultat final.jpg", "/page \xc3\xa0 imprimer.pdf"}) {
+        const std::string target = folder + out;
+        const std::string verb = std::string(out).ends_with(".pdf") ? "print " : "render ";
+        const CliRun r = Cli(verb + Quote(path) + " " + Quote(target));
+        EXPECT_EQ(r.status, 0) << out << ": " << r.err;
+        EXPECT_TRUE(std::filesystem::exists(target)) << out;
+    }
+    CImage32 img;
+    ASSERT_TRUE(LoadImageFile(folder + "/r\xc3\xa9sultat final.bmp", img));
+    EXPECT_EQ(img, view->DrawingImage());
 }

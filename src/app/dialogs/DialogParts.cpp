@@ -1,6 +1,7 @@
 #include "app/dialogs/DialogParts.h"
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLayout>
 #include <QMessageBox>
@@ -26,10 +27,23 @@ QString NumberBoxMessage(const QString& text, int minimum, int maximum)
     return v < minimum || v > maximum ? RangeMessage(minimum, maximum) : QString();
 }
 
+namespace {
+// What a title bar needs for the whole title: the text in a bold face (as window managers draw
+// it) beside the icon and the buttons a window manager may add.
+int TitleBarWidth(const QWidget& w)
+{
+    QFont bold = w.font();
+    bold.setBold(true);
+    constexpr int kIconAndButtons = 110;
+    return QFontMetrics(bold).horizontalAdvance(w.windowTitle()) + kIconAndButtons;
+}
+} // namespace
+
 void UseDialogFrame(QDialog* dialog, bool fixedSize)
 {
-    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                           Qt::WindowCloseButtonHint);
+    const Qt::WindowFlags frame = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    dialog->setWindowFlags(fixedSize ? frame | Qt::MSWindowsFixedSizeDialogHint : frame);
     if (!fixedSize)
         return;
     if (dialog->layout()) {
@@ -37,6 +51,12 @@ void UseDialogFrame(QDialog* dialog, bool fixedSize)
         // The fixed size is known before the window maps, so the window manager never offers
         // to resize or maximise it.
         dialog->layout()->activate();
+        const int titled = TitleBarWidth(*dialog);
+        if (dialog->width() < titled) {
+            // Narrower than its title: the title bar would cut the title short.
+            dialog->layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+            dialog->setFixedSize(titled, dialog->height());
+        }
     } else
         dialog->setFixedSize(dialog->size());
 }

@@ -14,7 +14,7 @@ void ShowHelp(QWidget* parent)
     QMessageBox::information(
         parent, "Daubrix Help",
         "Drag the pointer in a drawing to stamp globs of the current shape.\n\n"
-        "Pick shapes in the Glob Shapes window (Ctrl+1) and colours in the Colors window (Ctrl+2); "
+        "Pick shapes in the Glob Shapes window (Ctrl+1) and colors in the Colors window (Ctrl+2); "
         "move back and forth through the drawing with the Drawing History window (Ctrl+3).\n\n"
         "The Drawing menu holds the drawing modes: Lines, Jitter, Skipping, the mirrors and Polar Mirror. "
         "Hold Ctrl when choosing a mode to switch it without its dialog.\n\n"

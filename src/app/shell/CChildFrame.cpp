@@ -121,4 +121,6 @@ void CChildFrame::closeEvent(QCloseEvent* e)
         return;
     }
     QMdiSubWindow::closeEvent(e);
+    if (e->isAccepted())
+        emit closeAccepted();
 }

@@ -41,6 +41,10 @@ public:
     // Shows the document's title again (after Save As).
     void RefreshTitle();
 
+signals:
+    // The window is closing at the user's wish (its drawing saved or given up).
+    void closeAccepted();
+
 protected:
     void changeEvent(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;

@@ -261,6 +261,7 @@ CChildFrame* CMainFrame::AddDocument(std::unique_ptr<CDaubrixDoc> doc)
     });
     if (m_childCreated)
         m_childCreated(*child);
+    emit childAdded(child);
     m_mdi->setActiveSubWindow(child);
     child->DrawingWidget().setFocus();
     UpdateCommands();
@@ -314,12 +315,18 @@ void CMainFrame::RemoveRecentFile(const QString& path)
     StoreRecentFiles();
 }
 
-void CMainFrame::DocumentSaved(CChildFrame& child)
+void CMainFrame::DocumentRenamed(CChildFrame& child)
 {
     child.RefreshTitle();
     if (ActiveChild() == &child)
         setWindowTitle("Daubrix - " + child.windowTitle());
+}
+
+void CMainFrame::DocumentSaved(CChildFrame& child)
+{
+    DocumentRenamed(child);
     AddRecentFile(QString::fromStdString(child.Doc().m_pathName));
+    emit documentSaved(&child);
 }
 
 void CMainFrame::StoreRecentFiles()
@@ -376,21 +383,27 @@ bool CMainFrame::event(QEvent* e)
         m_messagePane->setText(tip.isEmpty() ? QString(kIdleText) : tip);
         return true;
     }
+    // Without a window manager nothing keeps the tool windows above the frame: they follow it up.
+    if (e->type() == QEvent::WindowActivate)
+        RaiseToolWindows();
     return QMainWindow::event(e);
 }
 
-void CMainFrame::showEvent(QShowEvent* e)
+void CMainFrame::setVisible(bool visible)
 {
-    QMainWindow::showEvent(e);
-    if (!m_firstShow)
+    QMainWindow::setVisible(visible);
+    if (!visible || !m_firstShow)
         return;
-    // The tool windows appear with the frame, where and as they were left.
+    // The tool windows appear with the frame, where and as they were left. They are mapped
+    // after the frame: a window manager that meets a tool window before its frame does not
+    // know whose it is and lets the frame cover it.
     m_firstShow = false;
     for (int i = 0; i < 3; ++i) {
         PlaceToolWindow(i);
         if (ShownSetting(i))
             m_toolWindows[static_cast<size_t>(i)]->show();
     }
+    RaiseToolWindows();
     activateWindow();
     UpdateCommands();
 }

@@ -61,6 +61,10 @@ public:
     void RemoveRecentFile(const QString& path);
     // After Save or Save As: the window shows the file's name and the file heads the recent list.
     void DocumentSaved(CChildFrame& child);
+    // After the document's path or title changed: the window titles follow.
+    void DocumentRenamed(CChildFrame& child);
+    // The next name of a drawing never saved ("Daubrix1", "Daubrix2", ...).
+    QString NextTitle();
     // The drawing window showing this file, if one is open.
     CChildFrame* ChildShowing(const QString& path) const;
     QStringList RecentFiles() const { return m_recent; }
@@ -106,10 +110,15 @@ public:
     void EnterFullScreenWindow() override;
     void LeaveFullScreenWindow() override;
 
+signals:
+    // A drawing window was added (new, opened or recovered), or its drawing was saved.
+    void childAdded(CChildFrame* child);
+    void documentSaved(CChildFrame* child);
+
 protected:
     bool event(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
-    void showEvent(QShowEvent* e) override;
+    void setVisible(bool visible) override;
     void closeEvent(QCloseEvent* e) override;
     void dragEnterEvent(QDragEnterEvent* e) override;
     void dropEvent(QDropEvent* e) override;
@@ -124,11 +133,11 @@ private:
     void CreateToolWindowSlots();
     int32_t& ShownSetting(int which);
     void PlaceToolWindow(int which);
+    void RaiseToolWindows();
     void RecordToolWindow(int which);
     void RefreshRecentActions();
     void StoreRecentFiles();
     bool AskDrawingSize(int& width, int& height, bool& locked);
-    QString NextTitle();
 
     CDaubrixApp& m_app;
     IProfile& m_profile;

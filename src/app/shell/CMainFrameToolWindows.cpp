@@ -61,6 +61,13 @@ void CMainFrame::RecordToolWindow(int which)
     }
 }
 
+void CMainFrame::RaiseToolWindows()
+{
+    for (QWidget* w : m_toolWindows)
+        if (w && w->isVisible())
+            w->raise();
+}
+
 int32_t& CMainFrame::ShownSetting(int which)
 {
     CShellSettings& s = m_app.m_shell;
@@ -85,6 +92,7 @@ void CMainFrame::SetToolWindowVisible(int i, bool visible)
     if (visible) {
         PlaceToolWindow(i);
         w->show();
+        w->raise();
         ShownSetting(i) = 1;
     } else {
         RecordToolWindow(i);

@@ -1,15 +1,22 @@
 #include "app/shell/CProgram.h"
+#include "app/dialogs/CNoLoneMinimize.h"
+#include "app/shell/CAutoSaver.h"
 #include "app/shell/CFeatureWiring.h"
 #include "app/shell/CMainFrame.h"
 #include "core/colour/AutoColor.h"
+#include "core/shell/ProgramFolder.h"
+#include <cstdlib>
 #include <QObject>
 
-CProgram::CProgram(IProfile& profile) : m_startup(m_app, profile, &m_host)
+CProgram::CProgram(IProfile& profile) : m_profile(profile), m_startup(m_app, profile, &m_host)
 {
     m_startup.m_settingsLoaded = [this] { InitAutoColors(m_app); };
     m_startup.m_frameCreated = [this](CMainFrame& frame) {
         m_wiring = new CFeatureWiring(frame, m_app);
         QObject::connect(m_wiring, &QObject::destroyed, [this] { m_wiring = nullptr; });
+        const std::string data = UserDataFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+        m_autoSaver = new CAutoSaver(frame, m_app, data + "recovery");
+        QObject::connect(m_autoSaver, &QObject::destroyed, [this] { m_autoSaver = nullptr; });
         frame.UpdateCommands();
     };
 }
@@ -19,10 +26,20 @@ CProgram::~CProgram() = default;
 bool CProgram::Start(const std::string& programDir, const QStringList& files, CScreenSize screen, int screenDepth)
 {
     m_startup.m_screenDepth = screenDepth;
-    return m_startup.InitInstance(programDir, files, screen);
+    CNoLoneMinimize::Install();
+    if (!m_startup.InitInstance(programDir, files, screen))
+        return false;
+    if (m_autoSaver)
+        m_autoSaver->OfferRecovery();
+    return true;
 }
 
 bool CProgram::Finish()
 {
-    return m_startup.ExitInstance();
+    const bool wrote = m_startup.ExitInstance();
+    if (wrote && !m_profile.Flush())
+        m_app.m_unwritten.Note(m_profile.Location(), "the settings");
+    if (!m_app.m_unwritten.Empty())
+        m_app.Host().Message(m_app.m_unwritten.Message(), MsgIcon::Exclamation);
+    return wrote;
 }

@@ -39,3 +39,9 @@ void CQtProfile::SetString(const std::string& section, const std::string& key, c
 {
     m_settings->setValue(Key(section, key), QString::fromStdString(value));
 }
+
+bool CQtProfile::Flush()
+{
+    m_settings->sync();
+    return m_settings->status() != QSettings::AccessError;
+}

@@ -16,6 +16,9 @@ public:
     std::string GetString(const std::string& section, const std::string& key, const std::string& def) override;
     void SetString(const std::string& section, const std::string& key, const std::string& value) override;
 
+    bool Flush() override;
+    std::string Location() const override { return m_settings->fileName().toStdString(); }
+
     void Sync() { m_settings->sync(); }
     QSettings& Settings() { return *m_settings; }
 

@@ -1,5 +1,6 @@
 #include "app/windows/CShapesWindow.h"
 #include "core/shapes/CPalettePainter.h"
+#include "core/shapes/ShapeStateFile.h"
 #include "core/shell/CDaubrixApp.h"
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -90,7 +91,10 @@ bool CShapesWindow::SaveAutomaticState()
 {
     if (m_automaticStatePath.empty())
         return false;
-    return m_palette.SaveState(m_automaticStatePath, m_app.Host());
+    if (SaveShapeState(m_automaticStatePath, m_app.ShapeTable()))
+        return true;
+    m_app.m_unwritten.Note(m_automaticStatePath, "the shape sizes and colors");
+    return false;
 }
 
 int CShapesWindow::ClientWidth() const

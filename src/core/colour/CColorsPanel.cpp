@@ -163,6 +163,6 @@ void CColorsPanel::OnDestroy()
 {
     // A window never shown has not read the saved history; writing now would replace it with
     // the lone starting colour.
-    if (m_painted && !m_autoFile.empty())
-        SaveHistory(m_autoFile);
+    if (m_painted && !m_autoFile.empty() && !SaveColorHistory(m_autoFile, m_history))
+        m_app.m_unwritten.Note(m_autoFile, "the color history");
 }

@@ -13,4 +13,6 @@ struct CShellSettings {
     int32_t m_newLockAspect = 0;
     int32_t m_newWidth = 400;
     int32_t m_newHeight = 400;
+    // Minutes between the copies of unsaved drawings kept against a crash; 0 or less: none.
+    int32_t m_autoSaveMinutes = 2;
 };

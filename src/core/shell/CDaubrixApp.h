@@ -9,6 +9,7 @@
 #include "core/settings/CImportSettings.h"
 #include "core/settings/CShellSettings.h"
 #include "core/shapes/CShapeTable.h"
+#include "core/shell/CUnwrittenFiles.h"
 #include <string>
 
 // What all drawings share for the whole run: the shape set and current shape, the random
@@ -32,6 +33,8 @@ public:
     CImageSettings m_imaging;
     CImportSettings m_import;
     CShellSettings m_shell;
+    // Files written on the program's own account that failed, told once at exit.
+    CUnwrittenFiles m_unwritten;
 
     // Set when the program is re-activated; the next paint copies the whole drawing.
     bool m_blitAllOnActivate = false;

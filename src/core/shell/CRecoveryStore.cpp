@@ -11,6 +11,8 @@ namespace {
 
 constexpr const char* kDrawingSuffix = ".dbx";
 constexpr const char* kInfoSuffix = ".where";
+constexpr const char* kRunPrefix = "run-";
+constexpr const char* kLeftPrefix = "left-";
 
 std::string IdName(int id) { return "drawing-" + std::to_string(id); }
 
@@ -41,8 +43,21 @@ int IdOf(const fs::path& p)
 } // namespace
 
 CRecoveryStore::CRecoveryStore(std::string root, int processId)
-    : m_root(std::move(root)), m_folder(m_root + "/run-" + std::to_string(processId))
+    : m_root(std::move(root)), m_folder(m_root + "/" + kRunPrefix + std::to_string(processId))
 {
+}
+
+void CRecoveryStore::ClaimFolder()
+{
+    std::error_code ec;
+    if (!fs::exists(m_folder, ec))
+        return;
+    const std::string base = m_root + "/" + kLeftPrefix + fs::path(m_folder).filename().string() + "-";
+    for (int n = 1; n < 1000; ++n)
+        if (!fs::exists(base + std::to_string(n), ec)) {
+            fs::rename(m_folder, base + std::to_string(n), ec);
+            return;
+        }
 }
 
 bool CRecoveryStore::ProcessAlive(int processId)
@@ -80,7 +95,13 @@ std::vector<std::string> CRecoveryStore::OrphanFolders() const
     std::error_code ec;
     for (const auto& e : fs::directory_iterator(m_root, ec)) {
         const std::string name = e.path().filename().string();
-        if (!e.is_directory(ec) || name.rfind("run-", 0) != 0)
+        if (!e.is_directory(ec))
+            continue;
+        if (name.rfind(kLeftPrefix, 0) == 0) {
+            folders.push_back(e.path().string());
+            continue;
+        }
+        if (name.rfind(kRunPrefix, 0) != 0)
             continue;
         const int pid = std::atoi(name.c_str() + 4);
         if (e.path().string() != m_folder && !ProcessAlive(pid))

@@ -13,6 +13,10 @@ public:
     // root: the recovery folder in the per-user data folder (created when missing).
     CRecoveryStore(std::string root, int processId);
 
+    // A folder under this run's name was left by an earlier run that had the same process id
+    // (ids come round again after a restart): it is moved aside, still to be found as orphaned.
+    void ClaimFolder();
+
     // Keeps the drawing's bytes under id (one per open drawing); path is where the drawing was
     // last saved ("" when never), title its window title. False when the copy could not be written.
     bool Keep(int id, const std::string& path, const std::string& title, std::span<const uint8_t> bytes);

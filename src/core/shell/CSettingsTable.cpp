@@ -60,6 +60,7 @@ const Entry kTable[] = {
     U8("AutoValSpeed", 5, m_autoColor.m_autoValSpeed),
     U8("AutoHue", 0, m_autoColor.m_autoHue),
     U8("AutoHueSpeed", 5, m_autoColor.m_autoHueSpeed),
+    I32("AutoSaveMinutes", 2, m_shell.m_autoSaveMinutes),
 };
 
 #undef I32

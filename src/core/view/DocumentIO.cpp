@@ -64,10 +64,9 @@ bool OpenDocumentFile(const std::string& path, CDaubrixDoc& doc, CDaubrixView* v
     return true;
 }
 
-FileResult SaveDocument(const std::string& path, CDaubrixDoc& doc, const CDaubrixView* view)
+FileResult DocumentBytes(CDaubrixDoc& doc, const CDaubrixView* view, std::vector<uint8_t>& bytes)
 {
     FileResult result;
-    std::vector<uint8_t> bytes;
     try {
         DocumentBackground background;
         if (view) {
@@ -79,6 +78,15 @@ FileResult SaveDocument(const std::string& path, CDaubrixDoc& doc, const CDaubri
     } catch (const std::bad_alloc&) {
         return result.Fail(FileReason::CannotWrite);
     }
+    return result;
+}
+
+FileResult SaveDocument(const std::string& path, CDaubrixDoc& doc, const CDaubrixView* view)
+{
+    std::vector<uint8_t> bytes;
+    FileResult result = DocumentBytes(doc, view, bytes);
+    if (!result)
+        return result;
     if (!WriteFileAtomically(path, bytes))
         return result.Fail(FileReason::CannotWrite);
     doc.m_pathName = path;

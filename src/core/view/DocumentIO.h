@@ -1,7 +1,9 @@
 #pragma once
 #include "core/base/FileResult.h"
 #include "core/view/FileMessages.h"
+#include <cstdint>
 #include <string>
+#include <vector>
 
 class CDaubrixDoc;
 struct DocumentBackground;
@@ -21,6 +23,8 @@ bool ReadDocumentFile(const std::string& path, CDaubrixDoc& doc, DocumentBackgro
 void ShowOpenedDocument(CDaubrixView& view, DocumentBackground background);
 bool OpenDocumentFile(const std::string& path, CDaubrixDoc& doc, CDaubrixView* view, bool lowColor, IHost& host);
 
+// The bytes a save would write, with the view's background (view may be null).
+FileResult DocumentBytes(CDaubrixDoc& doc, const CDaubrixView* view, std::vector<uint8_t>& bytes);
 // Saves through the atomic save path: a failed save leaves any previous file as it was and
 // reports "Failed to save document.". On success path, title and modified flag are updated.
 FileResult SaveDocument(const std::string& path, CDaubrixDoc& doc, const CDaubrixView* view);

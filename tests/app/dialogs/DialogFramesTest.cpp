@@ -9,6 +9,7 @@
 #include "app/windows/CColorValuesDialog.h"
 #include "tests/core/support/FakeHost.h"
 #include <QApplication>
+#include <QFontMetrics>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -45,5 +46,9 @@ TEST(DialogFrames, CloseButtonOnlyAndAFixedSize)
         EXPECT_FALSE(f.testFlag(Qt::WindowContextHelpButtonHint)) << title.toStdString();
         EXPECT_EQ(d->minimumSize(), d->maximumSize()) << title.toStdString();
         EXPECT_EQ(d->size(), d->minimumSize()) << title.toStdString();
+        // Room for the whole title beside a title bar's icon and three buttons.
+        QFont bold = d->font();
+        bold.setBold(true);
+        EXPECT_GE(d->width(), QFontMetrics(bold).horizontalAdvance(title) + 4 * 18) << title.toStdString();
     }
 }

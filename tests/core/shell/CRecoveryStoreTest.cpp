@@ -1,25 +1,14 @@
 #include "core/shell/CRecoveryStore.h"
 #include "core/base/AtomicFile.h"
+#include "tests/core/support/DeadProcess.h"
 #include "tests/core/support/TempDir.h"
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
 std::vector<uint8_t> Bytes(const std::string& s) { return {s.begin(), s.end()}; }
-
-// The id of a process that has ended.
-int DeadProcess()
-{
-    const pid_t child = fork();
-    if (child == 0)
-        _exit(0);
-    waitpid(child, nullptr, 0);
-    return child;
-}
 
 } // namespace
 
@@ -70,4 +59,24 @@ TEST(RecoveryStore, RunningProgramsAndHalfWrittenCopiesAreNotOrphans)
     CRecoveryStore now(dir.Path(), getpid());
     EXPECT_TRUE(now.FindOrphans().empty());
     EXPECT_TRUE(CRecoveryStore(dir.File("missing"), getpid()).FindOrphans().empty());
+}
+
+TEST(RecoveryStore, AFolderLeftUnderOurOwnIdIsStillFound)
+{
+    // After a restart the id of a crashed run can come round again for the next one.
+    TempDir dir;
+    CRecoveryStore before(dir.Path(), getpid());
+    ASSERT_TRUE(before.Keep(3, "", "Daubrix3", Bytes("from the crashed run")));
+    CRecoveryStore now(dir.Path(), getpid());
+    EXPECT_TRUE(now.FindOrphans().empty()) << "without claiming, the folder looks like ours";
+    now.ClaimFolder();
+    ASSERT_TRUE(now.Keep(1, "", "Daubrix1", Bytes("this run's own")));
+    const auto orphans = now.FindOrphans();
+    ASSERT_EQ(orphans.size(), 1u);
+    std::string bytes;
+    ASSERT_TRUE(ReadWholeFile(orphans[0].file, bytes));
+    EXPECT_EQ(bytes, "from the crashed run");
+    now.DropOrphans();
+    EXPECT_TRUE(now.FindOrphans().empty());
+    EXPECT_TRUE(std::filesystem::exists(now.Folder() + "/drawing-1.dbx"));
 }

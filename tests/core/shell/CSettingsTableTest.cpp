@@ -24,6 +24,7 @@ TEST(SettingsTable, EmptyProfileGivesDefaults)
     // Disturb every field first so that the defaults must come from the read.
     f.app.m_drawing.m_polarCount = 99;
     f.app.m_drawing.m_jitterAmount = 99;
+    f.app.m_shell.m_autoSaveMinutes = 99;
     f.app.m_shell.m_shapesWindow = {7, 7, 7, 7, 7, 7, 7};
     f.app.m_shell.m_appWindow = {7, 7, 7, 7, 7, 7, 7};
     f.LoadAll();
@@ -33,6 +34,7 @@ TEST(SettingsTable, EmptyProfileGivesDefaults)
     EXPECT_EQ(f.app.m_drawing.m_polar, 1);
     EXPECT_EQ(f.app.m_drawing.m_jitter, 1);
     EXPECT_EQ(f.app.m_autoColor.m_autoHueSpeed, 5);
+    EXPECT_EQ(f.app.m_shell.m_autoSaveMinutes, 2);
     EXPECT_EQ(f.app.m_shell.m_shapesWindow.shown, 1);
     EXPECT_EQ(f.app.m_shell.m_shapesWindow.flags, 0);
     EXPECT_EQ(f.app.m_shell.m_shapesWindow.x1, 10);
@@ -143,7 +145,7 @@ TEST(SettingsTable, SaveWritesEveryKeyInTableOrder)
     f.app.m_shell.m_appWindow.x1 = -4;
     ASSERT_TRUE(CSettingsTable::Save(f.app, f.profile));
     std::vector<std::string> keys = CSettingsTable::KeysInOrder();
-    ASSERT_EQ(keys.size(), 41u);
+    ASSERT_EQ(keys.size(), 42u);
     ASSERT_EQ(f.profile.m_writeOrder.size(), keys.size());
     for (size_t i = 0; i < keys.size(); ++i) {
         EXPECT_EQ(f.profile.m_writeOrder[i].first, "Settings");
@@ -151,7 +153,7 @@ TEST(SettingsTable, SaveWritesEveryKeyInTableOrder)
     }
     EXPECT_EQ(keys.front(), "showShapesWindow");
     EXPECT_EQ(keys[17], "appWindowFlags");
-    EXPECT_EQ(keys.back(), "AutoHueSpeed");
+    EXPECT_EQ(keys.back(), "AutoSaveMinutes");
     EXPECT_EQ(f.profile.GetInt("Settings", "LineDensity", 0), 200);   // zero-extended
     EXPECT_EQ(f.profile.GetInt("Settings", "appWindowX1", 0), -4);
 
