@@ -1,4 +1,7 @@
 #include "app/shell/CProgram.h"
+#include "app/dialogs/CLowColorDialog.h"
+#include "app/dialogs/CTipDialog.h"
+#include "core/shell/CTipOfTheDay.h"
 #include "app/shell/CFeatureWiring.h"
 #include "app/shell/CMainFrame.h"
 #include "core/colour/AutoColor.h"
@@ -11,6 +14,16 @@ CProgram::CProgram(IProfile& profile) : m_startup(m_app, profile, &m_host)
         m_wiring = new CFeatureWiring(frame, m_app);
         QObject::connect(m_wiring, &QObject::destroyed, [this] { m_wiring = nullptr; });
         frame.UpdateCommands();
+    };
+    m_startup.m_displayCheck = [this](CMainFrame& frame) {
+        if (m_app.m_imaging.m_lowColor)
+            CLowColorDialog(&frame).exec();
+    };
+    m_startup.m_tipOfTheDay = [this](CMainFrame& frame) {
+        if (!CTipOfTheDay::ShowAtStartUp(frame.Profile()))
+            return;
+        CTipOfTheDay tips(frame.Profile(), m_app.Host(), m_app.m_programDir);
+        CTipDialog(tips, &frame).exec();
     };
 }
 

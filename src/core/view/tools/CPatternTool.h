@@ -9,6 +9,7 @@ public:
     explicit CPatternTool(CStrokeEngine& engine) : m_engine(engine) {}
     bool Draws() const override { return true; }
     void ButtonDown(int x, int y, bool ctrl) override;
+    ToolCursor Cursor() const override { return ToolCursor::Pattern; }
 
 private:
     CStrokeEngine& m_engine;
