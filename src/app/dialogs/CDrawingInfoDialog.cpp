@@ -14,6 +14,8 @@ CDrawingInfoDialog::CDrawingInfoDialog(const DrawingInfo& info, QWidget* parent)
     setWindowTitle("Drawing Information");
     QLabel* icon = StandardIconLabel(this, QStyle::SP_MessageBoxInformation);
     auto* group = new QGroupBox;
+    // Wide enough that a title bar with more buttons still shows the whole title.
+    group->setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) * 2);
     auto* text = new QVBoxLayout(group);
     const char* names[] = {"globs", "colors", "imageSize", "background"};
     int i = 0;
@@ -33,8 +35,6 @@ CDrawingInfoDialog::CDrawingInfoDialog(const DrawingInfo& info, QWidget* parent)
     auto* col = new QVBoxLayout(this);
     col->addLayout(row);
     col->addWidget(buttons);
-    // Wide enough that a title bar with more buttons still shows the whole title.
-    setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) * 2 + 60);
     UseDialogFrame(this);
 }
 
