@@ -8,7 +8,7 @@ PACKAGES := cmake g++ make pkgconf ccache qt6-base-dev libjpeg62-turbo-dev libpn
             ffmpeg
 FUZZ_PACKAGES := clang-14 libfuzzer-14-dev
 FUZZ_SECONDS ?= 60
-FUZZ_ENTRIES := dbx dch dss bmp jpeg png settings
+FUZZ_ENTRIES := dbx dch dss bmp jpeg png settings tips
 JOBS     ?= $(shell nproc)
 SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

@@ -15,8 +15,11 @@
 #include "core/shapes/ShapeStateFile.h"
 #include "core/shell/CDaubrixApp.h"
 #include "core/shell/CSettingsTable.h"
+#include "core/shell/CTipsReader.h"
 #include "tests/core/support/TestShapes.h"
 #include <cstdlib>
+#include <fstream>
+#include <sstream>
 #include <span>
 #include <string>
 
@@ -133,7 +136,35 @@ void Settings(const uint8_t* data, size_t size)
             "window clamps");
 }
 
+// Tips: every tip is a piece of at most 999 characters that no skip rule removes, and the
+// reader ends even on a file without one.
+void Tips(const uint8_t* data, size_t size)
+{
+    std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
+    CTipsReader reader(in);
+    std::string tip;
+    for (int i = 0; i < 64; ++i) {
+        const CTipsReader::Result r = reader.Next(tip);
+        if (r != CTipsReader::Result::Tip)
+            return;
+        Require(!tip.empty() && tip.size() <= CTipsReader::kPieceLength, "tip length");
+        Require(tip[0] != ';' && tip[0] != ' ' && tip[0] != '\t' && tip[0] != '\n', "skipped line shown");
+        Require(reader.Offset() >= 0 && static_cast<size_t>(reader.Offset()) <= size, "offset within the file");
+    }
+    // The offset a run stores brings the next run back to the same place.
+    const int64_t at = reader.Offset();
+    Require(reader.Seek(at) && reader.Offset() == at, "stored offset seeks");
+}
+
 std::vector<uint8_t> Bytes(const std::string& s) { return {s.begin(), s.end()}; }
+
+std::string OurTips()
+{
+    std::ifstream in(std::string(DAUBRIX_SOURCE_DIR) + "/tips.txt", std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
 
 } // namespace
 
@@ -141,6 +172,7 @@ const std::vector<FuzzEntry>& FuzzEntries()
 {
     static const std::vector<FuzzEntry> entries = {
         {"dbx", Dbx}, {"dch", Dch}, {"dss", Dss}, {"bmp", Bmp}, {"jpeg", Jpeg}, {"png", Png}, {"settings", Settings},
+        {"tips", Tips},
     };
     return entries;
 }
@@ -197,6 +229,14 @@ std::vector<std::vector<uint8_t>> FuzzSeeds(const std::string& name)
         std::vector<uint8_t> out;
         if (WritePngBytes(out, picture))
             seeds.push_back(out);
+    } else if (name == "tips") {
+        const std::string ours = OurTips();
+        seeds.push_back(Bytes(ours));
+        std::string crlf;
+        for (char c : ours)
+            crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+        seeds.push_back(Bytes(crlf));
+        seeds.push_back(Bytes("; only a comment\n\n" + std::string(1500, 'x') + "\n"));
     } else if (name == "settings") {
         std::string lines;
         for (size_t i = 0; i < CSettingsTable::KeysInOrder().size(); ++i)

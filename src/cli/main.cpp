@@ -7,6 +7,7 @@
 #include "core/view/CDaubrixView.h"
 #include "core/model/CDocumentFile.h"
 #include "core/view/DocumentIO.h"
+#include "core/view/DrawingInfo.h"
 #include "core/view/FileMessages.h"
 #include "core/view/ImageCommands.h"
 #include <cstdio>
@@ -64,11 +65,10 @@ int Info(const std::string& path)
     if (!s.Open(path, false))
         return kFailed;
     const CDaubrixDoc& d = *s.doc;
-    std::printf("Image size is %d x %d\n", d.m_width, d.m_height);
-    std::printf("%d globs\n", d.GetGlobCount());
-    std::printf("%d colors\n", d.GetColorChangeCount());
-    std::printf("bg color  R:%d  G:%d  B:%d\n", RedOf(d.m_backgroundColor), GreenOf(d.m_backgroundColor),
-                BlueOf(d.m_backgroundColor));
+    // Worded as the program's Drawing Information shows a freshly opened drawing.
+    const DrawingInfo info = DescribeDrawing(d, d.GetGlobCount(), false);
+    for (const std::string* line : {&info.imageSize, &info.globs, &info.colors, &info.background})
+        std::printf("%s\n", line->c_str());
     std::string sections;
     for (int i = 0; i < d.m_sectionCount; ++i)
         sections += " " + std::to_string(d.m_sections[static_cast<size_t>(i)]);

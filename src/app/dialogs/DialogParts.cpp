@@ -3,7 +3,9 @@
 #include <QDialogButtonBox>
 #include <QFontMetrics>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLayout>
+#include <QStyle>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -74,6 +76,15 @@ QHBoxLayout* OnOffRow(QRadioButton* onButton, QRadioButton* offButton, bool on)
     row->addWidget(offButton);
     row->addStretch();
     return row;
+}
+
+QLabel* StandardIconLabel(QWidget* dialog, int standardPixmap)
+{
+    auto* icon = new QLabel;
+    QStyle* style = dialog->style();
+    const int side = style->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, dialog);
+    icon->setPixmap(style->standardIcon(static_cast<QStyle::StandardPixmap>(standardPixmap), nullptr, dialog).pixmap(side, side));
+    return icon;
 }
 
 QDialogButtonBox* OkCancelButtons(QDialog* dialog)

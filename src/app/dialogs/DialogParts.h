@@ -4,6 +4,7 @@
 class QDialog;
 class QDialogButtonBox;
 class QHBoxLayout;
+class QLabel;
 class QRadioButton;
 class QWidget;
 
@@ -22,5 +23,7 @@ QHBoxLayout* OnOffRow(QRadioButton* onButton, QRadioButton* offButton, bool on);
 // A modal dialog's title bar: a close button only, no minimise or maximise; a fixed-layout
 // dialog cannot be resized either.
 void UseDialogFrame(QDialog* dialog, bool fixedSize = true);
+// A message-box icon of the style (information, warning ...) in a label, at message-box size.
+QLabel* StandardIconLabel(QWidget* dialog, int standardPixmap);
 // OK (default) and Cancel wired to the dialog's accept and reject.
 QDialogButtonBox* OkCancelButtons(QDialog* dialog);

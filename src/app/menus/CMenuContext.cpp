@@ -5,6 +5,7 @@
 #include "app/menus/CFileMenu.h"
 #include "app/menus/CHelpMenu.h"
 #include "app/menus/CImageMenu.h"
+#include "app/menus/CViewCommandsMenu.h"
 #include "app/menus/CViewMenu.h"
 #include "app/menus/CWindowMenu.h"
 #include "app/shell/CMainFrame.h"
@@ -47,6 +48,7 @@ void InstallMenus(CMenuContext& ctx)
     CImageMenu::Install(ctx);
     CWindowMenu::Install(ctx);
     CHelpMenu::Install(ctx);
+    CViewCommandsMenu::Install(ctx);
 }
 
 void UpdateMenus(CMenuContext& ctx)
@@ -58,4 +60,5 @@ void UpdateMenus(CMenuContext& ctx)
     CColorsMenu::Update(ctx);
     CImageMenu::Update(ctx);
     CWindowMenu::Update(ctx);
+    CViewCommandsMenu::Update(ctx);
 }

@@ -2,6 +2,7 @@
 #include "app/shell/CChildFrame.h"
 #include "app/shell/CMainFrame.h"
 #include "app/shell/CToolWindows.h"
+#include "app/shell/ViewCommandWiring.h"
 #include "app/view/CDrawingWidget.h"
 #include "app/windows/CColorsWindow.h"
 #include "app/windows/CShapesWindow.h"
@@ -32,6 +33,7 @@ void CChildWiring::Wire(CChildFrame& child)
     // A stroke's release or a Move Center click leaves an undo step and may end a mode: the
     // toolbar shows that at once, not only when a menu opens.
     QObject::connect(&widget, &CDrawingWidget::commandsChanged, &m_frame, [this] { m_frame.UpdateCommands(); });
+    WireViewCommands(m_frame, m_tools, child);
     widget.UpdateCursor();
     m_tools.ReloadHistory();
 }

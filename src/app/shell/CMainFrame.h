@@ -94,6 +94,7 @@ public:
     QMenu* WindowMenu() const { return m_windowMenu; }
     // What the menus' commands work on (app/menus installs them at construction).
     CMenuContext& Menus() { return *m_menus; }
+    IProfile& Profile() { return m_profile; }
 
     // Hooks the features fill in.
     std::function<bool(const QString& path)> m_openDocument;        // read a .dbx into a new window

@@ -1,6 +1,9 @@
 #include "app/shell/CProgram.h"
 #include "app/dialogs/CNoLoneMinimize.h"
 #include "app/shell/CAutoSaver.h"
+#include "app/dialogs/CLowColorDialog.h"
+#include "app/dialogs/CTipDialog.h"
+#include "core/shell/CTipOfTheDay.h"
 #include "app/shell/CFeatureWiring.h"
 #include "app/shell/CMainFrame.h"
 #include "core/colour/AutoColor.h"
@@ -18,6 +21,16 @@ CProgram::CProgram(IProfile& profile) : m_profile(profile), m_startup(m_app, pro
         m_autoSaver = new CAutoSaver(frame, m_app, data + "recovery");
         QObject::connect(m_autoSaver, &QObject::destroyed, [this] { m_autoSaver = nullptr; });
         frame.UpdateCommands();
+    };
+    m_startup.m_displayCheck = [this](CMainFrame& frame) {
+        if (m_app.m_imaging.m_lowColor)
+            CLowColorDialog(&frame).exec();
+    };
+    m_startup.m_tipOfTheDay = [this](CMainFrame& frame) {
+        if (!CTipOfTheDay::ShowAtStartUp(frame.Profile()))
+            return;
+        CTipOfTheDay tips(frame.Profile(), m_app.Host(), m_app.m_programDir);
+        CTipDialog(tips, &frame).exec();
     };
 }
 

@@ -2,6 +2,7 @@
 #include "app/shell/CMainFrame.h"
 #include "app/shell/CQtHost.h"
 #include "core/shell/CDaubrixApp.h"
+#include "core/shell/DisplayCheck.h"
 #include "core/base/IProfile.h"
 
 CShellStartup::CShellStartup(CDaubrixApp& app, IProfile& profile, CQtHost* qtHost)
@@ -58,7 +59,7 @@ bool CShellStartup::InitInstance(const std::string& programDir, const QStringLis
     CSettingsTable::LoadMainWindow(m_app, m_profile, screen);
     f->ShowAtStoredPlacement();
 
-    if (m_screenDepth <= 8)
+    if (IsLowColorDisplay(m_screenDepth))
         m_app.m_imaging.m_lowColor = 1;
     if (m_displayCheck)
         m_displayCheck(*f);

@@ -1,6 +1,8 @@
 #include "app/view/CDrawingWidget.h"
-#include "app/view/PatternCursor.h"
+#include "app/view/ViewCursors.h"
 #include "core/shell/CDaubrixApp.h"
+#include <QApplication>
+#include <QMenu>
 #include <QBitmap>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -96,10 +98,12 @@ QCursor CDrawingWidget::MoveCenterCursor()
 int CDrawingWidget::CursorKey() const
 {
     CDaubrixApp& app = m_view.App();
-    if (m_view.Stroke().Cursor() == ToolCursor::MoveCenter)
-        return -2;
-    if (m_view.Stroke().Cursor() == ToolCursor::Pattern)
-        return -4;
+    switch (m_view.Stroke().Cursor()) {
+    case ToolCursor::MoveCenter: return -2;
+    case ToolCursor::Sample: return -3;
+    case ToolCursor::Pattern: return -4;
+    case ToolCursor::CurrentShape: break;
+    }
     CShapeTable& shapes = app.ShapeTable();
     return shapes.Count() > 0 && shapes.Current().HasCursor() ? shapes.m_currentShape : -1;
 }
@@ -120,13 +124,11 @@ void CDrawingWidget::UpdateCursor()
 {
     m_cursorKey = CursorKey();
     CDaubrixApp& app = m_view.App();
-    if (m_view.Stroke().Cursor() == ToolCursor::MoveCenter) {
-        setCursor(MoveCenterCursor());
-        return;
-    }
-    if (m_view.Stroke().Cursor() == ToolCursor::Pattern) {
-        setCursor(PatternCursor());
-        return;
+    switch (m_view.Stroke().Cursor()) {
+    case ToolCursor::MoveCenter: setCursor(MoveCenterCursor()); return;
+    case ToolCursor::Sample: setCursor(SampleCursor()); return;
+    case ToolCursor::Pattern: setCursor(PatternCursor()); return;
+    case ToolCursor::CurrentShape: break;
     }
     CShapeTable& shapes = app.ShapeTable();
     if (shapes.Count() > 0 && shapes.Current().HasCursor())
@@ -153,6 +155,11 @@ void CDrawingWidget::mousePressEvent(QMouseEvent* e)
         QWidget::mousePressEvent(e);
         return;
     }
+    if (m_menuOpen) {
+        m_swallowRelease = true;
+        e->accept();
+        return;
+    }
     const CPoint p = ToDrawing(e->position().toPoint());
     const Qt::KeyboardModifiers mods = e->modifiers();
     m_view.Stroke().ButtonDown(p.x, p.y, mods & Qt::ShiftModifier, mods & Qt::ControlModifier);
@@ -172,6 +179,10 @@ void CDrawingWidget::mouseReleaseEvent(QMouseEvent* e)
         QWidget::mouseReleaseEvent(e);
         return;
     }
+    if (m_swallowRelease) {
+        m_swallowRelease = false;
+        return;
+    }
     m_view.Stroke().ButtonUp();
     UpdateCursor();
     emit commandsChanged();
@@ -184,7 +195,60 @@ void CDrawingWidget::contextMenuEvent(QContextMenuEvent* e)
         e->accept();
         return;
     }
-    e->ignore();
+    // Not in the middle of a freehand stroke.
+    if (m_view.Stroke().m_buttonDown || receivers(SIGNAL(contextMenuWanted(QPoint))) == 0) {
+        e->ignore();
+        return;
+    }
+    e->accept();
+    emit contextMenuWanted(e->globalPos());
+}
+
+namespace {
+// Eats left presses (and their releases) for one widget while queued input is handed out.
+class PressGate : public QObject {
+public:
+    explicit PressGate(QWidget* target) : m_target(target) {}
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (o != m_target)
+            return false;
+        if (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick)
+            m_ate = static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton;
+        else if (e->type() != QEvent::MouseButtonRelease || !m_ate)
+            return false;
+        return m_ate;
+    }
+
+private:
+    QWidget* m_target;
+    bool m_ate = false;
+};
+} // namespace
+
+QAction* CDrawingWidget::RunContextMenu(QMenu& menu, QPoint globalPos)
+{
+    m_menuOpen = true;
+    QAction* chosen = menu.exec(globalPos);
+    // A press that closed the menu and still waits in the queue goes nowhere.
+    PressGate gate(this);
+    qApp->installEventFilter(&gate);
+    QCoreApplication::processEvents();
+    qApp->removeEventFilter(&gate);
+    m_menuOpen = false;
+    return chosen;
+}
+
+void CDrawingWidget::focusInEvent(QFocusEvent* e)
+{
+    QWidget::focusInEvent(e);
+    emit focusTaken();
+}
+
+void CDrawingWidget::focusOutEvent(QFocusEvent* e)
+{
+    QWidget::focusOutEvent(e);
+    emit focusLost();
 }
 
 void CDrawingWidget::keyPressEvent(QKeyEvent* e)
@@ -198,6 +262,12 @@ void CDrawingWidget::keyPressEvent(QKeyEvent* e)
     if (e->key() == Qt::Key_Escape && m_view.Stroke().LeaveOneShotMode()) {
         UpdateCursor();
         emit commandsChanged();
+        return;
+    }
+    const bool plain = !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    const int ch = e->key() == Qt::Key_Tab ? '\t' : e->text().isEmpty() ? 0 : e->text().at(0).unicode();
+    if (plain && ch > 0 && ch < 128 && m_typedKey && m_typedKey(ch)) {
+        e->accept();
         return;
     }
     QWidget::keyPressEvent(e);

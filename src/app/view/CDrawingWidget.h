@@ -8,6 +8,10 @@
 #include <QImage>
 #include <QRegion>
 #include <QWidget>
+#include <functional>
+
+class QAction;
+class QMenu;
 
 // Shows one drawing view. Painting is a copy of the engine's drawing image; the engine's replay
 // runs outside the paint event so that a long regeneration is seen growing at display rate.
@@ -33,6 +37,12 @@ public:
     void ColorShown(HsvColor c) override { emit colorShown(c); }
     void StrokeEnded() override { emit strokeEnded(); }
     void WarpPointer(CPoint p) override;
+    void ColorSampled(HsvColor c) override { emit colorSampled(c); }
+    void ShapeSampled(HsvColor c) override { emit shapeSampled(c); }
+
+    // Characters typed into the drawing (TAB included) that the widget does not use itself;
+    // returns true when the key did something.
+    std::function<bool(int ch)> m_typedKey;
 
     // The pointer shows the current shape's outline, or the Move Center cursor in that mode.
     // Call after anything that changes the current shape or the one-shot modes.
@@ -54,6 +64,20 @@ signals:
     void colorShown(HsvColor c);
     // A stroke ended while a colour drift is on.
     void strokeEnded();
+    // A sampling click gave the current shape a colour (and perhaps made another shape current).
+    void colorSampled(HsvColor c);
+    void shapeSampled(HsvColor c);
+    // The keyboard focus came or went.
+    void focusTaken();
+    void focusLost();
+    // The right button asks for the drawing's menu at this screen point; whoever shows it
+    // calls RunContextMenu.
+    void contextMenuWanted(QPoint globalPos);
+
+public:
+    // Shows the menu modally; the click that closes it draws nothing.
+    // Returns the item chosen, or null.
+    QAction* RunContextMenu(QMenu& menu, QPoint globalPos);
 
 protected:
     void enterEvent(QEnterEvent* e) override;
@@ -65,6 +89,10 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+    // TAB belongs to the drawing's keys, not to the focus chain.
+    bool focusNextPrevChild(bool) override { return false; }
 
 private:
     // The pointer is over the view: its cursor follows the current shape and mode, however
@@ -81,4 +109,7 @@ private:
     bool m_shiftCapture = false;
     // The right button just left a one-shot mode: no context menu for that click.
     bool m_swallowContextMenu = false;
+    // The drawing's menu is open: a press reaching the view closes it and must not draw.
+    bool m_menuOpen = false;
+    bool m_swallowRelease = false;
 };

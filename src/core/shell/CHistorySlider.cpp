@@ -18,6 +18,10 @@ int Boundary(const CDaubrixDoc& doc, int i)
 
 void CHistorySlider::Rebuild(IHistoryTarget& view)
 {
+    if (view.ClearPending()) {
+        Reset();
+        return;
+    }
     const CDaubrixDoc& doc = view.Doc();
     m_min = doc.m_sectionFloor;
     m_max = std::max(m_min, doc.GetGlobCount());

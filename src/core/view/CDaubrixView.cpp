@@ -1,5 +1,6 @@
 #include "core/view/CDaubrixView.h"
 #include "core/model/UndoKind.h"
+#include "core/shapes/CBasicColorsLink.h"
 #include "core/shell/CDaubrixApp.h"
 #include "core/view/CLongOperation.h"
 #include "core/view/CReplayer.h"
@@ -183,15 +184,20 @@ void CDaubrixView::ShowAddedGlobs(int n)
     Invalidate();
 }
 
+void CDaubrixView::EndPendingClear()
+{
+    if (!m_clearPending)
+        return;
+    m_clearPending = false;
+    m_doc.DeleteContents();
+    m_doc.m_sectionCount = 0;
+    m_doc.m_sectionFloor = 0;
+    SetShown(0);
+}
+
 void CDaubrixView::BeginStroke()
 {
-    if (m_clearPending) {
-        m_clearPending = false;
-        m_doc.DeleteContents();
-        m_doc.m_sectionCount = 0;
-        m_doc.m_sectionFloor = 0;
-        SetShown(0);
-    }
+    EndPendingClear();
     // The undo image must hold what is shown, so a paint still due is done first.
     PaintNowIfDue();
     SaveUndoImage();
@@ -277,6 +283,20 @@ void CDaubrixView::RebuildUndoImage()
     if (m_app.m_drawing.m_lineMode)
         replay.ApplyInForceBefore(m_undoImageCount);
     replay.Draw(m_undoImage, 0, count, &op);
+}
+
+bool CDaubrixView::DrawingPixel(int x, int y, Pixel& out)
+{
+    PaintNowIfDue();
+    if (m_drawingImage.IsNull() || x < 0 || y < 0 || x >= m_drawingImage.Width() || y >= m_drawingImage.Height())
+        return false;
+    out = m_drawingImage.At(x, y);
+    return true;
+}
+
+void CDaubrixView::RecordCurrentColor(HsvColor c)
+{
+    ApplyColorToCurrentShape(m_app.ShapeTable(), this, c);
 }
 
 CPoint CDaubrixView::OldCenter() const

@@ -65,7 +65,9 @@ public:
 
     // A Clear hides everything; the next stroke empties the document first.
     void SetClearPending(bool pending) { m_clearPending = pending; }
-    bool ClearPending() const { return m_clearPending; }
+    bool ClearPending() const override { return m_clearPending; }
+    // What a Clear hid is deleted for good: every stroke, paste or import starts with this.
+    void EndPendingClear();
     // The globs about to be drawn come from an image import: ESC may cancel their paint.
     void BeginImportDrawing() { m_import.Begin(); }
     bool ImportDrawing() const { return m_import.Active(); }
@@ -107,6 +109,8 @@ public:
     uint8_t* ColorTicks() override { return m_colorTicks; }
     const uint8_t* ColorTicks() const { return m_colorTicks; }
     IViewObserver& Observer() override { return *m_observer; }
+    bool DrawingPixel(int x, int y, Pixel& out) override;
+    void RecordCurrentColor(HsvColor c) override;
 
 private:
     // IStrokeTarget

@@ -20,4 +20,6 @@ public:
     virtual HistoryRedraw RestoreTo(int position) = 0;
     // The slider should be rebuilt from the document and the position.
     virtual void NotifyHistoryChanged() = 0;
+    // A Clear hides everything until the next stroke: the slider then has nothing to offer.
+    virtual bool ClearPending() const { return false; }
 };

@@ -1,5 +1,7 @@
 #pragma once
 #include "core/base/CPoint.h"
+#include "core/colour/ColorRef.h"
+#include "core/colour/HsvColor.h"
 #include <cstdint>
 
 class CDaubrixDoc;
@@ -30,4 +32,8 @@ public:
     virtual void ResetCenter() = 0;
     virtual uint8_t* ColorTicks() = 0;
     virtual IViewObserver& Observer() = 0;
+    // The shown picture's pixel at a drawing point; false outside the drawing.
+    virtual bool DrawingPixel(int x, int y, Pixel& out) = 0;
+    // The current shape takes c, recorded as a colour change at the history position.
+    virtual void RecordCurrentColor(HsvColor c) = 0;
 };

@@ -19,5 +19,8 @@ public:
     virtual void WarpPointer(CPoint /*p*/) {}
     // Clicks of the modes whose work lives elsewhere.
     virtual void PatternStamp(int /*x*/, int /*y*/) {}
-    virtual void SampleClick(int /*x*/, int /*y*/) {}
+    // A sampling click gave the current shape this colour (and, for a shape, made another
+    // shape current): the colour displays and the palette follow.
+    virtual void ColorSampled(HsvColor /*c*/) {}
+    virtual void ShapeSampled(HsvColor /*c*/) {}
 };

@@ -1,6 +1,6 @@
 // Simulate Depth and the glob clipboard as a user reaches them: menu commands and keys, their
 // dialogs, the Edit menu's undo text, and the drawings written to files.
-#include "app/view/PatternCursor.h"
+#include "app/view/ViewCursors.h"
 #include "core/base/AtomicFile.h"
 #include "core/model/CDocumentFile.h"
 #include "tests/app/support/ProgramRig.h"

@@ -8,6 +8,7 @@
 #include "core/shell/CSettingsTable.h"
 #include "tests/core/support/TempDir.h"
 #include "tests/app/support/DialogAnswerer.h"
+#include "tests/app/support/RunFolders.h"
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
@@ -73,6 +74,7 @@ TEST(ProgramRun, CommandLineDrawingOpensAndExitWritesTheSettings)
         before.setValue("Settings/LineDensity", 260);
         before.setValue("Settings/PolarCount", 7);
         before.setValue("Settings/appWindowX2", 5000);
+        before.setValue("Tip/StartUp", 1);
     }
 
     RecordingProfile profile(ini);
@@ -132,9 +134,8 @@ TEST(ProgramRun, CommandLineDrawingOpensAndExitWritesTheSettings)
 
 TEST(ProgramRun, StartsEmptyWithoutAFileAndEndsOnAnUnreadableOne)
 {
-    TempDir data, config;
-    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(data.Path()));
-    const QString ini = QString::fromStdString(config.File("Daubrix.ini"));
+    RunFolders run;
+    const QString& ini = run.ini;
     {
         CQtProfile profile(ini);
         CProgram program(profile);
@@ -150,7 +151,7 @@ TEST(ProgramRun, StartsEmptyWithoutAFileAndEndsOnAnUnreadableOne)
     EXPECT_EQ(QSettings(ini, QSettings::IniFormat).value("Settings/showShapesWindow").toInt(), 1);
 
     // A named file that is no drawing is reported and the run ends.
-    const std::string junk = data.File("junk.dbx");
+    const std::string junk = run.data.File("junk.dbx");
     WriteBytes(junk, reinterpret_cast<const unsigned char*>("not a drawing"), 13);
     CQtProfile profile(ini);
     CProgram program(profile);

@@ -33,9 +33,7 @@ std::set<C> Enabled(ProgramRig& w)
 }
 
 // The commands whose features are not in the program yet.
-const std::set<C> kNotBuilt = {C::ClearDrawing,  C::SampleColor,
-                               C::SampleShape,   C::BackgroundColor, C::CreateMovie,
-                               C::DrawingInfo,   C::TipOfTheDay};
+const std::set<C> kNotBuilt = {C::CreateMovie};
 // Live only once something was copied or a pattern defined.
 const std::set<C> kNeedBuffer = {C::EditPaste, C::Pattern};
 // Built, but only meaningful with a drawing (or a step to undo, or a background to remove).
@@ -43,7 +41,9 @@ const std::set<C> kNeedDrawing = {C::FileClose,  C::FileSave,      C::FileSaveAs
                                   C::FilePrintPreview, C::PrintSize, C::EditUndo,
                                   C::Regenerate, C::MoveCenter,    C::ResetCenter,    C::SaveImage, C::ImportImage,
                                   C::LoadBackground, C::RemoveBackground, C::WindowCascade, C::WindowTile,
-                                  C::WindowArrange, C::EditCut, C::EditCopy, C::DefinePattern, C::SimulateDepth};
+                                  C::WindowArrange, C::EditCut, C::EditCopy, C::DefinePattern, C::SimulateDepth,
+                                  C::ClearDrawing, C::SampleColor, C::SampleShape, C::BackgroundColor,
+                                  C::DrawingInfo};
 // Shown (and live) only while the recent-file list has that many entries.
 const std::set<C> kRecent = {C::FileMru1, C::FileMru2, C::FileMru3, C::FileMru4};
 } // namespace

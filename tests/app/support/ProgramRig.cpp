@@ -6,6 +6,8 @@ ProgramRig::ProgramRig(Features features, const std::string& dataDir)
 {
     qputenv("XDG_DATA_HOME", QByteArray::fromStdString(dataDir.empty() ? data.Path() : dataDir));
     LoadTestShapes(app.ShapeTable());
+    // A tip greeting the test would stand in its way; one test looks at it on purpose.
+    profile.SetInt("Tip", "StartUp", 1);
     frame = std::make_unique<CMainFrame>(app, profile);
     frame->m_askDrawingSize = [this](int& w, int& h, bool&) {
         askedW = w;

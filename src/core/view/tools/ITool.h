@@ -1,7 +1,7 @@
 #pragma once
 
 // The pointer the view shows while a tool is chosen.
-enum class ToolCursor { CurrentShape, MoveCenter, Pattern };
+enum class ToolCursor { CurrentShape, MoveCenter, Sample, Pattern };
 
 // What a left click does in the view, chosen from the application's mode flags. Tools that
 // draw place every glob through CStrokeEngine::PlaceGlobs.

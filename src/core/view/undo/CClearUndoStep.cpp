@@ -1,0 +1,43 @@
+#include "core/view/undo/CClearUndoStep.h"
+#include "core/view/CDaubrixView.h"
+
+void CClearUndoStep::Clear()
+{
+    CDaubrixDoc& doc = m_view.Doc();
+    doc.m_undoKind = kUndoClear;
+    // Colours chosen while cleared are recorded at position 0; the drawing's own come back
+    // with Undo.
+    doc.SaveColorChanges();
+    Hide();
+}
+
+void CClearUndoStep::Hide()
+{
+    CDaubrixDoc& doc = m_view.Doc();
+    m_undoSectionCount = doc.m_sectionCount;
+    m_undoSectionFloor = doc.m_sectionFloor;
+    m_undoShownCount = m_view.ShownCount();
+    m_view.SetClearPending(true);
+    doc.m_sectionCount = 0;
+    doc.m_sectionFloor = 0;
+    m_view.RestoreTo(0);
+    m_view.NotifyHistoryChanged();
+}
+
+void CClearUndoStep::Undo()
+{
+    CDaubrixDoc& doc = m_view.Doc();
+    m_view.SetClearPending(false);
+    doc.SwapColorChanges();
+    doc.m_sectionCount = m_undoSectionCount;
+    doc.m_sectionFloor = m_undoSectionFloor;
+    m_view.RestoreTo(m_undoShownCount);
+    m_view.NotifyHistoryChanged();
+}
+
+void CClearUndoStep::Redo()
+{
+    m_view.Doc().SwapColorChanges();
+    // The position and sections as the user left them after the undo, for the next undo.
+    Hide();
+}

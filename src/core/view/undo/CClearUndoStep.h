@@ -1,0 +1,27 @@
+#pragma once
+#include "core/view/undo/IUndoStep.h"
+#include <cstdint>
+
+class CDaubrixView;
+
+// Clear hides every glob and empties the sections without deleting anything; the next stroke
+// empties the document for good. Until then Undo shows the drawing again as it was, with its
+// sections and history position, and Redo hides it once more.
+class CClearUndoStep : public IUndoStep {
+public:
+    explicit CClearUndoStep(CDaubrixView& view) : m_view(view) {}
+    UndoKind Kind() const override { return kUndoClear; }
+    void Undo() override;
+    void Redo() override;
+
+    // Clears the view's drawing and makes this the document's undo step.
+    void Clear();
+
+private:
+    void Hide();
+
+    CDaubrixView& m_view;
+    int32_t m_undoSectionCount = 0;
+    int32_t m_undoSectionFloor = 0;
+    int32_t m_undoShownCount = 0;
+};
