@@ -35,12 +35,12 @@ public:
     {
         ConsoleReporter::Finalize();
         // The machine may be shared: processor time is the steadier of the two.
-        std::printf("\nratios of medians                                              real    cpu\n");
+        std::printf("\nratios of medians                                                real     cpu\n");
         for (const Ratio& r : m_ratios) {
             const auto m = m_medians.find(r.measured), b = m_medians.find(r.baseline);
             if (m == m_medians.end() || b == m_medians.end() || b->second.first <= 0 || b->second.second <= 0)
                 continue;
-            std::printf("  %-30s / %-28s %6.2f %6.2f\n", r.measured.c_str(), r.baseline.c_str(),
+            std::printf("  %-30s / %-28s %7.3f %7.3f\n", r.measured.c_str(), r.baseline.c_str(),
                         m->second.first / b->second.first, m->second.second / b->second.second);
         }
     }

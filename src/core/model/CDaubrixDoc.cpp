@@ -8,10 +8,12 @@ namespace {
 constexpr size_t kGlobGrowth = 3000;
 constexpr size_t kColorGrowth = 200;
 
+// Room for one more: by the step, or by half again for big drawings, so that a stroke on a
+// drawing of millions of globs does not copy them all every few thousand globs.
 template <typename T> void GrowFor(std::vector<T>& v, size_t step)
 {
     if (v.size() == v.capacity())
-        v.reserve(v.capacity() + step);
+        v.reserve(v.capacity() + std::max(step, v.capacity() / 2));
 }
 } // namespace
 
@@ -135,7 +137,8 @@ void CDaubrixDoc::SetColorChange(int position, int hue, int saturation, int valu
         position = m_shownPosition >= 0 ? m_shownPosition : GetGlobCount();
     SequenceChangedFrom(position);
     const auto pos = static_cast<uint32_t>(position);
-    for (int i = GetColorChangeCount() - 1; i >= 0; --i) {
+    // The list is ordered: the search from the end stops below the position.
+    for (int i = GetColorChangeCount() - 1; i >= 0 && m_colorChanges[static_cast<size_t>(i)].m_position >= pos; --i) {
         CColorChange& e = m_colorChanges[static_cast<size_t>(i)];
         if (e.m_position == pos) {
             e = CColorChange(pos, hue, saturation, value);
