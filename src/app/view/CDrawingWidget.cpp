@@ -303,7 +303,10 @@ void CDrawingWidget::Invalidate()
         m_engineQueued = true;
         QTimer::singleShot(0, this, [this] { RunEngine(); });
     }
-    update();
+    // Engine work ends by telling what it changed; a whole-window update here would repaint
+    // the full image on every pointer move of a stroke.
+    if (!m_view.NeedsEngineWork())
+        update();
 }
 
 void CDrawingWidget::RunEngine()
@@ -317,17 +320,18 @@ void CDrawingWidget::RunEngine()
     m_inEngine = false;
     if (!m_dirty.isEmpty()) {
         update(m_dirty);
-        m_dirty = QRegion();
+        m_dirty = QRect();
     }
 }
 
 void CDrawingWidget::CopyToWindow(const CRect& r)
 {
-    m_dirty += QRect(r.left - m_view.OriginOffsetX(), r.top - m_view.OriginOffsetY(), r.Width(), r.Height());
-    // During a long replay show what is drawn so far, at display rate rather than per glob.
+    // The engine calls this once per few hundred globs, so the clock is read as seldom.
+    m_dirty |= QRect(r.left - m_view.OriginOffsetX(), r.top - m_view.OriginOffsetY(), r.Width(), r.Height());
+    // During a long replay show what is drawn so far, at display rate.
     if (m_inEngine && m_sinceFlush.elapsed() >= kFlushMs && isVisible()) {
         repaint(m_dirty);
-        m_dirty = QRegion();
+        m_dirty = QRect();
         m_sinceFlush.restart();
     }
 }

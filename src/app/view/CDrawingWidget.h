@@ -6,7 +6,7 @@
 #include <QCursor>
 #include <QElapsedTimer>
 #include <QImage>
-#include <QRegion>
+#include <QRect>
 #include <QWidget>
 #include <functional>
 
@@ -102,7 +102,8 @@ private:
 
     CDaubrixView& m_view;
     int m_cursorKey = -3;
-    QRegion m_dirty;
+    // What the engine changed since the window last showed it.
+    QRect m_dirty;
     QElapsedTimer m_sinceFlush;
     bool m_engineQueued = false;
     bool m_inEngine = false;

@@ -4,8 +4,6 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
-#include <fstream>
-#include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -101,13 +99,34 @@ bool WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes
 
 bool ReadWholeFile(const std::string& path, std::string& bytes)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    // One read of the size the file says, then on until the end in case it grew meanwhile:
+    // opening a drawing should cost little more than the read itself.
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
         return false;
-    std::ostringstream ss;
-    ss << in.rdbuf();
-    if (in.bad())
+    struct stat st {};
+    if (fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+        close(fd);
         return false;
-    bytes = ss.str();
+    }
+    bytes.clear();
+    size_t used = 0;
+    bytes.resize(st.st_size > 0 ? static_cast<size_t>(st.st_size) + 1 : 4096);
+    for (;;) {
+        if (used == bytes.size())
+            bytes.resize(bytes.size() * 2);
+        const ssize_t n = read(fd, bytes.data() + used, bytes.size() - used);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            close(fd);
+            return false;
+        }
+        if (n == 0)
+            break;
+        used += static_cast<size_t>(n);
+    }
+    close(fd);
+    bytes.resize(used);
     return true;
 }

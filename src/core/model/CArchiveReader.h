@@ -12,6 +12,8 @@ public:
     size_t Remaining() const { return m_size - m_pos; }
     size_t Position() const { return m_pos; }
     bool AtEnd() const { return m_pos == m_size; }
+    // The next byte's address, for readers that check Remaining() themselves.
+    const uint8_t* Peek() const { return m_data + m_pos; }
 
     bool U8(uint8_t& v)
     {

@@ -8,6 +8,8 @@ namespace {
 constexpr size_t kGlobGrowth = 3000;
 constexpr size_t kColorGrowth = 200;
 
+// Room for one more: by the step, or by half again for big drawings, so that a stroke on a
+// drawing of millions of globs does not copy them all every few thousand globs.
 template <typename T> void GrowFor(std::vector<T>& v, size_t step)
 {
     // Geometric beyond the fixed step, so an import of millions of globs does not copy the
@@ -66,6 +68,7 @@ bool CDaubrixDoc::InsertGlob(int position, int x, int y)
         OutOfMemory();
         return false;
     }
+    SequenceChangedFrom(position);
     SetModifiedFlag();
     return true;
 }
@@ -78,6 +81,7 @@ void CDaubrixDoc::AppendLoadedGlob(const CGlob& g)
 
 void CDaubrixDoc::AppendLoadedColorChange(const CColorChange& c)
 {
+    SequenceChangedFrom(static_cast<int>(std::min<uint32_t>(c.m_position, INT32_MAX)));
     GrowFor(m_colorChanges, kColorGrowth);
     m_colorChanges.push_back(c);
 }
@@ -87,6 +91,7 @@ void CDaubrixDoc::DeleteGlobs(int from, int to)
     from = std::clamp(from, 0, GetGlobCount());
     to = std::clamp(to, from, GetGlobCount());
     m_globs.erase(m_globs.begin() + from, m_globs.begin() + to);
+    SequenceChangedFrom(from);
 }
 
 void CDaubrixDoc::TruncateAt(int position)
@@ -95,6 +100,7 @@ void CDaubrixDoc::TruncateAt(int position)
     if (position < GetGlobCount())
         m_globs.resize(static_cast<size_t>(position));
     std::erase_if(m_colorChanges, [position](const CColorChange& c) { return c.m_position >= static_cast<uint32_t>(position); });
+    SequenceChangedFrom(position);
 }
 
 const CColorChange* CDaubrixDoc::GetColorChange(int index) const
@@ -131,8 +137,10 @@ void CDaubrixDoc::SetColorChange(int position, int hue, int saturation, int valu
 {
     if (position == -1)
         position = m_shownPosition >= 0 ? m_shownPosition : GetGlobCount();
+    SequenceChangedFrom(position);
     const auto pos = static_cast<uint32_t>(position);
-    for (int i = GetColorChangeCount() - 1; i >= 0; --i) {
+    // The list is ordered: the search from the end stops below the position.
+    for (int i = GetColorChangeCount() - 1; i >= 0 && m_colorChanges[static_cast<size_t>(i)].m_position >= pos; --i) {
         CColorChange& e = m_colorChanges[static_cast<size_t>(i)];
         if (e.m_position == pos) {
             e = CColorChange(pos, hue, saturation, value);
@@ -186,6 +194,7 @@ int CDaubrixDoc::GetColorChangeValue(int position) const
 
 void CDaubrixDoc::SetColorChangeValue(int position, int value)
 {
+    SequenceChangedFrom(position);
     for (CColorChange& c : m_colorChanges)
         if (c.m_position == static_cast<uint32_t>(position)) {
             c.m_value = static_cast<uint8_t>(value);
@@ -249,6 +258,7 @@ void CDaubrixDoc::ApplyColorChange(int index)
 
 void CDaubrixDoc::MoveColorChanges(int newBase, int oldBase)
 {
+    SequenceChangedFrom(std::min(newBase, oldBase));
     for (CColorChange& c : m_colorChanges)
         if (c.m_position >= static_cast<uint32_t>(oldBase))
             c.m_position = static_cast<uint32_t>(static_cast<int64_t>(c.m_position) - oldBase + newBase);
@@ -256,6 +266,7 @@ void CDaubrixDoc::MoveColorChanges(int newBase, int oldBase)
 
 void CDaubrixDoc::ShiftColorChanges(int from, int delta)
 {
+    SequenceChangedFrom(std::min(from, from + delta));
     for (CColorChange& c : m_colorChanges)
         if (c.m_position >= static_cast<uint32_t>(from))
             c.m_position = static_cast<uint32_t>(static_cast<int64_t>(c.m_position) + delta);
@@ -263,6 +274,7 @@ void CDaubrixDoc::ShiftColorChanges(int from, int delta)
 
 void CDaubrixDoc::RemoveColorChanges(int from, int to, bool all)
 {
+    SequenceChangedFrom(from);
     const auto count = static_cast<uint32_t>(GetGlobCount());
     size_t i = 1;
     while (i < m_colorChanges.size()) {
@@ -286,6 +298,7 @@ void CDaubrixDoc::RemoveColorChanges(int from, int to, bool all)
 
 void CDaubrixDoc::CopyPreviousColors(int from, int to)
 {
+    SequenceChangedFrom(from);
     const auto count = static_cast<uint32_t>(GetGlobCount());
     for (size_t i = 1; i < m_colorChanges.size(); ++i) {
         CColorChange& e = m_colorChanges[i];
@@ -304,6 +317,7 @@ void CDaubrixDoc::CopyPreviousColors(int from, int to)
 
 void CDaubrixDoc::RemoveRepeatedColorChanges(int from, int to)
 {
+    SequenceChangedFrom(from);
     const auto count = static_cast<uint32_t>(GetGlobCount());
     size_t i = 1;
     while (i < m_colorChanges.size()) {
@@ -327,6 +341,18 @@ void CDaubrixDoc::SaveColorChanges()
 
 void CDaubrixDoc::SwapColorChanges()
 {
+    // The picture changes from the first entry in which the two lists differ.
+    size_t same = 0;
+    while (same < m_colorChanges.size() && same < m_savedColorChanges.size()
+           && m_colorChanges[same] == m_savedColorChanges[same])
+        ++same;
+    uint32_t from = UINT32_MAX;
+    if (same < m_colorChanges.size())
+        from = m_colorChanges[same].m_position;
+    if (same < m_savedColorChanges.size())
+        from = std::min(from, m_savedColorChanges[same].m_position);
+    if (from != UINT32_MAX)
+        SequenceChangedFrom(static_cast<int>(std::min<uint32_t>(from, INT32_MAX)));
     m_swapColorChanges = m_savedColorChanges;
     m_savedColorChanges = m_colorChanges;
     m_colorChanges = m_swapColorChanges;
@@ -393,17 +419,22 @@ void CDaubrixDoc::MarkShapesForRecolor(int from, int to)
 {
     from = std::max(from, 0);
     to = std::min(to, GetGlobCount());
-    for (int i = from; i < to; ++i) {
-        int s = ShapeOfGlob(i);
-        if (s < m_shapeTable.Count())
+    // Gather the shapes first: the range may hold millions of globs but only a few shapes.
+    std::array<bool, 256> used{};
+    const CGlob* globs = m_globs.data();
+    for (int i = from; i < to; ++i)
+        if (!used[globs[i].m_shape])   // reading is cheaper than storing again
+            used[globs[i].m_shape] = true;
+    for (int s = 0; s < m_shapeTable.Count() && s < 256; ++s)
+        if (used[static_cast<size_t>(s)])
             m_shapeTable.Shape(s).m_recolorPending = 1;
-    }
 }
 
 void CDaubrixDoc::InsertClipboardGlobs(const CGlobBuffer& clip, int position, bool withColors, int cx, int cy)
 {
     const int dx = cx - clip.m_refX, dy = cy - clip.m_refY;
     position = std::clamp(position, 0, GetGlobCount());
+    SequenceChangedFrom(position);
     try {
         std::vector<CGlob> moved;
         moved.reserve(clip.m_globs.size());
@@ -427,6 +458,8 @@ void CDaubrixDoc::InsertClipboardGlobs(const CGlobBuffer& clip, int position, bo
 
 void CDaubrixDoc::InsertClipboardColorChanges(const CGlobBuffer& clip, int index, int offset)
 {
+    for (const CColorChange& c : clip.m_colorChanges)
+        SequenceChangedFrom(static_cast<int>(std::clamp<int64_t>(int64_t{c.m_position} + offset, 0, INT32_MAX)));
     for (size_t k = 0; k < clip.m_colorChanges.size(); ++k) {
         CColorChange c = clip.m_colorChanges[k];
         c.m_position = static_cast<uint32_t>(static_cast<int64_t>(c.m_position) + offset);
@@ -439,6 +472,7 @@ void CDaubrixDoc::InsertClipboardColorChanges(const CGlobBuffer& clip, int index
 
 void CDaubrixDoc::DeleteContents()
 {
+    SequenceChangedFrom(0);
     m_globs.clear();
     m_colorChanges.clear();
     m_savedColorChanges.clear();

@@ -4,6 +4,7 @@
 #include "core/model/CGlob.h"
 #include "core/model/CGlobBuffer.h"
 #include "core/model/IDocView.h"
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -30,6 +31,15 @@ public:
     // -1 when no view shows the document, which then means the glob count.
     void SetShownPosition(int position) { m_shownPosition = position; }
     IDocView* View() const { return m_view; }
+    // Globs or colour changes from position on changed, or with position 0 anything of the
+    // picture (background included): the view drops what it kept of the picture beyond it.
+    // The edits below call it themselves (appending at the end needs none); code that writes
+    // records in place through GetGlob or GetColorChange must call it.
+    void SequenceChangedFrom(int position)
+    {
+        if (m_view)
+            m_view->OnSequenceChanged(std::max(position, 0));
+    }
     CShapeTable& Shapes() { return m_shapeTable; }
 
     // Sequence.

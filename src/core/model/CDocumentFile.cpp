@@ -67,16 +67,20 @@ private:
     uint32_t m_classIndex[2] = {0, 0};
 };
 
-struct IndexEntry {
+// The archive's index as runs: objects read one after another take consecutive indices and
+// positions, so a million-glob file needs one run rather than a million entries.
+struct IndexRun {
+    uint32_t first;      // index of the run's first entry
+    uint32_t count;
     bool isClass;
     Kind kind;
-    uint32_t position;   // objects: their place in their array
+    uint32_t position;   // objects: the first one's place in its array
 };
 
 // Reads object entries, following the same index rules as the writer.
 class ObjectReader {
 public:
-    explicit ObjectReader(CArchiveReader& in) : m_in(in) { m_index.push_back({false, Kind::Glob, 0}); }
+    explicit ObjectReader(CArchiveReader& in) : m_in(in) {}
 
     bool Count(size_t& n)
     {
@@ -117,20 +121,52 @@ public:
                 return false;   // a null element has no place in these arrays
             const bool isClass = (full & kBigClassTag) != 0;
             const uint32_t at = full & ~kBigClassTag;
-            if (at >= m_index.size() || m_index[at].isClass != isClass || m_index[at].kind != kind)
+            const IndexRun* run = Find(at);
+            if (!run || run->isClass != isClass || run->kind != kind)
                 return false;
             if (!isClass) {
                 reference = true;
-                position = m_index[at].position;
+                position = run->position + (at - run->first);
                 return true;
             }
+            m_lastClass[static_cast<int>(kind)] = at;
         }
         schema = m_schema[static_cast<int>(kind)];
         return true;
     }
 
-    // The new object takes the next index.
-    void Took(Kind kind, uint32_t position) { m_index.push_back({false, kind, position}); }
+    // n new objects from position on take the next indices.
+    void Took(Kind kind, uint32_t position, uint32_t n = 1)
+    {
+        if (!m_runs.empty()) {
+            IndexRun& r = m_runs.back();
+            if (!r.isClass && r.kind == kind && r.first + r.count == m_next && r.position + r.count == position) {
+                r.count += n;
+                m_next += n;
+                return;
+            }
+        }
+        m_runs.push_back({m_next, n, false, kind, position});
+        m_next += n;
+    }
+
+    // The tag that repeats the class of kind's last object, in the form the writer uses.
+    size_t RepeatTag(Kind kind, uint8_t (&tag)[6]) const
+    {
+        const uint32_t c = m_lastClass[static_cast<int>(kind)];
+        if (c < kBigObjectTag) {
+            const uint32_t t = kClassTag | c;
+            tag[0] = static_cast<uint8_t>(t);
+            tag[1] = static_cast<uint8_t>(t >> 8);
+            return 2;
+        }
+        const uint32_t t = kBigClassTag | c;
+        tag[0] = static_cast<uint8_t>(kBigObjectTag);
+        tag[1] = static_cast<uint8_t>(kBigObjectTag >> 8);
+        for (int i = 0; i < 4; ++i)
+            tag[2 + i] = static_cast<uint8_t>(t >> (8 * i));
+        return 6;
+    }
 
 private:
     bool NewClass(Kind kind)
@@ -145,51 +181,76 @@ private:
         if (schema != 1 && schema != 2)
             return false;
         m_schema[static_cast<int>(kind)] = schema;
-        m_index.push_back({true, kind, 0});
+        m_lastClass[static_cast<int>(kind)] = m_next;
+        m_runs.push_back({m_next++, 1, true, kind, 0});
         return true;
     }
 
+    const IndexRun* Find(uint32_t at) const
+    {
+        auto it = std::upper_bound(m_runs.begin(), m_runs.end(), at,
+                                   [](uint32_t a, const IndexRun& r) { return a < r.first; });
+        if (it == m_runs.begin())
+            return nullptr;
+        --it;
+        return at < it->first + it->count ? &*it : nullptr;
+    }
+
     CArchiveReader& m_in;
-    std::vector<IndexEntry> m_index;
+    std::vector<IndexRun> m_runs;
+    uint32_t m_next = 1;   // 0 stands for a null object
     uint16_t m_schema[2] = {kSchema, kSchema};
+    uint32_t m_lastClass[2] = {0, 0};
 };
 
-bool ReadGlob(CArchiveReader& in, uint16_t schema, int shapeCount, CGlob& g)
+// Record bytes by class and schema.
+size_t RecordBytes(Kind kind, uint16_t schema)
 {
-    uint16_t x, y;
-    uint8_t shape = 0;
-    if (!in.U16(x) || !in.U16(y))
-        return false;
-    if (schema == 2 && !in.U8(shape))
-        return false;
+    if (kind == Kind::Glob)
+        return schema == 1 ? 4 : 5;
+    return schema == 1 ? 0 : 8;
+}
+
+CGlob DecodeGlob(const uint8_t* p, uint16_t schema, int shapeCount)
+{
+    uint8_t shape = schema == 2 ? p[4] : 0;
     if (shape >= shapeCount)
         shape = 0;
-    g = CGlob::FromStored(x, y, shape);
-    return true;
+    return CGlob::FromStored(ReadU16(p), ReadU16(p + 2), shape);
 }
 
-bool ReadColorChange(CArchiveReader& in, uint16_t schema, CColorChange& c)
+CColorChange DecodeColorChange(const uint8_t* p, uint16_t schema)
 {
-    c = CColorChange(0, 0, 255, 255);
     if (schema == 1)
-        return true;
-    uint32_t position;
-    uint16_t hue;
-    uint8_t s, v;
-    if (!in.U32(position) || !in.U16(hue) || !in.U8(s) || !in.U8(v))
-        return false;
-    c = CColorChange(position, static_cast<int16_t>(hue), s, v);
-    return true;
+        return CColorChange(0, 0, 255, 255);
+    return CColorChange(ReadU32(p), static_cast<int16_t>(ReadU16(p + 4)), p[6], p[7]);
 }
 
-template <typename T, typename ReadOne>
-bool ReadArray(ObjectReader& objects, Kind kind, std::vector<T>& out, ReadOne readOne)
+// Entries under the short tag and their records, into out until the tag changes; returns how
+// many. Kept apart so that the compiler keeps the loop in registers.
+template <typename T, typename Decode>
+size_t ReadRun(const uint8_t* p, size_t most, uint16_t tag, size_t stride, std::vector<T>& out, Decode decode)
+{
+    const size_t base = out.size();
+    out.resize(base + most);
+    T* dst = out.data() + base;
+    size_t n = 0;
+    for (; n < most && ReadU16(p) == tag; ++n, p += stride)
+        dst[n] = decode(p + 2);
+    out.resize(base + n);
+    return n;
+}
+
+// Reads one array. After each new object the objects that follow it under the same class tag
+// are read in one tight loop: that is nearly every entry of a file.
+template <typename T, typename Decode>
+bool ReadArray(CArchiveReader& in, ObjectReader& objects, Kind kind, std::vector<T>& out, Decode decode)
 {
     size_t count;
     if (!objects.Count(count))
         return false;
     out.reserve(count);
-    for (size_t i = 0; i < count; ++i) {
+    while (out.size() < count) {
         bool reference;
         uint32_t position = 0;
         uint16_t schema = kSchema;
@@ -199,11 +260,28 @@ bool ReadArray(ObjectReader& objects, Kind kind, std::vector<T>& out, ReadOne re
             out.push_back(out[position]);
             continue;
         }
-        T record;
-        if (!readOne(schema, record))
+        const size_t recordBytes = RecordBytes(kind, schema);
+        const uint8_t* record;
+        if (!in.Bytes(recordBytes, record))
             return false;
         objects.Took(kind, static_cast<uint32_t>(out.size()));
-        out.push_back(record);
+        out.push_back(decode(record, schema));
+
+        uint8_t tag[6];
+        const size_t tagBytes = objects.RepeatTag(kind, tag);
+        const size_t stride = tagBytes + recordBytes;
+        const size_t most = std::min(count - out.size(), in.Remaining() / stride);
+        const uint8_t* p = in.Peek();
+        size_t n = 0;
+        if (tagBytes == 2 && schema == kSchema)
+            n = ReadRun(p, most, ReadU16(tag), stride, out, [&](const uint8_t* q) { return decode(q, kSchema); });
+        else
+            for (; n < most && std::memcmp(p + n * stride, tag, tagBytes) == 0; ++n)
+                out.push_back(decode(p + n * stride + tagBytes, schema));
+        if (n > 0) {
+            objects.Took(kind, static_cast<uint32_t>(out.size() - n), static_cast<uint32_t>(n));
+            in.Bytes(n * stride, p);
+        }
     }
     return true;
 }
@@ -337,11 +415,11 @@ FileResult CDocumentFile::Read(std::span<const uint8_t> bytes, CDaubrixDoc& doc,
             return result.Fail(FileReason::NotThisKind);
         ObjectReader objects(in);
         const int shapeCount = doc.Shapes().Count();
-        if (!ReadArray(objects, Kind::Glob, s.globs,
-                       [&](uint16_t schema, CGlob& g) { return ReadGlob(in, schema, shapeCount, g); }))
+        if (!ReadArray(in, objects, Kind::Glob, s.globs,
+                       [shapeCount](const uint8_t* p, uint16_t schema) { return DecodeGlob(p, schema, shapeCount); }))
             return result.Fail(FileReason::NotThisKind);
-        if (!ReadArray(objects, Kind::Color, s.colors,
-                       [&](uint16_t schema, CColorChange& c) { return ReadColorChange(in, schema, c); }))
+        if (!ReadArray(in, objects, Kind::Color, s.colors,
+                       [](const uint8_t* p, uint16_t schema) { return DecodeColorChange(p, schema); }))
             return result.Fail(FileReason::NotThisKind);
         if (view && !ReadBackground(in, lowColor, result, s))
             return result.Fail(FileReason::NotThisKind);
@@ -349,8 +427,9 @@ FileResult CDocumentFile::Read(std::span<const uint8_t> bytes, CDaubrixDoc& doc,
         return result.Fail(FileReason::NotThisKind);
     }
     // Lookups bisect the list, so keep it ordered; equal positions keep their file order.
-    std::stable_sort(s.colors.begin(), s.colors.end(),
-                     [](const CColorChange& a, const CColorChange& b) { return a.m_position < b.m_position; });
+    const auto byPosition = [](const CColorChange& a, const CColorChange& b) { return a.m_position < b.m_position; };
+    if (!std::is_sorted(s.colors.begin(), s.colors.end(), byPosition))
+        std::stable_sort(s.colors.begin(), s.colors.end(), byPosition);
 
     doc.m_width = s.width;
     doc.m_height = s.height;

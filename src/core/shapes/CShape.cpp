@@ -63,6 +63,7 @@ bool CShape::Prepare()
             }
         }
     }
+    m_coloring = 0;
     m_prepared = true;
     BuildCursor();
     return m_hasCursor;
@@ -97,6 +98,8 @@ void CShape::Recolor(int hue, int saturation, int value)
 {
     if (!m_prepared)
         return;
+    m_coloring = uint64_t{1} << 32 | uint64_t{static_cast<uint16_t>(hue)} << 16 | uint64_t{static_cast<uint8_t>(saturation)} << 8
+        | static_cast<uint8_t>(value);
     const float sf = static_cast<float>(saturation & 255) * 0.003921569f;
     const float vf = static_cast<float>(value & 255) * 0.003921569f;
     const Pixel key = m_image.At(0, 0);
@@ -118,6 +121,22 @@ void CShape::Recolor(int hue, int saturation, int value)
             m_colored.Set(x, y, lastOut);
         }
     }
+}
+
+void CShape::SetColoring(uint64_t coloring)
+{
+    if (!m_prepared || coloring == m_coloring)
+        return;
+    if (coloring != 0) {
+        Recolor(static_cast<int16_t>(coloring >> 16), static_cast<int>((coloring >> 8) & 255), static_cast<int>(coloring & 255));
+        return;
+    }
+    const Pixel key = m_image.At(0, 0);
+    for (int y = 0; y < Height(); ++y)
+        for (int x = 0; x < Width(); ++x)
+            if (m_image.At(x, y) != key)
+                m_colored.Set(x, y, m_image.At(x, y));
+    m_coloring = 0;
 }
 
 CRect CShape::Extent(int x, int y) const

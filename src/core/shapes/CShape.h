@@ -26,6 +26,10 @@ public:
     bool Prepare();
     // Recolours the coloured image from the shading template; does not touch m_hue etc.
     void Recolor(int hue, int saturation, int value);
+    // What the coloured image shows now: 0 as prepared, otherwise the last Recolor's colour.
+    uint64_t Coloring() const { return m_coloring; }
+    // Brings the coloured image back to what Coloring() returned then.
+    void SetColoring(uint64_t coloring);
     // Stamps the shape centred at (x, y); returns the rectangle it covers (unclipped).
     CRect Draw(CImage32& surface, int x, int y) const;
     // The rectangle Draw would touch, without drawing.
@@ -57,4 +61,5 @@ private:
     std::vector<Span> m_spans;
     CShapeCursor m_cursor;
     bool m_hasCursor = false;
+    uint64_t m_coloring = 0;
 };

@@ -13,21 +13,47 @@
 namespace {
 constexpr const char* kRebuildStatus = "Rebuilding Undo Image, Please wait...";
 
-// A paint's replay: every glob reaches the window as it is drawn; an import may stop it.
+// A paint's replay. What it draws reaches the window as one bounding rectangle per few hundred
+// globs: a window call per glob would cost more than the drawing. An import may stop it.
 class CPaintProgress : public IReplayProgress {
 public:
+    static constexpr int kGlobsPerFlush = 256;
+
     CPaintProgress(IViewWindow* window, IReplayProgress* stop) : m_window(window), m_stop(stop) {}
     void GlobDrawn(int, const CRect& r) override
     {
-        if (m_window)
-            m_window->CopyToWindow(r);
+        m_dirty = m_dirty.United(r);
+        if (++m_drawn == kGlobsPerFlush)
+            Flush();
     }
-    bool Continue(int position) override { return !m_stop || m_stop->Continue(position); }
+    bool Continue(int position) override
+    {
+        m_stopped = m_stopped || (m_stop && !m_stop->Continue(position));
+        return !m_stopped;
+    }
+    bool Stopped() const { return m_stopped; }
+    void Flush()
+    {
+        if (m_window && !m_dirty.IsEmpty())
+            m_window->CopyToWindow(m_dirty);
+        m_dirty = {};
+        m_drawn = 0;
+    }
 
 private:
     IViewWindow* m_window;
     IReplayProgress* m_stop;
+    CRect m_dirty;
+    int m_drawn = 0;
+    bool m_stopped = false;
 };
+
+// What the kept pictures depend on besides the sequence.
+uint64_t PictureKey(const CDaubrixDoc& doc)
+{
+    return uint64_t{static_cast<uint16_t>(doc.m_width)} << 48 | uint64_t{static_cast<uint16_t>(doc.m_height)} << 32
+        | (doc.m_hasBackgroundImage ? uint64_t{1} << 31 : 0) | (doc.m_backgroundColor & 0xFFFFFFu);
+}
 } // namespace
 
 CDaubrixView::CDaubrixView(CDaubrixApp& app, CDaubrixDoc& doc)
@@ -53,6 +79,16 @@ CDaubrixView::~CDaubrixView()
 void CDaubrixView::OnSectionAdded(int position)
 {
     m_observer->SectionAdded(position);
+    // A stroke's end: its picture is at hand now.
+    if (!NeedsEngineWork() && m_imageAt == position)
+        KeepCheckpoint(position);
+}
+
+void CDaubrixView::OnSequenceChanged(int position)
+{
+    m_checkpoints.DropAbove(position);
+    if (m_imageAt > position)
+        m_imageAt = -1;
 }
 
 void CDaubrixView::OnInitialUpdate()
@@ -64,6 +100,8 @@ void CDaubrixView::OnInitialUpdate()
 
 void CDaubrixView::RecreateImages()
 {
+    m_checkpoints.Clear();
+    m_imageAt = -1;
     m_needImages = true;
     m_fullRedraw = true;
 }
@@ -102,6 +140,10 @@ void CDaubrixView::FillBackground(CImage32& image) const
 void CDaubrixView::Paint()
 {
     const int W = m_doc.m_width, H = m_doc.m_height;
+    if (PictureKey(m_doc) != m_pictureKey) {
+        m_pictureKey = PictureKey(m_doc);
+        m_checkpoints.Clear();
+    }
     if (m_needImages) {
         m_needImages = false;
         m_drawingImage = CImage32(W, H);
@@ -112,14 +154,12 @@ void CDaubrixView::Paint()
         FillBackground(m_undoImage);
         m_undoImageCount = 0;
         m_pendingCount = m_doc.GetGlobCount();
+        m_imageAt = -1;
     }
 
     if (m_fullRedraw) {
         m_fullRedraw = false;
-        if (m_shownCount != m_pendingCount && m_undoImageCount != 0 && m_shownCount >= m_undoImageCount)
-            m_drawingImage = m_undoImage;
-        else
-            FillBackground(m_drawingImage);
+        m_imageAt = RestoreBase(m_shownCount - m_pendingCount);
         Flush(m_drawingImage.Bounds());
     }
 
@@ -132,10 +172,29 @@ void CDaubrixView::Paint()
             m_import.Start(op, m_shownCount);
         const int first = std::max(m_shownCount - pending, 0);
         CReplayer replay(m_doc);
-        if (m_app.m_drawing.m_lineMode)
+        // Globs drawn after others continue the colour in force before them: a stroke's
+        // colour step and the Shapes window recolour shapes while globs wait for this paint.
+        if (m_app.m_drawing.m_lineMode || first > 0)
             replay.ApplyInForceBefore(first);
         CPaintProgress progress(m_window, m_import.Active() ? &m_import : nullptr);
-        replay.Draw(m_drawingImage, first, m_shownCount, &progress);
+        int at = first;
+        if (m_imageAt != first)
+            m_imageAt = -1;
+        // The pictures at the boundaries on the way are kept as the replay passes them.
+        const std::vector<int> wanted = m_imageAt >= 0 ? CheckpointPositions() : std::vector<int>();
+        for (int p : wanted) {
+            if (p <= at || p >= m_shownCount || m_checkpoints.Has(p))
+                continue;
+            replay.Draw(m_drawingImage, at, p, &progress);
+            if (progress.Stopped())
+                break;
+            at = m_imageAt = p;
+            KeepCheckpoint(p);
+        }
+        if (!progress.Stopped())
+            replay.Draw(m_drawingImage, at, m_shownCount, &progress);
+        progress.Flush();
+        m_imageAt = progress.Stopped() || m_imageAt < 0 ? -1 : m_shownCount;
         if (m_waitCursor) {
             op.EndWait();
             m_waitCursor = false;
@@ -148,6 +207,8 @@ void CDaubrixView::Paint()
     m_blitAll = false;
     m_app.m_blitAllOnActivate = false;
     m_pendingCount = 0;
+    if (m_imageAt == m_shownCount)
+        KeepCheckpoint(m_shownCount);
 
     if (!m_doc.m_undoImageSaved) {
         SaveUndoImage();
@@ -215,11 +276,17 @@ HistoryRedraw CDaubrixView::RestoreTo(int position)
     SetShown(position);
     // The undo image only helps when the position is at or beyond what it holds; below it a
     // redraw from it would show the bare background, so replay from the start instead.
-    if (m_shownCount >= m_undoImageCount) {
+    const bool fromUndo = m_shownCount >= m_undoImageCount;
+    const int checkpoint = CheckpointFor(m_shownCount, fromUndo ? m_undoImageCount : 0);
+    if (checkpoint > 0) {
+        RedrawFromCheckpoint(checkpoint);
+        return HistoryRedraw::FromCheckpoint;
+    }
+    if (fromUndo) {
         RedrawFromUndoImage();
         return HistoryRedraw::FromUndoImage;
     }
-    Regenerate();
+    ReplayAll();
     return HistoryRedraw::Regenerate;
 }
 
@@ -229,15 +296,23 @@ HistoryRedraw CDaubrixView::BrowseTo(int position)
     position = std::clamp(position, 0, m_doc.GetGlobCount());
     if (position < d)
         return RestoreTo(position);
-    m_pendingCount += position - d;
-    SetShown(position);
+    const bool undoAhead = d < m_undoImageCount && m_undoImageCount <= position;
+    const int checkpoint = CheckpointFor(position, undoAhead ? m_undoImageCount : d);
     HistoryRedraw how = HistoryRedraw::ShowPending;
-    if (position < m_undoImageCount || d >= m_undoImageCount) {
-        m_waitCursor = true;
-        Invalidate();
+    if (checkpoint > 0) {
+        SetShown(position);
+        RedrawFromCheckpoint(checkpoint);
+        how = HistoryRedraw::FromCheckpoint;
     } else {
-        RedrawFromUndoImage();
-        how = HistoryRedraw::FromUndoImage;
+        m_pendingCount += position - d;
+        SetShown(position);
+        if (position < m_undoImageCount || d >= m_undoImageCount) {
+            m_waitCursor = true;
+            Invalidate();
+        } else {
+            RedrawFromUndoImage();
+            how = HistoryRedraw::FromUndoImage;
+        }
     }
     m_doc.MarkShapesForRecolor(d, position);
     return how;
@@ -245,10 +320,75 @@ HistoryRedraw CDaubrixView::BrowseTo(int position)
 
 void CDaubrixView::Regenerate()
 {
+    // Asked for when the picture may be wrong: nothing kept is trusted.
+    m_checkpoints.Clear();
+    ReplayAll();
+}
+
+void CDaubrixView::ReplayAll()
+{
     m_pendingCount = m_shownCount;
     m_fullRedraw = true;
     m_waitCursor = true;
+    m_redrawBase = -1;
     Invalidate();
+}
+
+void CDaubrixView::RedrawFromCheckpoint(int position)
+{
+    m_pendingCount = m_shownCount - position;
+    m_fullRedraw = true;
+    m_waitCursor = true;
+    m_redrawBase = position;
+    Invalidate();
+}
+
+int CDaubrixView::CheckpointFor(int position, int from) const
+{
+    const int c = m_checkpoints.NearestAtOrBelow(position);
+    return c > 0 && c - from > m_checkpoints.WorthGlobs(m_drawingImage) ? c : -1;
+}
+
+std::vector<int> CDaubrixView::CheckpointPositions() const
+{
+    std::vector<int> positions;
+    const int count = m_doc.GetGlobCount();
+    if (m_doc.m_sectionFloor > 0 && m_doc.m_sectionFloor <= count)
+        positions.push_back(m_doc.m_sectionFloor);
+    for (int i = 0; i < std::min<int>(m_doc.m_sectionCount, CDaubrixDoc::kMaxSections); ++i) {
+        const int p = m_doc.m_sections[static_cast<size_t>(i)];
+        if (p > 0 && p <= count)
+            positions.push_back(p);
+    }
+    std::sort(positions.begin(), positions.end());
+    positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
+    return positions;
+}
+
+void CDaubrixView::KeepCheckpoint(int position)
+{
+    const std::vector<int> wanted = CheckpointPositions();
+    if (std::find(wanted.begin(), wanted.end(), position) != wanted.end())
+        m_checkpoints.Store(position, m_drawingImage, m_doc.Shapes(), wanted);
+}
+
+int CDaubrixView::RestoreBase(int first)
+{
+    const int base = m_redrawBase;
+    m_redrawBase = -1;
+    if (base > 0 && base == first) {
+        if (m_checkpoints.Restore(base, m_drawingImage, m_doc.Shapes()))
+            return base;
+        // The picture was dropped since: replay everything.
+        m_pendingCount = m_shownCount;
+        first = 0;
+    }
+    if (m_shownCount != m_pendingCount && m_undoImageCount != 0 && m_shownCount >= m_undoImageCount) {
+        m_drawingImage = m_undoImage;
+        return first == m_undoImageCount ? first : -1;
+    }
+    FillBackground(m_drawingImage);
+    return first == 0 ? 0 : -1;
 }
 
 void CDaubrixView::RedrawFromUndoImage()
@@ -269,6 +409,9 @@ void CDaubrixView::SaveUndoImage()
 
 void CDaubrixView::RebuildUndoImage()
 {
+    // Called when existing globs look different: what was kept of the picture is stale.
+    m_checkpoints.Clear();
+    m_imageAt = -1;
     if (m_undoImage.IsNull())
         return;
     FillBackground(m_undoImage);
@@ -318,6 +461,8 @@ void CDaubrixView::ResetCenter()
 
 void CDaubrixView::SetBackgroundImage(CImage32 image, int x, int y)
 {
+    m_checkpoints.Clear();
+    m_imageAt = -1;
     m_backgroundImage = std::move(image);
     m_backgroundX = x;
     m_backgroundY = y;
@@ -325,6 +470,8 @@ void CDaubrixView::SetBackgroundImage(CImage32 image, int x, int y)
 
 void CDaubrixView::ClearBackgroundImage()
 {
+    m_checkpoints.Clear();
+    m_imageAt = -1;
     m_backgroundImage = CImage32();
     m_backgroundX = m_backgroundY = 0;
 }

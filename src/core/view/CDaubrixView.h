@@ -2,6 +2,7 @@
 #include "core/imaging/CImage32.h"
 #include "core/model/CDaubrixDoc.h"
 #include "core/model/IDocView.h"
+#include "core/view/CCheckpointCache.h"
 #include "core/view/CImportReplay.h"
 #include "core/view/CStrokeEngine.h"
 #include "core/view/CViewHistory.h"
@@ -34,6 +35,7 @@ public:
 
     // IDocView
     void OnSectionAdded(int position) override;
+    void OnSequenceChanged(int position) override;
 
     // The framework's initial update: history position at the end of the sequence.
     void OnInitialUpdate();
@@ -56,6 +58,7 @@ public:
     // After appending n globs at the end: draw them at the next paint.
     void GlobsAppended(int n) override;
     void ShowAddedGlobs(int n);
+    // A full replay; the kept pictures of the history are taken anew on the way.
     void Regenerate();
     void RedrawFromUndoImage();
     void SaveUndoImage();
@@ -86,6 +89,9 @@ public:
     void SetOriginOffset(int x, int y) { m_originOffsetX = x; m_originOffsetY = y; }
     int OriginOffsetX() const { return m_originOffsetX; }
     int OriginOffsetY() const { return m_originOffsetY; }
+
+    // Pictures kept at section boundaries for moves back in the history.
+    CCheckpointCache& Checkpoints() { return m_checkpoints; }
 
     const CImage32& DrawingImage() const { return m_drawingImage; }
     const CImage32& UndoImage() const { return m_undoImage; }
@@ -125,6 +131,17 @@ private:
     void SetShown(int position);
     void FillBackground(CImage32& image) const;
     void Flush(const CRect& r);
+    void ReplayAll();
+    void RedrawFromCheckpoint(int position);
+    // The best kept picture to start a move to position from, when it saves more than
+    // starting from `from`; -1 otherwise.
+    int CheckpointFor(int position, int from) const;
+    // The positions whose pictures are worth keeping: the section boundaries and the floor.
+    std::vector<int> CheckpointPositions() const;
+    void KeepCheckpoint(int position);
+    // Full redraw's start: a kept picture, the undo image or the background. Returns the
+    // position whose picture the drawing image now holds, -1 when it holds none.
+    int RestoreBase(int first);
 
     CDaubrixApp& m_app;
     CDaubrixDoc& m_doc;
@@ -151,6 +168,13 @@ private:
     CPoint m_center;
     uint8_t m_colorTicks[3] = {0, 0, 0};
     CImportReplay m_import;
+    CCheckpointCache m_checkpoints;
+    // The full redraw due starts from the kept picture at this position (-1: none).
+    int m_redrawBase = -1;
+    // The position whose picture the drawing image holds exactly, -1 when unknown.
+    int m_imageAt = -1;
+    // What the kept pictures were made with: background colour, background flag and size.
+    uint64_t m_pictureKey = 0;
 
     CStrokeEngine m_stroke;
     CViewHistory m_history;

@@ -6,8 +6,15 @@
 
 void CReplayer::ApplyInForceBefore(int position)
 {
-    if (m_doc.GetColorChangeCount() > 0)
-        m_doc.ApplyColorChange(m_doc.FindColorChangeBefore(position));
+    // The last entry before position, or the first when there is none; bisected, since a
+    // paint asks this of lists of a million entries.
+    const std::vector<CColorChange>& list = m_doc.ColorChanges();
+    if (list.empty())
+        return;
+    auto it = std::lower_bound(list.begin(), list.end(), static_cast<uint32_t>(std::max(position, 0)),
+                               [](const CColorChange& c, uint32_t p) { return c.m_position < p; });
+    const int index = position == 0 || it == list.begin() ? 0 : static_cast<int>(it - list.begin()) - 1;
+    m_doc.ApplyColorChange(index);
 }
 
 int CReplayer::Draw(CImage32& image, int first, int end, IReplayProgress* progress)

@@ -4,7 +4,7 @@ class CDaubrixDoc;
 class IViewObserver;
 
 // How a move of the history position is redrawn.
-enum class HistoryRedraw { Regenerate, ShowPending, FromUndoImage };
+enum class HistoryRedraw { Regenerate, ShowPending, FromUndoImage, FromCheckpoint };
 
 // What the history, its undo steps and the history slider need of a view: the document, the
 // position, and the two ways of moving it.
@@ -16,7 +16,8 @@ public:
     // A move by the user: when going forward only the globs it adds are drawn, where the
     // picture allows it. Returns how the redraw was scheduled.
     virtual HistoryRedraw BrowseTo(int position) = 0;
-    // A return to a remembered position: from the undo image, or a full replay below it.
+    // A return to a remembered position: from the undo image, a kept picture below it, or a
+    // full replay.
     virtual HistoryRedraw RestoreTo(int position) = 0;
     // The slider should be rebuilt from the document and the position.
     virtual void NotifyHistoryChanged() = 0;

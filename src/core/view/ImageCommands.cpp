@@ -133,7 +133,8 @@ bool ApplyBackground(CDaubrixView& view, const CImage32& loaded, BackgroundSizin
         }
         // Rebuilt also on failure: the old background is gone and must not stay on screen.
         view.RebuildUndoImage();
-        view.RedrawFromUndoImage();
+        // Below the undo image a redraw from it would show the bare background.
+        view.RestoreTo(view.ShownCount());
     }
     doc.SetModifiedFlag();
     return applied;
@@ -173,7 +174,7 @@ void RemoveBackgroundCommand(CDaubrixView& view)
     view.Doc().m_hasBackgroundImage = 0;
     view.Doc().m_backgroundJpeg.clear();
     view.RebuildUndoImage();
-    view.RedrawFromUndoImage();
+    view.RestoreTo(view.ShownCount());
     view.Doc().SetModifiedFlag();
 }
 

@@ -210,6 +210,47 @@ TEST_F(DocFileTest, UnknownShapeLoadsAsShapeZeroAndRepeatedObjectsAreCopied)
     EXPECT_EQ(doc->GetGlob(2), CGlob(3, 4, 5));
 }
 
+TEST_F(DocFileTest, ReferencesFindTheirObjectsBetweenRepeatedOnes)
+{
+    // Objects take indices 2, 3, then (after a reference, which takes none) 4; the references
+    // name them out of order and one names the class, which must fail.
+    auto globs = [](bool badLast) {
+        Bytes b = Header();
+        Put16(b, 7);
+        Put16(b, 0xFFFF);
+        Put16(b, 2);
+        Put16(b, 5);
+        PutText(b, "CGlob");
+        for (int x : {10, 11}) {
+            if (x == 11)
+                Put16(b, 0x8001);
+            Put16(b, static_cast<uint32_t>(x));
+            Put16(b, 1);
+            b.push_back(1);
+        }
+        Put16(b, 0x0002);
+        Put16(b, 0x8001);
+        Put16(b, 12);
+        Put16(b, 1);
+        b.push_back(2);
+        Put16(b, 0x0004);
+        Put16(b, 0x0003);
+        Put16(b, badLast ? 0x0001 : 0x0002);
+        Put16(b, 0);
+        Put32(b, 0);
+        return b;
+    };
+    auto doc = NewDoc();
+    DocumentBackground view;
+    ASSERT_TRUE(Read(globs(false), *doc, &view));
+    std::vector<int> xs;
+    for (const CGlob& g : doc->Globs())
+        xs.push_back(g.X());
+    EXPECT_EQ(xs, (std::vector<int>{10, 11, 10, 12, 12, 11, 10}));
+    auto bad = NewDoc();
+    EXPECT_FALSE(Read(globs(true), *bad, &view)) << "index 1 is the class, not an object";
+}
+
 TEST_F(DocFileTest, MalformedFilesFailAndLeaveTheDocumentAlone)
 {
     auto glob = [](Bytes b, const char* name, uint16_t schema) {

@@ -124,6 +124,7 @@ TEST_F(SliderFixture, TinyDrawingsSnapOnlyOnExactBoundaries)
 TEST_F(SliderFixture, BackBelowTheUndoImageRegenerates)
 {
     Make(300, {100, 200, 300});
+    view->Checkpoints().SetBudget(0);
     UndoImageAt(200);
     const auto how = slider.EndMove(*view, 150);
     EXPECT_EQ(how, CHistorySlider::Redraw::Regenerate);
@@ -132,6 +133,30 @@ TEST_F(SliderFixture, BackBelowTheUndoImageRegenerates)
     EXPECT_TRUE(view->FullRedrawDue());
     view->Paint();
     EXPECT_FALSE(view->NeedsEngineWork());
+}
+
+TEST_F(SliderFixture, BackBelowTheUndoImageStartsFromTheKeptPictureBelow)
+{
+    Make(300, {100, 200, 300});
+    UndoImageAt(200);
+    EXPECT_EQ(slider.EndMove(*view, 150), CHistorySlider::Redraw::FromCheckpoint);
+    EXPECT_EQ(view->PendingCount(), 50) << "only the globs past the boundary at 100 are replayed";
+    view->Paint();
+    const CImage32 back = view->DrawingImage();
+    // Forward past a boundary whose picture is kept: copied rather than drawn glob by glob.
+    EXPECT_EQ(slider.EndMove(*view, 300), CHistorySlider::Redraw::FromCheckpoint);
+    EXPECT_EQ(view->PendingCount(), 0);
+    view->Paint();
+    const CImage32 forward = view->DrawingImage();
+
+    // Both equal full regenerations at the same positions.
+    view->Regenerate();
+    view->Paint();
+    EXPECT_EQ(view->DrawingImage(), forward);
+    slider.EndMove(*view, 150);
+    view->Regenerate();
+    view->Paint();
+    EXPECT_EQ(view->DrawingImage(), back);
 }
 
 TEST_F(SliderFixture, BackAboveTheUndoImageRedrawsFromIt)
@@ -154,6 +179,7 @@ TEST_F(SliderFixture, BackAboveTheUndoImageRedrawsFromIt)
 TEST_F(SliderFixture, ForwardShowsTheHiddenGlobsAgain)
 {
     Make(300, {100, 200, 300});
+    view->Checkpoints().SetBudget(0);
     UndoImageAt(100);
     // Back to 150 (above the undo image), then forward to 280: only the new 130 are drawn.
     slider.EndMove(*view, 150);

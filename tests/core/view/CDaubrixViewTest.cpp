@@ -172,13 +172,31 @@ TEST_F(DaubrixView, RedrawFromUndoImageReplaysOnlyTheTail)
     EXPECT_EQ(view->PendingCount(), 50);
     view->Paint();
     EXPECT_EQ(view->DrawingImage(), full);
-    EXPECT_EQ(window.copies.size(), 1u + 50u) << "whole image once, then one rectangle per glob";
+    ASSERT_EQ(window.copies.size(), 1u + 1u) << "whole image once, then the globs' rectangles gathered in one";
 
     // Below the undo image there is nothing to start from: background only.
     view->BrowseTo(40);
     view->RedrawFromUndoImage();
     view->Paint();
     EXPECT_EQ(view->DrawingImage(), CImage32(160, 120, MakePixel(10, 20, 30)));
+}
+
+TEST_F(DaubrixView, LongReplayReachesTheWindowInAFewRectanglesHoldingEveryGlob)
+{
+    BuildDrawing(app, *doc, 1000);
+    view->OnInitialUpdate();
+    window.copies.clear();
+    view->Paint();
+    ASSERT_GE(window.copies.size(), 2u);
+    EXPECT_EQ(window.copies.front(), CRect(0, 0, 160, 120)) << "the cleared image first";
+    EXPECT_LE(window.copies.size(), 1u + 4u) << "one rectangle per 256 globs at most";
+    for (int i = 0; i < doc->GetGlobCount(); ++i) {
+        const CGlob& g = doc->GetGlob(i);
+        const CRect r = app.ShapeTable().Shape(g.m_shape).Extent(g.X(), g.Y());
+        const bool shown = std::any_of(window.copies.begin() + 1, window.copies.end(),
+                                       [&](const CRect& c) { return c.United(r) == c; });
+        ASSERT_TRUE(shown) << "glob " << i;
+    }
 }
 
 TEST_F(DaubrixView, RebuildUndoImageMatchesAReplayAndReportsProgressOnlyForLongOnes)

@@ -1,0 +1,104 @@
+#pragma once
+#include "core/base/AtomicFile.h"
+#include "core/base/CQuietHost.h"
+#include "core/base/CRandom.h"
+#include "core/model/CDaubrixDoc.h"
+#include "core/model/CDocumentFile.h"
+#include "core/shell/CDaubrixApp.h"
+#include <map>
+#include <memory>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+// Benchmarks draw on what they generate themselves: Medium shapes cycling through the
+// families, a colour change every 500 globs, and sectionCount evenly spaced section
+// boundaries ending at the last glob, on a 1024 x 768 drawing.
+namespace bench {
+
+constexpr int kWidth = 1024, kHeight = 768;
+
+struct Program {
+    CQuietHost host;
+    CDaubrixApp app{host};
+
+    Program()
+    {
+        app.ShapeTable().LoadShapes(std::string(DAUBRIX_DATA_DIR) + "/", &host);
+        app.ShapeTable().PrepareAll();
+    }
+    ~Program()
+    {
+        for (const std::string& f : m_files)
+            unlink(f.c_str());
+    }
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+    std::unique_ptr<CDaubrixDoc> NewDoc()
+    {
+        auto doc = std::make_unique<CDaubrixDoc>(app.ShapeTable(), &host);
+        doc->m_width = kWidth;
+        doc->m_height = kHeight;
+        return doc;
+    }
+    std::vector<int> MediumShapes()
+    {
+        std::vector<int> medium;
+        for (int i = 0; i < app.ShapeTable().Count(); ++i) {
+            const std::string& name = app.ShapeTable().m_shapeNames[static_cast<size_t>(i)];
+            if (name.size() > 2 && name[2] == '1')
+                medium.push_back(i);
+        }
+        return medium;
+    }
+    // globs appended to doc, with its colour changes and sections.
+    void Fill(CDaubrixDoc& doc, int globs, int sectionCount = 10)
+    {
+        const std::vector<int> medium = MediumShapes();
+        CRandom rnd(12345);
+        for (int i = 0; i < globs; ++i) {
+            app.ShapeTable().m_currentShape = static_cast<uint8_t>(medium[static_cast<size_t>(i / 500) % medium.size()]);
+            if (i % 500 == 0)
+                doc.SetColorChange(i, rnd.Next() % 360, 128 + rnd.Next() % 128, 160 + rnd.Next() % 96);
+            doc.AppendGlob(rnd.Next() % kWidth, rnd.Next() % kHeight);
+        }
+        sectionCount = std::min(sectionCount, CDaubrixDoc::kMaxSections);
+        doc.m_sectionCount = globs > 0 ? sectionCount : 0;
+        for (int s = 0; s < doc.m_sectionCount; ++s)
+            doc.m_sections[static_cast<size_t>(s)] = static_cast<int>(static_cast<int64_t>(globs) * (s + 1) / sectionCount);
+    }
+    // A .dbx file of such a drawing in the temporary folder; its path.
+    std::string WriteDrawing(int globs, int sectionCount = 10)
+    {
+        auto doc = NewDoc();
+        Fill(*doc, globs, sectionCount);
+        std::vector<uint8_t> bytes;
+        DocumentBackground none;
+        CDocumentFile::Write(*doc, &none, bytes);
+        const std::string path = "/tmp/daubrix-bench-" + std::to_string(getpid()) + "-" + std::to_string(globs) + ".dbx";
+        WriteFileAtomically(path, bytes);
+        m_files.push_back(path);
+        return path;
+    }
+
+private:
+    std::vector<std::string> m_files;
+};
+
+// One program per benchmark run, and one file per drawing size.
+inline Program& TheProgram()
+{
+    static Program program;
+    return program;
+}
+
+inline const std::string& DrawingFile(int globs)
+{
+    static std::map<int, std::string> files;
+    auto it = files.find(globs);
+    if (it == files.end())
+        it = files.emplace(globs, TheProgram().WriteDrawing(globs)).first;
+    return it->second;
+}
+
+} // namespace bench

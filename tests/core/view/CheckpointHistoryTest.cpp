@@ -1,0 +1,142 @@
+#include "core/colour/AutoColor.h"
+#include "core/shapes/CBasicColorsLink.h"
+#include "core/shell/CHistorySlider.h"
+#include "core/view/CReplayer.h"
+#include "tests/core/support/DrawingFixture.h"
+#include <random>
+
+namespace {
+
+// Drives one view with strokes in two shapes and drifting colours, slider moves, section
+// jumps, undo, redo, recolours and background changes, with a small picture budget so that
+// kept pictures come and go, and compares the view after every step with a regeneration of
+// its history position made apart from it.
+class CheckpointRig : public DrawingFixture {
+protected:
+    std::mt19937 rng;
+    CHistorySlider slider;
+    int fromCheckpoint = 0;
+    int lastStep = -1;
+    HistoryRedraw lastRedraw = HistoryRedraw::ShowPending;
+
+    int Pick(int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); }
+    CPoint Inside() { return {Pick(200), Pick(100)}; }
+
+    // Background and globs up to the position, drawn on their own; the shapes' colours are
+    // put back afterwards so that the view under test does not notice.
+    CImage32 Regenerated()
+    {
+        CShapeTable& shapes = app.ShapeTable();
+        std::vector<uint64_t> colorings;
+        for (int s = 0; s < shapes.Count(); ++s)
+            colorings.push_back(shapes.Shape(s).Coloring());
+        CImage32 picture(doc.m_width, doc.m_height, ColorRefToPixel(doc.m_backgroundColor));
+        CReplayer(doc).Draw(picture, 0, view->ShownCount());
+        for (int s = 0; s < shapes.Count(); ++s)
+            shapes.Shape(s).SetColoring(colorings[static_cast<size_t>(s)]);
+        return picture;
+    }
+
+    void Move(int position)
+    {
+        slider.Rebuild(*view);
+        CHistorySlider::ForgetDrawingUndo(doc);
+        lastRedraw = slider.EndMove(*view, position);
+        if (lastRedraw == HistoryRedraw::FromCheckpoint)
+            ++fromCheckpoint;
+    }
+
+    void Stroke()
+    {
+        app.ShapeTable().m_currentShape = static_cast<uint8_t>(Pick(2) == 0 ? 1 : 4);
+        app.m_autoColor.m_autoHue = Pick(3) == 0 ? kAutoUp : kAutoOff;
+        InitAutoHue(app);
+        CShape& s = app.CurrentShape();
+        s.m_hue = static_cast<int16_t>(Pick(360));
+        s.Recolor(s.m_hue, s.m_saturation, s.m_value);
+        const CPoint start = Inside();
+        stroke().ButtonDown(start.x, start.y, false, false);
+        for (int n = 1 + Pick(12); n > 0; --n) {
+            const CPoint p = Inside();
+            stroke().MouseMove(p.x, p.y, false);
+            if (Pick(3) == 0)
+                view->Paint();
+        }
+        stroke().ButtonUp();
+    }
+
+    void Step()
+    {
+        const int shown = view->ShownCount();
+        lastStep = Pick(10);
+        switch (lastStep) {
+        case 0:
+        case 1:
+        case 2:
+            Stroke();
+            break;
+        case 3:
+            Move(doc.m_sectionFloor + Pick(doc.GetGlobCount() - doc.m_sectionFloor + 1));
+            break;
+        case 4:
+        case 5:
+            slider.Rebuild(*view);
+            Move(Pick(2) ? CHistorySlider::PreviousTarget(doc, shown) : doc.m_sections[static_cast<size_t>(Pick(10))]);
+            break;
+        case 6:
+            view->History().Undo();
+            break;
+        case 7: {
+            // A colour picked while looking back changes the globs from the position on.
+            ApplyColorToCurrentShape(app.ShapeTable(), view.get(), HsvColor{static_cast<int16_t>(Pick(360)), 200, 255});
+            view->RestoreTo(view->ShownCount());
+            break;
+        }
+        case 8:
+            if (Pick(4) == 0) {
+                doc.m_backgroundColor = MakeColorRef(Pick(256), Pick(256), Pick(256));
+                view->RebuildUndoImage();
+                view->RestoreTo(shown);
+            } else if (shown > view->UndoImageCount() && shown < doc.GetGlobCount()) {
+                // An edit above the undo image: only the pictures beyond it are stale.
+                const int at = view->UndoImageCount() + Pick(shown - view->UndoImageCount());
+                doc.SetColorChange(at, Pick(360), 255, 255);
+                view->RestoreTo(shown);
+            }
+            break;
+        default:
+            break;
+        }
+    }
+};
+
+} // namespace
+
+TEST_F(CheckpointRig, EveryPictureEqualsARegenerationAndTheBudgetHolds)
+{
+    CImage32 probe(doc.m_width, doc.m_height);
+    // Room for three pictures only, and every kept picture worth using.
+    const size_t budget = 3 * probe.ByteCount() + 4096;
+    view->Checkpoints().SetBudget(budget);
+    view->Checkpoints().SetWorthGlobs(0);
+    app.m_drawing.m_skipping = 0;
+    for (unsigned seed = 1; seed <= 120; ++seed) {
+        rng.seed(seed);
+        doc.DeleteContents();
+        doc.m_sectionCount = doc.m_sectionFloor = 0;
+        doc.m_sections.fill(0);
+        doc.m_undoKind = 0;
+        view->OnInitialUpdate();
+        view->Regenerate();
+        view->Paint();
+        for (int step = 0; step < 40; ++step) {
+            Step();
+            view->Paint();
+            ASSERT_TRUE(view->DrawingImage() == Regenerated()) << "seed " << seed << " step " << step << " kind " << lastStep
+                                                                    << " redraw " << static_cast<int>(lastRedraw);
+        }
+    }
+    EXPECT_LE(view->Checkpoints().PeakBytes(), budget);
+    EXPECT_GT(view->Checkpoints().PeakBytes(), 2 * probe.ByteCount()) << "the budget was reached";
+    EXPECT_GT(fromCheckpoint, 100) << "moves started from kept pictures";
+}
