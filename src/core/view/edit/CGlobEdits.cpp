@@ -5,6 +5,7 @@
 #include "core/view/undo/CCutUndoStep.h"
 #include "core/view/undo/CDepthUndoStep.h"
 #include "core/view/undo/CPasteUndoStep.h"
+#include <utility>
 
 namespace {
 template <typename Step, typename... Args> Step* Register(CDaubrixView& view, Args&... args)
@@ -44,10 +45,10 @@ bool CGlobEdits::SimulateDepth(const DepthChoice& choice)
     return HasShownGlobs() && m_depth->Perform(choice);
 }
 
-bool CGlobEdits::CopyInto(CGlobBuffer& buffer, bool entire, int& start)
+bool CGlobEdits::CopyInto(CGlobBuffer& buffer, bool entire)
 {
     const int e = m_view.ShownCount();
-    start = entire ? 0 : m_view.Doc().SectionStartFor(e);
+    const int start = entire ? 0 : m_view.Doc().SectionStartFor(e);
     if (e <= 0 || start >= e)
         return false;
     if (GlobRuns::CopyRange(m_view.Doc(), start, e, m_view.Center(), buffer))
@@ -59,8 +60,7 @@ bool CGlobEdits::CopyInto(CGlobBuffer& buffer, bool entire, int& start)
 bool CGlobEdits::Copy(bool entire)
 {
     CGlobClipboard& clip = m_view.App().m_globs;
-    int start = 0;
-    if (!CopyInto(clip.m_clipboard, entire, start))
+    if (!CopyInto(clip.m_clipboard, entire))
         return false;
     clip.ForgetClipboardSteps();
     return true;
@@ -82,6 +82,5 @@ bool CGlobEdits::Paste(bool preserveColors)
 
 bool CGlobEdits::DefinePattern(bool entire)
 {
-    int start = 0;
-    return CopyInto(m_view.App().m_globs.m_pattern, entire, start);
+    return CopyInto(m_view.App().m_globs.m_pattern, entire);
 }

@@ -30,7 +30,7 @@ public:
 
 private:
     // Fills buffer with the range; "Out of Memory" and false when it does not fit.
-    bool CopyInto(CGlobBuffer& buffer, bool entire, int& start);
+    bool CopyInto(CGlobBuffer& buffer, bool entire);
 
     CDaubrixView& m_view;
     CDepthUndoStep* m_depth;
