@@ -11,13 +11,7 @@ bool CPasteUndoStep::Perform(bool preserveColors)
         return false;
     CDaubrixDoc& doc = m_view.Doc();
     CDaubrixApp& app = m_view.App();
-    if (m_view.ClearPending()) {
-        m_view.SetClearPending(false);
-        doc.DeleteContents();
-        doc.m_sectionCount = 0;
-        doc.m_sectionFloor = 0;
-        m_view.RestoreTo(0);
-    }
+    m_view.EndPendingClear();
     // The undo image must hold what is shown, so a paint still due is done first.
     m_view.PaintNowIfDue();
     m_view.SaveUndoImage();
