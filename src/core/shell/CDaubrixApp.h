@@ -5,6 +5,7 @@
 #include "core/settings/CDrawingSettings.h"
 #include "core/settings/CGlobClipboard.h"
 #include "core/settings/CImageSettings.h"
+#include "core/settings/CMovieSettings.h"
 #include "core/settings/CShellSettings.h"
 #include "core/shapes/CShapeTable.h"
 #include <string>
@@ -27,6 +28,7 @@ public:
     CAutoColorSettings m_autoColor;
     CGlobClipboard m_globs;
     CImageSettings m_imaging;
+    CMovieSettings m_movie;
     CShellSettings m_shell;
 
     // Set when the program is re-activated; the next paint copies the whole drawing.
