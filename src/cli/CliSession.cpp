@@ -1,7 +1,9 @@
 #include "cli/CliSession.h"
 #include "core/model/CDocumentFile.h"
 #include "core/view/DocumentIO.h"
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 
 std::string ProgramDir()
@@ -19,6 +21,21 @@ std::string ProgramDir()
     return dir.string() + "/";
 }
 
+std::optional<int> CliNumber(const std::string& text, long lo, long hi)
+{
+    char* end = nullptr;
+    errno = 0;
+    const long v = std::strtol(text.c_str(), &end, 10);
+    if (errno || !end || *end || end == text.c_str() || v < lo || v > hi)
+        return std::nullopt;
+    return static_cast<int>(v);
+}
+
+int CliUsage(const std::string& problem, const char* help)
+{
+    std::fprintf(stderr, "daubrix-cli: %s\n%s", problem.c_str(), help);
+    return 2;
+}
 
 void Say(std::string line)
 {

@@ -6,10 +6,15 @@
 #include "core/view/CDaubrixView.h"
 #include "core/view/FileMessages.h"
 #include <memory>
+#include <optional>
 #include <string>
 
 // Folder holding "shapes/", ending with '/'.
 std::string ProgramDir();
+// A whole number lo..hi, or nothing.
+std::optional<int> CliNumber(const std::string& text, long lo, long hi);
+// Wrong usage: the problem, then the subcommand's help, on stderr; returns exit status 2.
+int CliUsage(const std::string& problem, const char* help);
 // One message, one line on stderr.
 void Say(std::string line);
 // Says what a file operation had to tell; true when it succeeded.

@@ -33,21 +33,9 @@ constexpr int kOk = 0;
 constexpr int kFailed = 1;
 constexpr int kUsage = 2;
 
-int Usage(const std::string& problem)
-{
-    std::fprintf(stderr, "daubrix-cli: %s\n%s", problem.c_str(), kPrintHelp);
-    return kUsage;
-}
+int Usage(const std::string& problem) { return CliUsage(problem, kPrintHelp); }
 
-std::optional<int> Number(const std::string& text, long lo, long hi)
-{
-    char* end = nullptr;
-    errno = 0;
-    const long v = std::strtol(text.c_str(), &end, 10);
-    if (errno || !end || *end || end == text.c_str() || v < lo || v > hi)
-        return std::nullopt;
-    return static_cast<int>(v);
-}
+std::optional<int> Number(const std::string& text, long lo, long hi) { return CliNumber(text, lo, hi); }
 
 struct PrintOptions {
     std::vector<std::string> files;

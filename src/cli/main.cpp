@@ -1,6 +1,7 @@
 // daubrix-cli: facts about a drawing and its picture, without a window, over the same engine
 // and shape set as the program.
 #include "cli/CliSession.h"
+#include "cli/MovieCliCommand.h"
 #include "cli/PrintCommand.h"
 #include "core/shell/CDaubrixApp.h"
 #include "core/view/CDaubrixView.h"
@@ -127,6 +128,7 @@ int main(int argc, char** argv)
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         std::fputs(kHelp, stdout);
         std::fputs(kPrintHelp, stdout);
+        std::fputs(kMovieHelp, stdout);
         return kOk;
     }
     if (args[0] == "info") {
@@ -134,6 +136,8 @@ int main(int argc, char** argv)
             return Usage("info needs exactly one FILE.dbx");
         return Info(args[1]);
     }
+    if (args[0] == "movie")
+        return MovieCliCommand({args.begin() + 1, args.end()});
     if (args[0] == "print")
         return PrintCommand({args.begin() + 1, args.end()});
     if (args[0] == "render")

@@ -114,7 +114,7 @@ bool CFfmpegEncoder::Open(const CompressorInfo& info, int width, int height, con
     if (av_frame_get_buffer(m_frame, 0) < 0)
         return false;
     m_sws = sws_getContext(m_ctx->width, m_ctx->height, AV_PIX_FMT_BGR24, m_ctx->width, m_ctx->height,
-                           m_ctx->pix_fmt, SWS_BILINEAR | SWS_ACCURATE_RND | SWS_FULL_CHR_H_INT, nullptr,
+                           m_ctx->pix_fmt, SWS_AREA | SWS_ACCURATE_RND, nullptr,
                            nullptr, nullptr);
     return m_sws != nullptr;
 }

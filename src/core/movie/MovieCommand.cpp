@@ -1,6 +1,7 @@
 #include "core/movie/MovieCommand.h"
 #include "core/imaging/ImageFile.h"
 #include "core/movie/CAviSink.h"
+#include "core/movie/CContainerSink.h"
 #include "core/movie/CFrameScaler.h"
 #include "core/movie/CImageSequenceSink.h"
 #include "core/movie/IMovieDialogs.h"
@@ -19,6 +20,13 @@ std::unique_ptr<IMovieSink> OpenSink(const MovieJob& job, std::string& failure)
 {
     if (job.kind == MovieKind::ImageSequence)
         return std::make_unique<CImageSequenceSink>(job.path);
+    if (job.kind == MovieKind::Mp4 || job.kind == MovieKind::WebM) {
+        auto sink = std::make_unique<CContainerSink>();
+        if (sink->Open(job.path, ContainerFor(job.kind), job.options, job.fps, job.width, job.height))
+            return sink;
+        failure = sink->Failure();
+        return nullptr;
+    }
     auto avi = std::make_unique<CAviSink>();
     switch (avi->Open(job.path, job.options, job.fps, job.width, job.height)) {
     case CAviSink::Start::Ok: return avi;
