@@ -192,3 +192,26 @@ TEST_F(MovieCli, WrongUseAndFailuresAreToldInOneLine)
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "The movie was not written: the file cannot be created there.\n");
 }
+
+TEST_F(MovieCli, WithoutTheVideoLibrariesUncompressedMoviesAndPicturesStillWork)
+{
+    const std::string drawing = Saved();
+    const std::string off = "DAUBRIX_NO_VIDEO_LIBRARIES=1 ";
+    auto run = [&](const std::string& args) {
+        CliRun r;
+        const std::string out = dir.File("o.txt");
+        const int raw = std::system((off + Quote(DAUBRIX_CLI) + " " + args + " >" + Quote(out) + " 2>/dev/null").c_str());
+        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        ReadWholeFile(out, r.out);
+        return r;
+    };
+    const CliRun list = run("movie --codec list");
+    EXPECT_EQ(list.status, 0);
+    EXPECT_NE(list.out.find("Full Frames (Uncompressed)"), std::string::npos);
+    EXPECT_EQ(list.out.find("Motion JPEG"), std::string::npos);
+    EXPECT_EQ(run("movie " + Quote(drawing) + " " + Quote(dir.File("a.avi")) + " --codec mjpeg").status, 2);
+    EXPECT_EQ(run("movie " + Quote(drawing) + " " + Quote(dir.File("b.avi"))).status, 0);
+    EXPECT_EQ(ProbeVideo(dir.File("b.avi")), "120,90,30/1,10");
+    EXPECT_EQ(run("movie " + Quote(drawing) + " " + Quote(dir.File("c.bmp"))).status, 0);
+    EXPECT_TRUE(std::filesystem::exists(dir.File("c009.bmp")));
+}

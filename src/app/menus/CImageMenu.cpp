@@ -1,10 +1,12 @@
 #include "app/menus/CImageMenu.h"
 #include "app/menus/CMenuContext.h"
 #include "app/dialogs/CQtImageDialogs.h"
+#include "app/dialogs/CQtMovieDialogs.h"
 #include "app/print/CPrintCommands.h"
 #include "app/shell/CMainFrame.h"
 #include "core/shell/CDaubrixApp.h"
 #include "core/view/CDaubrixView.h"
+#include "core/movie/MovieCommand.h"
 #include "core/view/ImageCommands.h"
 #include <QAction>
 
@@ -23,6 +25,12 @@ void CImageMenu::Install(CMenuContext& ctx)
         if (CDaubrixView* v = ctx.Active()) {
             CQtImageDialogs d(&ctx.frame);
             LoadBackgroundCommand(ctx.app, *v, d);
+        }
+    });
+    on(C::CreateMovie, [&ctx] {
+        if (CDaubrixView* v = ctx.Active()) {
+            CQtMovieDialogs d(&ctx.frame);
+            CreateMovieCommand(ctx.app, *v, d);
         }
     });
     on(C::PrintSize, [&ctx] {
@@ -44,6 +52,7 @@ void CImageMenu::Update(CMenuContext& ctx)
     CMainFrame& f = ctx.frame;
     f.Action(C::SaveImage)->setEnabled(view);
     f.Action(C::PrintSize)->setEnabled(view);
+    f.Action(C::CreateMovie)->setEnabled(view && v->ShownCount() > 0);
     f.Action(C::LoadBackground)->setEnabled(view && !ctx.app.m_imaging.m_lowColor);
     f.Action(C::LoadBackground)->setChecked(background);
     f.Action(C::RemoveBackground)->setEnabled(background);

@@ -2,11 +2,13 @@
 #include "app/shell/CFeatureWiring.h"
 #include "app/shell/CMainFrame.h"
 #include "core/colour/AutoColor.h"
+#include "core/movie/VideoCompressors.h"
 #include <QObject>
 
 CProgram::CProgram(IProfile& profile) : m_startup(m_app, profile, &m_host)
 {
     m_startup.m_settingsLoaded = [this] { InitAutoColors(m_app); };
+    m_startup.m_loadVideoLibraries = [] { return LoadVideoLibraries(); };
     m_startup.m_frameCreated = [this](CMainFrame& frame) {
         m_wiring = new CFeatureWiring(frame, m_app);
         QObject::connect(m_wiring, &QObject::destroyed, [this] { m_wiring = nullptr; });
