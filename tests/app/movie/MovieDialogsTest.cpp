@@ -33,6 +33,15 @@ void Type(CNumberSpinBox* box, const QString& text)
     box->SetText(text);
 }
 
+// Keeps the text of the message box it answers.
+DialogAnswerer::Act ReadMessage(QString& said)
+{
+    return [&said](QDialog& box) {
+        said = static_cast<QMessageBox&>(box).text();
+        box.accept();
+    };
+}
+
 int IndexOf(const std::vector<CompressorInfo>& list, uint32_t handler)
 {
     for (size_t i = 0; i < list.size(); ++i)
@@ -89,10 +98,7 @@ TEST(MovieDialog, PictureSeriesHasNoMovieControlsAndTheScaleIsChecked)
     Type(dialog.ScaleBox(), "0");
     DialogAnswerer answers;
     QString said;
-    answers.Then([&](QDialog& box) {
-        said = static_cast<QMessageBox&>(box).text();
-        box.accept();
-    });
+    answers.Then(ReadMessage(said));
     dialog.accept();
     EXPECT_EQ(said, "Please enter an integer between 1 and 200.");
     EXPECT_TRUE(dialog.isVisible()) << "a bad scale keeps the dialog open";
@@ -135,10 +141,7 @@ TEST(AviOptionsDialog, ControlsFollowTheChosenCompressorAndBadNumbersAreRefused)
     MaybeShoot(dialog, "avi_options_dialog");
     DialogAnswerer answers;
     QString said;
-    answers.Then([&](QDialog& box) {
-        said = static_cast<QMessageBox&>(box).text();
-        box.accept();
-    });
+    answers.Then(ReadMessage(said));
     dialog.accept();
     EXPECT_EQ(said, "Please enter a number greater than zero");
     EXPECT_TRUE(dialog.isVisible());
