@@ -14,7 +14,7 @@ bool Cancelled(IMovieSink& sink, CLongOperation& op, IHost& host)
 {
     if (!sink.IsMovie() || !op.CheckEscape(kCancelMovie))
         return false;
-    const bool remove = host.AskYesNo(kDeletePartialMovie);
+    const bool remove = host.AskYesNo(kDeletePartialMovie, MsgIcon::Exclamation, "Confirm");
     sink.Finish(!remove);
     return true;
 }
