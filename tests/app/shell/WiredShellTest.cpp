@@ -35,13 +35,13 @@ std::set<C> Enabled(ProgramRig& w)
 // The commands whose features are not in the program yet.
 const std::set<C> kNotBuilt = {C::EditCut,       C::EditCopy,    C::EditPaste,  C::DefinePattern,
                                C::ClearDrawing,  C::Pattern,     C::SimulateDepth, C::SampleColor,
-                               C::SampleShape,   C::BackgroundColor, C::ImportImage, C::CreateMovie,
+                               C::SampleShape,   C::BackgroundColor, C::ImportImage,
                                C::DrawingInfo,   C::TipOfTheDay};
 // Built, but only meaningful with a drawing (or a step to undo, or a background to remove).
 const std::set<C> kNeedDrawing = {C::FileClose,  C::FileSave,      C::FileSaveAs,     C::FilePrint,
                                   C::FilePrintPreview, C::PrintSize, C::EditUndo,
                                   C::Regenerate, C::MoveCenter,    C::ResetCenter,    C::SaveImage,
-                                  C::LoadBackground, C::RemoveBackground, C::WindowCascade, C::WindowTile,
+                                  C::LoadBackground, C::RemoveBackground, C::CreateMovie, C::WindowCascade, C::WindowTile,
                                   C::WindowArrange};
 // Shown (and live) only while the recent-file list has that many entries.
 const std::set<C> kRecent = {C::FileMru1, C::FileMru2, C::FileMru3, C::FileMru4};
