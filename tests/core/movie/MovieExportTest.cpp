@@ -246,3 +246,30 @@ TEST_F(MovieExport, CancelledDialogsWriteNothingAndTheOptionsAreRememberedAfterO
     CreateMovieCommand(app, *view, dialogs);
     EXPECT_EQ(dialogs.optionDialogs, before);
 }
+
+TEST_F(MovieExport, Mp4AndWebMCancelLikeAviAndKeepWhatWasWritten)
+{
+    for (const char* name : {"m.mp4", "m.webm"}) {
+        SCOPED_TRACE(name);
+        dialogs.path = dir.File(name);
+        ASSERT_TRUE(WriteFileAtomically(dialogs.path, std::vector<uint8_t>{'o', 'l', 'd'}));
+        dialogs.options.handler = std::string(name) == "m.mp4" ? FourCC("H264") : FourCC("VP90");
+        dialogs.options.quality = 9000;
+        dialogs.onMovie = [](MovieDialogValues& v) { v.frames = 10; v.scale = 50; };
+        // Delete: the earlier file stays as it was.
+        host.keys = {0, 0, kEscape};
+        host.answers = {MsgAnswer::Yes, MsgAnswer::Yes};
+        CreateMovieCommand(app, *view, dialogs);
+        std::string bytes;
+        ASSERT_TRUE(ReadWholeFile(dialogs.path, bytes));
+        EXPECT_EQ(bytes, "old");
+        // Keep: a shorter movie that plays to its end.
+        host.keys = {0, 0, 0, 0, kEscape};
+        host.answers = {MsgAnswer::Yes, MsgAnswer::No};
+        CreateMovieCommand(app, *view, dialogs);
+        EXPECT_EQ(ProbeVideo(dialogs.path), "40,30,30/1,4");
+        EXPECT_EQ(DecodeComplaints(dialogs.path), "");
+        EXPECT_TRUE(host.messages.empty());
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 2) << "no temporary left";
+}
