@@ -39,3 +39,11 @@ bool CFrameScaler::Scale(const CImage32& source)
     }
     return true;
 }
+
+bool CFrameScaler::Take(std::vector<uint8_t> record)
+{
+    if (record.size() != PackedDib::kHeaderSize + BitmapInfo::Rgb24(m_width, m_height).FrameSize())
+        return false;
+    m_record = std::move(record);
+    return true;
+}

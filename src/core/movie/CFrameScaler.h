@@ -15,6 +15,8 @@ public:
     int Height() const { return m_height; }
     // False when the record cannot be held (out of memory) or the source is empty.
     bool Scale(const CImage32& source);
+    // A frame made elsewhere, already a record of this size (replaying kept frames).
+    bool Take(std::vector<uint8_t> record);
     // The record: the 40-byte header and the rows.
     const std::vector<uint8_t>& Record() const { return m_record; }
     const uint8_t* Rows() const { return m_record.data() + PackedDib::kHeaderSize; }
