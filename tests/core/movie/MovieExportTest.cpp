@@ -149,6 +149,29 @@ TEST_F(MovieExport, UncompressedMovieFramesAreTheNearestScaledDrawing)
     EXPECT_EQ(ProbeVideo(dialogs.path), "40,30,12/1,5");
 }
 
+TEST_F(MovieExport, LosslessMovieDecodesToExactlyWhatTheViewDrew)
+{
+    dialogs.path = dir.File("lossless.avi");
+    dialogs.options.handler = FourCC("FFV1");
+    dialogs.onMovie = [](MovieDialogValues& v) { v.frames = 4; v.firstEmpty = true; };
+    CreateMovieCommand(app, *view, dialogs);
+    ASSERT_TRUE(host.messages.empty()) << host.messages[0].text;
+    const std::string rgb = DecodeRgb(dialogs.path);
+    const size_t frameBytes = size_t{81} * 60 * 3;
+    ASSERT_EQ(rgb.size(), frameBytes * 4);
+    const int counts[] = {0, 33, 66, 100};
+    for (int i = 0; i < 4; ++i) {
+        const CImage32 want = Regenerated(counts[i]);
+        int wrong = 0;
+        for (int y = 0; y < 60; ++y)
+            for (int x = 0; x < 81; ++x) {
+                const auto* p = reinterpret_cast<const uint8_t*>(rgb.data()) + frameBytes * i + 3 * (y * 81 + x);
+                wrong += MakePixel(p[0], p[1], p[2]) != (want.At(x, y) | 0xFF000000u);
+            }
+        EXPECT_EQ(wrong, 0) << "frame " << i;
+    }
+}
+
 TEST_F(MovieExport, EscapeAsksTwiceAndKeepsOrDeletesThePartialMovie)
 {
     struct Case {
