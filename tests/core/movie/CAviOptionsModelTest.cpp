@@ -80,8 +80,9 @@ TEST(AviOptionsModelTest, NumbersMustBeGreaterThanZeroWhereTheirBoxIsChecked)
         AviOptions out;
         out.handler = 99;
         EXPECT_EQ(m.Accept(out), c.result) << c.index << " " << c.key << " " << c.rate;
-        if (c.result != CAviOptionsModel::Invalid::None)
+        if (c.result != CAviOptionsModel::Invalid::None) {
             EXPECT_EQ(out.handler, 99u) << "a refused OK changes nothing";
+        }
     }
 }
 
