@@ -12,12 +12,12 @@
 
 // Folder holding "shapes/", ending with '/'.
 std::string ProgramDir();
+// A whole number lo..hi, or nothing.
+std::optional<int> CliNumber(const std::string& text, long lo, long hi);
+// Wrong usage: the problem, then the subcommand's help, on stderr; returns exit status 2.
+int CliUsage(const std::string& problem, const char* help);
 // One message, one line on stderr.
 void Say(std::string line);
-// A whole decimal number in lo..hi, or nothing.
-std::optional<int> CliNumber(const std::string& text, long lo, long hi);
-// Wrong usage: the problem and the subcommand's help on stderr; returns the exit status 2.
-int CliUsage(const std::string& problem, const char* help);
 // Says what a file operation had to tell; true when it succeeded.
 bool Tell(const FileResult& result, const FileWording& wording);
 

@@ -2,6 +2,7 @@
 // and shape set as the program.
 #include "cli/CliSession.h"
 #include "cli/ImportCommand.h"
+#include "cli/MovieCliCommand.h"
 #include "cli/PrintCommand.h"
 #include "core/shell/CDaubrixApp.h"
 #include "core/view/CDaubrixView.h"
@@ -129,6 +130,7 @@ int main(int argc, char** argv)
         std::fputs(kHelp, stdout);
         std::fputs(kPrintHelp, stdout);
         std::fputs(kImportHelp, stdout);
+        std::fputs(kMovieHelp, stdout);
         return kOk;
     }
     if (args[0] == "info") {
@@ -138,6 +140,8 @@ int main(int argc, char** argv)
     }
     if (args[0] == "import")
         return ImportCommand({args.begin() + 1, args.end()});
+    if (args[0] == "movie")
+        return MovieCliCommand({args.begin() + 1, args.end()});
     if (args[0] == "print")
         return PrintCommand({args.begin() + 1, args.end()});
     if (args[0] == "render")

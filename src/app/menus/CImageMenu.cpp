@@ -2,10 +2,12 @@
 #include "app/menus/CMenuContext.h"
 #include "app/dialogs/CQtImageDialogs.h"
 #include "app/dialogs/CQtImportDialogs.h"
+#include "app/dialogs/CQtMovieDialogs.h"
 #include "app/print/CPrintCommands.h"
 #include "app/shell/CMainFrame.h"
 #include "core/shell/CDaubrixApp.h"
 #include "core/view/CDaubrixView.h"
+#include "core/movie/MovieCommand.h"
 #include "core/view/ImageCommands.h"
 #include "core/view/ImageImport.h"
 #include <QAction>
@@ -34,6 +36,12 @@ void CImageMenu::Install(CMenuContext& ctx)
             LoadBackgroundCommand(ctx.app, *v, d);
         }
     });
+    on(C::CreateMovie, [&ctx] {
+        if (CDaubrixView* v = ctx.Active()) {
+            CQtMovieDialogs d(&ctx.frame);
+            CreateMovieCommand(ctx.app, *v, d);
+        }
+    });
     on(C::PrintSize, [&ctx] {
         if (CDaubrixView* v = ctx.Active())
             ctx.print->SizeWhenPrinted(*v, &ctx.frame);
@@ -54,6 +62,7 @@ void CImageMenu::Update(CMenuContext& ctx)
     f.Action(C::SaveImage)->setEnabled(view);
     f.Action(C::ImportImage)->setEnabled(view);
     f.Action(C::PrintSize)->setEnabled(view);
+    f.Action(C::CreateMovie)->setEnabled(view && v->ShownCount() > 0);
     f.Action(C::LoadBackground)->setEnabled(view && !ctx.app.m_imaging.m_lowColor);
     f.Action(C::LoadBackground)->setChecked(background);
     f.Action(C::RemoveBackground)->setEnabled(background);

@@ -9,11 +9,13 @@
 #include "core/colour/AutoColor.h"
 #include "core/shell/ProgramFolder.h"
 #include <cstdlib>
+#include "core/movie/VideoCompressors.h"
 #include <QObject>
 
 CProgram::CProgram(IProfile& profile) : m_profile(profile), m_startup(m_app, profile, &m_host)
 {
     m_startup.m_settingsLoaded = [this] { InitAutoColors(m_app); };
+    m_startup.m_loadVideoLibraries = [] { return LoadVideoLibraries(); };
     m_startup.m_frameCreated = [this](CMainFrame& frame) {
         m_wiring = new CFeatureWiring(frame, m_app);
         QObject::connect(m_wiring, &QObject::destroyed, [this] { m_wiring = nullptr; });

@@ -65,15 +65,14 @@ void SyncFolder(const std::string& dir)
     close(fd);
 }
 
-} // namespace
-
-bool WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes)
+// A new temporary file beside path, with the permissions the target has or would get.
+int CreateTemporary(const std::string& path, std::string& temp)
 {
     const PathParts parts = Split(path);
     std::string tmpl = parts.dir + "/." + parts.name + kTempTag + std::string(kTempRandom, 'X');
     const int fd = mkstemp(tmpl.data());
     if (fd < 0)
-        return false;
+        return -1;
     RemoveStaleTemporaries(parts, tmpl.substr(tmpl.find_last_of('/') + 1));
     // Keep the permissions an existing file had; new files get the usual 0666 & ~umask.
     struct stat st {};
@@ -84,17 +83,137 @@ bool WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes
         umask(mask);
         fchmod(fd, 0666 & ~mask);
     }
+    temp = tmpl;
+    return fd;
+}
+
+bool MoveIntoPlace(const std::string& temp, const std::string& path)
+{
+    if (std::rename(temp.c_str(), path.c_str()) != 0)
+        return false;
+    SyncFolder(Split(path).dir);
+    return true;
+}
+
+constexpr size_t kWriteBuffer = 1 << 20;
+
+} // namespace
+
+bool WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes)
+{
+    std::string temp;
+    const int fd = CreateTemporary(path, temp);
+    if (fd < 0)
+        return false;
     bool ok = WriteAll(fd, bytes) && fsync(fd) == 0;
     if (close(fd) != 0)
         ok = false;
-    if (ok && std::rename(tmpl.c_str(), path.c_str()) != 0)
-        ok = false;
-    if (!ok) {
-        unlink(tmpl.c_str());
+    if (!ok || !MoveIntoPlace(temp, path)) {
+        unlink(temp.c_str());
         return false;
     }
-    SyncFolder(parts.dir);
     return true;
+}
+
+bool CAtomicFileWriter::Open(const std::string& path)
+{
+    Discard();
+    m_path = path;
+    m_fd = CreateTemporary(path, m_temp);
+    if (m_fd < 0) {
+        m_temp.clear();
+        return false;
+    }
+    m_failed = false;
+    m_position = 0;
+    m_buffer.reserve(kWriteBuffer);
+    return true;
+}
+
+bool CAtomicFileWriter::Flush()
+{
+    if (!m_buffer.empty() && !m_failed)
+        m_failed = m_fd < 0 || !WriteAll(m_fd, m_buffer);
+    m_buffer.clear();
+    return !m_failed;
+}
+
+bool CAtomicFileWriter::Write(const void* data, size_t n)
+{
+    if (!IsOpen() || m_failed)
+        return false;
+    const auto* p = static_cast<const uint8_t*>(data);
+    if (m_buffer.size() + n > kWriteBuffer) {
+        if (!Flush())
+            return false;
+        // Large pieces (whole frames) skip the copy.
+        if (n >= kWriteBuffer / 2) {
+            m_failed = m_fd < 0 || !WriteAll(m_fd, {p, n});
+            m_position += n;
+            return !m_failed;
+        }
+    }
+    m_buffer.insert(m_buffer.end(), p, p + n);
+    m_position += n;
+    return true;
+}
+
+bool CAtomicFileWriter::WriteAt(uint64_t offset, const void* data, size_t n)
+{
+    if (!IsOpen() || !Flush() || offset + n > m_position)
+        return false;
+    size_t done = 0;
+    const auto* p = static_cast<const uint8_t*>(data);
+    while (done < n) {
+        const ssize_t w = pwrite(m_fd, p + done, n - done, static_cast<off_t>(offset + done));
+        if (w < 0 && errno == EINTR)
+            continue;
+        if (w <= 0)
+            return !(m_failed = true);
+        done += static_cast<size_t>(w);
+    }
+    return true;
+}
+
+const std::string& CAtomicFileWriter::ReleaseToNamedWriter()
+{
+    Flush();
+    if (m_fd >= 0)
+        close(m_fd);
+    m_fd = -1;
+    return m_temp;
+}
+
+bool CAtomicFileWriter::Commit()
+{
+    if (!IsOpen())
+        return false;
+    bool ok = Flush();
+    // A named writer closed its own handle; the data still has to reach the disk.
+    if (m_fd < 0)
+        m_fd = open(m_temp.c_str(), O_RDONLY | O_CLOEXEC);
+    ok = ok && m_fd >= 0 && fsync(m_fd) == 0;
+    if (m_fd >= 0 && close(m_fd) != 0)
+        ok = false;
+    m_fd = -1;
+    if (!ok || !MoveIntoPlace(m_temp, m_path)) {
+        Discard();
+        return false;
+    }
+    m_temp.clear();
+    return true;
+}
+
+void CAtomicFileWriter::Discard()
+{
+    if (m_fd >= 0)
+        close(m_fd);
+    m_fd = -1;
+    if (!m_temp.empty())
+        unlink(m_temp.c_str());
+    m_temp.clear();
+    m_buffer.clear();
+    m_buffer.shrink_to_fit();
 }
 
 bool ReadWholeFile(const std::string& path, std::string& bytes)

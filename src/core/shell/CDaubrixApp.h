@@ -7,6 +7,7 @@
 #include "core/settings/CGlobClipboard.h"
 #include "core/settings/CImageSettings.h"
 #include "core/settings/CImportSettings.h"
+#include "core/settings/CMovieSettings.h"
 #include "core/settings/CShellSettings.h"
 #include "core/shapes/CShapeTable.h"
 #include "core/shell/CUnwrittenFiles.h"
@@ -32,6 +33,7 @@ public:
     CDepthSettings m_depth;
     CImageSettings m_imaging;
     CImportSettings m_import;
+    CMovieSettings m_movie;
     CShellSettings m_shell;
     // Files written on the program's own account that failed, told once at exit.
     CUnwrittenFiles m_unwritten;

@@ -39,7 +39,8 @@ bool CLongOperation::CheckEscape(const std::string& question)
 {
     if (m_host.TakePendingKey() != kEscape)
         return false;
-    if (m_host.AskYesNo(question))
+    // The Confirm box: its title, the exclamation icon, Yes and No.
+    if (m_host.AskYesNo(question, MsgIcon::Exclamation, "Confirm"))
         return true;
     // The question box took the wait cursor away.
     m_host.BeginWaitCursor();

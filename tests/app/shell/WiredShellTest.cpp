@@ -33,14 +33,14 @@ std::set<C> Enabled(ProgramRig& w)
 }
 
 // The commands whose features are not in the program yet.
-const std::set<C> kNotBuilt = {C::CreateMovie};
+const std::set<C> kNotBuilt = {};
 // Live only once something was copied or a pattern defined.
 const std::set<C> kNeedBuffer = {C::EditPaste, C::Pattern};
 // Built, but only meaningful with a drawing (or a step to undo, or a background to remove).
 const std::set<C> kNeedDrawing = {C::FileClose,  C::FileSave,      C::FileSaveAs,     C::FilePrint,
                                   C::FilePrintPreview, C::PrintSize, C::EditUndo,
                                   C::Regenerate, C::MoveCenter,    C::ResetCenter,    C::SaveImage, C::ImportImage,
-                                  C::LoadBackground, C::RemoveBackground, C::WindowCascade, C::WindowTile,
+                                  C::LoadBackground, C::RemoveBackground, C::CreateMovie, C::WindowCascade, C::WindowTile,
                                   C::WindowArrange, C::EditCut, C::EditCopy, C::DefinePattern, C::SimulateDepth,
                                   C::ClearDrawing, C::SampleColor, C::SampleShape, C::BackgroundColor,
                                   C::DrawingInfo};

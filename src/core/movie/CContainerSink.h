@@ -1,0 +1,39 @@
+#pragma once
+#include "core/base/AtomicFile.h"
+#include "core/movie/CAviOptionsModel.h"
+#include "core/movie/CFfmpegEncoder.h"
+#include "core/movie/IMovieSink.h"
+#include "core/movie/VideoCompressors.h"
+
+struct AVFormatContext;
+struct AVPacket;
+struct AVStream;
+
+// Frames into an MP4 (H.264, index first so players start at once) or WebM (VP9) movie
+// written by the video library into the atomic save path's temporary file.
+class CContainerSink : public IMovieSink {
+public:
+    CContainerSink() = default;
+    ~CContainerSink() override;
+
+    // False with Failure() telling why; nothing is left on disk then.
+    bool Open(const std::string& path, MovieContainer container, const AviOptions& options, int fps, int width,
+              int height);
+    bool IsMovie() const override { return true; }
+    bool AddFrame(const CFrameScaler& frame, int index) override;
+    bool Finish(bool keep) override;
+    std::string Failure() const override { return m_failure; }
+
+private:
+    bool Fail(const std::string& why);
+    void Release();
+    bool WritePacket(AVPacket* p);
+
+    CAtomicFileWriter m_file;
+    CFfmpegEncoder m_encoder;
+    AVFormatContext* m_format = nullptr;
+    AVStream* m_stream = nullptr;
+    bool m_headerWritten = false;
+    bool m_finished = false;
+    std::string m_failure;
+};

@@ -1,0 +1,24 @@
+#include "core/movie/CImageSequenceSink.h"
+#include "core/imaging/PackedDib.h"
+#include "core/movie/CFrameScaler.h"
+#include "core/movie/MovieSchedule.h"
+
+bool CImageSequenceSink::AddFrame(const CFrameScaler& frame, int index)
+{
+    const std::string name = SequenceFileName(m_path, index);
+    if (WriteBmpFile(name, frame.Dib())) {
+        ++m_written;
+    } else if (m_failed++ == 0) {
+        m_firstFailed = name;
+    }
+    return true;
+}
+
+std::string CImageSequenceSink::Failure() const
+{
+    if (m_failed == 0)
+        return {};
+    const int total = m_written + m_failed;
+    return std::to_string(m_failed) + " of the " + std::to_string(total) + " pictures could not be written, the first "
+        + m_firstFailed + ".";
+}

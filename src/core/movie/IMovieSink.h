@@ -1,0 +1,18 @@
+#pragma once
+#include <string>
+
+class CFrameScaler;
+
+// Where the frames of an export go: a movie file or a numbered series of pictures.
+class IMovieSink {
+public:
+    virtual ~IMovieSink() = default;
+    // A movie can be cancelled with ESC; a picture series always runs to its end.
+    virtual bool IsMovie() const = 0;
+    // Frame number index, the scaled record. False stops the export (the sink has given up).
+    virtual bool AddFrame(const CFrameScaler& frame, int index) = 0;
+    // keep false abandons a movie. True when everything kept is complete in its place.
+    virtual bool Finish(bool keep) = 0;
+    // What went wrong, in the user's words; empty when nothing did.
+    virtual std::string Failure() const = 0;
+};

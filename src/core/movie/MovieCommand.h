@@ -1,0 +1,42 @@
+#pragma once
+#include "core/base/IHost.h"
+#include "core/movie/CAviOptionsModel.h"
+#include "core/movie/MovieExport.h"
+#include "core/movie/VideoCompressors.h"
+#include <string>
+#include <vector>
+
+class CDaubrixApp;
+class CDaubrixView;
+class IMovieDialogs;
+
+enum class MovieKind { ImageSequence, Avi, Mp4, WebM };
+// ".bmp" (any case) is a picture series, ".mp4" and ".webm" those movies, anything else AVI.
+MovieKind MovieKindFor(const std::string& path);
+MovieContainer ContainerFor(MovieKind kind);
+
+constexpr const char* kAviInitFailed = "error on AVI init!";
+
+// One export, as the dialogs or the command line settled it.
+struct MovieJob {
+    std::string path;
+    MovieKind kind = MovieKind::Avi;
+    std::vector<int> counts;   // globs shown by each frame
+    int width = 0;             // frame size
+    int height = 0;
+    int fps = 30;
+    int holdSeconds = 0;
+    AviOptions options;
+};
+
+struct MovieJobResult {
+    MovieExportResult export_;
+    bool started = false;
+    std::string failure;       // the user's words; empty when all went well or was cancelled
+};
+
+// Runs a job under the wait cursor with the status text and percentage of a long operation.
+MovieJobResult RunMovieJob(CDaubrixView& view, const MovieJob& job, IHost& host);
+
+// Create movie: file name, the movie dialog, for movies the options dialog, then the export.
+void CreateMovieCommand(CDaubrixApp& app, CDaubrixView& view, IMovieDialogs& dialogs);
