@@ -134,6 +134,7 @@ private:
     int32_t& ShownSetting(int which);
     void PlaceToolWindow(int which);
     void RaiseToolWindows();
+    void FitShapesToFrame();
     void RecordToolWindow(int which);
     void RefreshRecentActions();
     void StoreRecentFiles();
