@@ -148,13 +148,16 @@ int CAutoSaver::OfferRecovery()
     }
     int opened = 0;
     for (const CRecoveryStore::Orphan& o : orphans) {
+        // The file may be open already (named on the command line): two windows saving to one
+        // file would overwrite each other, so the copy then comes back as never saved.
+        const bool taken = !o.path.empty() && m_frame.ChildShowing(QString::fromStdString(o.path));
         if (!m_frame.m_openDocument || !m_frame.m_openDocument(QString::fromStdString(o.file)))
             continue;
         CChildFrame* child = m_frame.ActiveChild();
         CDaubrixDoc& doc = child->Doc();
         // Back under its own name, or a fresh one of this run when it was never saved.
-        doc.m_pathName = o.path;
-        doc.m_title = o.path.empty() ? m_frame.NextTitle().toStdString() : DocumentTitleFor(o.path);
+        doc.m_pathName = taken ? std::string() : o.path;
+        doc.m_title = doc.m_pathName.empty() ? m_frame.NextTitle().toStdString() : DocumentTitleFor(o.path);
         doc.SetModifiedFlag(true);
         m_frame.DocumentRenamed(*child);
         ++opened;

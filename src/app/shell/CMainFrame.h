@@ -111,6 +111,9 @@ public:
     void EnterFullScreenWindow() override;
     void LeaveFullScreenWindow() override;
 
+    // The first show brings the tool windows up with the frame.
+    void setVisible(bool visible) override;
+
 signals:
     // A drawing window was added (new, opened or recovered), or its drawing was saved.
     void childAdded(CChildFrame* child);
@@ -119,7 +122,6 @@ signals:
 protected:
     bool event(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
-    void setVisible(bool visible) override;
     void closeEvent(QCloseEvent* e) override;
     void dragEnterEvent(QDragEnterEvent* e) override;
     void dropEvent(QDropEvent* e) override;
@@ -135,6 +137,7 @@ private:
     int32_t& ShownSetting(int which);
     void PlaceToolWindow(int which);
     void RaiseToolWindows();
+    void FitShapesToFrame();
     void RecordToolWindow(int which);
     void RefreshRecentActions();
     void StoreRecentFiles();

@@ -35,15 +35,34 @@ void CMainFrame::SetToolWindow(int which, QWidget* window)
         window->show();
 }
 
-// Shapes keeps its whole rectangle; Colors and Drawing History only their top-left corner.
+namespace {
+// What the window manager's frame adds to a window (nothing until it has framed it).
+QSize FrameExtra(const QWidget& w)
+{
+    return w.frameGeometry().size() - w.size();
+}
+} // namespace
+
+// Shapes keeps its whole rectangle, frame included, so it ends where the Colors window below it
+// begins; Colors and Drawing History keep only their top-left corner.
 void CMainFrame::PlaceToolWindow(int which)
 {
     QWidget* w = m_toolWindows[static_cast<size_t>(which)];
     const CWindowPlacement& p = which == ShapesWindow ? m_app.m_shell.m_shapesWindow
                                 : which == ColorsWindow ? m_app.m_shell.m_colorsWindow : m_app.m_shell.m_undoSlider;
     if (which == ShapesWindow && p.x2 > p.x1 && p.y2 > p.y1)
-        w->resize(p.x2 - p.x1, p.y2 - p.y1);
+        w->resize(QSize(p.x2 - p.x1, p.y2 - p.y1) - FrameExtra(*w));
     w->move(p.x1, p.y1);
+}
+
+// The first time the window manager frames the Shapes window, the frame comes off its size.
+void CMainFrame::FitShapesToFrame()
+{
+    QWidget* w = m_toolWindows[ShapesWindow];
+    const CWindowPlacement& p = m_app.m_shell.m_shapesWindow;
+    const QSize stored(p.x2 - p.x1, p.y2 - p.y1);
+    if (w && !FrameExtra(*w).isNull() && w->size() == stored)
+        PlaceToolWindow(ShapesWindow);
 }
 
 void CMainFrame::RecordToolWindow(int which)
@@ -56,8 +75,8 @@ void CMainFrame::RecordToolWindow(int which)
     p.y1 = pos.y();
     p.showCmd = CWindowPlacement::kShowNormal;
     if (which == ShapesWindow) {
-        p.x2 = pos.x() + w->width();
-        p.y2 = pos.y() + w->height();
+        p.x2 = pos.x() + w->frameGeometry().width();
+        p.y2 = pos.y() + w->frameGeometry().height();
     }
 }
 
@@ -104,6 +123,8 @@ void CMainFrame::SetToolWindowVisible(int i, bool visible)
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* e)
 {
+    if ((e->type() == QEvent::Move || e->type() == QEvent::Resize) && watched == m_toolWindows[ShapesWindow])
+        FitShapesToFrame();
     if (e->type() == QEvent::Close)
         for (int i = 0; i < 3; ++i)
             if (watched == m_toolWindows[static_cast<size_t>(i)]) {

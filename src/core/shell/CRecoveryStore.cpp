@@ -62,7 +62,15 @@ void CRecoveryStore::ClaimFolder()
 
 bool CRecoveryStore::ProcessAlive(int processId)
 {
-    return processId > 0 && (kill(processId, 0) == 0 || errno == EPERM);
+    if (processId <= 0 || (kill(processId, 0) != 0 && errno != EPERM))
+        return false;
+    // A process that has ended but was not yet reaped (its parent may never do it) still
+    // answers; its state in /proc tells.
+    std::string stat;
+    if (!ReadWholeFile("/proc/" + std::to_string(processId) + "/stat", stat))
+        return true;
+    const auto close = stat.rfind(')');
+    return close == std::string::npos || close + 2 >= stat.size() || (stat[close + 2] != 'Z' && stat[close + 2] != 'X');
 }
 
 bool CRecoveryStore::Keep(int id, const std::string& path, const std::string& title, std::span<const uint8_t> bytes)

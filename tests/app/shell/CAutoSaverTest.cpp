@@ -140,3 +140,19 @@ TEST(AutoSaver, RecoveryReopensUnderOwnNamesOrDiscards)
         EXPECT_FALSE(fs::exists(rig.CopyOf(3)));
     }
 }
+
+TEST(AutoSaver, ACopyOfAFileOpenAlreadyComesBackUnnamed)
+{
+    AutoSaveRig rig;
+    const std::string path = rig.File("open.dbx");
+    CChildFrame* open = rig.SavedDrawing(100, 100, path);
+    std::vector<uint8_t> bytes;
+    ASSERT_TRUE(DocumentBytes(open->Doc(), &open->View(), bytes));
+    CRecoveryStore crashed(rig.folder, DeadProcess());
+    ASSERT_TRUE(crashed.Keep(1, path, "open.dbx", bytes));
+    EXPECT_EQ(rig.saver->OfferRecovery(), 1);
+    const QList<CChildFrame*> children = rig.Frame().Children();
+    ASSERT_EQ(children.size(), 2);
+    EXPECT_EQ(children[1]->Doc().m_pathName, "") << "Save must not overwrite the other window's file";
+    EXPECT_EQ(children[1]->windowTitle(), "Daubrix2");
+}

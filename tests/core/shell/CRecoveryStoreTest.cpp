@@ -80,3 +80,18 @@ TEST(RecoveryStore, AFolderLeftUnderOurOwnIdIsStillFound)
     EXPECT_TRUE(now.FindOrphans().empty());
     EXPECT_TRUE(std::filesystem::exists(now.Folder() + "/drawing-1.dbx"));
 }
+
+TEST(RecoveryStore, AnEndedRunNotYetReapedIsNotAlive)
+{
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(0);
+    // Ended but not waited for: a zombie, as under a parent that never reaps.
+    std::string stat;
+    for (int i = 0; i < 100000 && (stat.find(") Z") == std::string::npos); ++i)
+        ReadWholeFile("/proc/" + std::to_string(child) + "/stat", stat);
+    ASSERT_NE(stat.find(") Z"), std::string::npos);
+    EXPECT_FALSE(CRecoveryStore::ProcessAlive(child));
+    EXPECT_TRUE(CRecoveryStore::ProcessAlive(getpid()));
+    waitpid(child, nullptr, 0);
+}
