@@ -18,22 +18,22 @@ namespace bench {
 
 constexpr int kWidth = 1024, kHeight = 768;
 
-struct Program {
-    CQuietHost host;
+template <typename Host> struct ProgramWith {
+    Host host;
     CDaubrixApp app{host};
 
-    Program()
+    ProgramWith()
     {
         app.ShapeTable().LoadShapes(std::string(DAUBRIX_DATA_DIR) + "/", &host);
         app.ShapeTable().PrepareAll();
     }
-    ~Program()
+    ~ProgramWith()
     {
         for (const std::string& f : m_files)
             unlink(f.c_str());
     }
-    Program(const Program&) = delete;
-    Program& operator=(const Program&) = delete;
+    ProgramWith(const ProgramWith&) = delete;
+    ProgramWith& operator=(const ProgramWith&) = delete;
     std::unique_ptr<CDaubrixDoc> NewDoc()
     {
         auto doc = std::make_unique<CDaubrixDoc>(app.ShapeTable(), &host);
@@ -84,6 +84,8 @@ struct Program {
 private:
     std::vector<std::string> m_files;
 };
+
+using Program = ProgramWith<CQuietHost>;
 
 // One program per benchmark run, and one file per drawing size.
 inline Program& TheProgram()
