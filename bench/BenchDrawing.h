@@ -5,6 +5,9 @@
 #include "core/model/CDaubrixDoc.h"
 #include "core/model/CDocumentFile.h"
 #include "core/shell/CDaubrixApp.h"
+#include "core/view/CDaubrixView.h"
+#include "core/view/DocumentIO.h"
+#include <benchmark/benchmark.h>
 #include <map>
 #include <memory>
 #include <string>
@@ -101,6 +104,25 @@ inline const std::string& DrawingFile(int globs)
     if (it == files.end())
         it = files.emplace(globs, TheProgram().WriteDrawing(globs)).first;
     return it->second;
+}
+
+// The baseline of the window benchmarks: the engine's bare replay of the drawing file's globs,
+// no window and no pictures kept on the way.
+inline void EngineRegenerate(benchmark::State& state, int globs)
+{
+    Program& p = TheProgram();
+    auto doc = p.NewDoc();
+    DocumentBackground background;
+    ReadDocumentFile(DrawingFile(globs), *doc, &background, false, p.host);
+    CDaubrixView view(p.app, *doc);
+    view.Checkpoints().SetBudget(0);
+    view.OnInitialUpdate();
+    view.Paint();
+    for (auto _ : state) {
+        view.Regenerate();
+        view.Paint();
+        benchmark::DoNotOptimize(view.DrawingImage().Data());
+    }
 }
 
 } // namespace bench

@@ -40,18 +40,7 @@ BENCHMARK(BM_ImportPaintWidget)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_EngineRegenerate(benchmark::State& state)
 {
-    bench::Program& p = bench::TheProgram();
-    auto doc = p.NewDoc();
-    DocumentBackground background;
-    ReadDocumentFile(bench::DrawingFile(kGlobs), *doc, &background, false, p.host);
-    CDaubrixView view(p.app, *doc);
-    view.Checkpoints().SetBudget(0);
-    view.OnInitialUpdate();
-    view.Paint();
-    for (auto _ : state) {
-        view.Regenerate();
-        view.Paint();
-    }
+    bench::EngineRegenerate(state, kGlobs);
 }
 BENCHMARK(BM_EngineRegenerate)->Unit(benchmark::kMillisecond)->UseRealTime();
 
