@@ -140,6 +140,7 @@ void CDaubrixView::Paint()
     if (PictureKey(m_doc) != m_pictureKey) {
         m_pictureKey = PictureKey(m_doc);
         m_checkpoints.Clear();
+        m_imageAt = -1;
     }
     if (m_needImages) {
         m_needImages = false;
