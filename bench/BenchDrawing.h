@@ -5,6 +5,9 @@
 #include "core/model/CDaubrixDoc.h"
 #include "core/model/CDocumentFile.h"
 #include "core/shell/CDaubrixApp.h"
+#include "core/view/CDaubrixView.h"
+#include "core/view/DocumentIO.h"
+#include <benchmark/benchmark.h>
 #include <map>
 #include <memory>
 #include <string>
@@ -18,22 +21,22 @@ namespace bench {
 
 constexpr int kWidth = 1024, kHeight = 768;
 
-struct Program {
-    CQuietHost host;
+template <typename Host> struct ProgramWith {
+    Host host;
     CDaubrixApp app{host};
 
-    Program()
+    ProgramWith()
     {
         app.ShapeTable().LoadShapes(std::string(DAUBRIX_DATA_DIR) + "/", &host);
         app.ShapeTable().PrepareAll();
     }
-    ~Program()
+    ~ProgramWith()
     {
         for (const std::string& f : m_files)
             unlink(f.c_str());
     }
-    Program(const Program&) = delete;
-    Program& operator=(const Program&) = delete;
+    ProgramWith(const ProgramWith&) = delete;
+    ProgramWith& operator=(const ProgramWith&) = delete;
     std::unique_ptr<CDaubrixDoc> NewDoc()
     {
         auto doc = std::make_unique<CDaubrixDoc>(app.ShapeTable(), &host);
@@ -85,6 +88,8 @@ private:
     std::vector<std::string> m_files;
 };
 
+using Program = ProgramWith<CQuietHost>;
+
 // One program per benchmark run, and one file per drawing size.
 inline Program& TheProgram()
 {
@@ -99,6 +104,25 @@ inline const std::string& DrawingFile(int globs)
     if (it == files.end())
         it = files.emplace(globs, TheProgram().WriteDrawing(globs)).first;
     return it->second;
+}
+
+// The baseline of the window benchmarks: the engine's bare replay of the drawing file's globs,
+// no window and no pictures kept on the way.
+inline void EngineRegenerate(benchmark::State& state, int globs)
+{
+    Program& p = TheProgram();
+    auto doc = p.NewDoc();
+    DocumentBackground background;
+    ReadDocumentFile(DrawingFile(globs), *doc, &background, false, p.host);
+    CDaubrixView view(p.app, *doc);
+    view.Checkpoints().SetBudget(0);
+    view.OnInitialUpdate();
+    view.Paint();
+    for (auto _ : state) {
+        view.Regenerate();
+        view.Paint();
+        benchmark::DoNotOptimize(view.DrawingImage().Data());
+    }
 }
 
 } // namespace bench

@@ -28,20 +28,7 @@ BENCHMARK(BM_OpenAndPaint)->Arg(1000000)->Arg(5000000)->Unit(benchmark::kMillise
 
 void BM_EngineRegenerate(benchmark::State& state)
 {
-    bench::Program& p = bench::TheProgram();
-    auto doc = p.NewDoc();
-    DocumentBackground background;
-    ReadDocumentFile(bench::DrawingFile(static_cast<int>(state.range(0))), *doc, &background, false, p.host);
-    CDaubrixView view(p.app, *doc);
-    // The engine's bare replay: no pictures kept on the way.
-    view.Checkpoints().SetBudget(0);
-    view.OnInitialUpdate();
-    view.Paint();
-    for (auto _ : state) {
-        view.Regenerate();
-        view.Paint();
-        benchmark::DoNotOptimize(view.DrawingImage().Data());
-    }
+    bench::EngineRegenerate(state, static_cast<int>(state.range(0)));
 }
 BENCHMARK(BM_EngineRegenerate)->Arg(1000000)->Arg(5000000)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -6,6 +6,7 @@
 #include "core/model/CArchiveReader.h"
 #include "core/model/CDaubrixDoc.h"
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <new>
 
@@ -292,6 +293,7 @@ struct Staged {
     int32_t sections[CDaubrixDoc::kMaxSections] = {};
     int32_t backgroundColor = 0, printResolution = 0;
     std::vector<CGlob> globs;
+    std::array<bool, 256> usedShapes{};
     std::vector<CColorChange> colors;
     bool hasBackground = false;
     DocumentBackground background;
@@ -415,8 +417,13 @@ FileResult CDocumentFile::Read(std::span<const uint8_t> bytes, CDaubrixDoc& doc,
             return result.Fail(FileReason::NotThisKind);
         ObjectReader objects(in);
         const int shapeCount = doc.Shapes().Count();
-        if (!ReadArray(in, objects, Kind::Glob, s.globs,
-                       [shapeCount](const uint8_t* p, uint16_t schema) { return DecodeGlob(p, schema, shapeCount); }))
+        // The shapes in use are gathered on the way rather than in a second pass.
+        bool* used = s.usedShapes.data();
+        if (!ReadArray(in, objects, Kind::Glob, s.globs, [shapeCount, used](const uint8_t* p, uint16_t schema) {
+                const CGlob g = DecodeGlob(p, schema, shapeCount);
+                used[g.m_shape] = true;
+                return g;
+            }))
             return result.Fail(FileReason::NotThisKind);
         if (!ReadArray(in, objects, Kind::Color, s.colors,
                        [](const uint8_t* p, uint16_t schema) { return DecodeColorChange(p, schema); }))
@@ -441,7 +448,6 @@ FileResult CDocumentFile::Read(std::span<const uint8_t> bytes, CDaubrixDoc& doc,
     doc.m_backgroundColor = static_cast<ColorRef>(s.backgroundColor);
     doc.m_printResolution = s.printResolution;
     doc.m_undoKind = 0;
-    const int count = static_cast<int>(s.globs.size());
     doc.SetLoadedRecords(std::move(s.globs), std::move(s.colors));
     doc.m_hasBackgroundImage = s.hasBackground ? 1 : 0;
     doc.m_backgroundJpeg = std::move(s.jpeg);
@@ -451,6 +457,9 @@ FileResult CDocumentFile::Read(std::span<const uint8_t> bytes, CDaubrixDoc& doc,
         view->x = s.hasBackground ? BackgroundOffset(s.width, view->image.Width()) : 0;
         view->y = s.hasBackground ? BackgroundOffset(s.height, view->image.Height()) : 0;
     }
-    doc.MarkShapesForRecolor(0, count);
+    // Every shape the drawing uses shows freshly recoloured in the Shapes window.
+    for (int i = 0; i < doc.Shapes().Count(); ++i)
+        if (s.usedShapes[static_cast<size_t>(i)])
+            doc.Shapes().Shape(i).m_recolorPending = 1;
     return result;
 }

@@ -1,4 +1,5 @@
 #include "core/view/CCheckpointCache.h"
+#include "core/model/CDaubrixDoc.h"
 #include "core/shapes/CShapeTable.h"
 #include <algorithm>
 
@@ -21,6 +22,29 @@ int CCheckpointCache::NearestAtOrBelow(int position) const
         if (e.position <= position)
             best = e.position;
     return best;
+}
+
+std::vector<int> CCheckpointCache::Wanted(const CDaubrixDoc& doc)
+{
+    std::vector<int> positions;
+    const int count = doc.GetGlobCount();
+    if (doc.m_sectionFloor > 0 && doc.m_sectionFloor <= count)
+        positions.push_back(doc.m_sectionFloor);
+    for (int i = 0; i < std::min<int>(doc.m_sectionCount, CDaubrixDoc::kMaxSections); ++i) {
+        const int p = doc.m_sections[static_cast<size_t>(i)];
+        if (p > 0 && p <= count)
+            positions.push_back(p);
+    }
+    std::sort(positions.begin(), positions.end());
+    positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
+    return positions;
+}
+
+void CCheckpointCache::Keep(int position, const CImage32& image, CDaubrixDoc& doc)
+{
+    const std::vector<int> wanted = Wanted(doc);
+    if (std::find(wanted.begin(), wanted.end(), position) != wanted.end())
+        Store(position, image, doc.Shapes(), wanted);
 }
 
 size_t CCheckpointCache::EntryBytes(const Entry& e) const

@@ -5,6 +5,7 @@
 #include <span>
 #include <vector>
 
+class CDaubrixDoc;
 class CShapeTable;
 
 // Pictures of the drawing at some sequence positions, each with the colours the shapes had
@@ -30,6 +31,11 @@ public:
     bool Has(int position) const;
     // The largest kept position at or below position, or -1.
     int NearestAtOrBelow(int position) const;
+    // The positions whose pictures are worth keeping: the section boundaries and the floor,
+    // ascending.
+    static std::vector<int> Wanted(const CDaubrixDoc& doc);
+    // Keeps image as the picture of doc at position when that is a wanted position.
+    void Keep(int position, const CImage32& image, CDaubrixDoc& doc);
     // Keeps image as the picture at position; wanted are the positions worth keeping most.
     void Store(int position, const CImage32& image, const CShapeTable& shapes, std::span<const int> wanted);
     // Copies the picture at position into image and gives the shapes their colours there.

@@ -81,7 +81,7 @@ void CDaubrixView::OnSectionAdded(int position)
     m_observer->SectionAdded(position);
     // A stroke's end: its picture is at hand now.
     if (!NeedsEngineWork() && m_imageAt == position)
-        KeepCheckpoint(position);
+        m_checkpoints.Keep(position, m_drawingImage, m_doc);
 }
 
 void CDaubrixView::OnSequenceChanged(int position)
@@ -143,6 +143,7 @@ void CDaubrixView::Paint()
     if (PictureKey(m_doc) != m_pictureKey) {
         m_pictureKey = PictureKey(m_doc);
         m_checkpoints.Clear();
+        m_imageAt = -1;
     }
     if (m_needImages) {
         m_needImages = false;
@@ -181,7 +182,7 @@ void CDaubrixView::Paint()
         if (m_imageAt != first)
             m_imageAt = -1;
         // The pictures at the boundaries on the way are kept as the replay passes them.
-        const std::vector<int> wanted = m_imageAt >= 0 ? CheckpointPositions() : std::vector<int>();
+        const std::vector<int> wanted = m_imageAt >= 0 ? CCheckpointCache::Wanted(m_doc) : std::vector<int>();
         for (int p : wanted) {
             if (p <= at || p >= m_shownCount || m_checkpoints.Has(p))
                 continue;
@@ -189,7 +190,7 @@ void CDaubrixView::Paint()
             if (progress.Stopped())
                 break;
             at = m_imageAt = p;
-            KeepCheckpoint(p);
+            m_checkpoints.Keep(p, m_drawingImage, m_doc);
         }
         if (!progress.Stopped())
             replay.Draw(m_drawingImage, at, m_shownCount, &progress);
@@ -208,7 +209,7 @@ void CDaubrixView::Paint()
     m_app.m_blitAllOnActivate = false;
     m_pendingCount = 0;
     if (m_imageAt == m_shownCount)
-        KeepCheckpoint(m_shownCount);
+        m_checkpoints.Keep(m_shownCount, m_drawingImage, m_doc);
 
     if (!m_doc.m_undoImageSaved) {
         SaveUndoImage();
@@ -347,29 +348,6 @@ int CDaubrixView::CheckpointFor(int position, int from) const
 {
     const int c = m_checkpoints.NearestAtOrBelow(position);
     return c > 0 && c - from > m_checkpoints.WorthGlobs(m_drawingImage) ? c : -1;
-}
-
-std::vector<int> CDaubrixView::CheckpointPositions() const
-{
-    std::vector<int> positions;
-    const int count = m_doc.GetGlobCount();
-    if (m_doc.m_sectionFloor > 0 && m_doc.m_sectionFloor <= count)
-        positions.push_back(m_doc.m_sectionFloor);
-    for (int i = 0; i < std::min<int>(m_doc.m_sectionCount, CDaubrixDoc::kMaxSections); ++i) {
-        const int p = m_doc.m_sections[static_cast<size_t>(i)];
-        if (p > 0 && p <= count)
-            positions.push_back(p);
-    }
-    std::sort(positions.begin(), positions.end());
-    positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
-    return positions;
-}
-
-void CDaubrixView::KeepCheckpoint(int position)
-{
-    const std::vector<int> wanted = CheckpointPositions();
-    if (std::find(wanted.begin(), wanted.end(), position) != wanted.end())
-        m_checkpoints.Store(position, m_drawingImage, m_doc.Shapes(), wanted);
 }
 
 int CDaubrixView::RestoreBase(int first)

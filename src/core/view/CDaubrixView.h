@@ -136,9 +136,6 @@ private:
     // The best kept picture to start a move to position from, when it saves more than
     // starting from `from`; -1 otherwise.
     int CheckpointFor(int position, int from) const;
-    // The positions whose pictures are worth keeping: the section boundaries and the floor.
-    std::vector<int> CheckpointPositions() const;
-    void KeepCheckpoint(int position);
     // Full redraw's start: a kept picture, the undo image or the background. Returns the
     // position whose picture the drawing image now holds, -1 when it holds none.
     int RestoreBase(int first);

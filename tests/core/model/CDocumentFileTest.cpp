@@ -201,6 +201,8 @@ TEST_F(DocFileTest, UnknownShapeLoadsAsShapeZeroAndRepeatedObjectsAreCopied)
     Put16(b, 0x0003);   // the second glob again, by its object index
     Put16(b, 0);
     Put32(b, 0);
+    for (int i = 0; i < shapes.Count(); ++i)
+        shapes.Shape(i).m_recolorPending = 0;
     auto doc = NewDoc();
     DocumentBackground view;
     ASSERT_TRUE(Read(b, *doc, &view));
@@ -208,6 +210,9 @@ TEST_F(DocFileTest, UnknownShapeLoadsAsShapeZeroAndRepeatedObjectsAreCopied)
     EXPECT_EQ(doc->GetGlob(0), CGlob(1, 2, 0));
     EXPECT_EQ(doc->GetGlob(1), CGlob(3, 4, 5));
     EXPECT_EQ(doc->GetGlob(2), CGlob(3, 4, 5));
+    // The shapes the drawing uses, and only they, wait to be shown recoloured.
+    for (int i = 0; i < shapes.Count(); ++i)
+        EXPECT_EQ(shapes.Shape(i).m_recolorPending != 0, i == 0 || i == 5) << "shape " << i;
 }
 
 TEST_F(DocFileTest, ReferencesFindTheirObjectsBetweenRepeatedOnes)

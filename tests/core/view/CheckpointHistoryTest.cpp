@@ -3,6 +3,7 @@
 #include "core/shell/CHistorySlider.h"
 #include "core/view/CReplayer.h"
 #include "tests/core/support/DrawingFixture.h"
+#include <functional>
 #include <random>
 
 namespace {
@@ -139,4 +140,53 @@ TEST_F(CheckpointRig, EveryPictureEqualsARegenerationAndTheBudgetHolds)
     EXPECT_LE(view->Checkpoints().PeakBytes(), budget);
     EXPECT_GT(view->Checkpoints().PeakBytes(), 2 * probe.ByteCount()) << "the budget was reached";
     EXPECT_GT(fromCheckpoint, 100) << "moves started from kept pictures";
+}
+
+// Every edit of the document forgets the kept pictures that hold globs at or beyond it, and
+// only those.
+TEST_F(DrawingFixture, DocumentEditsForgetThePicturesBeyondThem)
+{
+    struct Case {
+        const char* name;
+        int from;   // pictures above this position go
+        std::function<void(CDaubrixDoc&)> edit;
+    };
+    const Case cases[] = {
+        {"insert a glob", 25, [](CDaubrixDoc& d) { d.InsertGlob(25, 5, 5); }},
+        {"delete globs", 15, [](CDaubrixDoc& d) { d.DeleteGlobs(15, 18); }},
+        {"truncate", 30, [](CDaubrixDoc& d) { d.TruncateAt(30); }},
+        {"set a colour change", 22, [](CDaubrixDoc& d) { d.SetColorChange(22, 10, 20, 30); }},
+        {"change a value", 0, [](CDaubrixDoc& d) { d.SetColorChangeValue(0, 99); }},
+        {"shift colour changes", 35, [](CDaubrixDoc& d) { d.ShiftColorChanges(35, 2); }},
+        {"swap colour changes", 20,
+         [](CDaubrixDoc& d) {
+             d.SaveColorChanges();
+             d.SetColorChange(20, 1, 2, 3);
+             d.SwapColorChanges();
+         }},
+        {"empty the document", 0, [](CDaubrixDoc& d) { d.DeleteContents(); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        doc.DeleteContents();
+        doc.m_sectionCount = doc.m_sectionFloor = 0;
+        view->OnInitialUpdate();
+        // Five strokes of ten globs: boundaries at 10, 20, ... 50.
+        for (int s = 0; s < 5; ++s) {
+            std::vector<CPoint> points;
+            for (int i = 0; i < 10; ++i)
+                points.push_back({10 + 30 * s + i, 10 + 8 * i});
+            Drag(points);
+        }
+        view->Regenerate();
+        view->Paint();
+        std::vector<int> kept;
+        for (int p : CCheckpointCache::Wanted(doc))
+            if (view->Checkpoints().Has(p))
+                kept.push_back(p);
+        ASSERT_EQ(kept, (std::vector<int>{10, 20, 30, 40, 50}));
+        c.edit(doc);
+        for (int p : kept)
+            EXPECT_EQ(view->Checkpoints().Has(p), p <= c.from) << "picture at " << p;
+    }
 }

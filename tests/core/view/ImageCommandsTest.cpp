@@ -191,6 +191,18 @@ TEST_F(ImageCommandsTest, LoadBackgroundLaysItUnderTheGlobs)
     EXPECT_EQ(view->DrawingImage().At(100, 100), before);
 }
 
+TEST_F(ImageCommandsTest, BackgroundChangeWhileLookingBackKeepsTheShownGlobs)
+{
+    // The undo image holds all 30 globs; the history position is below it.
+    view->BrowseTo(10);
+    view->Paint();
+    const CImage32 lookingBack = view->DrawingImage();
+    doc->m_hasBackgroundImage = 1;
+    RemoveBackgroundCommand(*view);
+    view->Paint();
+    EXPECT_EQ(view->DrawingImage(), lookingBack) << "not the bare background";
+}
+
 TEST_F(ImageCommandsTest, LoadBackgroundCancelsAndFailures)
 {
     dialogs.backgroundPath = WriteBackground(10, 10, MakePixel(1, 1, 1));
