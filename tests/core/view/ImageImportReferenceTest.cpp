@@ -22,6 +22,7 @@ struct Case {
     int shapeSize;       // 0 Small, 1 Medium, 2 Large
     int globSlider, colourSlider;
     bool remove, byBrightness, jitter, strokeFirst;
+    int waitingChange = -1;   // a colour change this far beyond the last glob, as files may hold
 };
 
 class ImageImportReferenceTest : public DrawingFixture {
@@ -79,14 +80,24 @@ protected:
         if (c.byBrightness)
             std::stable_sort(samples.begin(), samples.end(), [](const Sample& a, const Sample& b) { return a.val < b.val; });
 
+        // The document's own rules: a first glob records the colour it is drawn in, and the
+        // change in force for a glob is the last one at or before its position.
         const int shape = app.ShapeTable().m_currentShape, start = doc.GetGlobCount();
-        for (const CColorChange& k : doc.ColorChanges())
-            if (static_cast<int>(k.m_position) < start)
-                e.changes.push_back(k);
+        e.changes = doc.ColorChanges();
+        auto setChange = [&e](const CColorChange& k) {
+            auto at = std::lower_bound(e.changes.begin(), e.changes.end(), k,
+                                       [](const CColorChange& a, const CColorChange& b) { return a.m_position < b.m_position; });
+            if (at != e.changes.end() && at->m_position == k.m_position)
+                *at = k;
+            else
+                e.changes.insert(at, k);
+        };
+        if (start == 0 && !samples.empty()) {
+            const CShape& current = app.CurrentShape();
+            setChange(CColorChange(0, current.m_hue, current.m_saturation, current.m_value));
+        }
         const int threshold = (10 - c.colourSlider) * 5;
         const size_t n = samples.size();
-        CColorChange inForce;
-        bool first = true;
         for (size_t i = 0; i < n; ++i) {
             const int percent = 50 + static_cast<int>(50 * (i + 1) / n);
             if (e.progress.back() != percent || i == 0)
@@ -105,13 +116,12 @@ protected:
             if (gx <= -20 || gx >= W + 20 || gy <= -20 || gy >= H + 20)
                 continue;
             e.globs.emplace_back(gx, gy, shape);
-            const int position = start + static_cast<int>(e.globs.size()) - 1;
-            if (first || std::abs(s.hue - inForce.m_hue) > threshold || std::abs(s.sat - inForce.m_saturation) > threshold
-                || std::abs(s.val - inForce.m_value) > threshold) {
-                inForce = CColorChange(static_cast<uint32_t>(position), s.hue, s.sat, s.val);
-                e.changes.push_back(inForce);
-            }
-            first = false;
+            const auto position = static_cast<uint32_t>(start + e.globs.size() - 1);
+            auto inForce = std::find_if(e.changes.rbegin(), e.changes.rend(),
+                                        [position](const CColorChange& k) { return k.m_position <= position; });
+            if (e.globs.size() == 1 || inForce == e.changes.rend() || std::abs(s.hue - inForce->m_hue) > threshold
+                || std::abs(s.sat - inForce->m_saturation) > threshold || std::abs(s.val - inForce->m_value) > threshold)
+                setChange(CColorChange(position, s.hue, s.sat, s.val));
         }
         return e;
     }
@@ -131,6 +141,7 @@ TEST_F(ImageImportReferenceTest, GlobsColourChangesAndProgressFollowThePlainRule
         // Steps past 20: points at the drawing's edge that the document refuses.
         {"large 1", 250, 150, 2, 1, 3, false, true, false, false},
         {"small 9 jitter", 210, 120, 0, 9, 6, true, true, true, false},
+        {"medium 10 change waiting", 150, 90, 1, 10, 1, true, false, false, true, 40},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -139,6 +150,8 @@ TEST_F(ImageImportReferenceTest, GlobsColourChangesAndProgressFollowThePlainRule
         app.m_drawing.m_jitter = c.jitter;
         if (c.strokeFirst)
             Drag({{20, 20}, {60, 40}});
+        if (c.waitingChange >= 0)
+            doc.SetColorChange(doc.GetGlobCount() + c.waitingChange, 197, 109, 220);   // sky, close enough to stay
         app.ShapeTable().m_currentShape = static_cast<uint8_t>(app.ShapeTable().FindShape('A', c.shapeSize));
         app.m_import.m_importGlobCount = c.globSlider;
         app.m_import.m_importColorCount = c.colourSlider;
