@@ -43,8 +43,20 @@ public:
     CShapeTable& Shapes() { return m_shapeTable; }
 
     // Sequence.
+    // Globs centred up to 19 pixels outside the drawing still show; further out they are refused.
+    bool AcceptsGlobAt(int x, int y) const
+    {
+        return x > -20 && x < m_width + 20 && y > -20 && y < m_height + 20;
+    }
+    // A drawing's first glob records the colour it is drawn in: the current shape's.
+    void RecordStartColor();
     bool AddGlob(int x, int y);
     bool AppendGlob(int x, int y);
+    // Many globs at once, already checked with AcceptsGlobAt (an image import): all or none.
+    bool AppendGlobs(const CGlob* globs, size_t count);
+    // Room for this many globs in all, so that a large import does not move the sequence; a
+    // failure here is no error, the appends that follow report it.
+    void ReserveGlobs(size_t total);
     bool InsertGlob(int position, int x, int y);
     const CGlob& GetGlob(int position) const { return m_globs[static_cast<size_t>(position)]; }
     CGlob& GetGlob(int position) { return m_globs[static_cast<size_t>(position)]; }
