@@ -141,7 +141,7 @@ TEST_F(ImageImportReferenceTest, GlobsColourChangesAndProgressFollowThePlainRule
         // Steps past 20: points at the drawing's edge that the document refuses.
         {"large 1", 250, 150, 2, 1, 3, false, true, false, false},
         {"small 9 jitter", 210, 120, 0, 9, 6, true, true, true, false},
-        {"medium 10 change waiting", 150, 90, 1, 10, 1, true, false, false, true, 40},
+        {"medium 10 change waiting", 150, 90, 1, 10, 5, true, false, false, true, 40},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -151,7 +151,7 @@ TEST_F(ImageImportReferenceTest, GlobsColourChangesAndProgressFollowThePlainRule
         if (c.strokeFirst)
             Drag({{20, 20}, {60, 40}});
         if (c.waitingChange >= 0)
-            doc.SetColorChange(doc.GetGlobCount() + c.waitingChange, 197, 109, 220);   // sky, close enough to stay
+            doc.SetColorChange(doc.GetGlobCount() + c.waitingChange, 185, 100, 235);   // a paler sky
         app.ShapeTable().m_currentShape = static_cast<uint8_t>(app.ShapeTable().FindShape('A', c.shapeSize));
         app.m_import.m_importGlobCount = c.globSlider;
         app.m_import.m_importColorCount = c.colourSlider;
