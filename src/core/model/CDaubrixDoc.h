@@ -13,6 +13,12 @@
 class CShapeTable;
 class IHost;
 
+// Where glob centres may go: up to 19 pixels outside the drawing, so that edge globs show.
+struct GlobArea {
+    int width, height;
+    bool Contains(int x, int y) const { return x > -20 && x < width + 20 && y > -20 && y < height + 20; }
+};
+
 // One drawing: the ordered glob sequence with its colour changes, the section boundaries, the
 // size, the background and the undo kind. Never pixels.
 class CDaubrixDoc {
@@ -43,11 +49,8 @@ public:
     CShapeTable& Shapes() { return m_shapeTable; }
 
     // Sequence.
-    // Globs centred up to 19 pixels outside the drawing still show; further out they are refused.
-    bool AcceptsGlobAt(int x, int y) const
-    {
-        return x > -20 && x < m_width + 20 && y > -20 && y < m_height + 20;
-    }
+    GlobArea AcceptedArea() const { return {m_width, m_height}; }
+    bool AcceptsGlobAt(int x, int y) const { return AcceptedArea().Contains(x, y); }
     // A drawing's first glob records the colour it is drawn in: the current shape's.
     void RecordStartColor();
     bool AddGlob(int x, int y);

@@ -1,6 +1,7 @@
 #pragma once
 #include "core/model/CColorChange.h"
 #include "core/model/CGlob.h"
+#include <span>
 #include <string>
 #include <vector>
 
@@ -13,9 +14,10 @@ struct CImportSettings;
 struct ImportSample;
 
 // Appends an import's ordered samples as globs of the current shape, in the picture's colours
-// or in the drifting current colour. Globs and colour changes are gathered for a moment and
-// handed to the document in one step before anything that may show the drawing or ask the
-// user, so every glob costs a few stores rather than a round of document calls.
+// or in the drifting current colour. Between one progress step or ESC check and the next the
+// globs and colour changes are gathered locally and then handed to the document in one step,
+// so the document is up to date whenever the user may see or stop the import, and a glob costs
+// a few stores rather than a round of document calls.
 class CImportPlacement {
 public:
     CImportPlacement(CDaubrixView& view, CLongOperation& op, int offX, int offY, const std::string& cancelQuestion);
@@ -25,8 +27,8 @@ public:
     int Placed() const { return m_placed; }
 
 private:
-    void Place(const ImportSample& s);
-    void KeepPictureColor(const ImportSample& s, int position);
+    void PlaceAll(std::span<const ImportSample> samples);
+    void Jitter(int& x, int& y);
     void Flush();
 
     CDaubrixView& m_view;
@@ -44,6 +46,7 @@ private:
     CColorChange m_inForce;            // the colour the next glob would be drawn in
     std::vector<CColorChange> m_ahead; // changes already standing beyond the last glob
     size_t m_nextAhead = 0;
-    std::vector<CGlob> m_globs;        // gathered, not yet in the document
+    std::vector<CGlob> m_globs;        // gathered, not yet in the document: m_globCount of them
+    size_t m_globCount = 0;
     std::vector<CColorChange> m_changes;
 };
