@@ -9,7 +9,8 @@ bool CImportSampleStore::NewChunk(List& list)
     } catch (const std::bad_alloc&) {
         return false;
     }
-    list.fill = 0;
+    list.next = list.chunks.back().get();
+    list.end = list.next + kChunk;
     return true;
 }
 
@@ -18,6 +19,6 @@ std::vector<std::span<const ImportSample>> CImportSampleStore::Runs() const
     std::vector<std::span<const ImportSample>> runs;
     for (const List& list : m_lists)
         for (size_t c = 0; c < list.chunks.size(); ++c)
-            runs.emplace_back(list.chunks[c].get(), c + 1 == list.chunks.size() ? list.fill : kChunk);
+            runs.emplace_back(list.chunks[c].get(), c + 1 == list.chunks.size() ? list.next : list.chunks[c].get() + kChunk);
     return runs;
 }

@@ -18,9 +18,9 @@ public:
     bool Add(const ImportSample& s)
     {
         List& list = m_lists[m_byValue ? s.value : 0];
-        if (list.fill == kChunk && !NewChunk(list))
+        if (list.next == list.end && !NewChunk(list))
             return false;
-        list.chunks.back()[list.fill++] = s;
+        *list.next++ = s;
         ++m_size;
         return true;
     }
@@ -32,7 +32,8 @@ private:
     static constexpr size_t kChunk = 2048;
     struct List {
         std::vector<std::unique_ptr<ImportSample[]>> chunks;
-        size_t fill = kChunk;   // samples in the last chunk
+        ImportSample* next = nullptr;   // free room in the last chunk
+        ImportSample* end = nullptr;
     };
     bool NewChunk(List& list);
 

@@ -41,7 +41,11 @@ WindowSum SumWindow(const CImage32& picture, int x, int y, int half, Pixel bg)
 // One grid row's kept points with their average colours, converted to HSV together.
 class CRowSamples {
 public:
-    explicit CRowSamples(size_t points) : m_x(points), m_r(points), m_g(points), m_b(points), m_hsv(points), m_out(points) {}
+    explicit CRowSamples(size_t points)
+        : m_x(points), m_r(points), m_g(points), m_b(points), m_hue(points), m_saturation(points), m_value(points),
+          m_out(points)
+    {
+    }
 
     void Clear() { m_n = 0; }
     void Keep(int x, int r, int g, int b)
@@ -56,17 +60,16 @@ public:
     std::span<const ImportSample> Finish(int y, bool wantColour)
     {
         if (wantColour)
-            RgbToHsvBytes(m_r.data(), m_g.data(), m_b.data(), m_n, m_hsv.data());
-        for (size_t i = 0; i < m_n; ++i) {
-            const HsvBytes c = wantColour ? m_hsv[i] : HsvBytes{};
-            m_out[i] = {m_x[i], y, c.hue, c.saturation, c.value};
-        }
+            RgbToHsvBytes(m_r.data(), m_g.data(), m_b.data(), m_n, {m_hue.data(), m_saturation.data(), m_value.data()});
+        for (size_t i = 0; i < m_n; ++i)
+            m_out[i] = {m_x[i], y, m_hue[i], m_saturation[i], m_value[i]};
         return {m_out.data(), m_n};
     }
 
 private:
     std::vector<int32_t> m_x, m_r, m_g, m_b;
-    std::vector<HsvBytes> m_hsv;
+    std::vector<int16_t> m_hue;   // all 0 unless colour is wanted
+    std::vector<uint8_t> m_saturation, m_value;
     std::vector<ImportSample> m_out;
     size_t m_n = 0;
 };

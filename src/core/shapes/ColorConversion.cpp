@@ -68,6 +68,8 @@ namespace {
 
 using Float4 = float __attribute__((vector_size(16)));
 using Int4 = int32_t __attribute__((vector_size(16)));
+using Short4 = int16_t __attribute__((vector_size(8)));
+using Byte4 = uint8_t __attribute__((vector_size(4)));
 
 // Lane by lane: where mask is set a, elsewhere b.
 Float4 Select(Int4 mask, Float4 a, Float4 b)
@@ -83,8 +85,8 @@ Float4 Channel(const int32_t* c)
 }
 
 // RgbToHsv step by step, every branch taken and the right one kept. Lanes that RgbToHsv leaves
-// at 0 divide by 1 instead, so nothing is undefined.
-void FourToHsvBytes(const int32_t* r, const int32_t* g, const int32_t* b, HsvBytes* out)
+// at 0 divide by 1 instead, so nothing is undefined. Inlined, so its constants stay in registers.
+[[gnu::always_inline]] inline void FourToHsvBytes(const int32_t* r, const int32_t* g, const int32_t* b, HsvColumns out)
 {
     const Float4 rr = Channel(r), gg = Channel(g), bb = Channel(b);
     const Float4 zero = {0, 0, 0, 0}, one = {1, 1, 1, 1};
@@ -100,28 +102,32 @@ void FourToHsvBytes(const int32_t* r, const int32_t* g, const int32_t* b, HsvByt
     Float4 hue = Select(redMax, q, base + q) * 60.0f;
     hue = Select(hue < zero, hue + 360.0f, hue);
     hue = Select(grey, zero, hue);
-    const Int4 h = __builtin_convertvector(hue, Int4);
-    const Int4 s = __builtin_convertvector(saturation * 255.0f, Int4);
-    const Int4 v = __builtin_convertvector(max * 255.0f, Int4);
-    for (int i = 0; i < 4; ++i)
-        out[i] = {static_cast<int16_t>(h[i]), static_cast<uint8_t>(s[i]), static_cast<uint8_t>(v[i])};
+    const Short4 h = __builtin_convertvector(__builtin_convertvector(hue, Int4), Short4);
+    const Byte4 s = __builtin_convertvector(__builtin_convertvector(saturation * 255.0f, Int4), Byte4);
+    const Byte4 v = __builtin_convertvector(__builtin_convertvector(max * 255.0f, Int4), Byte4);
+    std::memcpy(out.hue, &h, sizeof h);
+    std::memcpy(out.saturation, &s, sizeof s);
+    std::memcpy(out.value, &v, sizeof v);
 }
 
 } // namespace
 
-void RgbToHsvBytes(const int32_t* r, const int32_t* g, const int32_t* b, size_t n, HsvBytes* out)
+void RgbToHsvBytes(const int32_t* r, const int32_t* g, const int32_t* b, size_t n, HsvColumns out)
 {
     size_t i = 0;
     for (; i + 4 <= n; i += 4)
-        FourToHsvBytes(r + i, g + i, b + i, out + i);
+        FourToHsvBytes(r + i, g + i, b + i, {out.hue + i, out.saturation + i, out.value + i});
     if (i == n)
         return;
     // The last few through the same lanes, padded.
     int32_t pr[4] = {}, pg[4] = {}, pb[4] = {};
-    HsvBytes po[4];
+    int16_t hue[4];
+    uint8_t saturation[4], value[4];
     std::copy(r + i, r + n, pr);
     std::copy(g + i, g + n, pg);
     std::copy(b + i, b + n, pb);
-    FourToHsvBytes(pr, pg, pb, po);
-    std::copy(po, po + (n - i), out + i);
+    FourToHsvBytes(pr, pg, pb, {hue, saturation, value});
+    std::copy(hue, hue + (n - i), out.hue + i);
+    std::copy(saturation, saturation + (n - i), out.saturation + i);
+    std::copy(value, value + (n - i), out.value + i);
 }

@@ -13,15 +13,12 @@ struct HsvF {
 HsvF RgbToHsv(int r, int g, int b);
 ColorRef HsvToRgb(int hue, float s, float v);
 
-// An RgbToHsv result as callers keep it: whole degrees, saturation and value times 255, each
-// truncated.
-struct HsvBytes {
-    int16_t hue = 0;
-    uint8_t saturation = 0;
-    uint8_t value = 0;
-    bool operator==(const HsvBytes&) const = default;
+// RgbToHsv of n colours (channels 0..255) at once, four abreast, kept as callers keep it:
+// whole degrees, saturation and value times 255, each truncated. The very same arithmetic, so
+// the very same numbers, at a fraction of the cost (an import converts millions).
+struct HsvColumns {
+    int16_t* hue;
+    uint8_t* saturation;
+    uint8_t* value;
 };
-
-// RgbToHsv of n colours (channels 0..255) at once, four abreast: the very same arithmetic,
-// so the very same bytes, at a fraction of the cost (an import converts millions).
-void RgbToHsvBytes(const int32_t* r, const int32_t* g, const int32_t* b, size_t n, HsvBytes* out);
+void RgbToHsvBytes(const int32_t* r, const int32_t* g, const int32_t* b, size_t n, HsvColumns out);
