@@ -46,7 +46,8 @@ private:
     CColorChange m_inForce;            // the colour the next glob would be drawn in
     std::vector<CColorChange> m_ahead; // changes already standing beyond the last glob
     size_t m_nextAhead = 0;
-    std::vector<CGlob> m_globs;        // gathered, not yet in the document: m_globCount of them
+    std::vector<CGlob> m_globs;        // gathered, not yet in the document: m_globCount of them, never
+                                       // more than the hundred samples between two ESC checks give
     size_t m_globCount = 0;
     std::vector<CColorChange> m_changes;
 };
