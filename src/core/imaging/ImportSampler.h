@@ -2,17 +2,18 @@
 #include "core/imaging/CImage32.h"
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <vector>
 
 // One kept grid point of an imported picture: its place in the picture and the average colour
 // of the window around it (hue 0..359, saturation and value 0..255; all 0 when not wanted).
-// Kept small: a large picture gives millions of them.
+// Kept small and trivial: a large picture gives millions of them, stored without clearing.
 struct ImportSample {
-    int32_t x = 0;
-    int32_t y = 0;
-    int16_t hue = 0;
-    uint8_t saturation = 0;
-    uint8_t value = 0;
+    int32_t x;
+    int32_t y;
+    int16_t hue;
+    uint8_t saturation;
+    uint8_t value;
     bool operator==(const ImportSample&) const = default;
 };
 
@@ -42,8 +43,14 @@ struct ImportSampling {
 };
 
 // Lays the staggered grid over the picture and keeps one sample per point whose drawing
-// position lies within one step of the drawing, in grid order. rowDone is told the progress
-// (0..50) after every row and returns false to cancel; samples are then emptied.
+// position lies within one step of the drawing, in grid order: each row's samples go to take,
+// which returns false when it could not keep them all. rowDone is told the progress (0..50)
+// after every row and returns false to cancel.
+ImportSampling SampleImportRows(const CImage32& picture, const ImportGrid& grid,
+                                const std::function<bool(std::span<const ImportSample>)>& take,
+                                const std::function<bool(int percent)>& rowDone);
+
+// All samples into out; emptied when cancelled.
 ImportSampling CollectImportSamples(const CImage32& picture, const ImportGrid& grid, std::vector<ImportSample>& out,
                                     const std::function<bool(int percent)>& rowDone);
 

@@ -8,14 +8,14 @@ namespace {
 constexpr size_t kGlobGrowth = 3000;
 constexpr size_t kColorGrowth = 200;
 
-// Room for one more: by the step, or by half again for big drawings, so that a stroke on a
+// Room for count more: by the step, or by half again for big drawings, so that a stroke on a
 // drawing of millions of globs does not copy them all every few thousand globs.
-template <typename T> void GrowFor(std::vector<T>& v, size_t step)
+template <typename T> void GrowFor(std::vector<T>& v, size_t step, size_t count = 1)
 {
     // Geometric beyond the fixed step, so an import of millions of globs does not copy the
     // sequence over and over.
-    if (v.size() == v.capacity())
-        v.reserve(v.capacity() + std::max(step, v.capacity() / 2));
+    if (v.capacity() - v.size() < count)
+        v.reserve(std::max(v.capacity() + std::max(step, v.capacity() / 2), v.size() + count));
 }
 } // namespace
 
@@ -32,15 +32,41 @@ int CDaubrixDoc::ShapeOfGlob(int position) const
     return m_globs[static_cast<size_t>(position)].m_shape;
 }
 
+void CDaubrixDoc::RecordStartColor()
+{
+    if (!m_globs.empty())
+        return;
+    const CShape& s = m_shapeTable.Current();
+    SetColorChange(-1, s.m_hue, s.m_saturation, s.m_value);
+}
+
 bool CDaubrixDoc::AddGlob(int x, int y)
 {
-    if (m_globs.empty()) {
-        const CShape& s = m_shapeTable.Current();
-        SetColorChange(-1, s.m_hue, s.m_saturation, s.m_value);
-    }
-    if (x <= -20 || x >= m_width + 20 || y <= -20 || y >= m_height + 20)
+    RecordStartColor();
+    if (!AcceptsGlobAt(x, y))
         return false;
     return AppendGlob(x, y);
+}
+
+bool CDaubrixDoc::AppendGlobs(const CGlob* globs, size_t count)
+{
+    try {
+        GrowFor(m_globs, kGlobGrowth, count);
+        m_globs.insert(m_globs.end(), globs, globs + count);
+    } catch (const std::bad_alloc&) {
+        OutOfMemory();
+        return false;
+    }
+    SetModifiedFlag();
+    return true;
+}
+
+void CDaubrixDoc::ReserveGlobs(size_t total)
+{
+    try {
+        m_globs.reserve(total);
+    } catch (const std::bad_alloc&) {
+    }
 }
 
 bool CDaubrixDoc::AppendGlob(int x, int y)
@@ -58,7 +84,7 @@ bool CDaubrixDoc::AppendGlob(int x, int y)
 
 bool CDaubrixDoc::InsertGlob(int position, int x, int y)
 {
-    if (x <= -20 || x >= m_width + 20 || y <= -20 || y >= m_height + 20)
+    if (!AcceptsGlobAt(x, y))
         return false;
     position = std::clamp(position, 0, GetGlobCount());
     try {

@@ -13,6 +13,12 @@
 class CShapeTable;
 class IHost;
 
+// Where glob centres may go: up to 19 pixels outside the drawing, so that edge globs show.
+struct GlobArea {
+    int width, height;
+    bool Contains(int x, int y) const { return x > -20 && x < width + 20 && y > -20 && y < height + 20; }
+};
+
 // One drawing: the ordered glob sequence with its colour changes, the section boundaries, the
 // size, the background and the undo kind. Never pixels.
 class CDaubrixDoc {
@@ -43,8 +49,17 @@ public:
     CShapeTable& Shapes() { return m_shapeTable; }
 
     // Sequence.
+    GlobArea AcceptedArea() const { return {m_width, m_height}; }
+    bool AcceptsGlobAt(int x, int y) const { return AcceptedArea().Contains(x, y); }
+    // A drawing's first glob records the colour it is drawn in: the current shape's.
+    void RecordStartColor();
     bool AddGlob(int x, int y);
     bool AppendGlob(int x, int y);
+    // Many globs at once, already checked with AcceptsGlobAt (an image import): all or none.
+    bool AppendGlobs(const CGlob* globs, size_t count);
+    // Room for this many globs in all, so that a large import does not move the sequence; a
+    // failure here is no error, the appends that follow report it.
+    void ReserveGlobs(size_t total);
     bool InsertGlob(int position, int x, int y);
     const CGlob& GetGlob(int position) const { return m_globs[static_cast<size_t>(position)]; }
     CGlob& GetGlob(int position) { return m_globs[static_cast<size_t>(position)]; }

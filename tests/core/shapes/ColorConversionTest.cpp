@@ -1,4 +1,5 @@
 #include "core/shapes/ColorConversion.h"
+#include <algorithm>
 #include <gtest/gtest.h>
 
 TEST(RgbToHsv, WorkedExamplesAndTies)
@@ -53,4 +54,30 @@ TEST(ColorConversion, RoundTripsLoseAtMostOneUnitOnCleanHues)
         EXPECT_LE(GreenOf(back), c.g);
         EXPECT_LE(BlueOf(back), c.b);
     }
+}
+
+TEST(RgbToHsvBytes, GivesRgbToHsvsNumbersForEveryColour)
+{
+    // Every colour, a blue run at a time; an odd count exercises the padded tail too.
+    int32_t r[256], g[256], b[256];
+    int16_t hue[256];
+    uint8_t saturation[256], value[256];
+    long mismatches = 0;
+    for (int red = 0; red < 256; ++red)
+        for (int green = 0; green < 256; ++green) {
+            const size_t n = green % 2 ? 255 : 256;
+            for (int blue = 0; blue < 256; ++blue)
+                r[blue] = red, g[blue] = green, b[blue] = blue;
+            RgbToHsvBytes(r, g, b, n, {hue, saturation, value});
+            for (size_t blue = 0; blue < n; ++blue) {
+                const HsvF f = RgbToHsv(red, green, static_cast<int>(blue));
+                const int want[3] = {static_cast<int16_t>(f.hue), static_cast<uint8_t>(f.saturation * 255.0f),
+                                     static_cast<uint8_t>(f.value * 255.0f)};
+                const int got[3] = {hue[blue], saturation[blue], value[blue]};
+                if (!std::equal(got, got + 3, want) && ++mismatches < 5)
+                    ADD_FAILURE() << red << "," << green << "," << blue << ": " << got[0] << " " << got[1] << " " << got[2]
+                                  << " for " << want[0] << " " << want[1] << " " << want[2];
+            }
+        }
+    EXPECT_EQ(mismatches, 0);
 }
