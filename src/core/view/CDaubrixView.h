@@ -142,6 +142,8 @@ private:
     // Full redraw's start: a kept picture, the undo image or the background. Returns the
     // position whose picture the drawing image now holds, -1 when it holds none.
     int RestoreBase(int first);
+    // The undo image replayed from the sequence; the kept pictures stay.
+    void ReplayUndoImage();
 
     CDaubrixApp& m_app;
     CDaubrixDoc& m_doc;
@@ -157,6 +159,8 @@ private:
     int32_t m_shownCount = 0;
     int32_t m_pendingCount = 0;
     int32_t m_undoImageCount = 0;
+    // The sequence changed below m_undoImageCount since the undo image was made.
+    bool m_undoImageStale = false;
     bool m_needImages = true;
     bool m_fullRedraw = true;
     bool m_waitCursor = true;
