@@ -1,7 +1,9 @@
 #include "core/colour/AutoColor.h"
 #include "core/shapes/CBasicColorsLink.h"
 #include "core/imaging/PackedDib.h"
+#include "core/imaging/BackgroundImage.h"
 #include "core/shell/CHistorySlider.h"
+#include "core/view/CViewKeys.h"
 #include "core/view/DrawingCommands.h"
 #include "core/view/ImageImport.h"
 #include "core/view/ViewCommands.h"
@@ -22,6 +24,7 @@ class MixedEditsRig : public GlobEditFixture {
 protected:
     TempDir dir;
     std::string picture;
+    std::string large;
     std::mt19937 rng;
     CHistorySlider slider;
     std::string log;
@@ -36,6 +39,8 @@ protected:
                 img.Set(x, y, MakePixel(x * 10, y * 15, 255 - x * 10));
         picture = dir.File("in.bmp");
         ASSERT_TRUE(SaveBitmapAsBmp(picture, img));
+        large = dir.File("large.bmp");
+        ASSERT_TRUE(SaveBitmapAsBmp(large, StretchNearest(img, 150, 90)));
         app.m_import.m_importRemoveBackground = 0;
         app.m_import.m_importGlobCount = 3;
         app.m_drawing.m_skipping = 0;
@@ -167,7 +172,15 @@ protected:
             app.m_import.m_importPreserveColors = Pick(2);
             app.m_import.m_importOrderFromImage = Pick(2);
             AutoHue(Pick(3) == 0);
-            ImportImageFile(*view, picture);
+            // ESC cancels the sampling, or the paint of a larger picture's globs.
+            if (Pick(6) == 0)
+                host.keys.push_back(27);
+            ImportImageFile(*view, Pick(3) ? picture : large);
+            if (Pick(4) == 0) {
+                host.keys.push_back(27);
+                view->Paint();
+            }
+            host.keys.clear();
             break;
         case 11:
             ViewCommands::SetBackgroundColor(*view, {static_cast<int16_t>(Pick(360)), 80, 200});
@@ -178,6 +191,11 @@ protected:
             if (Pick(3) == 0) {
                 Note("pick");
                 ApplyColorToCurrentShape(app.ShapeTable(), view.get(), {static_cast<int16_t>(Pick(360)), 255, 255});
+                break;
+            }
+            if (Pick(2) == 0) {
+                // A colour or shape key typed into the view.
+                CViewKeys(*view, nullptr).Type("1QE3[]"[Pick(6)]);
                 break;
             }
             if (Pick(2))
@@ -191,14 +209,14 @@ protected:
             break;
         }
         case 13: {
-            // A few Lines clicks.
-            DrawingCommands::ToggleLines(app, view.get());
-            for (int n = 1 + Pick(3); n > 0; --n) {
+            // Lines on or off, and a few clicks in it.
+            if (Pick(2))
+                DrawingCommands::ToggleLines(app, view.get());
+            for (int n = Pick(4); n > 0; --n) {
                 const CPoint p = Inside();
                 stroke().ButtonDown(p.x, p.y, false, false);
                 stroke().ButtonUp();
             }
-            DrawingCommands::ToggleLines(app, view.get());
             break;
         }
         default:
@@ -267,6 +285,7 @@ TEST_F(MixedEditsRig, EveryPictureEqualsAReplayAndTheDocumentHoldsTogether)
         doc.m_backgroundColor = MakeColorRef(255, 255, 255);
         app.m_globs.m_clipboard = {};
         app.m_globs.m_pattern = {};
+        app.m_drawing.m_lineMode = 0;
         view->SetClearPending(false);
         view->OnInitialUpdate();
         view->Regenerate();
