@@ -222,6 +222,13 @@ int CDaubrixDoc::PositionInForce(int position) const
     return static_cast<int>(m_colorChanges.back().m_position);
 }
 
+HsvColor CDaubrixDoc::ColorInForceAt(int position) const
+{
+    const int at = HasColorChangeAt(position) ? position : PositionInForce(position);
+    return {static_cast<int16_t>(GetColorChangeHue(at)), static_cast<uint8_t>(GetColorChangeSaturation(at)),
+            static_cast<uint8_t>(GetColorChangeValue(at))};
+}
+
 int CDaubrixDoc::NextColorChangeAfter(int position) const
 {
     for (const CColorChange& c : m_colorChanges)

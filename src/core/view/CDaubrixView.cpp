@@ -261,12 +261,17 @@ void CDaubrixView::EndPendingClear()
     SetShown(0);
 }
 
-void CDaubrixView::BeginStroke()
+void CDaubrixView::BeginInsert()
 {
     EndPendingClear();
     // The undo image must hold what is shown, so a paint still due is done first.
     PaintNowIfDue();
     SaveUndoImage();
+}
+
+void CDaubrixView::BeginStroke()
+{
+    BeginInsert();
     m_history.TruncateHidden();
 }
 

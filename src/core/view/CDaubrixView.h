@@ -71,6 +71,9 @@ public:
     bool ClearPending() const override { return m_clearPending; }
     // What a Clear hid is deleted for good: every stroke, paste or import starts with this.
     void EndPendingClear();
+    // Before globs go in at the history position: a pending Clear ends and the undo image
+    // holds what is shown.
+    void BeginInsert();
     // The globs about to be drawn come from an image import: ESC may cancel their paint.
     void BeginImportDrawing() { m_import.Begin(); }
     bool ImportDrawing() const { return m_import.Active(); }

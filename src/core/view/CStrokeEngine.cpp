@@ -42,9 +42,7 @@ void CStrokeEngine::RecordColorIfChanged()
         doc.SetColorChange(-1, s.m_hue, s.m_saturation, s.m_value);
     const int shown = m_view.ShownCount();
     if (shown > 0) {
-        const int at = doc.HasColorChangeAt(shown) ? shown : doc.PositionInForce(shown);
-        if (doc.GetColorChangeHue(at) != s.m_hue || doc.GetColorChangeSaturation(at) != s.m_saturation
-            || doc.GetColorChangeValue(at) != s.m_value)
+        if (doc.ColorInForceAt(shown) != HsvColor{s.m_hue, s.m_saturation, s.m_value})
             doc.SetColorChange(-1, s.m_hue, s.m_saturation, s.m_value);
     }
 }

@@ -3,6 +3,7 @@
 #include "core/model/CDaubrixDoc.h"
 #include "core/shell/CDaubrixApp.h"
 #include "core/view/IViewObserver.h"
+#include "core/view/edit/GlobRuns.h"
 #include <new>
 
 HsvColor CGlobPaster::ShapeColour(int shape) const
@@ -59,12 +60,7 @@ void CGlobPaster::ColourRun()
 
 void CGlobPaster::KeepColour()
 {
-    if (m_doc.HasColorChangeAt(m_at))
-        return;
-    HsvColor c = ShapeColour(m_app.ShapeTable().m_currentShape);
-    if (m_at > 0 && m_doc.GetColorChangeCount() > 0)
-        c = m_doc.GetColorChange(m_doc.FindColorChangeBefore(m_at))->Color();
-    SetColour(m_at, c);
+    GlobRuns::KeepColourAt(m_doc, m_at, ShapeColour(m_app.ShapeTable().m_currentShape));
 }
 
 void CGlobPaster::Preserving()

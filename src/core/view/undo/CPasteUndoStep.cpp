@@ -16,10 +16,7 @@ bool CPasteUndoStep::PasteRun(const CGlobBuffer& run, bool preserveColors)
         return false;
     CDaubrixDoc& doc = m_view.Doc();
     CDaubrixApp& app = m_view.App();
-    m_view.EndPendingClear();
-    // The undo image must hold what is shown, so a paint still due is done first.
-    m_view.PaintNowIfDue();
-    m_view.SaveUndoImage();
+    m_view.BeginInsert();
     const int p = m_view.ShownCount();
 
     CGlobPaster paster(app, doc, m_view.ColorTicks(), m_view.Observer());
