@@ -264,8 +264,10 @@ void CDaubrixView::EndPendingClear()
 void CDaubrixView::BeginInsert()
 {
     EndPendingClear();
-    // The undo image must hold what is shown, so a paint still due is done first.
-    PaintNowIfDue();
+    // The undo image must hold what is shown, so a paint still due is done first; one that
+    // cancels an import hides the imported globs again, which takes a second.
+    for (int i = 0; i < 2 && NeedsEngineWork(); ++i)
+        Paint();
     SaveUndoImage();
 }
 

@@ -3,6 +3,7 @@
 #include "core/imaging/PackedDib.h"
 #include "core/imaging/BackgroundImage.h"
 #include "core/shell/CHistorySlider.h"
+#include "core/view/CImportReplay.h"
 #include "core/view/CViewKeys.h"
 #include "core/view/DrawingCommands.h"
 #include "core/view/ImageImport.h"
@@ -177,8 +178,15 @@ protected:
                 host.keys.push_back(27);
             ImportImageFile(*view, Pick(3) ? picture : large);
             if (Pick(4) == 0) {
+                // The paint may also be the one a stroke or paste starts with.
                 host.keys.push_back(27);
-                view->Paint();
+                const int then = Pick(3);
+                if (then == 0)
+                    view->Paint();
+                else if (then == 1)
+                    FreehandStroke();
+                else
+                    view->Edits().Paste(true);
             }
             host.keys.clear();
             break;
@@ -346,4 +354,32 @@ TEST_F(MixedEditsRig, RedoPastePutsBackTheUndoneRunAfterTheClipboardChanged)
     view->History().Undo();
     EXPECT_EQ(State(), pasted);
     EXPECT_TRUE(Rendered() == Replayed());
+}
+
+TEST_F(MixedEditsRig, AnEditThatCancelsAnImportsPaintStartsFromTheRestoredPicture)
+{
+    // ESC during the paint an edit starts with: the imported globs are hidden again before
+    // the edit keeps the picture for its undo.
+    for (const bool paste : {true, false}) {
+        SCOPED_TRACE(paste ? "paste" : "stroke");
+        doc.DeleteContents();
+        doc.m_sectionCount = doc.m_sectionFloor = 0;
+        view->OnInitialUpdate();
+        view->Regenerate();
+        ThreeStrokes();
+        edits().Copy(false);
+        const int before = doc.GetGlobCount();
+        ImportImageFile(*view, large);
+        ASSERT_GT(doc.GetGlobCount(), before + 100);
+        host.keys.push_back(27);
+        if (paste)
+            edits().Paste(true);
+        else
+            Drag({{100, 50}, {110, 50}});
+        ASSERT_TRUE(host.Said(CImportReplay::CancelledText()));
+        EXPECT_EQ(view->UndoImageCount(), before);
+        EXPECT_TRUE(Rendered() == Replayed());
+        view->BrowseTo(before);
+        EXPECT_TRUE(Rendered() == Replayed());
+    }
 }
