@@ -386,6 +386,11 @@ void CDaubrixDoc::AddSection(int position)
     if (IsSectionBoundary(position))
         return;
     if (m_sectionCount >= kMaxSections) {
+        // The lowest boundary becomes the floor; a paste below every boundary is that one.
+        if (position < m_sections[0]) {
+            m_sectionFloor = std::max<int>(m_sectionFloor, position);
+            return;
+        }
         m_sectionFloor = m_sections[0];
         for (int i = 1; i < kMaxSections; ++i)
             m_sections[static_cast<size_t>(i - 1)] = m_sections[static_cast<size_t>(i)];

@@ -69,11 +69,17 @@ protected:
         CShape& s = app.CurrentShape();
         s.m_hue = static_cast<int16_t>(Pick(360));
         s.Recolor(s.m_hue, s.m_saturation, s.m_value);
-        const int mirrors = Pick(4);
+        const int mirrors = Pick(6);
         if (mirrors == 1)
             DrawingCommands::ToggleMirrorHorizontal(app, view.get());
         if (mirrors == 2)
             DrawingCommands::ToggleMirrorBoth(app, view.get());
+        if (mirrors == 3)
+            DrawingCommands::TogglePolar(app, view.get());
+        if (mirrors == 4)
+            DrawingCommands::ToggleJitter(app);
+        if (mirrors == 5)
+            DrawingCommands::ToggleSkipping(app);
         const CPoint start = Inside();
         stroke().ButtonDown(start.x, start.y, false, false);
         for (int n = 1 + Pick(6); n > 0; --n) {
@@ -85,6 +91,12 @@ protected:
             DrawingCommands::ToggleMirrorHorizontal(app, view.get());
         if (mirrors == 2)
             DrawingCommands::ToggleMirrorBoth(app, view.get());
+        if (mirrors == 3)
+            DrawingCommands::TogglePolar(app, view.get());
+        if (mirrors == 4)
+            DrawingCommands::ToggleJitter(app);
+        if (mirrors == 5)
+            DrawingCommands::ToggleSkipping(app);
     }
 
     void PatternStamp()
@@ -271,9 +283,10 @@ protected:
                 out << "section " << i << " at " << b << " of " << count << "; ";
             previous = b;
         }
-        if (doc.m_sectionFloor < 0 || doc.m_sectionFloor > count)
+        if (doc.m_sectionFloor < 0 || doc.m_sectionFloor > count
+            || (doc.m_sectionCount > 0 && doc.m_sectionFloor > doc.m_sections[0]))
             out << "floor " << doc.m_sectionFloor << "; ";
-        if (view->ShownCount() < 0 || view->ShownCount() > count)
+        if (view->ShownCount() < doc.m_sectionFloor || view->ShownCount() > count)
             out << "position " << view->ShownCount() << " of " << count << "; ";
         return out.str();
     }
@@ -382,4 +395,18 @@ TEST_F(MixedEditsRig, AnEditThatCancelsAnImportsPaintStartsFromTheRestoredPictur
         view->BrowseTo(before);
         EXPECT_TRUE(Rendered() == Replayed());
     }
+}
+
+TEST_F(MixedEditsRig, PasteBelowAFullListOfSectionsKeepsTheFloorUnderThem)
+{
+    for (int i = 0; i < CDaubrixDoc::kMaxSections; ++i)
+        Stroke(36 * i, 3, 10 + 15 * i, 20);
+    ASSERT_EQ(doc.m_sectionCount, CDaubrixDoc::kMaxSections);
+    edits().Copy(false);
+    view->BrowseTo(0);
+    ASSERT_TRUE(edits().Paste(true));
+    EXPECT_EQ(Broken(), "");
+    EXPECT_EQ(doc.m_sectionFloor, 3) << "the pasted run ends at the new floor";
+    EXPECT_EQ(doc.m_sections[0], 6);
+    EXPECT_EQ(view->ShownCount(), 3);
 }
