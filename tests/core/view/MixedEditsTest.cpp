@@ -62,6 +62,20 @@ protected:
         InitAutoHue(app);
     }
 
+    // One of the Drawing menu's modes by number; 0 is none.
+    void ToggleStrokeMode(int mode)
+    {
+        switch (mode) {
+        case 1: DrawingCommands::ToggleMirrorHorizontal(app, view.get()); break;
+        case 2: DrawingCommands::ToggleMirrorBoth(app, view.get()); break;
+        case 3: DrawingCommands::TogglePolar(app, view.get()); break;
+        case 4: DrawingCommands::ToggleJitter(app); break;
+        case 5: DrawingCommands::ToggleSkipping(app); break;
+        default: break;
+        }
+    }
+
+    // In a mode switched on for this stroke only.
     void FreehandStroke()
     {
         app.ShapeTable().m_currentShape = static_cast<uint8_t>(Pick(app.ShapeTable().Count()));
@@ -69,17 +83,8 @@ protected:
         CShape& s = app.CurrentShape();
         s.m_hue = static_cast<int16_t>(Pick(360));
         s.Recolor(s.m_hue, s.m_saturation, s.m_value);
-        const int mirrors = Pick(6);
-        if (mirrors == 1)
-            DrawingCommands::ToggleMirrorHorizontal(app, view.get());
-        if (mirrors == 2)
-            DrawingCommands::ToggleMirrorBoth(app, view.get());
-        if (mirrors == 3)
-            DrawingCommands::TogglePolar(app, view.get());
-        if (mirrors == 4)
-            DrawingCommands::ToggleJitter(app);
-        if (mirrors == 5)
-            DrawingCommands::ToggleSkipping(app);
+        const int mode = Pick(6);
+        ToggleStrokeMode(mode);
         const CPoint start = Inside();
         stroke().ButtonDown(start.x, start.y, false, false);
         for (int n = 1 + Pick(6); n > 0; --n) {
@@ -87,16 +92,7 @@ protected:
             stroke().MouseMove(p.x, p.y, false);
         }
         stroke().ButtonUp();
-        if (mirrors == 1)
-            DrawingCommands::ToggleMirrorHorizontal(app, view.get());
-        if (mirrors == 2)
-            DrawingCommands::ToggleMirrorBoth(app, view.get());
-        if (mirrors == 3)
-            DrawingCommands::TogglePolar(app, view.get());
-        if (mirrors == 4)
-            DrawingCommands::ToggleJitter(app);
-        if (mirrors == 5)
-            DrawingCommands::ToggleSkipping(app);
+        ToggleStrokeMode(mode);
     }
 
     void PatternStamp()
