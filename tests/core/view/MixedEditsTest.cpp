@@ -6,6 +6,7 @@
 #include "core/view/CImportReplay.h"
 #include "core/view/CViewKeys.h"
 #include "core/view/DrawingCommands.h"
+#include "core/view/IImportDialogs.h"
 #include "core/view/ImageImport.h"
 #include "core/view/ViewCommands.h"
 #include "core/view/edit/PatternMode.h"
@@ -54,6 +55,18 @@ protected:
     int Pick(int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); }
     CPoint Inside() { return {Pick(200), Pick(100)}; }
     void Note(const std::string& what) { log += what + " "; }
+
+    // Image > Import with the file chosen and the settings as they stand.
+    void Import(const std::string& path)
+    {
+        struct Dialogs : IImportDialogs {
+            std::string path;
+            std::string AskImportPath() override { return path; }
+            bool AskImportSettings(CImportSettings&) override { return true; }
+        } dialogs;
+        dialogs.path = path;
+        ImportImageCommand(app, *view, dialogs);
+    }
 
     // Automatic hue change on or off, as the Colors menu leaves it.
     void AutoHue(bool on)
@@ -175,7 +188,7 @@ protected:
             PatternStamp();
             break;
         case 9:
-            ViewCommands::ClearNow(*view);
+            ASSERT_TRUE(ViewCommands::Clear(*view));
             break;
         case 10:
             app.m_import.m_importPreserveColors = Pick(2);
@@ -184,7 +197,7 @@ protected:
             // ESC cancels the sampling, or the paint of a larger picture's globs.
             if (Pick(6) == 0)
                 host.keys.push_back(27);
-            ImportImageFile(*view, Pick(3) ? picture : large);
+            Import(Pick(3) ? picture : large);
             if (Pick(4) == 0) {
                 // The paint may also be the one a stroke or paste starts with.
                 host.keys.push_back(27);
@@ -378,7 +391,7 @@ TEST_F(MixedEditsRig, AnEditThatCancelsAnImportsPaintStartsFromTheRestoredPictur
         ThreeStrokes();
         edits().Copy(false);
         const int before = doc.GetGlobCount();
-        ImportImageFile(*view, large);
+        Import(large);
         ASSERT_GT(doc.GetGlobCount(), before + 100);
         host.keys.push_back(27);
         if (paste)
