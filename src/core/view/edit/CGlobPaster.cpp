@@ -12,7 +12,7 @@ HsvColor CGlobPaster::ShapeColour(int shape) const
     if (shape < 0 || shape >= table.Count())
         return {};
     const CShape& s = table.Shape(shape);
-    return {s.m_hue, s.m_saturation, s.m_value};
+    return s.Color();
 }
 
 void CGlobPaster::SetColour(int position, HsvColor c)
@@ -109,7 +109,7 @@ void CGlobPaster::Stepping()
             shape.m_hue = static_cast<int16_t>(h);
             shape.m_saturation = static_cast<uint8_t>(s);
             shape.m_value = static_cast<uint8_t>(v);
-            m_observer.ColorShown({shape.m_hue, shape.m_saturation, shape.m_value});
+            m_observer.ColorShown(shape.Color());
         }
         previous = shapeIndex;
     }

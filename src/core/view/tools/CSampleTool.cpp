@@ -74,7 +74,7 @@ void CSampleTool::SampleShape(int x, int y)
         }
     }
     const CShape& from = shapes.Shape(source);
-    const HsvColor c{from.m_hue, from.m_saturation, from.m_value};
+    const HsvColor c = from.Color();
     CShape& to = shapes.Shape(sampled);
     to.m_hue = c.m_hue;
     to.m_saturation = c.m_saturation;

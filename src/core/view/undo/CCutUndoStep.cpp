@@ -17,7 +17,7 @@ void CCutUndoStep::Perform(int s, int e, bool entire)
 
     // The globs after the run keep the colour they had.
     const CShape& cur = m_view.App().CurrentShape();
-    GlobRuns::KeepColourAt(doc, e, {cur.m_hue, cur.m_saturation, cur.m_value});
+    GlobRuns::KeepColourAt(doc, e, cur.Color());
     doc.RemoveColorChanges(s, e - 1, true);
     doc.DeleteGlobs(s, e);
     doc.MoveColorChanges(s, e);
