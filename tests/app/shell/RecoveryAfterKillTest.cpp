@@ -81,6 +81,7 @@ int RunRecoveryChild(const QString& workDir)
 {
     const std::string work = workDir.toStdString();
     CQtProfile profile(QString::fromStdString(work + "/Daubrix.ini"));
+    profile.SetInt("Tip", "StartUp", 1);   // no tip of the day in the way
     CProgram program(profile);
     if (!program.Start(ProgramDir(), {}, {1280, 1024}, 32) || !program.AutoSaver())
         return 3;
@@ -144,6 +145,7 @@ TEST(RecoveryAfterKill, TheNextStartOffersWhatWasCopiedBeforeTheKill)
     QStringList said;
     {
         CQtProfile profile(ini);
+        profile.SetInt("Tip", "StartUp", 1);   // no tip of the day in the way
         CProgram program(profile);
         DialogAnswerer dialogs;
         dialogs.Then(Press(QMessageBox::Yes, said));
@@ -169,6 +171,7 @@ TEST(RecoveryAfterKill, TheNextStartOffersWhatWasCopiedBeforeTheKill)
     EXPECT_EQ(said, QStringList({"Recover 2 unsaved drawings?", "Save changes to Daubrix1?",
                                  QString::fromStdString("Save changes to " + kNamed + "?")}));
     CQtProfile profile(ini);
+    profile.SetInt("Tip", "StartUp", 1);   // no tip of the day in the way
     CProgram again(profile);
     ASSERT_TRUE(again.Start(ProgramDir(), {}, {1280, 1024}, 32));
     EXPECT_TRUE(again.Frame()->Children().isEmpty());

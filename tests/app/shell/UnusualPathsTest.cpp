@@ -47,6 +47,7 @@ TEST(UnusualPaths, SaveOpenRecentAndCommandLineKeepTheName)
     // Named on the command line, as a shell hands it over.
     TempDir config;
     CQtProfile profile(QString::fromStdString(config.File("Daubrix.ini")));
+    profile.SetInt("Tip", "StartUp", 1);   // no tip of the day in the way
     CProgram program(profile);
     ASSERT_TRUE(program.Start(ProgramDir(), {QString::fromLocal8Bit(path.c_str())}, {1024, 768}, 32));
     ASSERT_EQ(program.Frame()->Children().size(), 1);
@@ -68,6 +69,7 @@ TEST(UnusualPaths, FoldersThatCannotBeWrittenAreToldOnceAtExit)
     QStringList said;
     {
         CQtProfile profile(QString::fromStdString(settings));
+        profile.SetInt("Tip", "StartUp", 1);   // no tip of the day in the way
         CProgram program(profile);
         DialogAnswerer dialogs;
         ASSERT_TRUE(program.Start(ProgramDir(), {}, {1024, 768}, 32));
