@@ -1,4 +1,5 @@
 #pragma once
+#include "BenchShapes.h"
 #include "core/base/AtomicFile.h"
 #include "core/base/CQuietHost.h"
 #include "core/base/CRandom.h"
@@ -25,11 +26,7 @@ template <typename Host> struct ProgramWith {
     Host host;
     CDaubrixApp app{host};
 
-    ProgramWith()
-    {
-        app.ShapeTable().LoadShapes(std::string(DAUBRIX_DATA_DIR) + "/", &host);
-        app.ShapeTable().PrepareAll();
-    }
+    ProgramWith() { LoadMediumShapes(app.ShapeTable(), host); }
     ~ProgramWith()
     {
         for (const std::string& f : m_files)
@@ -44,20 +41,10 @@ template <typename Host> struct ProgramWith {
         doc->m_height = kHeight;
         return doc;
     }
-    std::vector<int> MediumShapes()
-    {
-        std::vector<int> medium;
-        for (int i = 0; i < app.ShapeTable().Count(); ++i) {
-            const std::string& name = app.ShapeTable().m_shapeNames[static_cast<size_t>(i)];
-            if (name.size() > 2 && name[2] == '1')
-                medium.push_back(i);
-        }
-        return medium;
-    }
     // globs appended to doc, with its colour changes and sections.
     void Fill(CDaubrixDoc& doc, int globs, int sectionCount = 10)
     {
-        const std::vector<int> medium = MediumShapes();
+        const std::vector<int> medium = ::MediumShapes(app.ShapeTable());
         CRandom rnd(12345);
         for (int i = 0; i < globs; ++i) {
             app.ShapeTable().m_currentShape = static_cast<uint8_t>(medium[static_cast<size_t>(i / 500) % medium.size()]);

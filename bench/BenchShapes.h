@@ -4,12 +4,9 @@
 #include <string>
 #include <vector>
 
-// The shipped shape set, prepared; returns the indices of its Medium shapes, which the
-// benchmark drawings cycle through.
-inline std::vector<int> LoadMediumShapes(CShapeTable& table, IHost& host)
+// The indices of the Medium shapes, which the benchmark drawings cycle through.
+inline std::vector<int> MediumShapes(const CShapeTable& table)
 {
-    table.LoadShapes(std::string(DAUBRIX_DATA_DIR) + "/", &host);
-    table.PrepareAll();
     std::vector<int> medium;
     for (int i = 0; i < table.Count(); ++i) {
         const std::string& name = table.m_shapeNames[static_cast<size_t>(i)];
@@ -17,4 +14,12 @@ inline std::vector<int> LoadMediumShapes(CShapeTable& table, IHost& host)
             medium.push_back(i);
     }
     return medium;
+}
+
+// The shipped shape set, prepared; returns its Medium shapes.
+inline std::vector<int> LoadMediumShapes(CShapeTable& table, IHost& host)
+{
+    table.LoadShapes(std::string(DAUBRIX_DATA_DIR) + "/", &host);
+    table.PrepareAll();
+    return MediumShapes(table);
 }

@@ -248,6 +248,13 @@ int CDaubrixDoc::PositionInForce(int position) const
     return static_cast<int>(m_colorChanges.back().m_position);
 }
 
+HsvColor CDaubrixDoc::ColorInForceAt(int position) const
+{
+    const int at = HasColorChangeAt(position) ? position : PositionInForce(position);
+    return {static_cast<int16_t>(GetColorChangeHue(at)), static_cast<uint8_t>(GetColorChangeSaturation(at)),
+            static_cast<uint8_t>(GetColorChangeValue(at))};
+}
+
 int CDaubrixDoc::NextColorChangeAfter(int position) const
 {
     for (const CColorChange& c : m_colorChanges)
@@ -405,6 +412,11 @@ void CDaubrixDoc::AddSection(int position)
     if (IsSectionBoundary(position))
         return;
     if (m_sectionCount >= kMaxSections) {
+        // The lowest boundary becomes the floor; a paste below every boundary is that one.
+        if (position < m_sections[0]) {
+            m_sectionFloor = std::max<int>(m_sectionFloor, position);
+            return;
+        }
         m_sectionFloor = m_sections[0];
         for (int i = 1; i < kMaxSections; ++i)
             m_sections[static_cast<size_t>(i - 1)] = m_sections[static_cast<size_t>(i)];

@@ -81,6 +81,8 @@ public:
     void SetColorChangeValue(int position, int value);
     int FindColorChangeBefore(int position) const;
     int PositionInForce(int position) const;
+    // The colour glob position is drawn in: a change there, else the one in force before it.
+    HsvColor ColorInForceAt(int position) const;
     int NextColorChangeAfter(int position) const;
     void ApplyColorChangesAt(int position);
     void ApplyColorChange(int index);

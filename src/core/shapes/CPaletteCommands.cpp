@@ -8,7 +8,7 @@ namespace {
 
 HsvColor ColourOf(const CShape& s)
 {
-    return {s.m_hue, s.m_saturation, s.m_value};
+    return s.Color();
 }
 
 // Assigning the fields without a recolour: the palette recolours the shape when it shows it.

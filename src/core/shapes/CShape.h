@@ -1,4 +1,5 @@
 #pragma once
+#include "core/colour/HsvColor.h"
 #include "core/imaging/CImage32.h"
 #include "core/shapes/CShapeCursor.h"
 #include <cstdint>
@@ -47,6 +48,8 @@ public:
     int16_t m_hue = 0;
     uint8_t m_saturation = 255;
     uint8_t m_value = 255;
+    // The colour fields together.
+    HsvColor Color() const { return {m_hue, m_saturation, m_value}; }
 
 private:
     struct Span {

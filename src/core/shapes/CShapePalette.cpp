@@ -73,7 +73,7 @@ void CShapePalette::HitSelect(int x, int y)
     }
     CShape& current = m_shapes.Current();
     current.m_recolorPending = 1;
-    m_colors.SetCurrentColor({current.m_hue, current.m_saturation, current.m_value});
+    m_colors.SetCurrentColor(current.Color());
 }
 
 bool CShapePalette::ScrollToCurrentShape()
@@ -125,7 +125,7 @@ void CShapePalette::LeftUp(int x, int y)
         return;
     const int a = m_shapes.m_currentShape;
     const CShape& from = m_shapes.Shape(a);
-    const HsvColor colour{from.m_hue, from.m_saturation, from.m_value};
+    const HsvColor colour = from.Color();
     HitSelect(x, y);
     const int b = m_shapes.m_currentShape;
     if (b == a) {

@@ -89,6 +89,10 @@ void CDaubrixView::OnSequenceChanged(int position)
     m_checkpoints.DropAbove(position);
     if (m_imageAt > position)
         m_imageAt = -1;
+    // Globs the undo image holds look different now (an undo swapping back colour changes
+    // that a colour picked while looking back had joined): it is replayed before its next use.
+    if (position < m_undoImageCount)
+        m_undoImageStale = true;
 }
 
 void CDaubrixView::OnInitialUpdate()
@@ -154,6 +158,7 @@ void CDaubrixView::Paint()
         // sequence start from an unfilled picture.
         FillBackground(m_undoImage);
         m_undoImageCount = 0;
+        m_undoImageStale = false;
         m_pendingCount = m_doc.GetGlobCount();
         m_imageAt = -1;
     }
@@ -257,12 +262,19 @@ void CDaubrixView::EndPendingClear()
     SetShown(0);
 }
 
-void CDaubrixView::BeginStroke()
+void CDaubrixView::BeginInsert()
 {
     EndPendingClear();
-    // The undo image must hold what is shown, so a paint still due is done first.
-    PaintNowIfDue();
+    // The undo image must hold what is shown, so a paint still due is done first; one that
+    // cancels an import hides the imported globs again, which takes a second.
+    for (int i = 0; i < 2 && NeedsEngineWork(); ++i)
+        Paint();
     SaveUndoImage();
+}
+
+void CDaubrixView::BeginStroke()
+{
+    BeginInsert();
     m_history.TruncateHidden();
 }
 
@@ -362,6 +374,8 @@ int CDaubrixView::RestoreBase(int first)
         first = 0;
     }
     if (m_shownCount != m_pendingCount && m_undoImageCount != 0 && m_shownCount >= m_undoImageCount) {
+        if (m_undoImageStale)
+            ReplayUndoImage();
         m_drawingImage = m_undoImage;
         return first == m_undoImageCount ? first : -1;
     }
@@ -383,6 +397,7 @@ void CDaubrixView::SaveUndoImage()
 {
     m_undoImage = m_drawingImage;
     m_undoImageCount = m_shownCount;
+    m_undoImageStale = false;
 }
 
 void CDaubrixView::RebuildUndoImage()
@@ -390,6 +405,12 @@ void CDaubrixView::RebuildUndoImage()
     // Called when existing globs look different: what was kept of the picture is stale.
     m_checkpoints.Clear();
     m_imageAt = -1;
+    ReplayUndoImage();
+}
+
+void CDaubrixView::ReplayUndoImage()
+{
+    m_undoImageStale = false;
     if (m_undoImage.IsNull())
         return;
     FillBackground(m_undoImage);

@@ -71,6 +71,9 @@ public:
     bool ClearPending() const override { return m_clearPending; }
     // What a Clear hid is deleted for good: every stroke, paste or import starts with this.
     void EndPendingClear();
+    // Before globs go in at the history position: a pending Clear ends and the undo image
+    // holds what is shown.
+    void BeginInsert();
     // The globs about to be drawn come from an image import: ESC may cancel their paint.
     void BeginImportDrawing() { m_import.Begin(); }
     bool ImportDrawing() const { return m_import.Active(); }
@@ -139,6 +142,8 @@ private:
     // Full redraw's start: a kept picture, the undo image or the background. Returns the
     // position whose picture the drawing image now holds, -1 when it holds none.
     int RestoreBase(int first);
+    // The undo image replayed from the sequence; the kept pictures stay.
+    void ReplayUndoImage();
 
     CDaubrixApp& m_app;
     CDaubrixDoc& m_doc;
@@ -154,6 +159,8 @@ private:
     int32_t m_shownCount = 0;
     int32_t m_pendingCount = 0;
     int32_t m_undoImageCount = 0;
+    // The sequence changed below m_undoImageCount since the undo image was made.
+    bool m_undoImageStale = false;
     bool m_needImages = true;
     bool m_fullRedraw = true;
     bool m_waitCursor = true;

@@ -42,9 +42,7 @@ void CStrokeEngine::RecordColorIfChanged()
         doc.SetColorChange(-1, s.m_hue, s.m_saturation, s.m_value);
     const int shown = m_view.ShownCount();
     if (shown > 0) {
-        const int at = doc.HasColorChangeAt(shown) ? shown : doc.PositionInForce(shown);
-        if (doc.GetColorChangeHue(at) != s.m_hue || doc.GetColorChangeSaturation(at) != s.m_saturation
-            || doc.GetColorChangeValue(at) != s.m_value)
+        if (doc.ColorInForceAt(shown) != s.Color())
             doc.SetColorChange(-1, s.m_hue, s.m_saturation, s.m_value);
     }
 }
@@ -150,7 +148,7 @@ void CStrokeEngine::StepColor(int colorPos)
     shape.m_hue = static_cast<int16_t>(h);
     shape.m_saturation = static_cast<uint8_t>(s);
     shape.m_value = static_cast<uint8_t>(v);
-    m_view.Observer().ColorShown(HsvColor{shape.m_hue, shape.m_saturation, shape.m_value});
+    m_view.Observer().ColorShown(shape.Color());
 }
 
 bool CStrokeEngine::HasRubberBand() const

@@ -58,7 +58,7 @@ KeyEffect CViewKeys::Type(int ch)
 void CViewKeys::RecordShapeColor()
 {
     const CShape& s = m_view.App().CurrentShape();
-    m_view.RecordCurrentColor({s.m_hue, s.m_saturation, s.m_value});
+    m_view.RecordCurrentColor(s.Color());
 }
 
 KeyEffect CViewKeys::Size(int step)

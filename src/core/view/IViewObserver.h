@@ -17,8 +17,6 @@ public:
     virtual void StrokeEnded() {}
     // Move Center mode began: put the pointer on this drawing point.
     virtual void WarpPointer(CPoint /*p*/) {}
-    // Clicks of the modes whose work lives elsewhere.
-    virtual void PatternStamp(int /*x*/, int /*y*/) {}
     // A sampling click gave the current shape this colour (and, for a shape, made another
     // shape current): the colour displays and the palette follow.
     virtual void ColorSampled(HsvColor /*c*/) {}

@@ -3,6 +3,7 @@
 #include "core/model/CDaubrixDoc.h"
 #include "core/shell/CDaubrixApp.h"
 #include "core/view/IViewObserver.h"
+#include "core/view/edit/GlobRuns.h"
 #include <new>
 
 HsvColor CGlobPaster::ShapeColour(int shape) const
@@ -11,7 +12,7 @@ HsvColor CGlobPaster::ShapeColour(int shape) const
     if (shape < 0 || shape >= table.Count())
         return {};
     const CShape& s = table.Shape(shape);
-    return {s.m_hue, s.m_saturation, s.m_value};
+    return s.Color();
 }
 
 void CGlobPaster::SetColour(int position, HsvColor c)
@@ -59,12 +60,7 @@ void CGlobPaster::ColourRun()
 
 void CGlobPaster::KeepColour()
 {
-    if (m_doc.HasColorChangeAt(m_at))
-        return;
-    HsvColor c = ShapeColour(m_app.ShapeTable().m_currentShape);
-    if (m_at > 0 && m_doc.GetColorChangeCount() > 0)
-        c = m_doc.GetColorChange(m_doc.FindColorChangeBefore(m_at))->Color();
-    SetColour(m_at, c);
+    GlobRuns::KeepColourAt(m_doc, m_at, ShapeColour(m_app.ShapeTable().m_currentShape));
 }
 
 void CGlobPaster::Preserving()
@@ -113,7 +109,7 @@ void CGlobPaster::Stepping()
             shape.m_hue = static_cast<int16_t>(h);
             shape.m_saturation = static_cast<uint8_t>(s);
             shape.m_value = static_cast<uint8_t>(v);
-            m_observer.ColorShown({shape.m_hue, shape.m_saturation, shape.m_value});
+            m_observer.ColorShown(shape.Color());
         }
         previous = shapeIndex;
     }

@@ -19,9 +19,8 @@ bool CopyRange(const CDaubrixDoc& doc, int s, int e, CPoint center, CGlobBuffer&
         run.m_globs.assign(doc.Globs().begin() + s, doc.Globs().begin() + e);
         const auto& changes = doc.ColorChanges();
         if (!changes.empty()) {
-            const int first = doc.HasColorChangeAt(s) ? s : doc.PositionInForce(s);
-            run.m_colorChanges.emplace_back(0, doc.GetColorChangeHue(first), doc.GetColorChangeSaturation(first),
-                                            doc.GetColorChangeValue(first));
+            const HsvColor first = doc.ColorInForceAt(s);
+            run.m_colorChanges.emplace_back(0, first.m_hue, first.m_saturation, first.m_value);
         }
         for (const CColorChange& c : changes) {
             const int64_t p = c.m_position;
@@ -63,6 +62,16 @@ CGlobBuffer MovedTo(const CGlobBuffer& buffer, CPoint center)
             moved.m_colorChanges.push_back(at);
     }
     return moved;
+}
+
+void KeepColourAt(CDaubrixDoc& doc, int position, HsvColor current)
+{
+    if (doc.HasColorChangeAt(position))
+        return;
+    HsvColor c = current;
+    if (position > 0 && doc.GetColorChangeCount() > 0)
+        c = doc.GetColorChange(doc.FindColorChangeBefore(position))->Color();
+    doc.SetColorChange(position, c.m_hue, c.m_saturation, c.m_value);
 }
 
 void SectionsAfterCut(CDaubrixDoc& doc, int s, int e, bool entire)

@@ -1,5 +1,6 @@
 #pragma once
 #include "core/base/CPoint.h"
+#include "core/colour/HsvColor.h"
 #include "core/model/CGlobBuffer.h"
 
 class CDaubrixDoc;
@@ -16,6 +17,10 @@ bool CopyRange(const CDaubrixDoc& doc, int s, int e, CPoint center, CGlobBuffer&
 // the move takes beyond what a stored coordinate can hold is left out rather than wrapped to
 // the far side; colour changes follow the globs that remain.
 CGlobBuffer MovedTo(const CGlobBuffer& buffer, CPoint center);
+
+// A colour change at position holding the colour in force before it (current when there is
+// none), so that the globs from there keep their colour once the globs before them move.
+void KeepColourAt(CDaubrixDoc& doc, int position, HsvColor current);
 
 // Section boundaries after globs [s, e) were deleted: those in (s, e] go, and with entire
 // every one up to e and the floor. Later boundaries move down with the globs.

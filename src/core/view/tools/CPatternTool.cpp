@@ -54,7 +54,7 @@ void CPatternTool::ButtonDown(int x, int y, bool)
     }
     if (!preserve && AnyAutoColor(app)) {
         const CShape& s = table.Current();
-        view.Observer().ColorShown({s.m_hue, s.m_saturation, s.m_value});
+        view.Observer().ColorShown(s.Color());
     }
     app.Host().EndWaitCursor();
 }

@@ -21,13 +21,6 @@ int CSampleTool::HitTest(const CDaubrixDoc& doc, int shown, int x, int y)
     return -1;
 }
 
-HsvColor CSampleTool::ColorInForce(const CDaubrixDoc& doc, int position)
-{
-    const int at = doc.HasColorChangeAt(position) ? position : doc.PositionInForce(position);
-    return {static_cast<int16_t>(doc.GetColorChangeHue(at)), static_cast<uint8_t>(doc.GetColorChangeSaturation(at)),
-            static_cast<uint8_t>(doc.GetColorChangeValue(at))};
-}
-
 void CSampleTool::ButtonDown(int x, int y, bool)
 {
     m_engine.RestoreLineMode();
@@ -45,7 +38,7 @@ void CSampleTool::SampleColor(int x, int y)
     const int i = HitTest(view.Doc(), view.ShownCount(), x, y);
     HsvColor c;
     if (i >= 0) {
-        c = ColorInForce(view.Doc(), i);
+        c = view.Doc().ColorInForceAt(i);
     } else {
         Pixel p;
         if (!view.DrawingPixel(x, y, p))
@@ -81,7 +74,7 @@ void CSampleTool::SampleShape(int x, int y)
         }
     }
     const CShape& from = shapes.Shape(source);
-    const HsvColor c{from.m_hue, from.m_saturation, from.m_value};
+    const HsvColor c = from.Color();
     CShape& to = shapes.Shape(sampled);
     to.m_hue = c.m_hue;
     to.m_saturation = c.m_saturation;
@@ -90,7 +83,7 @@ void CSampleTool::SampleShape(int x, int y)
     shapes.m_currentShape = static_cast<uint8_t>(sampled);
     if (named)
         shapes.SelectShapeSize(letter, size);
-    if (ColorInForce(doc, view.ShownCount()) != c)
+    if (doc.ColorInForceAt(view.ShownCount()) != c)
         doc.SetColorChange(-1, c.m_hue, c.m_saturation, c.m_value);
     view.Observer().ShapeSampled(c);
 }

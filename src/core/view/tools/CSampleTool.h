@@ -18,8 +18,6 @@ public:
     // Index of the latest of the first `shown` globs whose centre lies less than 8 pixels
     // from (x, y) in both directions, or -1.
     static int HitTest(const CDaubrixDoc& doc, int shown, int x, int y);
-    // The colour drawn at a position: the colour change there, else the one in force.
-    static HsvColor ColorInForce(const CDaubrixDoc& doc, int position);
 
 private:
     void SampleColor(int x, int y);

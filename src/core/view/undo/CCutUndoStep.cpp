@@ -16,13 +16,8 @@ void CCutUndoStep::Perform(int s, int e, bool entire)
     doc.m_undoKind = kUndoCut;
 
     // The globs after the run keep the colour they had.
-    if (!doc.HasColorChangeAt(e)) {
-        const CShape& cur = m_view.App().CurrentShape();
-        HsvColor c{cur.m_hue, cur.m_saturation, cur.m_value};
-        if (e > 0 && doc.GetColorChangeCount() > 0)
-            c = doc.GetColorChange(doc.FindColorChangeBefore(e))->Color();
-        doc.SetColorChange(e, c.m_hue, c.m_saturation, c.m_value);
-    }
+    const CShape& cur = m_view.App().CurrentShape();
+    GlobRuns::KeepColourAt(doc, e, cur.Color());
     doc.RemoveColorChanges(s, e - 1, true);
     doc.DeleteGlobs(s, e);
     doc.MoveColorChanges(s, e);

@@ -14,7 +14,7 @@ bool CDepthUndoStep::Perform(const DepthChoice& choice)
     doc.SaveColorChanges();
     doc.m_undoKind = kUndoDepth;
     const CShape& s = m_view.App().CurrentShape();
-    CDepthRecolorer(doc, {s.m_hue, s.m_saturation, s.m_value}).Apply(choice, start, shown);
+    CDepthRecolorer(doc, s.Color()).Apply(choice, start, shown);
     doc.SetModifiedFlag();
     host.EndWaitCursor();
     m_entire = choice.entire;

@@ -7,19 +7,21 @@
 
 bool CPasteUndoStep::Perform(bool preserveColors)
 {
-    if (m_clipboard.IsEmpty())
+    return PasteRun(m_clipboard, preserveColors);
+}
+
+bool CPasteUndoStep::PasteRun(const CGlobBuffer& run, bool preserveColors)
+{
+    if (run.IsEmpty())
         return false;
     CDaubrixDoc& doc = m_view.Doc();
     CDaubrixApp& app = m_view.App();
-    m_view.EndPendingClear();
-    // The undo image must hold what is shown, so a paint still due is done first.
-    m_view.PaintNowIfDue();
-    m_view.SaveUndoImage();
+    m_view.BeginInsert();
     const int p = m_view.ShownCount();
 
     CGlobPaster paster(app, doc, m_view.ColorTicks(), m_view.Observer());
     try {
-        if (!paster.InsertGlobs(GlobRuns::MovedTo(m_clipboard, m_view.Center()), p, preserveColors))
+        if (!paster.InsertGlobs(GlobRuns::MovedTo(run, m_view.Center()), p, preserveColors))
             return false;
     } catch (const std::bad_alloc&) {
         app.Host().Message("Out of Memory", MsgIcon::Stop);
@@ -45,6 +47,12 @@ bool CPasteUndoStep::Perform(bool preserveColors)
 void CPasteUndoStep::Undo()
 {
     CDaubrixDoc& doc = m_view.Doc();
+    // Taken before the colour changes go back, so that the run keeps the colours it was shown in.
+    if (!GlobRuns::CopyRange(doc, m_start, m_start + m_count, m_view.Center(), m_undone)) {
+        m_view.App().Host().Message("Out of Memory", MsgIcon::Stop);
+        doc.m_undoKind = kUndoPaste;
+        return;
+    }
     doc.SwapColorChanges();
     doc.SwapSections();
     doc.DeleteGlobs(m_start, m_start + m_count);
@@ -56,6 +64,8 @@ void CPasteUndoStep::Undo()
 void CPasteUndoStep::Redo()
 {
     m_view.RestoreTo(m_start);
-    if (!Perform(m_preserve))
+    const CGlobBuffer run = std::move(m_undone);
+    m_undone = {};
+    if (!PasteRun(run, m_preserve))
         m_view.Doc().m_undoKind = kUndoNone;
 }

@@ -252,8 +252,9 @@ TEST_P(UndoRedoRoundTrip, GivesBackTheSameDrawingAndPicture)
     const auto [index, movedBack] = GetParam();
     const Action& action = kActions[index];
     ThreeStrokes();
-    if (action.copyFirst)
+    if (action.copyFirst) {
         ASSERT_TRUE(edits().Copy(false));
+    }
     if (movedBack)
         view->BrowseTo(7);
     const DocState s0 = State();
