@@ -1,4 +1,5 @@
 #include "core/model/CDaubrixDoc.h"
+#include "core/model/SectionBoundaries.h"
 #include "core/shapes/CShapeTable.h"
 #include "core/base/IHost.h"
 #include <algorithm>
@@ -12,8 +13,6 @@ constexpr size_t kColorGrowth = 200;
 // drawing of millions of globs does not copy them all every few thousand globs.
 template <typename T> void GrowFor(std::vector<T>& v, size_t step, size_t count = 1)
 {
-    // Geometric beyond the fixed step, so an import of millions of globs does not copy the
-    // sequence over and over.
     if (v.capacity() - v.size() < count)
         v.reserve(std::max(v.capacity() + std::max(step, v.capacity() / 2), v.size() + count));
 }
@@ -393,10 +392,7 @@ void CDaubrixDoc::SwapColorChanges()
 
 int CDaubrixDoc::SectionStartFor(int position) const
 {
-    for (int i = 0; i < kMaxSections; ++i)
-        if (m_sections[static_cast<size_t>(i)] >= position)
-            return i == 0 ? m_sectionFloor : m_sections[static_cast<size_t>(i - 1)];
-    return 0;
+    return SectionStart(m_sections, m_sectionFloor, position);
 }
 
 bool CDaubrixDoc::IsSectionBoundary(int position) const
@@ -409,30 +405,7 @@ bool CDaubrixDoc::IsSectionBoundary(int position) const
 
 void CDaubrixDoc::AddSection(int position)
 {
-    if (IsSectionBoundary(position))
-        return;
-    if (m_sectionCount >= kMaxSections) {
-        // The lowest boundary becomes the floor; a paste below every boundary is that one.
-        if (position < m_sections[0]) {
-            m_sectionFloor = std::max<int>(m_sectionFloor, position);
-            return;
-        }
-        m_sectionFloor = m_sections[0];
-        for (int i = 1; i < kMaxSections; ++i)
-            m_sections[static_cast<size_t>(i - 1)] = m_sections[static_cast<size_t>(i)];
-        m_sectionCount = kMaxSections - 1;
-    }
-    int at = m_sectionCount;
-    for (int i = 0; i < m_sectionCount; ++i)
-        if (m_sections[static_cast<size_t>(i)] > position) {
-            at = i;
-            break;
-        }
-    for (int i = m_sectionCount; i > at; --i)
-        m_sections[static_cast<size_t>(i)] = m_sections[static_cast<size_t>(i - 1)];
-    m_sections[static_cast<size_t>(at)] = position;
-    ++m_sectionCount;
-    if (m_view)
+    if (AddSectionBoundary(m_sections, m_sectionCount, m_sectionFloor, position) && m_view)
         m_view->OnSectionAdded(position);
 }
 
