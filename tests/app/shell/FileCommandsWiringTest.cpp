@@ -168,7 +168,6 @@ TEST(FileCommands, FailedSaveKeepsTheFileAndTheChanges)
 TEST(FileCommands, CommandLineDrawingOpensAtStartWithItsFullPath)
 {
     TempDir data;
-    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(data.Path()));
     std::string path;
     QImage drawn;
     {
@@ -178,6 +177,8 @@ TEST(FileCommands, CommandLineDrawingOpensAtStartWithItsFullPath)
         drawn = c->DrawingWidget().ImageView().copy();
         std::filesystem::copy_file(path, data.File("start.dbx"));
     }
+    // After the rig, whose own data folder is gone with it.
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(data.Path()));
     const auto cwd = std::filesystem::current_path();
     std::filesystem::current_path(data.Path());
     FakeHost host;
