@@ -37,8 +37,8 @@ template <typename Host> struct ProgramWith {
     std::unique_ptr<CDaubrixDoc> NewDoc()
     {
         auto doc = std::make_unique<CDaubrixDoc>(app.ShapeTable(), &host);
-        doc->m_width = kWidth;
-        doc->m_height = kHeight;
+        doc->SetWidth(kWidth);
+        doc->SetHeight(kHeight);
         return doc;
     }
     // globs appended to doc, with its colour changes and sections.
@@ -53,9 +53,11 @@ template <typename Host> struct ProgramWith {
             doc.AppendGlob(rnd.Next() % kWidth, rnd.Next() % kHeight);
         }
         sectionCount = std::min(sectionCount, CDaubrixDoc::kMaxSections);
-        doc.m_sectionCount = globs > 0 ? sectionCount : 0;
-        for (int s = 0; s < doc.m_sectionCount; ++s)
-            doc.m_sections[static_cast<size_t>(s)] = static_cast<int>(static_cast<int64_t>(globs) * (s + 1) / sectionCount);
+        int32_t bounds[CDaubrixDoc::kMaxSections] = {};
+        const int count = globs > 0 ? sectionCount : 0;
+        for (int s = 0; s < count; ++s)
+            bounds[s] = static_cast<int>(static_cast<int64_t>(globs) * (s + 1) / sectionCount);
+        doc.LoadSections(0, count, bounds);
     }
     // A .dbx file of such a drawing in the temporary folder; its path.
     std::string WriteDrawing(int globs, int sectionCount = 10)

@@ -24,8 +24,8 @@ struct Scene {
         CShapeTable& table = app.ShapeTable();
         const std::vector<int> medium = LoadMediumShapes(table, host);
         doc = std::make_unique<CDaubrixDoc>(table, &host);
-        doc->m_width = kWidth;
-        doc->m_height = kHeight;
+        doc->SetWidth(kWidth);
+        doc->SetHeight(kHeight);
         CRandom rnd(4321);
         for (int i = 0; i < kGlobs; ++i) {
             table.m_currentShape = static_cast<uint8_t>(medium[static_cast<size_t>(i / 1000) % medium.size()]);

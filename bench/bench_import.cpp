@@ -85,7 +85,8 @@ void BM_ImportSmallSliderTen(benchmark::State& state)
     app.m_drawing.m_jitter = 0;
     app.m_import.m_importGlobCount = 10;
     CDaubrixDoc doc(app.ShapeTable(), &host);
-    doc.m_width = doc.m_height = kSide;
+    doc.SetWidth(kSide);
+    doc.SetHeight(kSide);
     CDaubrixView view(app, doc);
     view.OnInitialUpdate();
     ImportOutcome o;

@@ -44,8 +44,8 @@ struct Scene {
         app.ShapeTable().LoadShapes(std::string(DAUBRIX_DATA_DIR) + "/", &host);
         app.ShapeTable().PrepareAll();
         doc = std::make_unique<CDaubrixDoc>(app.ShapeTable(), &host);
-        doc->m_width = width;
-        doc->m_height = height;
+        doc->SetWidth(width);
+        doc->SetHeight(height);
         std::vector<int> small;
         for (int i = 0; i < app.ShapeTable().Count(); ++i)
             if (app.ShapeTable().m_shapeNames[static_cast<size_t>(i)].size() > 2

@@ -53,8 +53,8 @@ void Dbx(const uint8_t* data, size_t size)
     DocumentBackground bg;
     if (!CDocumentFile::Read(std::span<const uint8_t>(data, size), doc, &bg, false))
         return;
-    Require(doc.m_width > 0 && doc.m_height > 0, "drawing size");
-    Require(int64_t{doc.m_width} * doc.m_height <= CDocumentFile::kMaxArea, "drawing area");
+    Require(doc.Width() > 0 && doc.Height() > 0, "drawing size");
+    Require(int64_t{doc.Width()} * doc.Height() <= CDocumentFile::kMaxArea, "drawing area");
     // What was read must write back and read again.
     std::vector<uint8_t> again;
     Require(bool(CDocumentFile::Write(doc, &bg, again)), "read drawing writes");
@@ -194,8 +194,8 @@ std::vector<std::vector<uint8_t>> FuzzSeeds(const std::string& name)
     if (name == "dbx") {
         for (int withBackground = 0; withBackground < 2; ++withBackground) {
             CDaubrixDoc doc(Shapes(), nullptr);
-            doc.m_width = 64;
-            doc.m_height = 48;
+            doc.SetWidth(64);
+            doc.SetHeight(48);
             for (int i = 0; i < 30; ++i) {
                 if (i % 10 == 0)
                     doc.SetColorChange(-1, i * 12, 200, 180);
@@ -204,7 +204,7 @@ std::vector<std::vector<uint8_t>> FuzzSeeds(const std::string& name)
             DocumentBackground bg;
             if (withBackground) {
                 bg.image = picture;
-                doc.m_hasBackgroundImage = 1;
+                doc.SetHasBackgroundImage(1);
             }
             std::vector<uint8_t> bytes;
             if (CDocumentFile::Write(doc, withBackground ? &bg : nullptr, bytes))

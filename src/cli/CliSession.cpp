@@ -72,10 +72,10 @@ bool CliSession::New(int width, int height, ColorRef background)
     if (!LoadProgramShapes(true))
         return false;
     doc = std::make_unique<CDaubrixDoc>(app.ShapeTable(), nullptr);
-    doc->m_width = width;
-    doc->m_height = height;
-    doc->m_backgroundColor = background;
-    doc->m_undoImageSaved = 1;
+    doc->SetWidth(width);
+    doc->SetHeight(height);
+    doc->SetBackgroundColor(background);
+    doc->SetUndoImageSaved(1);
     view = std::make_unique<CDaubrixView>(app, *doc);
     view->OnInitialUpdate();
     return true;

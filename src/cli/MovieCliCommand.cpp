@@ -221,8 +221,8 @@ int MovieCliCommand(const std::vector<std::string>& args)
         requested = static_cast<int>(std::lround(*a.duration * a.fps));
     const int frames = MovieFrameCount(requested, shown, a.firstEmpty);
     job.counts = MovieFrameCounts(shown, frames, a.firstEmpty);
-    job.width = ScaledSide(s.doc->m_width, a.scale);
-    job.height = ScaledSide(s.doc->m_height, a.scale);
+    job.width = ScaledSide(s.doc->Width(), a.scale);
+    job.height = ScaledSide(s.doc->Height(), a.scale);
     job.fps = a.fps;
     job.holdSeconds = a.hold;
     const MovieJobResult r = RunMovieJob(view, job, s.quiet);

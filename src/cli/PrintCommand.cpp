@@ -104,7 +104,7 @@ int PrintCommand(const std::vector<std::string>& args)
     view->Paint();
 
     const CPrinterMetrics printer = o.page.AtResolution(o.printerDpi);
-    const CRect r = PrintedPageRect(printer, doc.m_width, doc.m_height, o.dots.value_or(doc.m_printResolution),
+    const CRect r = PrintedPageRect(printer, doc.Width(), doc.Height(), o.dots.value_or(doc.PrintResolution()),
                                     o.unit, o.center);
     // Printer pixels to points.
     const double pt = 72.0 / o.printerDpi;

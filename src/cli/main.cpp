@@ -71,16 +71,16 @@ int Info(const std::string& path)
     for (const std::string* line : {&info.imageSize, &info.globs, &info.colors, &info.background})
         std::printf("%s\n", line->c_str());
     std::string sections;
-    for (int i = 0; i < d.m_sectionCount; ++i)
-        sections += " " + std::to_string(d.m_sections[static_cast<size_t>(i)]);
+    for (int i = 0; i < d.Sections().Count(); ++i)
+        sections += " " + std::to_string(d.Sections().At(i));
     std::printf("Sections:%s\n", sections.empty() ? " none" : sections.c_str());
-    std::printf("Section floor: %d\n", d.m_sectionFloor);
-    if (d.m_hasBackgroundImage)
+    std::printf("Section floor: %d\n", d.Sections().Floor());
+    if (d.HasBackgroundImage())
         std::printf("Background image: %d x %d at (%d, %d)\n", s.view->BackgroundImage().Width(),
                     s.view->BackgroundImage().Height(), s.view->BackgroundX(), s.view->BackgroundY());
     else
         std::printf("Background image: none\n");
-    std::printf("Print resolution: %d\n", d.m_printResolution);
+    std::printf("Print resolution: %d\n", d.PrintResolution());
     return kOk;
 }
 

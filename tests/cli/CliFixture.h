@@ -25,9 +25,9 @@ struct CliTest : ::testing::Test {
         ASSERT_GT(app.ShapeTable().Count(), 3);
         app.ShapeTable().PrepareAll();
         doc = std::make_unique<CDaubrixDoc>(app.ShapeTable(), &host);
-        doc->m_width = 120;
-        doc->m_height = 90;
-        doc->m_backgroundColor = MakeColorRef(200, 100, 50);
+        doc->SetWidth(120);
+        doc->SetHeight(90);
+        doc->SetBackgroundColor(MakeColorRef(200, 100, 50));
         view = std::make_unique<CDaubrixView>(app, *doc);
         for (int i = 0; i < 40; ++i) {
             app.ShapeTable().m_currentShape = static_cast<uint8_t>(i % 4);

@@ -66,13 +66,13 @@ TEST_F(CliTest, RenderBmpMatchesTheProgramsDrawingImage)
     // No globs at all: the bare background colour.
     ASSERT_EQ(Cli("render " + Quote(path) + " " + Quote(out) + " --globs 0").status, 0);
     ASSERT_TRUE(LoadImageFile(out, img));
-    EXPECT_EQ(img, CImage32(120, 90, ColorRefToPixel(doc->m_backgroundColor)));
+    EXPECT_EQ(img, CImage32(120, 90, ColorRefToPixel(doc->BackgroundColor())));
 
     // Part of the history: neither empty nor the whole drawing; more than there are is all.
     ASSERT_EQ(Cli("render " + Quote(path) + " " + Quote(out) + " --globs 10").status, 0);
     ASSERT_TRUE(LoadImageFile(out, img));
     EXPECT_NE(img, view->DrawingImage());
-    EXPECT_NE(img, CImage32(120, 90, ColorRefToPixel(doc->m_backgroundColor)));
+    EXPECT_NE(img, CImage32(120, 90, ColorRefToPixel(doc->BackgroundColor())));
     // Reference from a fresh program: an empty first paint, then a replay of the first ten.
     {
         FakeHost h;
@@ -146,7 +146,7 @@ TEST_F(CliTest, AGlobLeftOfTheDrawingShowsAlikeInEngineRenderAndExport)
     view->Regenerate();
     view->Paint();
     const CImage32& engine = view->DrawingImage();
-    const Pixel background = ColorRefToPixel(doc->m_backgroundColor);
+    const Pixel background = ColorRefToPixel(doc->BackgroundColor());
     EXPECT_NE(engine.At(0, 45), background) << "the glob's right part shows";
     EXPECT_EQ(engine.At(30, 45), background);
 

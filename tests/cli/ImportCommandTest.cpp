@@ -29,9 +29,9 @@ struct Program {
         app.ShapeTable().PrepareAll();
         app.m_drawing.m_jitter = 0;
         doc = std::make_unique<CDaubrixDoc>(app.ShapeTable(), &host);
-        doc->m_width = w;
-        doc->m_height = h;
-        doc->m_undoImageSaved = 1;
+        doc->SetWidth(w);
+        doc->SetHeight(h);
+        doc->SetUndoImageSaved(1);
         view = std::make_unique<CDaubrixView>(app, *doc);
         view->OnInitialUpdate();
         view->Paint();
@@ -100,7 +100,7 @@ TEST_F(ImportCliTest, GivesTheGlobsAndColourChangesOfTheProgramsImport)
         const auto doc = Read(p.app, out);
         EXPECT_EQ(doc->Globs(), p.doc->Globs());
         EXPECT_EQ(doc->ColorChanges(), p.doc->ColorChanges());
-        EXPECT_EQ(doc->GetGlobCount(), doc->m_sections[0]);
+        EXPECT_EQ(doc->GetGlobCount(), doc->Sections().At(0));
     }
 }
 
@@ -113,7 +113,7 @@ TEST_F(ImportCliTest, AppendsToADrawingAndRendersTheResult)
     CQuietHost host;
     CDaubrixApp app(host);
     const auto a = Read(app, first), b = Read(app, second);
-    EXPECT_EQ(a->m_backgroundColor, MakeColorRef(10, 20, 30));
+    EXPECT_EQ(a->BackgroundColor(), MakeColorRef(10, 20, 30));
     ASSERT_GT(b->GetGlobCount(), a->GetGlobCount());
     EXPECT_TRUE(std::equal(a->Globs().begin(), a->Globs().end(), b->Globs().begin()));
     EXPECT_TRUE(b->IsSectionBoundary(a->GetGlobCount()));

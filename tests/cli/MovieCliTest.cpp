@@ -135,7 +135,7 @@ TEST_F(MovieCli, PictureSeriesIsNumberedFromZero)
     CImage32 first, last;
     ASSERT_TRUE(LoadImageFile(SequenceFileName(base, 0), first));
     ASSERT_TRUE(LoadImageFile(SequenceFileName(base, 4), last));
-    EXPECT_EQ(first, CImage32(120, 90, ColorRefToPixel(doc->m_backgroundColor)));
+    EXPECT_EQ(first, CImage32(120, 90, ColorRefToPixel(doc->BackgroundColor())));
     EXPECT_EQ(last, view->DrawingImage());
 }
 

@@ -28,10 +28,10 @@ struct PrintCli : ::testing::Test {
         ASSERT_GT(app.ShapeTable().Count(), 0);
         app.ShapeTable().PrepareAll();
         doc = std::make_unique<CDaubrixDoc>(app.ShapeTable(), &host);
-        doc->m_width = 80;
-        doc->m_height = 60;
-        doc->m_printResolution = 20;
-        doc->m_backgroundColor = MakeColorRef(240, 130, 20);
+        doc->SetWidth(80);
+        doc->SetHeight(60);
+        doc->SetPrintResolution(20);
+        doc->SetBackgroundColor(MakeColorRef(240, 130, 20));
         view = std::make_unique<CDaubrixView>(app, *doc);
         for (int i = 0; i < 12; ++i) {
             doc->SetColorChange(i, i * 30, 255, 200);

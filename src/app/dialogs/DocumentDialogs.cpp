@@ -22,17 +22,17 @@ QString AskSaveDocumentPath(QWidget* parent, const QString& suggested)
 bool SaveDrawing(QWidget* parent, CDaubrixView& view, IHost& host)
 {
     const CDaubrixDoc& doc = view.Doc();
-    if (doc.m_pathName.empty())
+    if (doc.PathName().empty())
         return SaveDrawingAs(parent, view, host);
-    return SaveDocumentFile(doc.m_pathName, view.Doc(), &view, host);
+    return SaveDocumentFile(doc.PathName(), view.Doc(), &view, host);
 }
 
 bool SaveDrawingAs(QWidget* parent, CDaubrixView& view, IHost& host)
 {
     const CDaubrixDoc& doc = view.Doc();
-    QString suggested = QString::fromStdString(doc.m_pathName);
+    QString suggested = QString::fromStdString(doc.PathName());
     if (suggested.isEmpty())
-        suggested = QString::fromStdString(doc.m_title.empty() ? std::string("Daubrix") : doc.m_title) + ".dbx";
+        suggested = QString::fromStdString(doc.Title().empty() ? std::string("Daubrix") : doc.Title()) + ".dbx";
     const QString path = AskSaveDocumentPath(parent, suggested);
     if (path.isEmpty())
         return false;

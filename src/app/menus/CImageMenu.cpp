@@ -57,7 +57,7 @@ void CImageMenu::Update(CMenuContext& ctx)
 {
     CDaubrixView* v = ctx.Active();
     const bool view = v != nullptr;
-    const bool background = view && v->Doc().m_hasBackgroundImage;
+    const bool background = view && v->Doc().HasBackgroundImage();
     CMainFrame& f = ctx.frame;
     f.Action(C::SaveImage)->setEnabled(view);
     f.Action(C::ImportImage)->setEnabled(view);

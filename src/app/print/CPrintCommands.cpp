@@ -64,7 +64,7 @@ CRect CPrintCommands::PageRect(const QPrinter& printer, const CDaubrixDoc& doc) 
     // The size comes from the printing context's own resolution.
     CPrinterMetrics metrics = m_settings.m_printer;
     MeasureInto(metrics, printer);
-    return PrintedPageRect(metrics, doc.m_width, doc.m_height, doc.m_printResolution,
+    return PrintedPageRect(metrics, doc.Width(), doc.Height(), doc.PrintResolution(),
                            UnitFromIndex(m_settings.m_printUnits), m_settings.m_printCenter != 0);
 }
 
@@ -110,7 +110,7 @@ bool CPrintCommands::PrintPage(QPrinter& printer, CDaubrixView& view)
 bool CPrintCommands::AskPrintSize(CDaubrixView& view, IPrintDialogs& dialogs)
 {
     CDaubrixDoc& doc = view.Doc();
-    CPrintSizeModel model(m_settings, doc.m_width, doc.m_height, doc.m_printResolution);
+    CPrintSizeModel model(m_settings, doc.Width(), doc.Height(), doc.PrintResolution());
     if (!dialogs.AskPrintSize(model))
         return false;
     model.Store(m_settings, doc);
@@ -126,7 +126,7 @@ bool CPrintCommands::SizeWhenPrinted(CDaubrixView& view, IPrintDialogs& dialogs)
 bool CPrintCommands::Print(CDaubrixView& view, IPrintDialogs& dialogs)
 {
     QPrinter& printer = Printer();
-    printer.setDocName(QString::fromStdString(view.Doc().m_title));
+    printer.setDocName(QString::fromStdString(view.Doc().Title()));
     if (!dialogs.AskPrint(printer))
         return false;
     MeasurePrinter(printer);

@@ -108,7 +108,7 @@ bool CAutoSaver::Keep(CChildFrame& child, Copy& copy)
     if (hash == copy.hash)
         return true;
     const CDaubrixDoc& doc = child.Doc();
-    if (!m_store.Keep(copy.id, doc.m_pathName, doc.m_title, bytes)) {
+    if (!m_store.Keep(copy.id, doc.PathName(), doc.Title(), bytes)) {
         m_app.m_unwritten.Note(m_store.Folder(), "the copies of unsaved drawings kept against a crash");
         return false;
     }
@@ -156,8 +156,8 @@ int CAutoSaver::OfferRecovery()
         CChildFrame* child = m_frame.ActiveChild();
         CDaubrixDoc& doc = child->Doc();
         // Back under its own name, or a fresh one of this run when it was never saved.
-        doc.m_pathName = taken ? std::string() : o.path;
-        doc.m_title = doc.m_pathName.empty() ? m_frame.NextTitle().toStdString() : DocumentTitleFor(o.path);
+        doc.SetPathName(taken ? std::string() : o.path);
+        doc.SetTitle(doc.PathName().empty() ? m_frame.NextTitle().toStdString() : DocumentTitleFor(o.path));
         doc.SetModifiedFlag(true);
         m_frame.DocumentRenamed(*child);
         ++opened;

@@ -18,10 +18,10 @@ CChildFrame::CChildFrame(CDaubrixApp& app, std::unique_ptr<CDaubrixDoc> doc, QWi
     m_scroll->setAlignment(Qt::AlignCenter);
     m_scroll->setWidgetResizable(false);
     m_widget = new CDrawingWidget(*m_view);
-    m_widget->setFixedSize(m_doc->m_width, m_doc->m_height);
+    m_widget->setFixedSize(m_doc->Width(), m_doc->Height());
     m_scroll->setWidget(m_widget);
     setWidget(m_scroll);
-    setWindowTitle(QString::fromStdString(m_doc->m_title));
+    setWindowTitle(QString::fromStdString(m_doc->Title()));
     setWindowIcon(QIcon(":/icons/daubrix.png"));
     m_view->OnInitialUpdate();
 }
@@ -40,7 +40,7 @@ QSize CChildFrame::FrameSizeForDrawing() const
         extra = QSize(2 * style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, this),
                       style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this) +
                           style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, this));
-    return QSize(m_doc->m_width, m_doc->m_height) + extra;
+    return QSize(m_doc->Width(), m_doc->Height()) + extra;
 }
 
 void CChildFrame::ApplyWorkspaceColour()
@@ -93,7 +93,7 @@ bool CChildFrame::QuerySave()
 {
     if (m_answered || !m_doc->IsModified())
         return true;
-    MsgAnswer a = m_app.Host().Ask("Save changes to " + m_doc->m_title + "?", MsgButtons::YesNoCancel,
+    MsgAnswer a = m_app.Host().Ask("Save changes to " + m_doc->Title() + "?", MsgButtons::YesNoCancel,
                                    MsgIcon::Exclamation);
     if (a == MsgAnswer::Cancel)
         return false;
@@ -111,7 +111,7 @@ bool CChildFrame::QuerySave()
 
 void CChildFrame::RefreshTitle()
 {
-    setWindowTitle(QString::fromStdString(m_doc->m_title));
+    setWindowTitle(QString::fromStdString(m_doc->Title()));
 }
 
 void CChildFrame::closeEvent(QCloseEvent* e)

@@ -234,18 +234,18 @@ CChildFrame* CMainFrame::NewDrawing()
     m_app.m_shell.m_newHeight = h;
     m_app.m_shell.m_newLockAspect = locked ? 1 : 0;
     auto doc = std::make_unique<CDaubrixDoc>(m_app.ShapeTable(), &m_app.Host());
-    doc->m_width = w;
-    doc->m_height = h;
-    doc->m_undoImageSaved = 1;
-    doc->m_title = NextTitle().toStdString();
+    doc->SetWidth(w);
+    doc->SetHeight(h);
+    doc->SetUndoImageSaved(1);
+    doc->SetTitle(NextTitle().toStdString());
     return AddDocument(std::move(doc));
 }
 
 CChildFrame* CMainFrame::AddDocument(std::unique_ptr<CDaubrixDoc> doc)
 {
-    if (doc->m_title.empty())
-        doc->m_title = doc->m_pathName.empty() ? NextTitle().toStdString()
-                                               : QFileInfo(QString::fromStdString(doc->m_pathName)).fileName().toStdString();
+    if (doc->Title().empty())
+        doc->SetTitle(doc->PathName().empty() ? NextTitle().toStdString()
+                                              : QFileInfo(QString::fromStdString(doc->PathName())).fileName().toStdString());
     auto* child = new CChildFrame(m_app, std::move(doc));
     child->m_save = [this](CChildFrame& c) { return m_saveDocument && m_saveDocument(c); };
     m_mdi->addSubWindow(child);
@@ -272,8 +272,8 @@ CChildFrame* CMainFrame::ChildShowing(const QString& path) const
 {
     const QString full = QFileInfo(path).absoluteFilePath();
     for (CChildFrame* c : Children())
-        if (!c->Doc().m_pathName.empty() &&
-            QFileInfo(QString::fromStdString(c->Doc().m_pathName)).absoluteFilePath() == full)
+        if (!c->Doc().PathName().empty() &&
+            QFileInfo(QString::fromStdString(c->Doc().PathName())).absoluteFilePath() == full)
             return c;
     return nullptr;
 }
@@ -325,7 +325,7 @@ void CMainFrame::DocumentRenamed(CChildFrame& child)
 void CMainFrame::DocumentSaved(CChildFrame& child)
 {
     DocumentRenamed(child);
-    AddRecentFile(QString::fromStdString(child.Doc().m_pathName));
+    AddRecentFile(QString::fromStdString(child.Doc().PathName()));
     emit documentSaved(&child);
 }
 

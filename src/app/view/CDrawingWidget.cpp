@@ -285,7 +285,7 @@ void CDrawingWidget::keyReleaseEvent(QKeyEvent* e)
 
 QSize CDrawingWidget::sizeHint() const
 {
-    return {m_view.Doc().m_width, m_view.Doc().m_height};
+    return {m_view.Doc().Width(), m_view.Doc().Height()};
 }
 
 QImage CDrawingWidget::ImageView() const
@@ -349,7 +349,7 @@ void CDrawingWidget::paintEvent(QPaintEvent* e)
     QPainter p(this);
     QImage img = ImageView();
     if (img.isNull()) {
-        p.fillRect(e->rect(), QColor::fromRgb(ColorRefToPixel(m_view.Doc().m_backgroundColor)));
+        p.fillRect(e->rect(), QColor::fromRgb(ColorRefToPixel(m_view.Doc().BackgroundColor())));
         return;
     }
     p.drawImage(QPoint(-m_view.OriginOffsetX(), -m_view.OriginOffsetY()), img);

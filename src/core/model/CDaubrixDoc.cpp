@@ -390,40 +390,10 @@ void CDaubrixDoc::SwapColorChanges()
     m_colorChanges = m_swapColorChanges;
 }
 
-int CDaubrixDoc::SectionStartFor(int position) const
-{
-    return SectionStart(m_sections, m_sectionFloor, position);
-}
-
-bool CDaubrixDoc::IsSectionBoundary(int position) const
-{
-    for (int i = 0; i < m_sectionCount && i < kMaxSections; ++i)
-        if (m_sections[static_cast<size_t>(i)] == position)
-            return true;
-    return false;
-}
-
 void CDaubrixDoc::AddSection(int position)
 {
-    if (AddSectionBoundary(m_sections, m_sectionCount, m_sectionFloor, position) && m_view)
+    if (m_sections.Add(position) && m_view)
         m_view->OnSectionAdded(position);
-}
-
-void CDaubrixDoc::SaveSections()
-{
-    m_savedSectionFloor = m_sectionFloor;
-    m_savedSectionCount = m_sectionCount;
-    for (int i = 0; i < m_sectionCount && i < kMaxSections; ++i)
-        m_savedSections[static_cast<size_t>(i)] = m_sections[static_cast<size_t>(i)];
-}
-
-void CDaubrixDoc::SwapSections()
-{
-    std::swap(m_sectionFloor, m_savedSectionFloor);
-    std::swap(m_sectionCount, m_savedSectionCount);
-    // Exchange every entry: swapping only the first count entries loses boundaries on the
-    // undo/redo round trip when the two counts differ.
-    std::swap(m_sections, m_savedSections);
 }
 
 void CDaubrixDoc::MarkShapesForRecolor(int from, int to)

@@ -3,11 +3,13 @@
 #include "core/model/CColorChange.h"
 #include "core/model/CGlob.h"
 #include "core/model/CGlobBuffer.h"
+#include "core/model/CSectionList.h"
+#include "core/model/CUndoState.h"
 #include "core/model/IDocView.h"
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 class CShapeTable;
@@ -23,7 +25,7 @@ struct GlobArea {
 // size, the background and the undo kind. Never pixels.
 class CDaubrixDoc {
 public:
-    static constexpr int kMaxSections = 10;
+    static constexpr int kMaxSections = CSectionList::kMax;
 
     CDaubrixDoc(CShapeTable& shapes, IHost* host);
 
@@ -96,11 +98,23 @@ public:
     void AppendLoadedColorChange(const CColorChange& c);
 
     // Sections.
-    int SectionStartFor(int position) const;
-    bool IsSectionBoundary(int position) const;
+    const CSectionList& Sections() const { return m_sections; }
+    int SectionStartFor(int position) const { return m_sections.StartFor(position); }
+    bool IsSectionBoundary(int position) const { return m_sections.Contains(position); }
     void AddSection(int position);
-    void SaveSections();
-    void SwapSections();
+    void TruncateSectionsAt(int position) { m_sections.TruncateAt(position); }
+    void CutSections(int from, int to, bool entire) { m_sections.CutOut(from, to, entire); }
+    void ShiftSections(int position, int count) { m_sections.ShiftFrom(position, count); }
+    void ClearSections() { m_sections.Clear(); }
+    CSectionList::Hidden HideSections() { return m_sections.Hide(); }
+    void UnhideSections(const CSectionList::Hidden& h) { m_sections.Unhide(h); }
+    void LoadSections(int floor, int count, const int32_t* sections) { m_sections.Load(floor, count, sections); }
+    void SaveSections() { m_sections.Save(); }
+    void SwapSections() { m_sections.Swap(); }
+
+    // The one undo step and the Edit menu's text for it.
+    const CUndoState& Undo() const { return m_undo; }
+    CUndoState& Undo() { return m_undo; }
 
     void MarkShapesForRecolor(int from, int to);
     // cx, cy: the view's drawing centre.
@@ -117,32 +131,45 @@ public:
     const std::vector<CColorChange>& ColorChanges() const { return m_colorChanges; }
     const std::vector<CColorChange>& SavedColorChanges() const { return m_savedColorChanges; }
 
-    // Fields, in the order the file stores them.
-    int32_t m_printResolution = 100;
-    int32_t m_hasBackgroundImage = 0;
-    ColorRef m_backgroundColor = 0;
-    int32_t m_undoImageSaved = 0;
-    uint8_t m_undoKind = 0;
-    int32_t m_sectionFloor = 0;
-    int32_t m_sectionCount = 0;
-    std::array<int32_t, kMaxSections> m_sections{};
-    int32_t m_savedSectionFloor = 0;
-    int32_t m_savedSectionCount = 0;
-    std::array<int32_t, kMaxSections> m_savedSections{};
-    int32_t m_height = 100;
-    int32_t m_width = 100;
-
+    int Width() const { return m_width; }
+    int Height() const { return m_height; }
+    void SetWidth(int width) { m_width = width; }
+    void SetHeight(int height) { m_height = height; }
+    int PrintResolution() const { return m_printResolution; }
+    void SetPrintResolution(int dpi) { m_printResolution = dpi; }
+    ColorRef BackgroundColor() const { return m_backgroundColor; }
+    void SetBackgroundColor(ColorRef c) { m_backgroundColor = c; }
+    // Whether the drawing has a background image, as the file stores it (0 or 1).
+    int HasBackgroundImage() const { return m_hasBackgroundImage; }
+    void SetHasBackgroundImage(int has) { m_hasBackgroundImage = has; }
     // Background image: the JPEG file the drawing stores, kept as read or made so that saving
     // again writes the same bytes (the view holds the decoded, painted form).
-    std::vector<uint8_t> m_backgroundJpeg;
-
-    std::string m_pathName;
-    std::string m_title;
+    const std::vector<uint8_t>& BackgroundJpeg() const { return m_backgroundJpeg; }
+    void SetBackgroundJpeg(std::vector<uint8_t> jpeg) { m_backgroundJpeg = std::move(jpeg); }
+    // Whether the view's undo image has been made since the drawing was opened.
+    int UndoImageSaved() const { return m_undoImageSaved; }
+    void SetUndoImageSaved(int saved) { m_undoImageSaved = saved; }
+    const std::string& PathName() const { return m_pathName; }
+    void SetPathName(std::string path) { m_pathName = std::move(path); }
+    const std::string& Title() const { return m_title; }
+    void SetTitle(std::string title) { m_title = std::move(title); }
 
 private:
     void OutOfMemory();
     int InsertColorChangeRecord(const CColorChange& c);
     int ShapeOfGlob(int position) const;
+
+    int32_t m_printResolution = 100;
+    int32_t m_hasBackgroundImage = 0;
+    ColorRef m_backgroundColor = 0;
+    int32_t m_undoImageSaved = 0;
+    CUndoState m_undo;
+    CSectionList m_sections;
+    int32_t m_height = 100;
+    int32_t m_width = 100;
+    std::vector<uint8_t> m_backgroundJpeg;
+    std::string m_pathName;
+    std::string m_title;
 
     CShapeTable& m_shapeTable;
     IHost* m_host;

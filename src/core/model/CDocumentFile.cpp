@@ -352,15 +352,16 @@ FileResult CDocumentFile::Write(CDaubrixDoc& doc, const DocumentBackground* view
     FileResult result;
     out.clear();
     PutBytes(out, kMagic, sizeof kMagic);
-    const int32_t sections = std::clamp(doc.m_sectionCount, 0, CDaubrixDoc::kMaxSections);
-    PutU32(out, static_cast<uint32_t>(doc.m_width));
-    PutU32(out, static_cast<uint32_t>(doc.m_height));
+    const CSectionList& list = doc.Sections();
+    const int32_t sections = list.Count();
+    PutU32(out, static_cast<uint32_t>(doc.Width()));
+    PutU32(out, static_cast<uint32_t>(doc.Height()));
     PutU32(out, static_cast<uint32_t>(sections));
-    PutU32(out, static_cast<uint32_t>(doc.m_sectionFloor));
+    PutU32(out, static_cast<uint32_t>(list.Floor()));
     for (int i = 0; i < sections; ++i)
-        PutU32(out, static_cast<uint32_t>(doc.m_sections[static_cast<size_t>(i)]));
-    PutU32(out, doc.m_backgroundColor);
-    PutU32(out, static_cast<uint32_t>(doc.m_printResolution));
+        PutU32(out, static_cast<uint32_t>(list.At(i)));
+    PutU32(out, doc.BackgroundColor());
+    PutU32(out, static_cast<uint32_t>(doc.PrintResolution()));
 
     out.reserve(out.size() + 16 + 7 * doc.Globs().size() + 10 * doc.ColorChanges().size());
     ObjectWriter objects(out);
@@ -385,8 +386,8 @@ FileResult CDocumentFile::Write(CDaubrixDoc& doc, const DocumentBackground* view
     // The block is written whole or not at all. The bytes kept since loading are reused so
     // that every save stores the very picture that is shown.
     std::vector<uint8_t> encoded;
-    const std::vector<uint8_t>* jpeg = &doc.m_backgroundJpeg;
-    if (doc.m_hasBackgroundImage && jpeg->empty()) {
+    const std::vector<uint8_t>* jpeg = &doc.BackgroundJpeg();
+    if (doc.HasBackgroundImage() && jpeg->empty()) {
         if (!view->image.IsNull()) {
             const FileResult coded = WriteJpegBytes(encoded, kBackgroundQuality, view->image);
             result.Take(coded);
@@ -394,12 +395,12 @@ FileResult CDocumentFile::Write(CDaubrixDoc& doc, const DocumentBackground* view
                 jpeg = &encoded;
         }
     }
-    if (doc.m_hasBackgroundImage && (jpeg->empty() || jpeg->size() > INT32_MAX)) {
+    if (doc.HasBackgroundImage() && (jpeg->empty() || jpeg->size() > INT32_MAX)) {
         result.Note(FileReason::BackgroundNotSaved);
-        doc.m_hasBackgroundImage = 0;
+        doc.SetHasBackgroundImage(0);
     }
-    PutU32(out, static_cast<uint32_t>(doc.m_hasBackgroundImage));
-    if (doc.m_hasBackgroundImage) {
+    PutU32(out, static_cast<uint32_t>(doc.HasBackgroundImage()));
+    if (doc.HasBackgroundImage()) {
         PutU32(out, static_cast<uint32_t>(jpeg->size()));
         PutBytes(out, jpeg->data(), jpeg->size());
     }
@@ -438,19 +439,15 @@ FileResult CDocumentFile::Read(std::span<const uint8_t> bytes, CDaubrixDoc& doc,
     if (!std::is_sorted(s.colors.begin(), s.colors.end(), byPosition))
         std::stable_sort(s.colors.begin(), s.colors.end(), byPosition);
 
-    doc.m_width = s.width;
-    doc.m_height = s.height;
-    doc.m_sectionCount = s.sectionCount;
-    doc.m_sectionFloor = s.sectionFloor;
-    doc.m_sections.fill(0);
-    for (int i = 0; i < s.sectionCount; ++i)
-        doc.m_sections[static_cast<size_t>(i)] = s.sections[i];
-    doc.m_backgroundColor = static_cast<ColorRef>(s.backgroundColor);
-    doc.m_printResolution = s.printResolution;
-    doc.m_undoKind = 0;
+    doc.SetWidth(s.width);
+    doc.SetHeight(s.height);
+    doc.LoadSections(s.sectionFloor, s.sectionCount, s.sections);
+    doc.SetBackgroundColor(static_cast<ColorRef>(s.backgroundColor));
+    doc.SetPrintResolution(s.printResolution);
+    doc.Undo().Forget();
     doc.SetLoadedRecords(std::move(s.globs), std::move(s.colors));
-    doc.m_hasBackgroundImage = s.hasBackground ? 1 : 0;
-    doc.m_backgroundJpeg = std::move(s.jpeg);
+    doc.SetHasBackgroundImage(s.hasBackground ? 1 : 0);
+    doc.SetBackgroundJpeg(std::move(s.jpeg));
     if (view) {
         // The painted form never exceeds the drawing.
         view->image = s.hasBackground ? CropTopLeft(s.background.image, s.width, s.height) : CImage32();

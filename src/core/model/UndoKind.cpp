@@ -1,7 +1,7 @@
 #include "core/model/UndoKind.h"
 
 namespace {
-constexpr const char* kUndoTexts[13] = {
+constexpr const char* kUndoTexts[2 * kUndoActionCount + 1] = {
     "&Undo\tCtrl+Z",
     "&Undo Simulate Depth\tCtrl+Z",
     "&Undo Drawing\tCtrl+Z",
@@ -20,7 +20,7 @@ constexpr const char* kUndoTexts[13] = {
 
 UndoMenuState UndoMenuFor(int kind)
 {
-    if (kind < 0 || kind > 12)
+    if (kind < 0 || kind > 2 * kUndoActionCount)
         return {kUndoTexts[0], false};
     return {kUndoTexts[kind], kind != kUndoNone};
 }

@@ -17,6 +17,8 @@ enum UndoKind : uint8_t {
     kRedoCut = 11,
     kRedoPaste = 12,
 };
+// The actions that can be undone; each kind past them is the redo of kind - kUndoActionCount.
+constexpr int kUndoActionCount = kUndoPaste;
 
 // What the Edit menu's Undo/Redo item shows for an undo kind.
 struct UndoMenuState {
@@ -24,6 +26,6 @@ struct UndoMenuState {
     bool enabled;
 };
 
-// Text from the 13-entry table and the enable rule (any kind but 0). A kind outside the table
+// Text from the table of every kind and the enable rule (any kind but 0). A kind outside the table
 // shows the plain entry, disabled.
 UndoMenuState UndoMenuFor(int kind);

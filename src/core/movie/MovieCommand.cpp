@@ -94,8 +94,8 @@ void CreateMovieCommand(CDaubrixApp& app, CDaubrixView& view, IMovieDialogs& dia
     job.path = path;
     job.kind = MovieKindFor(path);
     MovieDialogValues v;
-    v.drawingWidth = view.Doc().m_width;
-    v.drawingHeight = view.Doc().m_height;
+    v.drawingWidth = view.Doc().Width();
+    v.drawingHeight = view.Doc().Height();
     v.frames = std::max(std::min(shown, s.m_movieFrames), 1);
     v.scale = s.m_movieScale;
     v.firstEmpty = s.m_movieFirstEmpty != 0;

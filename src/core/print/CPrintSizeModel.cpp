@@ -84,8 +84,8 @@ bool CPrintSizeModel::Store(CPrintSettings& settings, CDaubrixDoc& doc) const
 {
     settings.m_printCenter = m_center ? 1 : 0;
     settings.m_printUnits = static_cast<int>(m_unit);
-    const bool changed = doc.m_printResolution != m_dots;
-    doc.m_printResolution = m_dots;
+    const bool changed = doc.PrintResolution() != m_dots;
+    doc.SetPrintResolution(m_dots);
     if (changed)
         doc.SetModifiedFlag();
     return changed;

@@ -17,6 +17,8 @@ void CGlobClipboard::Detach(CDaubrixDoc* doc)
 void CGlobClipboard::ForgetClipboardSteps()
 {
     for (CDaubrixDoc* doc : m_docs)
-        if (doc->m_undoKind == kUndoCut || doc->m_undoKind == kRedoPaste)
-            doc->m_undoKind = kUndoNone;
+    {
+        doc->Undo().ForgetUndoOf(kUndoCut);
+        doc->Undo().ForgetRedoOf(kUndoPaste);
+    }
 }

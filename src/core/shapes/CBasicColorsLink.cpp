@@ -17,7 +17,7 @@ void ApplyColorToCurrentShape(CShapeTable& shapes, CDaubrixView* view, HsvColor 
         doc.SetColorChange(-1, c.m_hue, c.m_saturation, c.m_value);
         // A colour change below the end alters what the undo image must show; after a Clear
         // the undo image must stay as it is.
-        if (view->ShownCount() < doc.GetGlobCount() && doc.m_undoKind != kUndoClear)
+        if (view->ShownCount() < doc.GetGlobCount() && doc.Undo().Kind() != kUndoClear)
             view->RebuildUndoImage();
     }
     shape.Recolor(c.m_hue, c.m_saturation, c.m_value);

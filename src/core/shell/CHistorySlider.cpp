@@ -8,11 +8,11 @@ namespace {
 
 int SectionCount(const CDaubrixDoc& doc)
 {
-    return std::clamp(static_cast<int>(doc.m_sectionCount), 0, CDaubrixDoc::kMaxSections);
+    return doc.Sections().Count();
 }
 int Boundary(const CDaubrixDoc& doc, int i)
 {
-    return doc.m_sections[static_cast<size_t>(i)];
+    return doc.Sections().At(i);
 }
 } // namespace
 
@@ -23,7 +23,7 @@ void CHistorySlider::Rebuild(IHistoryTarget& view)
         return;
     }
     const CDaubrixDoc& doc = view.Doc();
-    m_min = doc.m_sectionFloor;
+    m_min = doc.Sections().Floor();
     m_max = std::max(m_min, doc.GetGlobCount());
     m_pos = std::clamp(view.ShownCount(), m_min, m_max);
     m_ticks.clear();
@@ -44,8 +44,7 @@ void CHistorySlider::SetPosition(int pos)
 
 void CHistorySlider::ForgetDrawingUndo(CDaubrixDoc& doc)
 {
-    if (doc.m_undoKind == kUndoDrawing || doc.m_undoKind == kRedoDrawing)
-        doc.m_undoKind = 0;
+    doc.Undo().ForgetAction(kUndoDrawing);
 }
 
 int CHistorySlider::SnapDistance(const CDaubrixDoc& doc)
@@ -69,7 +68,7 @@ int CHistorySlider::Snap(const CDaubrixDoc& doc, int a)
 CHistorySlider::Redraw CHistorySlider::EndMove(IHistoryTarget& view, int c)
 {
     const CDaubrixDoc& doc = view.Doc();
-    c = std::clamp(c, static_cast<int>(doc.m_sectionFloor), doc.GetGlobCount());
+    c = std::clamp(c, doc.Sections().Floor(), doc.GetGlobCount());
     m_pos = c;
     return view.BrowseTo(c);
 }
@@ -79,7 +78,7 @@ int CHistorySlider::PreviousTarget(const CDaubrixDoc& doc, int p)
     for (int i = SectionCount(doc) - 1; i >= 0; --i)
         if (Boundary(doc, i) < p)
             return Boundary(doc, i);
-    return doc.m_sectionFloor;
+    return doc.Sections().Floor();
 }
 
 std::optional<int> CHistorySlider::NextTarget(const CDaubrixDoc& doc, int p)

@@ -28,10 +28,11 @@ std::vector<int> CCheckpointCache::Wanted(const CDaubrixDoc& doc)
 {
     std::vector<int> positions;
     const int count = doc.GetGlobCount();
-    if (doc.m_sectionFloor > 0 && doc.m_sectionFloor <= count)
-        positions.push_back(doc.m_sectionFloor);
-    for (int i = 0; i < std::min<int>(doc.m_sectionCount, CDaubrixDoc::kMaxSections); ++i) {
-        const int p = doc.m_sections[static_cast<size_t>(i)];
+    const CSectionList& sections = doc.Sections();
+    if (sections.Floor() > 0 && sections.Floor() <= count)
+        positions.push_back(sections.Floor());
+    for (int i = 0; i < sections.Count(); ++i) {
+        const int p = sections.At(i);
         if (p > 0 && p <= count)
             positions.push_back(p);
     }

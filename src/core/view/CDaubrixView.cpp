@@ -51,8 +51,8 @@ private:
 // What the kept pictures depend on besides the sequence.
 uint64_t PictureKey(const CDaubrixDoc& doc)
 {
-    return uint64_t{static_cast<uint16_t>(doc.m_width)} << 48 | uint64_t{static_cast<uint16_t>(doc.m_height)} << 32
-        | (doc.m_hasBackgroundImage ? uint64_t{1} << 31 : 0) | (doc.m_backgroundColor & 0xFFFFFFu);
+    return uint64_t{static_cast<uint16_t>(doc.Width())} << 48 | uint64_t{static_cast<uint16_t>(doc.Height())} << 32
+        | (doc.HasBackgroundImage() ? uint64_t{1} << 31 : 0) | (doc.BackgroundColor() & 0xFFFFFFu);
 }
 } // namespace
 
@@ -97,7 +97,7 @@ void CDaubrixView::OnSequenceChanged(int position)
 
 void CDaubrixView::OnInitialUpdate()
 {
-    m_center = DefaultCenter(m_doc.m_width, m_doc.m_height);
+    m_center = DefaultCenter(m_doc.Width(), m_doc.Height());
     SetShown(m_doc.GetGlobCount());
     Invalidate();
 }
@@ -136,14 +136,14 @@ void CDaubrixView::Flush(const CRect& r)
 
 void CDaubrixView::FillBackground(CImage32& image) const
 {
-    image.Fill(ColorRefToPixel(m_doc.m_backgroundColor));
-    if (m_doc.m_hasBackgroundImage && !m_backgroundImage.IsNull())
+    image.Fill(ColorRefToPixel(m_doc.BackgroundColor()));
+    if (m_doc.HasBackgroundImage() && !m_backgroundImage.IsNull())
         image.Blit(m_backgroundImage, m_backgroundX, m_backgroundY);
 }
 
 void CDaubrixView::Paint()
 {
-    const int W = m_doc.m_width, H = m_doc.m_height;
+    const int W = m_doc.Width(), H = m_doc.Height();
     if (PictureKey(m_doc) != m_pictureKey) {
         m_pictureKey = PictureKey(m_doc);
         m_checkpoints.Clear();
@@ -216,9 +216,9 @@ void CDaubrixView::Paint()
     if (m_imageAt == m_shownCount)
         m_checkpoints.Keep(m_shownCount, m_drawingImage, m_doc);
 
-    if (!m_doc.m_undoImageSaved) {
+    if (!m_doc.UndoImageSaved()) {
         SaveUndoImage();
-        m_doc.m_undoImageSaved = 1;
+        m_doc.SetUndoImageSaved(1);
     }
     m_stroke.PaintDone();
     if (m_app.m_drawing.m_lineMode)
@@ -226,7 +226,7 @@ void CDaubrixView::Paint()
     op.End();
     if (m_import.Finish()) {
         // Hide the imported globs again; they stay until the next stroke truncates them.
-        m_doc.m_undoKind = kUndoDrawing;
+        m_doc.Undo().Record(kUndoDrawing);
         SetShown(m_doc.GetGlobCount());
         m_history.Undo();
         m_app.Host().Message(CImportReplay::CancelledText(), MsgIcon::None);
@@ -257,8 +257,7 @@ void CDaubrixView::EndPendingClear()
         return;
     m_clearPending = false;
     m_doc.DeleteContents();
-    m_doc.m_sectionCount = 0;
-    m_doc.m_sectionFloor = 0;
+    m_doc.ClearSections();
     SetShown(0);
 }
 
@@ -281,7 +280,7 @@ void CDaubrixView::BeginStroke()
 void CDaubrixView::BeginImport()
 {
     BeginStroke();
-    m_doc.m_undoKind = kUndoDrawing;
+    m_doc.Undo().Record(kUndoDrawing);
 }
 
 HistoryRedraw CDaubrixView::RestoreTo(int position)
@@ -454,7 +453,7 @@ void CDaubrixView::MoveCenter(CPoint c)
 
 void CDaubrixView::ResetCenter()
 {
-    m_center = DefaultCenter(m_doc.m_width, m_doc.m_height);
+    m_center = DefaultCenter(m_doc.Width(), m_doc.Height());
     BandChanged();
 }
 

@@ -50,7 +50,7 @@ void CStrokeEngine::RecordColorIfChanged()
 bool CStrokeEngine::StartStroke(int x, int y, bool shift)
 {
     const CDaubrixDoc& doc = m_view.Doc();
-    const int W = doc.m_width, H = doc.m_height;
+    const int W = doc.Width(), H = doc.Height();
     if (!shift && (x < -20 || x > W + 20 || y < -20 || y > H + 20)) {
         m_ignoreButtonUp = true;
         return false;
@@ -72,7 +72,7 @@ void CStrokeEngine::ButtonDown(int x, int y, bool shift, bool ctrl)
     tool.ButtonDown(x, y, ctrl);
     // Even a click that places nothing has truncated the hidden globs, so no earlier undo
     // step (least of all a Redo Drawing of what was deleted) may survive it.
-    m_view.Doc().m_undoKind = kUndoDrawing;
+    m_view.Doc().Undo().Record(kUndoDrawing);
     m_view.Invalidate();
 }
 

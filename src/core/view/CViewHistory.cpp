@@ -3,10 +3,6 @@
 #include "core/shell/CDaubrixApp.h"
 #include "core/view/IHistoryTarget.h"
 
-namespace {
-constexpr int kRedoOffset = kRedoDrawing - kUndoDrawing;
-}
-
 void CViewHistory::Register(std::unique_ptr<IUndoStep> step)
 {
     const int kind = step->Kind();
@@ -14,32 +10,29 @@ void CViewHistory::Register(std::unique_ptr<IUndoStep> step)
         m_steps[static_cast<size_t>(kind)] = std::move(step);
 }
 
-IUndoStep* CViewHistory::StepFor(int kind) const
+IUndoStep* CViewHistory::StepFor(UndoKind action) const
 {
-    if (kind > kRedoOffset)
-        kind -= kRedoOffset;
-    if (kind <= kUndoNone || kind >= static_cast<int>(m_steps.size()))
+    if (action <= kUndoNone || action >= static_cast<int>(m_steps.size()))
         return nullptr;
-    return m_steps[static_cast<size_t>(kind)].get();
+    return m_steps[static_cast<size_t>(action)].get();
 }
 
 UndoMenuState CViewHistory::MenuState() const
 {
-    const int kind = m_view.Doc().m_undoKind;
-    if (const IUndoStep* step = StepFor(kind))
-        return step->Menu(kind > kRedoOffset);
-    return UndoMenuFor(kind);
+    const CUndoState& undo = m_view.Doc().Undo();
+    if (const IUndoStep* step = StepFor(undo.Action()))
+        return step->Menu(undo.IsRedo());
+    return undo.Menu();
 }
 
 void CViewHistory::Undo()
 {
-    CDaubrixDoc& doc = m_view.Doc();
-    const int kind = doc.m_undoKind;
-    IUndoStep* step = StepFor(kind);
+    CUndoState& undo = m_view.Doc().Undo();
+    IUndoStep* step = StepFor(undo.Action());
     if (!step)
         return;
-    const bool redo = kind > kRedoOffset;
-    doc.m_undoKind = static_cast<uint8_t>(redo ? kind - kRedoOffset : kind + kRedoOffset);
+    const bool redo = undo.IsRedo();
+    undo.Flip();
     if (redo)
         step->Redo();
     else
@@ -48,9 +41,7 @@ void CViewHistory::Undo()
 
 void CViewHistory::ForgetDrawingUndo()
 {
-    CDaubrixDoc& doc = m_view.Doc();
-    if (doc.m_undoKind == kUndoDrawing || doc.m_undoKind == kRedoDrawing)
-        doc.m_undoKind = kUndoNone;
+    m_view.Doc().Undo().ForgetAction(kUndoDrawing);
 }
 
 void CViewHistory::TruncateHidden()
@@ -64,15 +55,7 @@ void CViewHistory::TruncateHidden()
     doc.TruncateAt(shown);
     const CShape& s = m_app.CurrentShape();
     doc.SetColorChange(-1, s.m_hue, s.m_saturation, s.m_value);
-    for (int i = 0; i < doc.m_sectionCount && i < CDaubrixDoc::kMaxSections; ++i) {
-        if (doc.m_sections[static_cast<size_t>(i)] > shown) {
-            doc.m_sections[static_cast<size_t>(i)] = shown;
-            // A boundary already standing at the position is not doubled.
-            const bool doubled = i > 0 && doc.m_sections[static_cast<size_t>(i - 1)] == shown;
-            doc.m_sectionCount = doubled ? i : i + 1;
-            break;
-        }
-    }
+    doc.TruncateSectionsAt(shown);
     m_view.NotifyHistoryChanged();
     host.EndWaitCursor();
 }

@@ -27,9 +27,9 @@ public:
     void ForgetDrawingUndo();
 
 private:
-    IUndoStep* StepFor(int kind) const;
+    IUndoStep* StepFor(UndoKind action) const;
 
     CDaubrixApp& m_app;
     IHistoryTarget& m_view;
-    std::array<std::unique_ptr<IUndoStep>, 7> m_steps;
+    std::array<std::unique_ptr<IUndoStep>, kUndoActionCount + 1> m_steps;
 };

@@ -29,8 +29,8 @@ FileResult ReadDocument(const std::string& path, CDaubrixDoc& doc, DocumentBackg
     FileResult result = CDocumentFile::Read(data, doc, background, lowColor);
     if (!result)
         return result;
-    doc.m_pathName = path;
-    doc.m_title = DocumentTitleFor(path);
+    doc.SetPathName(path);
+    doc.SetTitle(DocumentTitleFor(path));
     doc.SetModifiedFlag(false);
     return result;
 }
@@ -45,7 +45,7 @@ bool ReadDocumentFile(const std::string& path, CDaubrixDoc& doc, DocumentBackgro
 
 void ShowOpenedDocument(CDaubrixView& view, DocumentBackground background)
 {
-    if (view.Doc().m_hasBackgroundImage)
+    if (view.Doc().HasBackgroundImage())
         view.SetBackgroundImage(std::move(background.image), background.x, background.y);
     else
         view.ClearBackgroundImage();
@@ -89,8 +89,8 @@ FileResult SaveDocument(const std::string& path, CDaubrixDoc& doc, const CDaubri
         return result;
     if (!WriteFileAtomically(path, bytes))
         return result.Fail(FileReason::CannotWrite);
-    doc.m_pathName = path;
-    doc.m_title = DocumentTitleFor(path);
+    doc.SetPathName(path);
+    doc.SetTitle(DocumentTitleFor(path));
     doc.SetModifiedFlag(false);
     return result;
 }

@@ -27,8 +27,8 @@ DrawingInfo DescribeDrawing(const CDaubrixDoc& doc, int shown, bool clearPending
         info.globs = Format("%d globs  (%d hidden)", n, n - shown);
         info.colors = Format("%d colors  (some hidden)", colors);
     }
-    info.imageSize = Format("Image size is %d x %d", doc.m_width, doc.m_height);
-    const ColorRef bg = doc.m_backgroundColor;
+    info.imageSize = Format("Image size is %d x %d", doc.Width(), doc.Height());
+    const ColorRef bg = doc.BackgroundColor();
     info.background = Format("bg color  R:%d  G:%d  B:%d", RedOf(bg), GreenOf(bg), BlueOf(bg));
     return info;
 }

@@ -114,21 +114,23 @@ bool ApplyBackground(CDaubrixView& view, const CImage32& loaded, BackgroundSizin
     bool applied = false;
     {
         WaitCursor wait(host);
-        const CImage32 sized = SizeBackground(loaded, doc.m_width, doc.m_height, sizing);
+        const CImage32 sized = SizeBackground(loaded, doc.Width(), doc.Height(), sizing);
         view.ClearBackgroundImage();
-        doc.m_hasBackgroundImage = 0;
-        doc.m_backgroundJpeg.clear();
+        doc.SetHasBackgroundImage(0);
+        doc.SetBackgroundJpeg({});
         CImage32 stored;
         FileResult coded = FileResult{}.Fail();
         if (!sized.IsNull()) {
-            coded = JpegRoundTrip(sized, stored, doc.m_backgroundJpeg);
+            std::vector<uint8_t> jpeg;
+            coded = JpegRoundTrip(sized, stored, jpeg);
+            doc.SetBackgroundJpeg(std::move(jpeg));
             ShowFileMessages(coded, host);
         }
         if (coded) {
-            const int x = BackgroundOffset(doc.m_width, stored.Width());
-            const int y = BackgroundOffset(doc.m_height, stored.Height());
+            const int x = BackgroundOffset(doc.Width(), stored.Width());
+            const int y = BackgroundOffset(doc.Height(), stored.Height());
             view.SetBackgroundImage(std::move(stored), x, y);
-            doc.m_hasBackgroundImage = 1;
+            doc.SetHasBackgroundImage(1);
             applied = true;
         }
         // Rebuilt also on failure: the old background is gone and must not stay on screen.
@@ -171,8 +173,8 @@ void LoadBackgroundCommand(CDaubrixApp& app, CDaubrixView& view, IImageDialogs& 
 void RemoveBackgroundCommand(CDaubrixView& view)
 {
     view.ClearBackgroundImage();
-    view.Doc().m_hasBackgroundImage = 0;
-    view.Doc().m_backgroundJpeg.clear();
+    view.Doc().SetHasBackgroundImage(0);
+    view.Doc().SetBackgroundJpeg({});
     view.RebuildUndoImage();
     view.RestoreTo(view.ShownCount());
     view.Doc().SetModifiedFlag();

@@ -50,8 +50,8 @@ ImportOutcome ConvertImageToGlobs(CDaubrixView& view, const CImage32& picture, C
     const CDaubrixDoc& doc = view.Doc();
 
     ImportGrid grid;
-    grid.drawingWidth = doc.m_width;
-    grid.drawingHeight = doc.m_height;
+    grid.drawingWidth = doc.Width();
+    grid.drawingHeight = doc.Height();
     const std::string& shapeName = app.ShapeTable().m_shapeNames[app.ShapeTable().m_currentShape];
     grid.step = ImportGridStep(shapeName.size() > 2 ? shapeName[2] : '1', std::clamp(s.m_importGlobCount, 1, 10));
     grid.removeBackground = s.m_importRemoveBackground != 0;
@@ -81,8 +81,8 @@ ImportOutcome ConvertImageToGlobs(CDaubrixView& view, const CImage32& picture, C
     // The current colour takes effect from the first imported glob, as at a stroke's start.
     if (!s.m_importPreserveColors)
         view.Stroke().RecordColorIfChanged();
-    CImportPlacement placement(view, op, ImportOffset(picture.Width(), doc.m_width),
-                               ImportOffset(picture.Height(), doc.m_height), kCancelQuestion);
+    CImportPlacement placement(view, op, ImportOffset(picture.Width(), doc.Width()),
+                               ImportOffset(picture.Height(), doc.Height()), kCancelQuestion);
     outcome.placingCancelled = !placement.Run(samples);
     outcome.placed = placement.Placed();
     if (!s.m_importPreserveColors && AnyAutoColor(app))
@@ -110,7 +110,7 @@ ImportOutcome ImportImageFile(CDaubrixView& view, const std::string& path)
         // Only one picture is held at a time: a large one costs a gigabyte.
         const BackgroundSizing sizing = ImportSizing(app.m_import);
         if (sizing != BackgroundSizing::Normal)
-            picture = SizeImportPicture(picture, doc.m_width, doc.m_height, sizing);
+            picture = SizeImportPicture(picture, doc.Width(), doc.Height(), sizing);
         outcome = ConvertImageToGlobs(view, picture, op);
         doc.AddSection(doc.GetGlobCount());
         view.ShowAddedGlobs(0);

@@ -57,7 +57,7 @@ void SetBackgroundColor(CDaubrixView& view, HsvColor c)
 {
     constexpr float kByte = 0.003921569f;
     CDaubrixDoc& doc = view.Doc();
-    doc.m_backgroundColor = HsvToRgb(c.m_hue, c.m_saturation * kByte, c.m_value * kByte);
+    doc.SetBackgroundColor(HsvToRgb(c.m_hue, c.m_saturation * kByte, c.m_value * kByte));
     // The colour is stored with the drawing: closing without saving must ask.
     doc.SetModifiedFlag();
     view.RebuildUndoImage();

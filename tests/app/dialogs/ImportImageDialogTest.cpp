@@ -133,8 +133,8 @@ TEST(ImportImage, ThroughTheImageMenuAPhotographBecomesGlobsAndIsSaved)
     app.m_drawing.m_jitter = 0;
     app.m_import.m_importFit = 1;
     CDaubrixDoc doc(app.ShapeTable(), &host);
-    doc.m_width = 320;
-    doc.m_height = 240;
+    doc.SetWidth(320);
+    doc.SetHeight(240);
     CDaubrixView view(app, doc);
     view.OnInitialUpdate();
     view.Paint();

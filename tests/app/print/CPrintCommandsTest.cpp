@@ -81,10 +81,10 @@ struct PrintCommandsTest : ::testing::Test {
     void SetUp() override
     {
         LoadTestShapes(app.ShapeTable());
-        doc.m_width = 120;
-        doc.m_height = 90;
-        doc.m_printResolution = 30;
-        doc.m_backgroundColor = MakeColorRef(20, 150, 160);
+        doc.SetWidth(120);
+        doc.SetHeight(90);
+        doc.SetPrintResolution(30);
+        doc.SetBackgroundColor(MakeColorRef(20, 150, 160));
         view = std::make_unique<CDaubrixView>(app, doc);
         for (int i = 0; i < 15; ++i) {
             app.ShapeTable().m_currentShape = static_cast<uint8_t>(i % 6);
@@ -142,7 +142,7 @@ TEST_F(PrintCommandsTest, CancelInTheSizeDialogStillPrintsCentred)
     dialogs.setControls = [](CPrintSizeDialog& d) { d.UnitBox()->setCurrentIndex(2); };
     ASSERT_TRUE(commands.Print(*view, dialogs));
     EXPECT_EQ(dialogs.sizeAsked, 1);
-    EXPECT_EQ(doc.m_printResolution, 30);
+    EXPECT_EQ(doc.PrintResolution(), 30);
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(commands.Settings().m_printUnits, 0);
     ExpectPrinted(true, 30, PrintUnit::Inch, "printed_page_centred");
@@ -156,7 +156,7 @@ TEST_F(PrintCommandsTest, OkStoresTheChoicesThatThePagePrints)
         d.CenterBox()->setChecked(false);
     };
     ASSERT_TRUE(commands.Print(*view, dialogs));
-    EXPECT_EQ(doc.m_printResolution, 12);
+    EXPECT_EQ(doc.PrintResolution(), 12);
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(commands.Settings().m_printCenter, 0);
     EXPECT_EQ(commands.Settings().m_printUnits, 1);
@@ -184,7 +184,7 @@ TEST_F(PrintCommandsTest, SizeWhenPrintedMeasuresFirst)
     EXPECT_TRUE(commands.SizeWhenPrinted(*view, dialogs));
     EXPECT_EQ(commands.Settings().m_printer.m_width, 5100);
     // 120 pixels over 8.5 inches, 0.5 short of the fitting value.
-    EXPECT_EQ(doc.m_printResolution, 13);
+    EXPECT_EQ(doc.PrintResolution(), 13);
     EXPECT_TRUE(doc.IsModified());
 }
 

@@ -40,7 +40,7 @@ TEST(AutoSaver, CopiesFollowChangesSavesClosesAndStrokes)
     EXPECT_FALSE(fs::exists(rig.CopyOf(2))) << "an unchanged drawing needs no copy";
 
     // Saved: the copy goes; changed again: it comes back.
-    a->Doc().m_pathName = rig.File("a.dbx");
+    a->Doc().SetPathName(rig.File("a.dbx"));
     rig.Frame().Workspace()->setActiveSubWindow(a);
     rig.Run(CommandId::FileSave);
     EXPECT_FALSE(fs::exists(rig.CopyOf(1)));
@@ -124,7 +124,7 @@ TEST(AutoSaver, RecoveryReopensUnderOwnNamesOrDiscards)
         }
         ASSERT_EQ(children.size(), 3);
         EXPECT_EQ(children[1]->windowTitle(), "Daubrix2");
-        EXPECT_EQ(children[1]->Doc().m_pathName, "");
+        EXPECT_EQ(children[1]->Doc().PathName(), "");
         EXPECT_EQ(children[2]->windowTitle(), QString::fromUtf8("Mein Bild \xc3\xa4.dbx"));
         EXPECT_EQ(rig.Frame().windowTitle(), QString::fromUtf8("Daubrix - Mein Bild \xc3\xa4.dbx"));
         for (CChildFrame* c : {children[1], children[2]}) {
@@ -153,6 +153,6 @@ TEST(AutoSaver, ACopyOfAFileOpenAlreadyComesBackUnnamed)
     EXPECT_EQ(rig.saver->OfferRecovery(), 1);
     const QList<CChildFrame*> children = rig.Frame().Children();
     ASSERT_EQ(children.size(), 2);
-    EXPECT_EQ(children[1]->Doc().m_pathName, "") << "Save must not overwrite the other window's file";
+    EXPECT_EQ(children[1]->Doc().PathName(), "") << "Save must not overwrite the other window's file";
     EXPECT_EQ(children[1]->windowTitle(), "Daubrix2");
 }

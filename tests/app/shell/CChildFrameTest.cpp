@@ -14,7 +14,7 @@ TEST(ChildFrame, MaximizedSmallDrawingStandsCentredInWorkspaceColour)
     rig.frame->show();
     CChildFrame* child = rig.frame->NewDrawing();
     ASSERT_NE(child, nullptr);
-    child->Doc().m_backgroundColor = MakeColorRef(200, 30, 40);
+    child->Doc().SetBackgroundColor(MakeColorRef(200, 30, 40));
     rig.Settle();
     QSize normalSize = child->size();
 

@@ -61,7 +61,7 @@ TEST(FeatureWiring, SaveAndReopenGiveTheSameDrawing)
     w.Stroke(*c, {{40, 40}, {80, 60}, {120, 80}});
     w.Stroke(*c, {{60, 120}, {100, 110}});
     const std::string path = w.data.Path() + "/two strokes.dbx";
-    c->Doc().m_pathName = path;
+    c->Doc().SetPathName(path);
     w.Act(CommandId::FileSave)->trigger();
     ASSERT_TRUE(std::filesystem::exists(path));
     EXPECT_FALSE(c->Doc().IsModified());
@@ -79,9 +79,9 @@ TEST(FeatureWiring, SaveAndReopenGiveTheSameDrawing)
     ASSERT_NE(again, nullptr);
     again->DrawingWidget().RunEngine();
     EXPECT_EQ(again->Doc().GetGlobCount(), globs);
-    EXPECT_EQ(again->Doc().m_width, 240);
+    EXPECT_EQ(again->Doc().Width(), 240);
     EXPECT_EQ(again->DrawingWidget().ImageView(), image);
-    EXPECT_EQ(again->Doc().m_title, "two strokes.dbx");
+    EXPECT_EQ(again->Doc().Title(), "two strokes.dbx");
 }
 
 TEST(FeatureWiring, BrokenFileOpensNothing)

@@ -154,10 +154,10 @@ TEST(MainFrame, NewDrawingOpensAWindowOfExactlyTheDrawingSize)
     ASSERT_NE(child, nullptr);
     rig.Settle();
     EXPECT_EQ(rig.askedW, 400);   // first offer after start
-    EXPECT_EQ(child->Doc().m_width, 300);
-    EXPECT_EQ(child->Doc().m_height, 200);
-    EXPECT_TRUE(child->Doc().m_undoImageSaved);
-    EXPECT_EQ(child->Doc().m_title, "Daubrix1");
+    EXPECT_EQ(child->Doc().Width(), 300);
+    EXPECT_EQ(child->Doc().Height(), 200);
+    EXPECT_TRUE(child->Doc().UndoImageSaved());
+    EXPECT_EQ(child->Doc().Title(), "Daubrix1");
     EXPECT_EQ(child->DrawingWidget().size(), QSize(300, 200));
     EXPECT_EQ(child->ScrollArea().viewport()->size(), QSize(300, 200));
     child->DrawingWidget().RunEngine();
@@ -172,7 +172,7 @@ TEST(MainFrame, NewDrawingOpensAWindowOfExactlyTheDrawingSize)
     ASSERT_NE(second, nullptr);
     EXPECT_EQ(rig.askedW, 300);
     EXPECT_EQ(rig.askedH, 200);
-    EXPECT_EQ(second->Doc().m_title, "Daubrix2");
+    EXPECT_EQ(second->Doc().Title(), "Daubrix2");
     EXPECT_EQ(rig.frame->Children().size(), 2);
     EXPECT_EQ(rig.frame->ActiveChild(), second);
     MaybeShoot(*rig.frame, "main_two_drawings");
@@ -396,8 +396,8 @@ TEST(MainFrame, FileNewThroughTheRealDialogAndAbout)
     frame.Action(CommandId::FileNew)->trigger();
     EXPECT_EQ(title, "New Drawing");
     ASSERT_EQ(frame.Children().size(), 1);
-    EXPECT_EQ(frame.Children()[0]->Doc().m_width, 640);
-    EXPECT_EQ(frame.Children()[0]->Doc().m_height, 480);
+    EXPECT_EQ(frame.Children()[0]->Doc().Width(), 640);
+    EXPECT_EQ(frame.Children()[0]->Doc().Height(), 480);
     EXPECT_EQ(app.m_shell.m_newWidth, 640);
 
     dialogs.Then(DialogAnswerer::Cancel());

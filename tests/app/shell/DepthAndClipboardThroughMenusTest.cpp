@@ -52,7 +52,7 @@ struct Program : ProgramRig {
     Program() { app.m_drawing.m_jitter = app.m_drawing.m_polar = 0; }
     void Save(CChildFrame& c, const std::string& path)
     {
-        c.Doc().m_pathName = path;
+        c.Doc().SetPathName(path);
         Run(C::FileSave);
     }
 };
@@ -133,7 +133,7 @@ TEST(DepthAndClipboardThroughMenus, AStrokeCopiedWithTheKeyIsPastedIntoAnotherDr
         EXPECT_EQ(docB->GetGlob(i).Y(), docA->GetGlob(6 + i).Y() + 20) << i;
     }
     EXPECT_EQ(docB->GetColorChangeHue(0), 120);
-    EXPECT_EQ(docB->m_sectionCount, 1);
+    EXPECT_EQ(docB->Sections().Count(), 1);
 
     // Undo and Redo of the paste through the Edit menu.
     p.Run(C::EditUndo);

@@ -187,7 +187,7 @@ TEST(DrawingThroughFrame, MoveCenterFromTheToolbarToUndo)
     EXPECT_EQ(v.Center().x, moved.x);
     EXPECT_EQ(v.Center().y, moved.y);
     EXPECT_EQ(c->Doc().GetGlobCount(), 0) << "the click places nothing";
-    EXPECT_EQ(c->Doc().m_sectionCount, 0);
+    EXPECT_EQ(c->Doc().Sections().Count(), 0);
     EXPECT_FALSE(app.m_modes.m_moveCenterMode);
     EXPECT_EQ(app.m_drawing.m_lineMode, 1);
     // Without any menu opened, the toolbar already tells what happened.

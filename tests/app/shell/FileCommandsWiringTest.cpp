@@ -53,12 +53,12 @@ TEST(FileCommands, SaveAsCloseAndOpenThroughTheMenus)
 
     // Save now writes the same file without asking.
     const std::string first = Bytes(path);
-    c->Doc().m_backgroundColor = MakeColorRef(9, 8, 7);
+    c->Doc().SetBackgroundColor(MakeColorRef(9, 8, 7));
     c->Doc().SetModifiedFlag();
     f.Run(CommandId::FileSave);
     EXPECT_NE(Bytes(path), first);
     EXPECT_FALSE(c->Doc().IsModified());
-    c->Doc().m_backgroundColor = 0;
+    c->Doc().SetBackgroundColor(0);
     f.Run(CommandId::FileSave);
     EXPECT_EQ(Bytes(path), first);
 
@@ -88,7 +88,7 @@ TEST(FileCommands, ClosingAChangedDrawingAsksAndSavesUnderANewName)
     f.dialogs.Then(DialogAnswerer::Cancel());
     f.Close(c);
     ASSERT_EQ(f.Frame().Children().size(), 1);
-    EXPECT_EQ(f.host.questions.back(), "Save changes to " + c->Doc().m_title + "?");
+    EXPECT_EQ(f.host.questions.back(), "Save changes to " + c->Doc().Title() + "?");
     // Yes and a name: saved, then closed.
     const std::string path = f.File("closing.dbx");
     f.host.answers = {MsgAnswer::Yes};
@@ -147,7 +147,7 @@ TEST(FileCommands, FailedSaveKeepsTheFileAndTheChanges)
 
     // Files may not grow past a few bytes: the disk is full.
     CChildFrame* d = f.Drawing(300, 200);
-    d->Doc().m_pathName = path;
+    d->Doc().SetPathName(path);
     rlimit saved{};
     getrlimit(RLIMIT_FSIZE, &saved);
     auto previous = std::signal(SIGXFSZ, SIG_IGN);
@@ -192,7 +192,7 @@ TEST(FileCommands, CommandLineDrawingOpensAtStartWithItsFullPath)
     CMainFrame* frame = startup.Frame();
     ASSERT_EQ(frame->Children().size(), 1);
     CChildFrame* c = frame->Children().front();
-    EXPECT_EQ(c->Doc().m_pathName, data.File("start.dbx")) << "saves go back where the file came from";
+    EXPECT_EQ(c->Doc().PathName(), data.File("start.dbx")) << "saves go back where the file came from";
     EXPECT_EQ(frame->RecentFiles().value(0), QString::fromStdString(data.File("start.dbx")));
     c->DrawingWidget().RunEngine();
     EXPECT_EQ(c->DrawingWidget().ImageView().size(), drawn.size());
@@ -227,7 +227,7 @@ TEST(ImageCommands, BackgroundThroughTheImageMenuIsCheckedStoredAndRemoved)
     f.dialogs.Then(DialogAnswerer::ChooseFile(bmp));
     f.dialogs.Then(DialogAnswerer::Cancel());
     f.Run(CommandId::LoadBackground);
-    EXPECT_FALSE(c->Doc().m_hasBackgroundImage);
+    EXPECT_FALSE(c->Doc().HasBackgroundImage());
     EXPECT_FALSE(f.Act(CommandId::LoadBackground)->isChecked());
 
     QStringList types;
@@ -242,7 +242,7 @@ TEST(ImageCommands, BackgroundThroughTheImageMenuIsCheckedStoredAndRemoved)
     f.Run(CommandId::LoadBackground);
     EXPECT_EQ(types.value(0), "All Supported Formats (*.BMP,*.JPG)");
     EXPECT_TRUE(f.dialogs.titles.contains("Load Background Image"));
-    ASSERT_TRUE(c->Doc().m_hasBackgroundImage);
+    ASSERT_TRUE(c->Doc().HasBackgroundImage());
     EXPECT_TRUE(f.Act(CommandId::LoadBackground)->isChecked());
     EXPECT_TRUE(f.Act(CommandId::RemoveBackground)->isEnabled());
     EXPECT_TRUE(c->Doc().IsModified());
@@ -274,13 +274,13 @@ TEST(ImageCommands, BackgroundThroughTheImageMenuIsCheckedStoredAndRemoved)
     c = f.Frame().ActiveChild();
     c->DrawingWidget().RunEngine();
     f.Frame().UpdateCommands();
-    EXPECT_TRUE(c->Doc().m_hasBackgroundImage);
+    EXPECT_TRUE(c->Doc().HasBackgroundImage());
     EXPECT_TRUE(f.Act(CommandId::LoadBackground)->isChecked());
     EXPECT_EQ(c->DrawingWidget().ImageView(), shown);
     MaybeShoot(f.Frame(), "background_frame");
 
     f.Run(CommandId::RemoveBackground);
-    EXPECT_FALSE(c->Doc().m_hasBackgroundImage);
+    EXPECT_FALSE(c->Doc().HasBackgroundImage());
     EXPECT_FALSE(f.Act(CommandId::LoadBackground)->isChecked());
     EXPECT_FALSE(f.Act(CommandId::RemoveBackground)->isEnabled());
     EXPECT_TRUE(c->Doc().IsModified());
@@ -300,7 +300,7 @@ TEST(ImageCommands, BackgroundThroughTheImageMenuIsCheckedStoredAndRemoved)
     c = f.Frame().ActiveChild();
     c->DrawingWidget().RunEngine();
     f.Frame().UpdateCommands();
-    EXPECT_FALSE(c->Doc().m_hasBackgroundImage);
+    EXPECT_FALSE(c->Doc().HasBackgroundImage());
     EXPECT_FALSE(f.Act(CommandId::LoadBackground)->isEnabled());
     EXPECT_FALSE(f.Act(CommandId::RemoveBackground)->isEnabled());
     EXPECT_EQ(c->DrawingWidget().ImageView(), bare);

@@ -93,10 +93,10 @@ TEST(ProgramRun, CommandLineDrawingOpensAndExitWritesTheSettings)
     EXPECT_EQ(program.App().m_shell.m_appWindow.x2, 1279);
     ASSERT_EQ(frame->Children().size(), 1);
     CChildFrame* child = frame->Children()[0];
-    EXPECT_EQ(child->Doc().m_width, 400);
+    EXPECT_EQ(child->Doc().Width(), 400);
     EXPECT_EQ(child->Doc().GetGlobCount(), 2);
     EXPECT_EQ(child->windowTitle(), "example.dbx");
-    EXPECT_EQ(child->Doc().m_pathName, drawing) << "kept whole, so Save writes where it was read";
+    EXPECT_EQ(child->Doc().PathName(), drawing) << "kept whole, so Save writes where it was read";
     EXPECT_EQ(frame->RecentFiles(), QStringList({QString::fromStdString(drawing)}));
     // The tool windows stand where the settings put them, fed by the opened drawing.
     EXPECT_TRUE(frame->IsToolWindowVisible(CMainFrame::ShapesWindow));

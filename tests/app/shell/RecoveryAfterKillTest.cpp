@@ -93,7 +93,7 @@ int RunRecoveryChild(const QString& workDir)
     Drag(*first, {{20, 20}, {80, 60}, {150, 40}}, true);
     CChildFrame* second = frame.NewDrawing();
     Drag(*second, {{30, 100}, {100, 30}}, true);
-    second->Doc().m_pathName = work + "/" + kNamed;
+    second->Doc().SetPathName(work + "/" + kNamed);
     if (!frame.m_saveDocument(*second))
         return 4;
     Drag(*second, {{120, 120}, {60, 130}}, true);
@@ -154,9 +154,9 @@ TEST(RecoveryAfterKill, TheNextStartOffersWhatWasCopiedBeforeTheKill)
         const QList<CChildFrame*> children = program.Frame()->Children();
         ASSERT_EQ(children.size(), 2);
         EXPECT_EQ(children[0]->windowTitle(), "Daubrix1");
-        EXPECT_EQ(children[0]->Doc().m_pathName, "");
+        EXPECT_EQ(children[0]->Doc().PathName(), "");
         EXPECT_EQ(children[1]->windowTitle(), QString::fromStdString(kNamed));
-        EXPECT_EQ(children[1]->Doc().m_pathName, work + "/" + kNamed);
+        EXPECT_EQ(children[1]->Doc().PathName(), work + "/" + kNamed);
         for (int i = 0; i < 2; ++i) {
             EXPECT_TRUE(children[i]->Doc().IsModified());
             EXPECT_FALSE(expected[i].empty());

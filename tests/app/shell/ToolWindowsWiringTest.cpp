@@ -186,7 +186,7 @@ TEST(ToolWindowsWiring, HistorySliderFollowsStrokesUndoOpenAndTheActiveDrawing)
     EXPECT_EQ(second->View().ShownCount(), n2) << "the other drawing is untouched";
 
     const std::string path = w.data.Path() + "/first.dbx";
-    first->Doc().m_pathName = path;
+    first->Doc().SetPathName(path);
     w.Act(CommandId::FileSave)->trigger();
     ASSERT_TRUE(w.frame->OpenFile(QString::fromStdString(path)));
     CChildFrame* opened = w.frame->ActiveChild();

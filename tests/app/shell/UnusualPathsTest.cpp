@@ -41,7 +41,7 @@ TEST(UnusualPaths, SaveOpenRecentAndCommandLineKeepTheName)
     f.Close(f.Frame().ActiveChild());
     f.Run(CommandId::FileMru1);
     ASSERT_EQ(f.Frame().Children().size(), 1);
-    EXPECT_EQ(f.Frame().ActiveChild()->Doc().m_pathName, path);
+    EXPECT_EQ(f.Frame().ActiveChild()->Doc().PathName(), path);
     f.Close(f.Frame().ActiveChild());
 
     // Named on the command line, as a shell hands it over.
@@ -81,9 +81,9 @@ TEST(UnusualPaths, FoldersThatCannotBeWrittenAreToldOnceAtExit)
         c->Doc().SetModifiedFlag();
         EXPECT_FALSE(program.AutoSaver()->SaveNow());
         EXPECT_FALSE(program.AutoSaver()->SaveNow());
-        c->Doc().m_pathName = home.File(kName + ".dbx");
+        c->Doc().SetPathName(home.File(kName + ".dbx"));
         EXPECT_TRUE(program.Frame()->m_saveDocument(*c));
-        EXPECT_TRUE(fs::exists(fs::u8path(c->Doc().m_pathName)));
+        EXPECT_TRUE(fs::exists(fs::u8path(c->Doc().PathName())));
         EXPECT_TRUE(dialogs.titles.isEmpty()) << "nothing is said during the run";
 
         EXPECT_TRUE(program.Frame()->close());

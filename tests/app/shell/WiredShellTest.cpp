@@ -187,5 +187,5 @@ TEST(WiredShell, FileDroppedOnADrawingWindowOpensThroughTheFrame)
     QApplication::sendEvent(&w.Frame(), &drop);
     ASSERT_EQ(w.Frame().Children().size(), 2);
     EXPECT_EQ(w.Frame().ActiveChild()->windowTitle(), "dropped.dbx");
-    EXPECT_EQ(w.Frame().ActiveChild()->Doc().m_width, 260);
+    EXPECT_EQ(w.Frame().ActiveChild()->Doc().Width(), 260);
 }

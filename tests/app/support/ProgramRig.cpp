@@ -51,7 +51,7 @@ CChildFrame* ProgramRig::Drawing(int w, int h)
 CChildFrame* ProgramRig::SavedDrawing(int w, int h, const std::string& path)
 {
     CChildFrame* c = Drawing(w, h);
-    c->Doc().m_pathName = path;
+    c->Doc().SetPathName(path);
     Run(CommandId::FileSave);
     return c;
 }

@@ -26,8 +26,8 @@ struct WidgetDrawing {
         } else {
             LoadTestShapes(app.ShapeTable());
         }
-        doc.m_width = w;
-        doc.m_height = h;
+        doc.SetWidth(w);
+        doc.SetHeight(h);
         app.m_drawing.m_jitter = 0;
         app.m_drawing.m_polar = 0;
         view = std::make_unique<CDaubrixView>(app, doc);
@@ -57,8 +57,8 @@ TEST(CDrawingWidgetStroke, MouseStrokeAddsGlobsAndShowsThem)
     ASSERT_EQ(d.doc.GetGlobCount(), 3);
     EXPECT_EQ(d.doc.GetGlob(1).m_x, 40);
     EXPECT_EQ(d.doc.GetGlob(2).m_y, 35);
-    EXPECT_EQ(d.doc.m_sectionCount, 1);
-    EXPECT_EQ(d.doc.m_undoKind, kUndoDrawing);
+    EXPECT_EQ(d.doc.Sections().Count(), 1);
+    EXPECT_EQ(d.doc.Undo().Kind(), kUndoDrawing);
     QImage img = d.Grab();
     EXPECT_NE(QColor(img.pixel(40, 30)), background);
     EXPECT_EQ(QColor(img.pixel(120, 100)), background);

@@ -11,9 +11,9 @@ TEST(CDrawingWidget, ShowsBackgroundAndAddedGlobs)
     CDaubrixApp app(host);
     LoadTestShapes(app.ShapeTable());
     CDaubrixDoc doc(app.ShapeTable(), &host);
-    doc.m_width = 120;
-    doc.m_height = 80;
-    doc.m_backgroundColor = MakeColorRef(10, 20, 30);
+    doc.SetWidth(120);
+    doc.SetHeight(80);
+    doc.SetBackgroundColor(MakeColorRef(10, 20, 30));
     CDaubrixView view(app, doc);
     CDrawingWidget widget(view);
     widget.resize(120, 80);

@@ -221,7 +221,7 @@ TEST(ViewCommandsThroughProgram, RightButtonMenuAndTheClickThatClosesIt)
         QAction* bg = menu.actions().at(3);
         QTest::mouseClick(&menu, Qt::LeftButton, Qt::NoModifier, menu.actionGeometry(bg).center());
     });
-    EXPECT_EQ(p.Doc().m_backgroundColor, MakeColorRef(0, 0, 255));
+    EXPECT_EQ(p.Doc().BackgroundColor(), MakeColorRef(0, 0, 255));
 
     // In Sample Shape mode the right button only leaves the mode.
     p.Run(C::SampleShape);

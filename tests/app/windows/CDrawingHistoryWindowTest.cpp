@@ -23,8 +23,8 @@ struct HistoryWindowFixture : ::testing::Test {
     {
         LoadTestShapes(app.ShapeTable());
         doc = std::make_unique<CDaubrixDoc>(app.ShapeTable(), &host);
-        doc->m_width = 40;
-        doc->m_height = 40;
+        doc->SetWidth(40);
+        doc->SetHeight(40);
         for (int i = 0; i < 400; ++i)
             doc->AddGlob(5 + i % 30, 5 + i % 25);
         for (int b : {100, 250, 400})
@@ -91,17 +91,17 @@ TEST_F(HistoryWindowFixture, SectionButtonsWalkTheBoundaries)
 
 TEST_F(HistoryWindowFixture, KeyboardMoveAppliesAndForgetsUndoDrawing)
 {
-    doc->m_undoKind = 8;
+    doc->Undo().Restore(8);
     win.show();
     Slider().setFocus();
     QTest::keyClick(&Slider(), Qt::Key_Left);
     EXPECT_EQ(view->ShownCount(), 399);
-    EXPECT_EQ(doc->m_undoKind, 0);
+    EXPECT_EQ(doc->Undo().Kind(), 0);
     // Other undo kinds survive.
-    doc->m_undoKind = 4;
+    doc->Undo().Restore(4);
     QTest::keyClick(&Slider(), Qt::Key_Home);
     EXPECT_EQ(view->ShownCount(), 0);
-    EXPECT_EQ(doc->m_undoKind, 4);
+    EXPECT_EQ(doc->Undo().Kind(), 4);
 }
 
 TEST_F(HistoryWindowFixture, DraggingSnapsAndAppliesOnRelease)

@@ -46,8 +46,8 @@ struct ShapesWindowTest : ::testing::Test {
         app.ShapeTable().LoadShapes(app.m_programDir, &host);
         app.ShapeTable().PrepareAll();
         doc = std::make_unique<CDaubrixDoc>(app.ShapeTable(), &host);
-        doc->m_width = 240;
-        doc->m_height = 160;
+        doc->SetWidth(240);
+        doc->SetHeight(160);
         view = std::make_unique<CDaubrixView>(app, *doc);
         view->OnInitialUpdate();
         colors.m_activeView = [this] { return view.get(); };
@@ -350,7 +350,7 @@ TEST_F(ShapesWindowTest, RecolouredPaletteAndADrawingFromIt)
     win->grab().save("/tmp/shapes_palette_scrolled.png");
 
     CDrawingWidget drawing(*view);
-    drawing.resize(doc->m_width, doc->m_height);
+    drawing.resize(doc->Width(), doc->Height());
     drawing.RunEngine();
     const QImage img = drawing.grab().toImage();
     img.save("/tmp/shapes_drawing.png");

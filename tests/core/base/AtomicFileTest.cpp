@@ -38,13 +38,13 @@ std::vector<uint8_t> LargeDrawingFile(int seed)
     CShapeTable shapes;
     LoadTestShapes(shapes);
     CDaubrixDoc doc(shapes, nullptr);
-    doc.m_width = 1024;
-    doc.m_height = 768;
+    doc.SetWidth(1024);
+    doc.SetHeight(768);
     for (int i = 0; i < 1'000'000; ++i)
         doc.AddGlob((i * 7 + seed) % 1024, (i * 13) % 768);
     DocumentBackground bg;
     bg.image = CImage32(320, 240, MakePixel(static_cast<uint8_t>(seed), 90, 200));
-    doc.m_hasBackgroundImage = 1;
+    doc.SetHasBackgroundImage(1);
     std::vector<uint8_t> bytes;
     EXPECT_TRUE(CDocumentFile::Write(doc, &bg, bytes));
     return bytes;

@@ -43,8 +43,8 @@ struct ColorsPanelFixture : ::testing::Test {
     {
         view.reset();
         doc = std::make_unique<CDaubrixDoc>(app.ShapeTable(), &host);
-        doc->m_width = 60;
-        doc->m_height = 40;
+        doc->SetWidth(60);
+        doc->SetHeight(40);
         for (int i = 0; i < n; ++i)
             doc->AddGlob(5 + i % 50, 5 + i % 30);
         view = std::make_unique<CDaubrixView>(app, *doc);
@@ -157,7 +157,7 @@ TEST_F(ColorsPanelFixture, ApplyRecordsAColourChangeInTheActiveDrawing)
     EXPECT_FALSE(host.statusHistory.empty());
     // ...except after a Clear, whose undo keeps the old image.
     host.statusHistory.clear();
-    doc->m_undoKind = 4;
+    doc->Undo().Restore(4);
     view->BrowseTo(5);
     panel.ApplyCurrentColor();
     EXPECT_TRUE(doc->HasColorChangeAt(5));

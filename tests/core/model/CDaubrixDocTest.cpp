@@ -26,8 +26,8 @@ using DaubrixDoc = DocFixture;
 
 TEST_F(DaubrixDoc, AddGlobBoundsAreMinus19ToSizePlus19)
 {
-    doc.m_width = 200;
-    doc.m_height = 100;
+    doc.SetWidth(200);
+    doc.SetHeight(100);
     EXPECT_TRUE(doc.AddGlob(-19, 50));
     EXPECT_TRUE(doc.AddGlob(219, 50));
     EXPECT_TRUE(doc.AddGlob(10, -19));
@@ -113,14 +113,14 @@ TEST_F(DaubrixDoc, SectionsFloorAfterTheEleventh)
     doc.SetView(&view);
     for (int i = 1; i <= 11; ++i)
         doc.AddSection(i * 10);
-    EXPECT_EQ(doc.m_sectionCount, 10);
-    EXPECT_EQ(doc.m_sectionFloor, 10);
-    EXPECT_EQ(doc.m_sections[0], 20);
-    EXPECT_EQ(doc.m_sections[9], 110);
+    EXPECT_EQ(doc.Sections().Count(), 10);
+    EXPECT_EQ(doc.Sections().Floor(), 10);
+    EXPECT_EQ(doc.Sections().At(0), 20);
+    EXPECT_EQ(doc.Sections().At(9), 110);
     EXPECT_EQ(view.sections.size(), 11u);
     doc.AddSection(50);   // already a boundary: nothing, not even the slider
     EXPECT_EQ(view.sections.size(), 11u);
-    EXPECT_EQ(doc.m_sectionCount, 10);
+    EXPECT_EQ(doc.Sections().Count(), 10);
     EXPECT_EQ(doc.SectionStartFor(15), 10) << "inside the first listed section: the floor";
     EXPECT_EQ(doc.SectionStartFor(20), 10);
     EXPECT_EQ(doc.SectionStartFor(21), 20);
@@ -135,16 +135,16 @@ TEST_F(DaubrixDoc, SectionsInsertInOrderAndSwap)
     doc.AddSection(30);
     doc.AddSection(10);
     doc.AddSection(20);
-    EXPECT_EQ(doc.m_sections[0], 10);
-    EXPECT_EQ(doc.m_sections[1], 20);
-    EXPECT_EQ(doc.m_sections[2], 30);
+    EXPECT_EQ(doc.Sections().At(0), 10);
+    EXPECT_EQ(doc.Sections().At(1), 20);
+    EXPECT_EQ(doc.Sections().At(2), 30);
     doc.SaveSections();
     doc.AddSection(40);
     doc.SwapSections();
-    EXPECT_EQ(doc.m_sectionCount, 3);
+    EXPECT_EQ(doc.Sections().Count(), 3);
     doc.SwapSections();
-    EXPECT_EQ(doc.m_sectionCount, 4);
-    EXPECT_EQ(doc.m_sections[3], 40);
+    EXPECT_EQ(doc.Sections().Count(), 4);
+    EXPECT_EQ(doc.Sections().At(3), 40);
 }
 
 TEST_F(DaubrixDoc, TruncateDeleteAndDeleteContents)
@@ -170,7 +170,7 @@ TEST_F(DaubrixDoc, TruncateDeleteAndDeleteContents)
     EXPECT_EQ(doc.GetGlobCount(), 0);
     EXPECT_EQ(doc.GetColorChangeCount(), 0);
     EXPECT_TRUE(doc.SavedColorChanges().empty());
-    EXPECT_EQ(doc.m_sectionCount, 1) << "sections are not reset by DeleteContents";
+    EXPECT_EQ(doc.Sections().Count(), 1) << "sections are not reset by DeleteContents";
 }
 
 TEST_F(DaubrixDoc, SaveAndSwapColourChanges)
@@ -296,8 +296,8 @@ TEST_F(DaubrixDoc, SectionSwapUndoneAndRedoneKeepsSectionStarts)
     for (int p : {10, 20, 30, 40, 50, 60})
         doc.AddSection(p);
     doc.SaveSections();
-    doc.m_sectionCount = 2;   // the action cuts the list back
-    doc.m_sectionFloor = 5;
+    const int32_t kept[] = {10, 20};   // the action cuts the list back
+    doc.LoadSections(5, 2, kept);
     auto starts = [&] {
         std::vector<int> out;
         for (int p = 0; p <= 100; ++p)
@@ -306,8 +306,8 @@ TEST_F(DaubrixDoc, SectionSwapUndoneAndRedoneKeepsSectionStarts)
     };
     const std::vector<int> after = starts();
     doc.SwapSections();   // undo
-    EXPECT_EQ(doc.m_sectionCount, 6);
-    EXPECT_EQ(doc.m_sectionFloor, 0);
+    EXPECT_EQ(doc.Sections().Count(), 6);
+    EXPECT_EQ(doc.Sections().Floor(), 0);
     const std::vector<int> before = starts();
     EXPECT_EQ(before[35], 30);
     doc.SwapSections();   // redo

@@ -24,10 +24,10 @@ struct DocFileTest : ::testing::Test {
     std::unique_ptr<CDaubrixDoc> ExampleDoc()
     {
         auto doc = NewDoc();
-        doc->m_width = 400;
-        doc->m_height = 400;
-        doc->m_sectionCount = 1;
-        doc->m_sections[0] = 2;
+        doc->SetWidth(400);
+        doc->SetHeight(400);
+        const int32_t sections[] = {2};
+        doc->LoadSections(0, 1, sections);
         doc->AppendLoadedGlob(CGlob(10, 20, 3));
         doc->AppendLoadedGlob(CGlob(11, 20, 3));
         doc->AppendLoadedColorChange(CColorChange(0, 120, 255, 200));
@@ -89,14 +89,14 @@ TEST_F(DocFileTest, WorkedExampleIsWrittenByteForByteAndReadBack)
     auto back = NewDoc();
     DocumentBackground backView;
     ASSERT_TRUE(Read(kExample, *back, &backView));
-    EXPECT_EQ(back->m_width, 400);
-    EXPECT_EQ(back->m_height, 400);
-    EXPECT_EQ(back->m_sectionCount, 1);
-    EXPECT_EQ(back->m_sections[0], 2);
-    EXPECT_EQ(back->m_printResolution, 100);
+    EXPECT_EQ(back->Width(), 400);
+    EXPECT_EQ(back->Height(), 400);
+    EXPECT_EQ(back->Sections().Count(), 1);
+    EXPECT_EQ(back->Sections().At(0), 2);
+    EXPECT_EQ(back->PrintResolution(), 100);
     EXPECT_EQ(back->Globs(), doc->Globs());
     EXPECT_EQ(back->ColorChanges(), doc->ColorChanges());
-    EXPECT_EQ(back->m_hasBackgroundImage, 0);
+    EXPECT_EQ(back->HasBackgroundImage(), 0);
     // Every shape the drawing uses is marked for a fresh recolour.
     EXPECT_EQ(shapes.Shape(3).m_recolorPending, 1);
 }
@@ -309,10 +309,10 @@ TEST_F(DocFileTest, MalformedFilesFailAndLeaveTheDocumentAlone)
     };
     for (const auto& [what, bytes] : cases) {
         auto doc = ExampleDoc();
-        doc->m_width = 123;
+        doc->SetWidth(123);
         DocumentBackground view;
         EXPECT_FALSE(Read(bytes, *doc, &view)) << what;
-        EXPECT_EQ(doc->m_width, 123) << what;
+        EXPECT_EQ(doc->Width(), 123) << what;
         EXPECT_EQ(doc->GetGlobCount(), 2) << what;
         EXPECT_EQ(doc->GetColorChangeCount(), 1) << what;
     }
@@ -322,7 +322,7 @@ TEST_F(DocFileTest, EveryTruncationFailsCleanly)
 {
     // A file with a background block too, so the length and the JPEG bytes are cut as well.
     auto doc = ExampleDoc();
-    doc->m_hasBackgroundImage = 1;
+    doc->SetHasBackgroundImage(1);
     DocumentBackground view;
     view.image = CImage32(12, 9, MakePixel(200, 40, 90));
     Bytes full = Write(*doc, &view);
@@ -330,12 +330,12 @@ TEST_F(DocFileTest, EveryTruncationFailsCleanly)
     for (size_t n = 0; n < full.size(); ++n) {
         Bytes cut(full.begin(), full.begin() + static_cast<long>(n));
         auto target = NewDoc();
-        target->m_width = 321;
+        target->SetWidth(321);
         DocumentBackground targetView;
         const bool ok = Read(cut, *target, &targetView);
         // A cut JPEG block must fail on its length, never reach the codec as a damaged picture.
         EXPECT_FALSE(ok) << "prefix of " << n << " bytes";
-        EXPECT_EQ(target->m_width, 321);
+        EXPECT_EQ(target->Width(), 321);
         EXPECT_EQ(target->GetGlobCount(), 0);
     }
 }
@@ -364,7 +364,7 @@ TEST_F(DocFileTest, HugeCountClaimFailsAtOnce)
 TEST_F(DocFileTest, BackgroundBlockRoundTripsExactly)
 {
     auto doc = ExampleDoc();
-    doc->m_hasBackgroundImage = 1;
+    doc->SetHasBackgroundImage(1);
     DocumentBackground view;
     view.image = CImage32(40, 30);
     for (int y = 0; y < 30; ++y)
@@ -381,7 +381,7 @@ TEST_F(DocFileTest, BackgroundBlockRoundTripsExactly)
     auto back = NewDoc();
     DocumentBackground backView;
     ASSERT_TRUE(Read(first, *back, &backView));
-    EXPECT_EQ(back->m_hasBackgroundImage, 1);
+    EXPECT_EQ(back->HasBackgroundImage(), 1);
     ASSERT_EQ(backView.image.Width(), 40);
     ASSERT_EQ(backView.image.Height(), 30);
     EXPECT_EQ(backView.x, 180);
@@ -397,7 +397,7 @@ TEST_F(DocFileTest, BackgroundBlockRoundTripsExactly)
 TEST_F(DocFileTest, BackgroundIsIgnoredOnLowColourOrWhenUndecodable)
 {
     auto doc = ExampleDoc();
-    doc->m_hasBackgroundImage = 1;
+    doc->SetHasBackgroundImage(1);
     DocumentBackground view;
     view.image = CImage32(8, 8, MakePixel(9, 9, 9));
     Bytes b = Write(*doc, &view);
@@ -405,7 +405,7 @@ TEST_F(DocFileTest, BackgroundIsIgnoredOnLowColourOrWhenUndecodable)
     auto low = NewDoc();
     DocumentBackground lowView;
     ASSERT_TRUE(Read(b, *low, &lowView, true));
-    EXPECT_EQ(low->m_hasBackgroundImage, 0);
+    EXPECT_EQ(low->HasBackgroundImage(), 0);
     EXPECT_TRUE(lowView.image.IsNull());
 
     Bytes damaged = b;
@@ -414,7 +414,7 @@ TEST_F(DocFileTest, BackgroundIsIgnoredOnLowColourOrWhenUndecodable)
     auto bad = NewDoc();
     DocumentBackground badView;
     ASSERT_TRUE(Read(damaged, *bad, &badView));
-    EXPECT_EQ(bad->m_hasBackgroundImage, 0);
+    EXPECT_EQ(bad->HasBackgroundImage(), 0);
     EXPECT_EQ(bad->GetGlobCount(), 2);
     // The codec's complaint comes back; the drawing opens all the same.
     ASSERT_FALSE(said.notes.empty());
@@ -424,11 +424,11 @@ TEST_F(DocFileTest, BackgroundIsIgnoredOnLowColourOrWhenUndecodable)
 TEST_F(DocFileTest, FlagWithoutPictureIsWrittenAsAbsent)
 {
     auto doc = ExampleDoc();
-    doc->m_hasBackgroundImage = 1;
+    doc->SetHasBackgroundImage(1);
     DocumentBackground empty;
     Bytes b = Write(*doc, &empty);
     EXPECT_EQ(b, kExample);
-    EXPECT_EQ(doc->m_hasBackgroundImage, 0);
+    EXPECT_EQ(doc->HasBackgroundImage(), 0);
     EXPECT_EQ(said.notes, (std::vector<FileNote>{{FileReason::BackgroundNotSaved, {}}}));
 }
 
@@ -452,7 +452,7 @@ TEST_F(DocFileTest, DamagedBytesNeverBreakTheDocument)
     for (int i = 0; i < 40; ++i)
         doc->AppendLoadedGlob(CGlob(i, i * 2, i % 8));
     doc->AppendLoadedColorChange(CColorChange(9, 300, 1, 2));
-    doc->m_hasBackgroundImage = 1;
+    doc->SetHasBackgroundImage(1);
     DocumentBackground view;
     view.image = CImage32(6, 5, MakePixel(1, 2, 3));
     const Bytes good = Write(*doc, &view);
@@ -469,16 +469,16 @@ TEST_F(DocFileTest, DamagedBytesNeverBreakTheDocument)
             continue;
         ++loaded;
         // Whatever loads is a drawing the rest of the program can use.
-        EXPECT_GE(target->m_width, 1);
-        EXPECT_LE(int64_t{target->m_width} * target->m_height, CDocumentFile::kMaxArea);
-        EXPECT_LE(target->m_sectionCount, CDaubrixDoc::kMaxSections);
+        EXPECT_GE(target->Width(), 1);
+        EXPECT_LE(int64_t{target->Width()} * target->Height(), CDocumentFile::kMaxArea);
+        EXPECT_LE(target->Sections().Count(), CDaubrixDoc::kMaxSections);
         for (const CGlob& g : target->Globs())
             ASSERT_LT(g.m_shape, shapes.Count());
         for (size_t i = 1; i < target->ColorChanges().size(); ++i)
             ASSERT_LE(target->ColorChanges()[i - 1].m_position, target->ColorChanges()[i].m_position);
-        if (target->m_hasBackgroundImage) {
-            ASSERT_LE(targetView.image.Width(), target->m_width);
-            ASSERT_LE(targetView.image.Height(), target->m_height);
+        if (target->HasBackgroundImage()) {
+            ASSERT_LE(targetView.image.Width(), target->Width());
+            ASSERT_LE(targetView.image.Height(), target->Height());
         }
     }
     // Flips inside record bytes keep the file valid, so some do load.
@@ -497,7 +497,7 @@ TEST_F(DocFileTest, EmptyBackgroundBlockOpensWithoutPicture)
     ASSERT_TRUE(Read(b, *doc, &view));
     EXPECT_TRUE(said.notes.empty());
     EXPECT_EQ(doc->GetGlobCount(), 2);
-    EXPECT_EQ(doc->m_hasBackgroundImage, 0);
+    EXPECT_EQ(doc->HasBackgroundImage(), 0);
     EXPECT_TRUE(view.image.IsNull());
     // Saved again it carries no such block.
     EXPECT_EQ(Write(*doc, &view), kExample);

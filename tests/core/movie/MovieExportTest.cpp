@@ -60,8 +60,8 @@ struct MovieFixture : ::testing::Test {
     {
         LoadTestShapes(app.ShapeTable());
         doc.m_width = 81;   // odd, so rows carry padding
-        doc.m_height = 60;
-        doc.m_backgroundColor = MakeColorRef(250, 240, 200);
+        doc.SetHeight(60);
+        doc.SetBackgroundColor(MakeColorRef(250, 240, 200));
         BuildDrawing(app, doc, 100);
         view = std::make_unique<CDaubrixView>(app, doc);
         view->OnInitialUpdate();

@@ -166,18 +166,18 @@ TEST_F(PrintSizeModelTest, PreviewFramesFollowThePage)
 TEST_F(PrintSizeModelTest, StoreKeepsTheChoicesAndMarksAChangedResolution)
 {
     CPrintSettings s = Printer(5100, 6600);
-    doc.m_printResolution = 100;
-    CPrintSizeModel same(s, 640, 480, doc.m_printResolution);
+    doc.SetPrintResolution(100);
+    CPrintSizeModel same(s, 640, 480, doc.PrintResolution());
     same.SetCenter(false);
     EXPECT_FALSE(same.Store(s, doc));
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(s.m_printCenter, 0);
 
-    CPrintSizeModel other(s, 640, 480, doc.m_printResolution);
+    CPrintSizeModel other(s, 640, 480, doc.PrintResolution());
     other.SetUnit(PrintUnit::Cm);
     EXPECT_TRUE(other.Store(s, doc));
     EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(doc.m_printResolution, 39);
+    EXPECT_EQ(doc.PrintResolution(), 39);
     EXPECT_EQ(s.m_printUnits, 1);
     EXPECT_EQ(s.m_printer.m_width, 5100) << "the measured page is not the dialog's to change";
 }

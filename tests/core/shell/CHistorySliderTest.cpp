@@ -29,8 +29,8 @@ struct SliderFixture : ::testing::Test {
     {
         view.reset();
         doc = std::make_unique<CDaubrixDoc>(app.ShapeTable(), &host);
-        doc->m_width = 50;
-        doc->m_height = 50;
+        doc->SetWidth(50);
+        doc->SetHeight(50);
         for (int i = 0; i < n; ++i)
             doc->AddGlob(10 + i % 30, 10 + i % 20);
         for (int b : bounds)
@@ -60,7 +60,8 @@ TEST_F(SliderFixture, RebuildTakesRangePositionAndTicksFromTheDrawing)
     EXPECT_EQ(slider.Maximum(), 400);
     EXPECT_EQ(slider.Position(), 400);
     EXPECT_EQ(slider.Ticks(), (std::vector<int>{100, 250, 400}));
-    doc->m_sectionFloor = 100;
+    const int32_t bounds[] = {100, 250, 400};
+    doc->LoadSections(100, 3, bounds);
     view->BrowseTo(150);
     slider.Rebuild(*view);
     EXPECT_EQ(slider.Minimum(), 100);
@@ -85,10 +86,11 @@ TEST_F(SliderFixture, PreviousAndNextWalkTheBoundaries)
     EXPECT_EQ(CHistorySlider::NextTarget(*doc, 180), 250);
     EXPECT_EQ(CHistorySlider::NextTarget(*doc, 400), std::nullopt);
     // Between two boundaries Previous goes to the lower one; the floor stops it.
-    doc->m_sectionFloor = 40;
+    const int32_t bounds[] = {100, 250, 400};
+    doc->LoadSections(40, 3, bounds);
     EXPECT_EQ(CHistorySlider::PreviousTarget(*doc, 180), 100);
     EXPECT_EQ(CHistorySlider::PreviousTarget(*doc, 100), 40);
-    doc->m_sectionCount = 0;
+    doc->LoadSections(40, 0, nullptr);
     EXPECT_EQ(CHistorySlider::PreviousTarget(*doc, 180), 40);
     EXPECT_EQ(CHistorySlider::NextTarget(*doc, 0), std::nullopt);
 }
@@ -220,13 +222,13 @@ TEST_F(SliderFixture, MovingForgetsOnlyUndoOfDrawing)
 {
     Make(30, {10, 30});
     for (int kind : {2, 8}) {
-        doc->m_undoKind = static_cast<uint8_t>(kind);
+        doc->Undo().Restore(static_cast<uint8_t>(kind));
         CHistorySlider::ForgetDrawingUndo(*doc);
-        EXPECT_EQ(doc->m_undoKind, 0);
+        EXPECT_EQ(doc->Undo().Kind(), 0);
     }
     for (int kind : {1, 4, 5, 10, 12}) {
-        doc->m_undoKind = static_cast<uint8_t>(kind);
+        doc->Undo().Restore(static_cast<uint8_t>(kind));
         CHistorySlider::ForgetDrawingUndo(*doc);
-        EXPECT_EQ(doc->m_undoKind, kind);
+        EXPECT_EQ(doc->Undo().Kind(), kind);
     }
 }

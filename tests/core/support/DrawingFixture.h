@@ -27,8 +27,8 @@ protected:
     void SetUp() override
     {
         LoadTestShapes(app.ShapeTable());
-        doc.m_width = 200;
-        doc.m_height = 100;
+        doc.SetWidth(200);
+        doc.SetHeight(100);
         app.m_drawing.m_jitter = 0;
         app.m_drawing.m_polar = 0;
         view = std::make_unique<CDaubrixView>(app, doc);

@@ -47,8 +47,8 @@ struct PaletteFixture : ::testing::Test {
     {
         LoadNamedShapes(app.ShapeTable(), names);
         doc = std::make_unique<CDaubrixDoc>(app.ShapeTable(), &host);
-        doc->m_width = 200;
-        doc->m_height = 150;
+        doc->SetWidth(200);
+        doc->SetHeight(150);
         view = std::make_unique<CDaubrixView>(app, *doc);
         view->OnInitialUpdate();
         colors.m_activeView = [this] { return view.get(); };

@@ -17,7 +17,7 @@ inline void BuildDrawing(CDaubrixApp& app, CDaubrixDoc& doc, int n)
             s.m_value = static_cast<uint8_t>(rnd.Next() % 155 + 100);
             doc.SetColorChange(doc.GetGlobCount(), s.m_hue, s.m_saturation, s.m_value);
         }
-        doc.AddGlob(rnd.Next() % (doc.m_width + 30) - 15, rnd.Next() % (doc.m_height + 30) - 15);
+        doc.AddGlob(rnd.Next() % (doc.Width() + 30) - 15, rnd.Next() % (doc.Height() + 30) - 15);
         if (i % 50 == 49)
             doc.AddSection(doc.GetGlobCount());
     }

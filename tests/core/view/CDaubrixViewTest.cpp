@@ -26,9 +26,9 @@ struct ViewFixture : ::testing::Test {
     {
         LoadTestShapes(app.ShapeTable());
         doc = std::make_unique<CDaubrixDoc>(app.ShapeTable(), &host);
-        doc->m_width = 160;
-        doc->m_height = 120;
-        doc->m_backgroundColor = MakeColorRef(10, 20, 30);
+        doc->SetWidth(160);
+        doc->SetHeight(120);
+        doc->SetBackgroundColor(MakeColorRef(10, 20, 30));
         view = std::make_unique<CDaubrixView>(app, *doc);
         view->SetWindow(&window);
     }
@@ -81,9 +81,9 @@ TEST_F(DaubrixView, RegenerateBehindTheEndDrawsOnlyShownGlobs)
     CImage32 all = view->DrawingImage();
     // Reference: a fresh view of the first 60 globs.
     CDaubrixDoc partial(app.ShapeTable(), &host);
-    partial.m_width = 160;
-    partial.m_height = 120;
-    partial.m_backgroundColor = doc->m_backgroundColor;
+    partial.SetWidth(160);
+    partial.SetHeight(120);
+    partial.SetBackgroundColor(doc->BackgroundColor());
     for (int i = 0; i < 60; ++i)
         partial.AppendLoadedGlob(doc->GetGlob(i));
     for (const CColorChange& c : doc->ColorChanges())
@@ -105,7 +105,7 @@ TEST_F(DaubrixView, FirstPaintBehindTheEndStartsFromTheBackground)
     // A drawing opened (or rendered) at a history position before its end: the very first
     // paint must lay the background, picture included, under the shown globs.
     BuildDrawing(app, *doc, 120);
-    doc->m_hasBackgroundImage = 1;
+    doc->SetHasBackgroundImage(1);
     view->SetBackgroundImage(CImage32(40, 30, MakePixel(200, 100, 50)), 60, 45);
     view->OnInitialUpdate();
     view->BrowseTo(60);
@@ -128,10 +128,10 @@ TEST_F(DaubrixView, FirstPaintBehindTheEndStartsFromTheBackground)
 
     // A new drawing's undo image is the bare background until a stroke saves it.
     CDaubrixDoc fresh(app.ShapeTable(), &host);
-    fresh.m_width = 50;
-    fresh.m_height = 40;
-    fresh.m_backgroundColor = MakeColorRef(1, 2, 3);
-    fresh.m_undoImageSaved = 1;
+    fresh.SetWidth(50);
+    fresh.SetHeight(40);
+    fresh.SetBackgroundColor(MakeColorRef(1, 2, 3));
+    fresh.SetUndoImageSaved(1);
     CDaubrixView fview(app, fresh);
     fview.OnInitialUpdate();
     fview.Paint();
@@ -204,11 +204,11 @@ TEST_F(DaubrixView, RebuildUndoImageMatchesAReplayAndReportsProgressOnlyForLongO
 TEST_F(DaubrixView, OpenedDrawingTakesItsFirstReplayAsUndoImage)
 {
     BuildDrawing(app, *doc, 80);
-    doc->m_undoImageSaved = 0;
+    doc->SetUndoImageSaved(0);
     Open();
     EXPECT_EQ(view->UndoImageCount(), 80);
     EXPECT_EQ(view->UndoImage(), view->DrawingImage());
-    EXPECT_EQ(doc->m_undoImageSaved, 1);
+    EXPECT_EQ(doc->UndoImageSaved(), 1);
 }
 
 TEST_F(DaubrixView, ImportReplayLooksForEscEveryHundredAndCancels)
@@ -234,7 +234,7 @@ TEST_F(DaubrixView, ImportReplayLooksForEscEveryHundredAndCancels)
     // Cancelled: the imported globs are hidden again as by Undo Drawing, and stay.
     EXPECT_EQ(doc->GetGlobCount(), 500);
     EXPECT_EQ(view->ShownCount(), doc->SectionStartFor(500));
-    EXPECT_EQ(doc->m_undoKind, kRedoDrawing);
+    EXPECT_EQ(doc->Undo().Kind(), kRedoDrawing);
     EXPECT_TRUE(host.messages.back().text.starts_with("The imported globs are still present"));
     EXPECT_FALSE(view->ImportDrawing());
 }

@@ -11,9 +11,9 @@ TEST_F(StrokeEngine, FreehandStrokeAppendsEachMoveAndEndsASection)
     EXPECT_EQ(Globs(), (std::vector<CPoint>{{10, 10}, {12, 11}, {15, 13}}));
     EXPECT_EQ(view->ShownCount(), 3);
     EXPECT_EQ(view->PendingCount(), 3);
-    EXPECT_EQ(doc.m_sectionCount, 1);
-    EXPECT_EQ(doc.m_sections[0], 3);
-    EXPECT_EQ(doc.m_undoKind, kUndoDrawing);
+    EXPECT_EQ(doc.Sections().Count(), 1);
+    EXPECT_EQ(doc.Sections().At(0), 3);
+    EXPECT_EQ(doc.Undo().Kind(), kUndoDrawing);
     // Moves without the button held draw nothing.
     stroke().MouseMove(50, 50, false);
     EXPECT_EQ(doc.GetGlobCount(), 3);
@@ -69,12 +69,12 @@ TEST_F(StrokeEngine, LinesRowUsesSinglePrecisionSteps)
     stroke().ButtonUp();
     // The first click only sets the vertex: no glob, no section.
     EXPECT_EQ(doc.GetGlobCount(), 0);
-    EXPECT_EQ(doc.m_sectionCount, 0);
-    EXPECT_EQ(doc.m_undoKind, kUndoDrawing) << "every click that starts a stroke replaces the undo step";
+    EXPECT_EQ(doc.Sections().Count(), 0);
+    EXPECT_EQ(doc.Undo().Kind(), kUndoDrawing) << "every click that starts a stroke replaces the undo step";
     stroke().ButtonDown(20, 5, false, false);
     stroke().ButtonUp();
     EXPECT_EQ(Globs(), (std::vector<CPoint>{{0, 0}, {6, 1}, {12, 3}, {18, 4}}));
-    EXPECT_EQ(doc.m_sectionCount, 1);
+    EXPECT_EQ(doc.Sections().Count(), 1);
     // Back to the left and up: negative steps, truncated toward zero (-1.3 gives -1).
     stroke().ButtonDown(0, -2, false, false);
     stroke().ButtonUp();
@@ -133,7 +133,7 @@ TEST_F(StrokeEngine, ClickFarOutsideIsIgnoredUnlessShift)
     stroke().ButtonDown(221, 50, false, false);
     stroke().ButtonUp();
     EXPECT_EQ(doc.GetGlobCount(), 0);
-    EXPECT_EQ(doc.m_sectionCount, 0);
+    EXPECT_EQ(doc.Sections().Count(), 0);
     // On the limit the click counts but the document refuses a glob that far out.
     stroke().ButtonDown(220, 50, false, false);
     stroke().MouseMove(219, 50, false);

@@ -26,13 +26,13 @@ TEST_F(ViewHistory, UndoFirstStrokeGoesToFloorAndRedoBringsItBack)
     view->History().Undo();
     EXPECT_EQ(view->ShownCount(), 0);
     EXPECT_EQ(doc.GetGlobCount(), 3);
-    EXPECT_EQ(doc.m_undoKind, kRedoDrawing);
+    EXPECT_EQ(doc.Undo().Kind(), kRedoDrawing);
     EXPECT_EQ(std::string(view->History().MenuState().text), "&Redo Drawing\tCtrl+Z");
     view->Paint();
     EXPECT_EQ(view->DrawingImage().At(20, 20), view->DrawingImage().At(100, 90));
     view->History().Undo();
     EXPECT_EQ(view->ShownCount(), 3);
-    EXPECT_EQ(doc.m_undoKind, kUndoDrawing);
+    EXPECT_EQ(doc.Undo().Kind(), kUndoDrawing);
     view->Paint();
     EXPECT_TRUE(view->DrawingImage() == drawn);
 }
@@ -42,7 +42,7 @@ TEST_F(ViewHistory, UndoBetweenBoundariesGoesToTheLowerOne)
     Drag({{10, 10}, {11, 10}});
     Drag({{20, 10}, {21, 10}, {22, 10}});
     Drag({{30, 10}});
-    ASSERT_EQ(doc.m_sectionCount, 3);
+    ASSERT_EQ(doc.Sections().Count(), 3);
     view->BrowseTo(4);   // between the boundaries 2 and 5
     view->History().Undo();
     EXPECT_EQ(view->ShownCount(), 2);
@@ -73,12 +73,12 @@ TEST_F(ViewHistory, NewStrokeAfterUndoTruncatesTheHiddenGlobs)
     ASSERT_EQ(view->ShownCount(), 2);
     Drag({{40, 40}});
     EXPECT_EQ(Globs(), (std::vector<CPoint>{{10, 10}, {11, 10}, {40, 40}}));
-    EXPECT_EQ(doc.m_undoKind, kUndoDrawing);
+    EXPECT_EQ(doc.Undo().Kind(), kUndoDrawing);
     // The colour in force is recorded at the cut, the boundary of the hidden stroke is gone.
     EXPECT_EQ(doc.GetColorChangeHue(2), 77);
-    EXPECT_EQ(doc.m_sectionCount, 2);
-    EXPECT_EQ(doc.m_sections[0], 2);
-    EXPECT_EQ(doc.m_sections[1], 3);
+    EXPECT_EQ(doc.Sections().Count(), 2);
+    EXPECT_EQ(doc.Sections().At(0), 2);
+    EXPECT_EQ(doc.Sections().At(1), 3);
 }
 
 TEST_F(ViewHistory, TruncateBetweenBoundariesCutsTheSectionThere)
@@ -90,8 +90,8 @@ TEST_F(ViewHistory, TruncateBetweenBoundariesCutsTheSectionThere)
     const int sliderCalls = observer.historyChanges;
     view->History().TruncateHidden();
     EXPECT_EQ(doc.GetGlobCount(), 3);
-    EXPECT_EQ(doc.m_sectionCount, 2);
-    EXPECT_EQ(doc.m_sections[1], 3);
+    EXPECT_EQ(doc.Sections().Count(), 2);
+    EXPECT_EQ(doc.Sections().At(1), 3);
     EXPECT_EQ(observer.historyChanges, sliderCalls + 1);
     EXPECT_EQ(host.waitDepth, 0);
     // Nothing hidden: nothing happens.
@@ -111,11 +111,11 @@ TEST_F(ViewHistory, MoveCenterClickIsUndoneAndRedone)
     EXPECT_FALSE(app.m_modes.m_moveCenterMode);
     EXPECT_EQ(view->Center(), (CPoint{150, 20}));
     EXPECT_EQ(doc.GetGlobCount(), 0);
-    EXPECT_EQ(doc.m_sectionCount, 0);
-    EXPECT_EQ(doc.m_undoKind, kUndoMoveCenter);
+    EXPECT_EQ(doc.Sections().Count(), 0);
+    EXPECT_EQ(doc.Undo().Kind(), kUndoMoveCenter);
     view->History().Undo();
     EXPECT_EQ(view->Center(), (CPoint{97, 48}));
-    EXPECT_EQ(doc.m_undoKind, kRedoMoveCenter);
+    EXPECT_EQ(doc.Undo().Kind(), kRedoMoveCenter);
     view->History().Undo();
     EXPECT_EQ(view->Center(), (CPoint{150, 20}));
     stroke().ResetCenter();
@@ -140,10 +140,10 @@ TEST_F(ViewHistory, SliderMoveForgetsOnlyDrawingUndo)
 {
     Drag({{10, 10}});
     view->History().ForgetDrawingUndo();
-    EXPECT_EQ(doc.m_undoKind, kUndoNone);
-    doc.m_undoKind = kUndoMoveCenter;
+    EXPECT_EQ(doc.Undo().Kind(), kUndoNone);
+    doc.Undo().Restore(kUndoMoveCenter);
     view->History().ForgetDrawingUndo();
-    EXPECT_EQ(doc.m_undoKind, kUndoMoveCenter);
+    EXPECT_EQ(doc.Undo().Kind(), kUndoMoveCenter);
 }
 
 TEST_F(ViewHistory, UndoDispatchesToTheStepRegisteredForTheKind)
@@ -158,18 +158,18 @@ TEST_F(ViewHistory, UndoDispatchesToTheStepRegisteredForTheKind)
     };
     std::vector<char> calls;
     view->History().Register(std::make_unique<ClearStep>(calls));
-    doc.m_undoKind = kUndoClear;
+    doc.Undo().Restore(kUndoClear);
     EXPECT_EQ(std::string(view->History().MenuState().text), "&Undo Clear Drawing\tCtrl+Z");
     view->History().Undo();
-    EXPECT_EQ(doc.m_undoKind, kRedoClear);
+    EXPECT_EQ(doc.Undo().Kind(), kRedoClear);
     EXPECT_EQ(std::string(view->History().MenuState().text), "&Redo Clear Drawing\tCtrl+Z");
     view->History().Undo();
-    EXPECT_EQ(doc.m_undoKind, kUndoClear);
+    EXPECT_EQ(doc.Undo().Kind(), kUndoClear);
     EXPECT_EQ(calls, (std::vector<char>{'u', 'r'}));
 
     // A kind outside the table has no step: plain text, and the command leaves it alone.
-    doc.m_undoKind = 13;
+    doc.Undo().Restore(13);
     EXPECT_EQ(std::string(view->History().MenuState().text), "&Undo\tCtrl+Z");
     view->History().Undo();
-    EXPECT_EQ(doc.m_undoKind, 13);
+    EXPECT_EQ(doc.Undo().Kind(), 13);
 }

@@ -31,7 +31,7 @@ protected:
         std::vector<uint64_t> colorings;
         for (int s = 0; s < shapes.Count(); ++s)
             colorings.push_back(shapes.Shape(s).Coloring());
-        CImage32 picture(doc.m_width, doc.m_height, ColorRefToPixel(doc.m_backgroundColor));
+        CImage32 picture(doc.Width(), doc.Height(), ColorRefToPixel(doc.BackgroundColor()));
         CReplayer(doc).Draw(picture, 0, view->ShownCount());
         for (int s = 0; s < shapes.Count(); ++s)
             shapes.Shape(s).SetColoring(colorings[static_cast<size_t>(s)]);
@@ -77,12 +77,12 @@ protected:
             Stroke();
             break;
         case 3:
-            Move(doc.m_sectionFloor + Pick(doc.GetGlobCount() - doc.m_sectionFloor + 1));
+            Move(doc.Sections().Floor() + Pick(doc.GetGlobCount() - doc.Sections().Floor() + 1));
             break;
         case 4:
         case 5:
             slider.Rebuild(*view);
-            Move(Pick(2) ? CHistorySlider::PreviousTarget(doc, shown) : doc.m_sections[static_cast<size_t>(Pick(10))]);
+            Move(Pick(2) ? CHistorySlider::PreviousTarget(doc, shown) : doc.Sections().At(Pick(10)));
             break;
         case 6:
             view->History().Undo();
@@ -95,7 +95,7 @@ protected:
         }
         case 8:
             if (Pick(4) == 0) {
-                doc.m_backgroundColor = MakeColorRef(Pick(256), Pick(256), Pick(256));
+                doc.SetBackgroundColor(MakeColorRef(Pick(256), Pick(256), Pick(256)));
                 view->RebuildUndoImage();
                 view->RestoreTo(shown);
             } else if (shown > view->UndoImageCount() && shown < doc.GetGlobCount()) {
@@ -115,7 +115,7 @@ protected:
 
 TEST_F(CheckpointRig, EveryPictureEqualsARegenerationAndTheBudgetHolds)
 {
-    CImage32 probe(doc.m_width, doc.m_height);
+    CImage32 probe(doc.Width(), doc.Height());
     // Room for three pictures only, and every kept picture worth using.
     const size_t budget = 3 * probe.ByteCount() + 4096;
     view->Checkpoints().SetBudget(budget);
@@ -124,9 +124,8 @@ TEST_F(CheckpointRig, EveryPictureEqualsARegenerationAndTheBudgetHolds)
     for (unsigned seed = 1; seed <= 120; ++seed) {
         rng.seed(seed);
         doc.DeleteContents();
-        doc.m_sectionCount = doc.m_sectionFloor = 0;
-        doc.m_sections.fill(0);
-        doc.m_undoKind = 0;
+        doc.LoadSections(0, 0, nullptr);
+        doc.Undo().Restore(0);
         view->OnInitialUpdate();
         view->Regenerate();
         view->Paint();
@@ -169,7 +168,7 @@ TEST_F(DrawingFixture, DocumentEditsForgetThePicturesBeyondThem)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         doc.DeleteContents();
-        doc.m_sectionCount = doc.m_sectionFloor = 0;
+        doc.ClearSections();
         view->OnInitialUpdate();
         // Five strokes of ten globs: boundaries at 10, 20, ... 50.
         for (int s = 0; s < 5; ++s) {

@@ -29,15 +29,15 @@ struct DocumentIOTest : ::testing::Test {
     {
         Drawing d;
         d.doc = std::make_unique<CDaubrixDoc>(app.ShapeTable(), &host);
-        d.doc->m_width = w;
-        d.doc->m_height = h;
+        d.doc->SetWidth(w);
+        d.doc->SetHeight(h);
         d.view = std::make_unique<CDaubrixView>(app, *d.doc);
         return d;
     }
     Drawing Sample()
     {
         Drawing d = Make();
-        d.doc->m_backgroundColor = MakeColorRef(30, 60, 90);
+        d.doc->SetBackgroundColor(MakeColorRef(30, 60, 90));
         CShapeTable& t = app.ShapeTable();
         for (int i = 0; i < 120; ++i) {
             t.m_currentShape = static_cast<uint8_t>(i / 30 % 3 * 3);
@@ -67,11 +67,11 @@ TEST_F(DocumentIOTest, SaveAndReopenLooksIdentical)
     const std::string path = dir.File("drawing.dbx");
     ASSERT_TRUE(SaveDocumentFile(path, *d.doc, d.view.get(), host));
     EXPECT_FALSE(d.doc->IsModified());
-    EXPECT_EQ(d.doc->m_title, "drawing.dbx");
+    EXPECT_EQ(d.doc->Title(), "drawing.dbx");
 
     Drawing r = Make(100, 100);
     ASSERT_TRUE(OpenDocumentFile(path, *r.doc, r.view.get(), false, host));
-    EXPECT_EQ(r.doc->m_pathName, path);
+    EXPECT_EQ(r.doc->PathName(), path);
     EXPECT_FALSE(r.doc->IsModified());
     EXPECT_EQ(r.view->ShownCount(), 120);
     r.view->Paint();
@@ -99,7 +99,7 @@ TEST_F(DocumentIOTest, DamagedBackgroundIsToldByTheCodecAndTheDrawingStillOpens)
     const FileResult read = ReadDocument(path, *r.doc, &background, false);
     ASSERT_TRUE(read);
     EXPECT_EQ(r.doc->GetGlobCount(), 120);
-    EXPECT_EQ(r.doc->m_hasBackgroundImage, 0);
+    EXPECT_EQ(r.doc->HasBackgroundImage(), 0);
     const std::vector<UserMessage> said = FileMessages(read, DocumentWording());
     ASSERT_FALSE(said.empty());
     for (const UserMessage& m : said) {
@@ -125,7 +125,7 @@ TEST_F(DocumentIOTest, OpenFailuresReportAndChangeNothing)
     EXPECT_FALSE(OpenDocumentFile(junk, *d.doc, d.view.get(), false, host));
     EXPECT_TRUE(host.Said("Unexpected file format."));
     EXPECT_EQ(d.doc->GetGlobCount(), 120);
-    EXPECT_EQ(d.doc->m_width, 160);
+    EXPECT_EQ(d.doc->Width(), 160);
 }
 
 TEST_F(DocumentIOTest, FailedSaveLeavesTheOldFileIntact)

@@ -6,7 +6,7 @@ using DrawingInfoText = DrawingFixture;
 
 TEST_F(DrawingInfoText, HiddenGlobsAndAPendingClear)
 {
-    doc.m_backgroundColor = MakeColorRef(255, 10, 0);
+    doc.SetBackgroundColor(MakeColorRef(255, 10, 0));
     for (int i = 0; i < 120; ++i)
         ASSERT_TRUE(doc.AddGlob(i, 50));
     doc.SetColorChange(60, 30, 200, 200);

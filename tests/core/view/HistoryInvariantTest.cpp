@@ -90,8 +90,8 @@ TEST_F(HistoryRig, PositionStaysInTheSequenceAndColoursFollowTheirChanges)
     for (unsigned seed = 1; seed <= 2000; ++seed) {
         rng.seed(seed);
         doc.DeleteContents();
-        doc.m_sectionCount = doc.m_sectionFloor = 0;
-        doc.m_undoKind = kUndoNone;
+        doc.ClearSections();
+        doc.Undo().Restore(kUndoNone);
         app.m_drawing.m_lineMode = 0;
         stroke().StartNewPolyline();
         view->OnInitialUpdate();
@@ -141,7 +141,7 @@ TEST_F(HistoryRig, ClickThatPlacesNothingAfterUndoLeavesNoStaleRedo)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         doc.DeleteContents();
-        doc.m_sectionCount = doc.m_sectionFloor = 0;
+        doc.ClearSections();
         view->OnInitialUpdate();
         // A Lines vertex at (10, 10), then a freehand stroke that Undo hides.
         app.m_drawing.m_lineMode = 1;
@@ -152,7 +152,7 @@ TEST_F(HistoryRig, ClickThatPlacesNothingAfterUndoLeavesNoStaleRedo)
         UseHue(0);
         Drag({{10, 10}, {20, 20}, {30, 30}, {40, 40}, {50, 50}});
         view->History().Undo();
-        ASSERT_EQ(doc.m_undoKind, kRedoDrawing);
+        ASSERT_EQ(doc.Undo().Kind(), kRedoDrawing);
         if (c.lines && c.at.x != 10)
             stroke().StartNewPolyline();
         app.m_drawing.m_lineMode = c.lines ? 1 : 0;

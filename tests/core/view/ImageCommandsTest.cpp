@@ -55,9 +55,9 @@ struct ImageCommandsTest : ::testing::Test {
     {
         LoadTestShapes(app.ShapeTable());
         doc = std::make_unique<CDaubrixDoc>(app.ShapeTable(), &host);
-        doc->m_width = 200;
-        doc->m_height = 200;
-        doc->m_backgroundColor = MakeColorRef(10, 20, 30);
+        doc->SetWidth(200);
+        doc->SetHeight(200);
+        doc->SetBackgroundColor(MakeColorRef(10, 20, 30));
         view = std::make_unique<CDaubrixView>(app, *doc);
         for (int i = 0; i < 30; ++i)
             doc->AddGlob(20 + 5 * i, 100);
@@ -159,15 +159,15 @@ TEST_F(ImageCommandsTest, LoadBackgroundLaysItUnderTheGlobs)
     doc->SetModifiedFlag(false);
     LoadBackgroundCommand(app, *view, dialogs);
     EXPECT_EQ(dialogs.sizingShownWith, BackgroundSizing::Normal);
-    EXPECT_EQ(doc->m_hasBackgroundImage, 1);
+    EXPECT_EQ(doc->HasBackgroundImage(), 1);
     EXPECT_TRUE(doc->IsModified());
-    EXPECT_FALSE(doc->m_backgroundJpeg.empty());
+    EXPECT_FALSE(doc->BackgroundJpeg().empty());
     EXPECT_EQ(view->BackgroundX(), 50);
     EXPECT_EQ(view->BackgroundY(), 75);
     view->Paint();
     const CImage32& img = view->DrawingImage();
     EXPECT_NEAR(PixelRed(img.At(60, 80)), 240, 3);          // background picture
-    EXPECT_EQ(img.At(10, 10), ColorRefToPixel(doc->m_backgroundColor));
+    EXPECT_EQ(img.At(10, 10), ColorRefToPixel(doc->BackgroundColor()));
     EXPECT_EQ(img.At(100, 100), before);                    // a glob stays on top
     EXPECT_EQ(host.waitDepth, 0);
 
@@ -181,13 +181,13 @@ TEST_F(ImageCommandsTest, LoadBackgroundLaysItUnderTheGlobs)
     EXPECT_EQ(view->BackgroundImage().Height(), 50);
     view->Paint();
     EXPECT_NEAR(PixelBlue(view->DrawingImage().At(10, 80)), 250, 3);
-    EXPECT_EQ(view->DrawingImage().At(60, 20), ColorRefToPixel(doc->m_backgroundColor));
+    EXPECT_EQ(view->DrawingImage().At(60, 20), ColorRefToPixel(doc->BackgroundColor()));
 
     RemoveBackgroundCommand(*view);
-    EXPECT_EQ(doc->m_hasBackgroundImage, 0);
-    EXPECT_TRUE(doc->m_backgroundJpeg.empty());
+    EXPECT_EQ(doc->HasBackgroundImage(), 0);
+    EXPECT_TRUE(doc->BackgroundJpeg().empty());
     view->Paint();
-    EXPECT_EQ(view->DrawingImage().At(10, 80), ColorRefToPixel(doc->m_backgroundColor));
+    EXPECT_EQ(view->DrawingImage().At(10, 80), ColorRefToPixel(doc->BackgroundColor()));
     EXPECT_EQ(view->DrawingImage().At(100, 100), before);
 }
 
@@ -197,7 +197,7 @@ TEST_F(ImageCommandsTest, BackgroundChangeWhileLookingBackKeepsTheShownGlobs)
     view->BrowseTo(10);
     view->Paint();
     const CImage32 lookingBack = view->DrawingImage();
-    doc->m_hasBackgroundImage = 1;
+    doc->SetHasBackgroundImage(1);
     RemoveBackgroundCommand(*view);
     view->Paint();
     EXPECT_EQ(view->DrawingImage(), lookingBack) << "not the bare background";
@@ -209,7 +209,7 @@ TEST_F(ImageCommandsTest, LoadBackgroundCancelsAndFailures)
     dialogs.acceptSizing = false;
     dialogs.chosenSizing = BackgroundSizing::SquashStretch;
     LoadBackgroundCommand(app, *view, dialogs);
-    EXPECT_EQ(doc->m_hasBackgroundImage, 0);
+    EXPECT_EQ(doc->HasBackgroundImage(), 0);
     EXPECT_EQ(app.m_imaging.m_backgroundSquash, 0);
 
     const std::vector<uint8_t> junk(60, 7);
@@ -223,7 +223,7 @@ TEST_F(ImageCommandsTest, LoadBackgroundCancelsAndFailures)
     dialogs.backgroundPath = WriteBackground(10, 10, MakePixel(1, 1, 1));
     dialogs.acceptSizing = true;
     LoadBackgroundCommand(app, *view, dialogs);
-    EXPECT_EQ(doc->m_hasBackgroundImage, 0);
+    EXPECT_EQ(doc->HasBackgroundImage(), 0);
     EXPECT_EQ(dialogs.sizingAsked, 1);
 }
 
@@ -243,7 +243,7 @@ TEST_F(ImageCommandsTest, PngSavesLikeBmpAndLoadsAsBackground)
     dialogs.backgroundPath = dir.File("out.png");
     dialogs.chosenSizing = BackgroundSizing::Normal;
     LoadBackgroundCommand(app, *view, dialogs);
-    EXPECT_EQ(doc->m_hasBackgroundImage, 1);
+    EXPECT_EQ(doc->HasBackgroundImage(), 1);
     EXPECT_TRUE(host.messages.empty());
 }
 
@@ -263,7 +263,7 @@ TEST_F(ImageCommandsTest, LoadBackgroundRefusesAHugePictureBeforeTheSizingDialog
     ASSERT_TRUE(WriteFileAtomically(dialogs.backgroundPath, bytes));
     LoadBackgroundCommand(app, *view, dialogs);
     EXPECT_EQ(dialogs.sizingAsked, 0);
-    EXPECT_EQ(doc->m_hasBackgroundImage, 0);
+    EXPECT_EQ(doc->HasBackgroundImage(), 0);
     ASSERT_EQ(host.messages.size(), 2u);
     EXPECT_NE(host.messages[0].text.find("too large"), std::string::npos);
     EXPECT_EQ(host.messages[0].icon, MsgIcon::Stop);

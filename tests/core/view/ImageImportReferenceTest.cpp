@@ -44,7 +44,7 @@ protected:
         struct Sample {
             int x, y, hue, sat, val;
         };
-        const int w = pic.Width(), h = pic.Height(), W = doc.m_width, H = doc.m_height;
+        const int w = pic.Width(), h = pic.Height(), W = doc.Width(), H = doc.Height();
         const int t = std::max((c.shapeSize == 0 ? 7 : c.shapeSize == 1 ? 12 : 18) + 5 - c.globSlider, 2);
         const int half = t / 2, offX = w / 2 - W / 2, offY = h / 2 - H / 2;
         const Pixel bg = pic.At(0, 0) & 0xFFFFFF;

@@ -205,7 +205,7 @@ TEST_F(ImageImportTest, UndoTakesBackTheWholeImportAndRedoShowsItAgain)
     const CImage32 before = view->DrawingImage();
     const int count = doc.GetGlobCount();
     Import(Stripes(kStripes));
-    EXPECT_EQ(doc.m_undoKind, kUndoDrawing);
+    EXPECT_EQ(doc.Undo().Kind(), kUndoDrawing);
     const CImage32 after = view->DrawingImage();
     ASSERT_NE(after, before);
 
@@ -224,12 +224,12 @@ TEST_F(ImageImportTest, ImportDiscardsTheGlobsHiddenByUndo)
     Drag({{20, 20}, {60, 40}});
     Drag({{20, 60}, {60, 80}, {100, 60}});
     view->Paint();
-    const int firstStroke = doc.m_sections[0];
+    const int firstStroke = doc.Sections().At(0);
     view->History().Undo();
     view->Paint();
     Import(Stripes(kStripes));
     EXPECT_EQ(doc.GetGlobCount(), firstStroke + 136);
-    EXPECT_EQ(doc.m_undoKind, kUndoDrawing);
+    EXPECT_EQ(doc.Undo().Kind(), kUndoDrawing);
     EXPECT_TRUE(doc.IsSectionBoundary(firstStroke + 136));
 }
 
@@ -242,8 +242,8 @@ TEST_F(ImageImportTest, AfterAClearTheImportStartsAnEmptyDrawing)
     Import(Stripes(kStripes));
     EXPECT_FALSE(view->ClearPending());
     EXPECT_EQ(doc.GetGlobCount(), 136);
-    EXPECT_EQ(doc.m_sectionCount, 1);
-    EXPECT_EQ(doc.m_sections[0], 136);
+    EXPECT_EQ(doc.Sections().Count(), 1);
+    EXPECT_EQ(doc.Sections().At(0), 136);
 }
 
 TEST_F(ImageImportTest, EscapeWhileSamplingLeavesTheDrawingAsItWas)

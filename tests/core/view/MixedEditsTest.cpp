@@ -47,7 +47,7 @@ protected:
         app.m_import.m_importGlobCount = 3;
         app.m_drawing.m_skipping = 0;
         // Every kept picture worth using, and room for a few only, so that they come and go.
-        CImage32 probe(doc.m_width, doc.m_height);
+        CImage32 probe(doc.Width(), doc.Height());
         view->Checkpoints().SetBudget(4 * probe.ByteCount() + 4096);
         view->Checkpoints().SetWorthGlobs(0);
     }
@@ -125,7 +125,7 @@ protected:
     {
         const int kind = Pick(15);
         Note(std::to_string(kind));
-        const int kindBefore = doc.m_undoKind;
+        const int kindBefore = doc.Undo().Kind();
         switch (kind) {
         case 0:
         case 1:
@@ -150,7 +150,7 @@ protected:
         case 4: {
             // Undo and Redo give back what was.
             DocState was = State();
-            const int k = doc.m_undoKind;
+            const int k = doc.Undo().Kind();
             Note("k" + std::to_string(k));
             view->History().Undo();
             if (Pick(2))
@@ -252,7 +252,7 @@ protected:
             view->Paint();
             break;
         }
-        if (doc.m_undoKind != kindBefore && kind != 3 && kind != 4 && kind != 12)
+        if (doc.Undo().Kind() != kindBefore && kind != 3 && kind != 4 && kind != 12)
             picked = false;
     }
 
@@ -286,16 +286,16 @@ protected:
         if (count > 0 && (doc.ColorChanges().empty() || doc.ColorChanges().front().m_position != 0))
             out << "no colour at the first glob; ";
         int previous = 0;
-        for (int i = 0; i < doc.m_sectionCount; ++i) {
-            const int b = doc.m_sections[static_cast<size_t>(i)];
+        for (int i = 0; i < doc.Sections().Count(); ++i) {
+            const int b = doc.Sections().At(i);
             if (b < previous || b > count)
                 out << "section " << i << " at " << b << " of " << count << "; ";
             previous = b;
         }
-        if (doc.m_sectionFloor < 0 || doc.m_sectionFloor > count
-            || (doc.m_sectionCount > 0 && doc.m_sectionFloor > doc.m_sections[0]))
-            out << "floor " << doc.m_sectionFloor << "; ";
-        if (view->ShownCount() < doc.m_sectionFloor || view->ShownCount() > count)
+        if (doc.Sections().Floor() < 0 || doc.Sections().Floor() > count
+            || (doc.Sections().Count() > 0 && doc.Sections().Floor() > doc.Sections().At(0)))
+            out << "floor " << doc.Sections().Floor() << "; ";
+        if (view->ShownCount() < doc.Sections().Floor() || view->ShownCount() > count)
             out << "position " << view->ShownCount() << " of " << count << "; ";
         return out.str();
     }
@@ -309,10 +309,9 @@ TEST_F(MixedEditsRig, EveryPictureEqualsAReplayAndTheDocumentHoldsTogether)
         rng.seed(seed);
         log.clear();
         doc.DeleteContents();
-        doc.m_sectionCount = doc.m_sectionFloor = 0;
-        doc.m_sections.fill(0);
-        doc.m_undoKind = 0;
-        doc.m_backgroundColor = MakeColorRef(255, 255, 255);
+        doc.LoadSections(0, 0, nullptr);
+        doc.Undo().Restore(0);
+        doc.SetBackgroundColor(MakeColorRef(255, 255, 255));
         app.m_globs.m_clipboard = {};
         app.m_globs.m_pattern = {};
         app.m_drawing.m_lineMode = 0;
@@ -326,7 +325,7 @@ TEST_F(MixedEditsRig, EveryPictureEqualsAReplayAndTheDocumentHoldsTogether)
             // Commands may follow one another before the window paints.
             if (Pick(3) == 0)
                 continue;
-            Note("p" + std::to_string(view->ShownCount()) + "/" + std::to_string(doc.GetGlobCount()) + "u" + std::to_string(view->UndoImageCount()) + "k" + std::to_string(doc.m_undoKind) + (view->ClearPending() ? "C" : ""));
+            Note("p" + std::to_string(view->ShownCount()) + "/" + std::to_string(doc.GetGlobCount()) + "u" + std::to_string(view->UndoImageCount()) + "k" + std::to_string(doc.Undo().Kind()) + (view->ClearPending() ? "C" : ""));
             view->Paint();
             ASSERT_TRUE(view->DrawingImage() == Regenerated()) << "seed " << seed << " steps " << log;
         }
@@ -348,7 +347,7 @@ TEST_F(MixedEditsRig, UndoAfterAColourPickedWhileLookingBackRedrawsWhatItRestore
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         doc.DeleteContents();
-        doc.m_sectionCount = doc.m_sectionFloor = 0;
+        doc.ClearSections();
         view->OnInitialUpdate();
         view->Regenerate();
         ThreeStrokes();
@@ -385,7 +384,7 @@ TEST_F(MixedEditsRig, AnEditThatCancelsAnImportsPaintStartsFromTheRestoredPictur
     for (const bool paste : {true, false}) {
         SCOPED_TRACE(paste ? "paste" : "stroke");
         doc.DeleteContents();
-        doc.m_sectionCount = doc.m_sectionFloor = 0;
+        doc.ClearSections();
         view->OnInitialUpdate();
         view->Regenerate();
         ThreeStrokes();
@@ -410,12 +409,12 @@ TEST_F(MixedEditsRig, PasteBelowAFullListOfSectionsKeepsTheFloorUnderThem)
 {
     for (int i = 0; i < CDaubrixDoc::kMaxSections; ++i)
         Stroke(36 * i, 3, 10 + 15 * i, 20);
-    ASSERT_EQ(doc.m_sectionCount, CDaubrixDoc::kMaxSections);
+    ASSERT_EQ(doc.Sections().Count(), CDaubrixDoc::kMaxSections);
     edits().Copy(false);
     view->BrowseTo(0);
     ASSERT_TRUE(edits().Paste(true));
     EXPECT_EQ(Broken(), "");
-    EXPECT_EQ(doc.m_sectionFloor, 3) << "the pasted run ends at the new floor";
-    EXPECT_EQ(doc.m_sections[0], 6);
+    EXPECT_EQ(doc.Sections().Floor(), 3) << "the pasted run ends at the new floor";
+    EXPECT_EQ(doc.Sections().At(0), 6);
     EXPECT_EQ(view->ShownCount(), 3);
 }

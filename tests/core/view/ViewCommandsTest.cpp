@@ -46,9 +46,9 @@ TEST_F(ViewCommandsTest, ClearUndoRedoAndTheStrokeAfterAClear)
     view->Paint();
     EXPECT_EQ(view->ShownCount(), 0);
     EXPECT_EQ(doc.GetGlobCount(), 5) << "nothing deleted yet";
-    EXPECT_EQ(doc.m_undoKind, kUndoClear);
+    EXPECT_EQ(doc.Undo().Kind(), kUndoClear);
     EXPECT_EQ(std::string(view->History().MenuState().text), "&Undo Clear Drawing\tCtrl+Z");
-    EXPECT_TRUE(view->DrawingImage() == CImage32(200, 100, ColorRefToPixel(doc.m_backgroundColor)));
+    EXPECT_TRUE(view->DrawingImage() == CImage32(200, 100, ColorRefToPixel(doc.BackgroundColor())));
     CHistorySlider slider;
     slider.Rebuild(*view);
     EXPECT_EQ(slider.Maximum(), 0);
@@ -58,9 +58,9 @@ TEST_F(ViewCommandsTest, ClearUndoRedoAndTheStrokeAfterAClear)
 
     view->History().Undo();
     view->Paint();
-    EXPECT_EQ(doc.m_undoKind, kRedoClear);
+    EXPECT_EQ(doc.Undo().Kind(), kRedoClear);
     EXPECT_EQ(view->ShownCount(), 4);
-    EXPECT_EQ(doc.m_sectionCount, 2);
+    EXPECT_EQ(doc.Sections().Count(), 2);
     EXPECT_TRUE(view->DrawingImage() == before) << "the drawing is back unchanged";
     EXPECT_EQ(doc.ColorChanges(), colors);
     slider.Rebuild(*view);
@@ -69,15 +69,15 @@ TEST_F(ViewCommandsTest, ClearUndoRedoAndTheStrokeAfterAClear)
     EXPECT_EQ(slider.Ticks(), (std::vector<int>{2, 5}));
 
     view->History().Undo();   // Redo Clear
-    EXPECT_EQ(doc.m_undoKind, kUndoClear);
+    EXPECT_EQ(doc.Undo().Kind(), kUndoClear);
     EXPECT_EQ(view->ShownCount(), 0);
     EXPECT_TRUE(view->ClearPending());
 
     Drag({{100, 60}, {110, 60}});
     EXPECT_FALSE(view->ClearPending());
     EXPECT_EQ(Globs(), (std::vector<CPoint>{{100, 60}, {110, 60}})) << "the old globs are gone for good";
-    EXPECT_EQ(doc.m_undoKind, kUndoDrawing);
-    EXPECT_EQ(doc.m_sectionCount, 1);
+    EXPECT_EQ(doc.Undo().Kind(), kUndoDrawing);
+    EXPECT_EQ(doc.Sections().Count(), 1);
 }
 
 TEST_F(ViewCommandsTest, ClearLeavesTheOneShotModesAndGivesLinesBack)
@@ -111,11 +111,11 @@ TEST_F(ViewCommandsTest, SampleColorTakesTheLaterGlobOrThePicture)
     EXPECT_FALSE(app.m_modes.m_sampleColorMode) << "one click only";
     EXPECT_EQ(app.m_drawing.m_lineMode, 1);
     EXPECT_EQ(doc.GetGlobCount(), 2) << "the click draws nothing";
-    EXPECT_EQ(doc.m_sectionCount, 2) << "and ends no section";
+    EXPECT_EQ(doc.Sections().Count(), 2) << "and ends no section";
     EXPECT_TRUE(doc.HasColorChangeAt(2)) << "the colour is recorded for the next stroke";
 
     // No glob there: the picture's colour, a red background.
-    doc.m_backgroundColor = MakeColorRef(255, 0, 0);
+    doc.SetBackgroundColor(MakeColorRef(255, 0, 0));
     view->Regenerate();
     ViewCommands::ToggleSampleColor(*view);
     Click(180, 90);
@@ -153,9 +153,9 @@ TEST_F(ViewCommandsTest, BackgroundColorRepaintsWithoutTouchingTheGlobs)
     doc.SetModifiedFlag(false);
     ViewCommands::SetBackgroundColor(*view, {120, 255, 255});
     view->Paint();
-    EXPECT_EQ(doc.m_backgroundColor, MakeColorRef(0, 255, 0));
+    EXPECT_EQ(doc.BackgroundColor(), MakeColorRef(0, 255, 0));
     EXPECT_EQ(view->DrawingImage().At(150, 80), MakePixel(0, 255, 0));
     EXPECT_EQ(doc.GetGlobCount(), 2);
-    EXPECT_EQ(doc.m_undoKind, kUndoDrawing) << "not an undoable step";
+    EXPECT_EQ(doc.Undo().Kind(), kUndoDrawing) << "not an undoable step";
     EXPECT_TRUE(doc.IsModified()) << "stored with the drawing, so closing asks";
 }

@@ -31,7 +31,7 @@ bool CGlobPaster::InsertGlobs(const CGlobBuffer& run, int p, bool preserveColors
         if (m_way == Way::Stepped) {
             // Drawn anew with the current shapes: an unknown shape cannot be, and in the middle of
             // the drawing the area test of a stroke applies.
-            const int W = m_doc.m_width, H = m_doc.m_height, shapes = m_app.ShapeTable().Count();
+            const int W = m_doc.Width(), H = m_doc.Height(), shapes = m_app.ShapeTable().Count();
             const bool atEnd = m_atEnd;
             std::erase_if(m_run.m_globs, [=](const CGlob& g) {
                 return g.m_shape >= shapes

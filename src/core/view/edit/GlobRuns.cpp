@@ -76,27 +76,14 @@ void KeepColourAt(CDaubrixDoc& doc, int position, HsvColor current)
 
 void SectionsAfterCut(CDaubrixDoc& doc, int s, int e, bool entire)
 {
-    const int removed = entire ? e : e - s;
-    int count = 0;
-    for (int i = 0; i < doc.m_sectionCount && i < CDaubrixDoc::kMaxSections; ++i) {
-        const int b = doc.m_sections[static_cast<size_t>(i)];
-        // Boundaries inside the cut run go with it.
-        if ((b > s || entire) && b <= e)
-            continue;
-        doc.m_sections[static_cast<size_t>(count++)] = b > e ? b - removed : b;
-    }
-    doc.m_sectionCount = count;
-    if (entire)
-        doc.m_sectionFloor = 0;
+    doc.CutSections(s, e, entire);
 }
 
 void SectionsAfterPaste(CDaubrixDoc& doc, int p, int n)
 {
     if (p > 0 && !doc.IsSectionBoundary(p))
         doc.AddSection(p);
-    for (int i = 0; i < doc.m_sectionCount && i < CDaubrixDoc::kMaxSections; ++i)
-        if (doc.m_sections[static_cast<size_t>(i)] >= p)
-            doc.m_sections[static_cast<size_t>(i)] += n;
+    doc.ShiftSections(p, n);
     doc.AddSection(p > 0 ? p : n);
 }
 } // namespace GlobRuns

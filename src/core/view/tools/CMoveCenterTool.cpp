@@ -8,7 +8,7 @@ void CMoveCenterTool::ButtonDown(int x, int y, bool)
 {
     IStrokeTarget& view = m_engine.Target();
     view.MoveCenter({x, y});
-    view.Doc().m_undoKind = kUndoMoveCenter;
+    view.Doc().Undo().Record(kUndoMoveCenter);
     m_engine.m_ignoreButtonUp = true;
     m_engine.RestoreLineMode();
 }

@@ -4,7 +4,7 @@
 void CClearUndoStep::Clear()
 {
     CDaubrixDoc& doc = m_view.Doc();
-    doc.m_undoKind = kUndoClear;
+    doc.Undo().Record(kUndoClear);
     // Colours chosen while cleared are recorded at position 0; the drawing's own come back
     // with Undo.
     doc.SaveColorChanges();
@@ -14,12 +14,9 @@ void CClearUndoStep::Clear()
 void CClearUndoStep::Hide()
 {
     CDaubrixDoc& doc = m_view.Doc();
-    m_undoSectionCount = doc.m_sectionCount;
-    m_undoSectionFloor = doc.m_sectionFloor;
     m_undoShownCount = m_view.ShownCount();
     m_view.SetClearPending(true);
-    doc.m_sectionCount = 0;
-    doc.m_sectionFloor = 0;
+    m_hiddenSections = doc.HideSections();
     m_view.RestoreTo(0);
     m_view.NotifyHistoryChanged();
 }
@@ -29,8 +26,7 @@ void CClearUndoStep::Undo()
     CDaubrixDoc& doc = m_view.Doc();
     m_view.SetClearPending(false);
     doc.SwapColorChanges();
-    doc.m_sectionCount = m_undoSectionCount;
-    doc.m_sectionFloor = m_undoSectionFloor;
+    doc.UnhideSections(m_hiddenSections);
     m_view.RestoreTo(m_undoShownCount);
     m_view.NotifyHistoryChanged();
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "core/model/CSectionList.h"
 #include "core/view/undo/IUndoStep.h"
 #include <cstdint>
 
@@ -21,7 +22,6 @@ private:
     void Hide();
 
     CDaubrixView& m_view;
-    int32_t m_undoSectionCount = 0;
-    int32_t m_undoSectionFloor = 0;
+    CSectionList::Hidden m_hiddenSections;
     int32_t m_undoShownCount = 0;
 };

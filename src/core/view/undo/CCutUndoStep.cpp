@@ -13,7 +13,7 @@ void CCutUndoStep::Perform(int s, int e, bool entire)
     m_undoImageBefore = m_view.UndoImageCount();
     doc.SaveColorChanges();
     doc.SaveSections();
-    doc.m_undoKind = kUndoCut;
+    doc.Undo().Record(kUndoCut);
 
     // The globs after the run keep the colour they had.
     const CShape& cur = m_view.App().CurrentShape();
@@ -60,7 +60,7 @@ void CCutUndoStep::Redo()
     const int e = m_start + m_count;
     if (!GlobRuns::CopyRange(m_view.Doc(), m_start, e, m_view.Center(), m_clipboard.m_clipboard)) {
         m_view.App().Host().Message("Out of Memory", MsgIcon::Stop);
-        m_view.Doc().m_undoKind = kRedoCut;
+        m_view.Doc().Undo().Flip();
         return;
     }
     m_clipboard.ForgetClipboardSteps();

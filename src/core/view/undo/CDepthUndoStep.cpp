@@ -12,7 +12,7 @@ bool CDepthUndoStep::Perform(const DepthChoice& choice)
     IHost& host = m_view.App().Host();
     host.BeginWaitCursor();
     doc.SaveColorChanges();
-    doc.m_undoKind = kUndoDepth;
+    doc.Undo().Record(kUndoDepth);
     const CShape& s = m_view.App().CurrentShape();
     CDepthRecolorer(doc, s.Color()).Apply(choice, start, shown);
     doc.SetModifiedFlag();

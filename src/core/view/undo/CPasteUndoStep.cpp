@@ -35,7 +35,7 @@ bool CPasteUndoStep::PasteRun(const CGlobBuffer& run, bool preserveColors)
     m_preserve = preserveColors;
     doc.SaveColorChanges();
     doc.SaveSections();
-    doc.m_undoKind = kUndoPaste;
+    doc.Undo().Record(kUndoPaste);
     paster.ColourRun();
     GlobRuns::SectionsAfterPaste(doc, p, n);
     m_view.RestoreTo(p + n);
@@ -50,7 +50,7 @@ void CPasteUndoStep::Undo()
     // Taken before the colour changes go back, so that the run keeps the colours it was shown in.
     if (!GlobRuns::CopyRange(doc, m_start, m_start + m_count, m_view.Center(), m_undone)) {
         m_view.App().Host().Message("Out of Memory", MsgIcon::Stop);
-        doc.m_undoKind = kUndoPaste;
+        doc.Undo().Flip();
         return;
     }
     doc.SwapColorChanges();
@@ -67,5 +67,5 @@ void CPasteUndoStep::Redo()
     const CGlobBuffer run = std::move(m_undone);
     m_undone = {};
     if (!PasteRun(run, m_preserve))
-        m_view.Doc().m_undoKind = kUndoNone;
+        m_view.Doc().Undo().Forget();
 }

@@ -12,5 +12,5 @@ public:
     virtual void Undo() = 0;
     virtual void Redo() = 0;
     // The Edit menu's Undo/Redo item while this step is available.
-    virtual UndoMenuState Menu(bool redo) const { return UndoMenuFor(redo ? Kind() + 6 : Kind()); }
+    virtual UndoMenuState Menu(bool redo) const { return UndoMenuFor(redo ? Kind() + kUndoActionCount : Kind()); }
 };

@@ -25,7 +25,7 @@ TEST_F(SimulateDepth, LightRampsTenLevelsOfTenGlobsAndRestoresTheColourAtTheEnd)
     expected.push_back({250, 200});   // the current colour, for the next stroke
     EXPECT_EQ(Values(doc), expected);
     EXPECT_EQ(doc.GetColorChangeHue(120), 40);
-    EXPECT_EQ(doc.m_undoKind, kUndoDepth);
+    EXPECT_EQ(doc.Undo().Kind(), kUndoDepth);
 }
 
 TEST_F(SimulateDepth, LightOnFewerGlobsThanLevelsTakesBigSteps)
@@ -94,12 +94,12 @@ TEST_F(SimulateDepth, NothingShownOrAnEmptyRangeChangesNothing)
     // Eleven strokes: the first boundary becomes the floor, and the position stands on it.
     for (int i = 0; i < 11; ++i)
         Stroke(10 * i, 1, 10 + 10 * i, 10);
-    ASSERT_EQ(doc.m_sectionFloor, 1);
+    ASSERT_EQ(doc.Sections().Floor(), 1);
     view->BrowseTo(1);
     const DocState before = State();
     EXPECT_FALSE(edits().SimulateDepth({false, true, 0, 25}));
     EXPECT_EQ(State(), before);
-    EXPECT_EQ(doc.m_undoKind, kUndoDrawing);
+    EXPECT_EQ(doc.Undo().Kind(), kUndoDrawing);
 }
 
 TEST_F(SimulateDepth, BottomNotBelowTopStillMakesOneLevel)

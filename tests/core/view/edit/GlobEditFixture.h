@@ -54,9 +54,9 @@ protected:
 
     DocState State() const
     {
-        DocState s{doc.Globs(), doc.ColorChanges(), doc.m_sectionFloor, {}, view->ShownCount()};
-        for (int i = 0; i < doc.m_sectionCount; ++i)
-            s.sections.push_back(doc.m_sections[static_cast<size_t>(i)]);
+        DocState s{doc.Globs(), doc.ColorChanges(), doc.Sections().Floor(), {}, view->ShownCount()};
+        for (int i = 0; i < doc.Sections().Count(); ++i)
+            s.sections.push_back(doc.Sections().At(i));
         return s;
     }
     // What the view shows once its pending work is done.
@@ -68,8 +68,8 @@ protected:
     // The shown globs replayed from nothing, as a fresh regeneration would draw them.
     CImage32 Replayed()
     {
-        CImage32 img(doc.m_width, doc.m_height);
-        img.Fill(ColorRefToPixel(doc.m_backgroundColor));
+        CImage32 img(doc.Width(), doc.Height());
+        img.Fill(ColorRefToPixel(doc.BackgroundColor()));
         CReplayer(doc).Draw(img, 0, view->ShownCount());
         return img;
     }

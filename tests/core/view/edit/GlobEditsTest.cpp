@@ -13,8 +13,8 @@ protected:
     void SetUp() override
     {
         GlobEditFixture::SetUp();
-        doc2.m_width = 260;
-        doc2.m_height = 140;
+        doc2.SetWidth(260);
+        doc2.SetHeight(140);
         view2 = std::make_unique<CDaubrixView>(app, doc2);
         view2->OnInitialUpdate();
     }
@@ -51,9 +51,9 @@ TEST_F(GlobClipboard, LastSectionPastedIntoAnotherDrawingMovesByTheCentres)
     EXPECT_EQ(GlobsOf(doc2), want);
     EXPECT_EQ(view2->ShownCount(), 6);
     EXPECT_EQ(doc2.GetColorChangeHue(0), 250);
-    EXPECT_EQ(doc2.m_undoKind, kUndoPaste);
-    EXPECT_EQ(doc2.m_sectionCount, 1);
-    EXPECT_EQ(doc2.m_sections[0], 6);
+    EXPECT_EQ(doc2.Undo().Kind(), kUndoPaste);
+    EXPECT_EQ(doc2.Sections().Count(), 1);
+    EXPECT_EQ(doc2.Sections().At(0), 6);
 }
 
 TEST_F(GlobClipboard, TheClipboardOutlivesTheDrawingItCameFrom)
@@ -73,9 +73,9 @@ TEST_F(GlobClipboard, CutOfTheShownPartKeepsTheColourOfTheGlobsAfterIt)
     EXPECT_EQ(doc.GetGlobCount(), 6);
     EXPECT_EQ(view->ShownCount(), 0);
     EXPECT_EQ(doc.GetColorChangeHue(0), 250);
-    EXPECT_EQ(doc.m_sectionFloor, 0);
-    EXPECT_EQ(doc.m_sectionCount, 1);
-    EXPECT_EQ(doc.m_sections[0], 6);
+    EXPECT_EQ(doc.Sections().Floor(), 0);
+    EXPECT_EQ(doc.Sections().Count(), 1);
+    EXPECT_EQ(doc.Sections().At(0), 6);
     view->BrowseTo(6);
     EXPECT_TRUE(Rendered() == Replayed());
     // A stroke drawn after cutting everything keeps the colour that was in force.
@@ -93,7 +93,7 @@ TEST_F(GlobClipboard, CutOfTheLastSectionTakesOnlyItsBoundary)
     EXPECT_EQ(view->ShownCount(), 9);
     EXPECT_EQ(State().sections, (std::vector<int>{4, 9}));
     EXPECT_EQ(app.m_globs.m_clipboard.m_globs.size(), 6u);
-    EXPECT_EQ(doc.m_undoKind, kUndoCut);
+    EXPECT_EQ(doc.Undo().Kind(), kUndoCut);
     EXPECT_TRUE(Rendered() == Replayed());
 }
 
@@ -168,18 +168,18 @@ TEST_F(GlobClipboard, FillingTheClipboardForgetsUndoCutAndRedoPasteEverywhere)
     ASSERT_TRUE(edits().Cut(false));
     ASSERT_TRUE(view2->Edits().Paste(true));
     view2->History().Undo();
-    ASSERT_EQ(doc2.m_undoKind, kRedoPaste);
-    ASSERT_EQ(doc.m_undoKind, kUndoCut);
+    ASSERT_EQ(doc2.Undo().Kind(), kRedoPaste);
+    ASSERT_EQ(doc.Undo().Kind(), kUndoCut);
     // Both steps would now insert what another drawing copied.
     ASSERT_TRUE(view2->Edits().Copy(true));
-    EXPECT_EQ(doc.m_undoKind, kUndoNone);
-    EXPECT_EQ(doc2.m_undoKind, kUndoNone);
+    EXPECT_EQ(doc.Undo().Kind(), kUndoNone);
+    EXPECT_EQ(doc2.Undo().Kind(), kUndoNone);
     EXPECT_EQ(std::string(view->History().MenuState().text), "&Undo\tCtrl+Z");
     // Other steps do not depend on the clipboard.
     Stroke(20, 2, 50, 50);
     ASSERT_TRUE(view2->Edits().DefinePattern(true));
     ASSERT_TRUE(view2->Edits().Copy(true));
-    EXPECT_EQ(doc.m_undoKind, kUndoDrawing);
+    EXPECT_EQ(doc.Undo().Kind(), kUndoDrawing);
 }
 
 TEST_F(GlobClipboard, RedoCutAfterTheClipboardWasRefilledStillUndoesToTheSameDrawing)
@@ -191,7 +191,7 @@ TEST_F(GlobClipboard, RedoCutAfterTheClipboardWasRefilledStillUndoesToTheSameDra
     ASSERT_TRUE(edits().Cut(false));
     const DocState cut = State();
     view->History().Undo();
-    ASSERT_EQ(doc.m_undoKind, kRedoCut);
+    ASSERT_EQ(doc.Undo().Kind(), kRedoCut);
     ASSERT_TRUE(view2->Edits().Copy(true));   // one glob of the other drawing
     view->History().Undo();                   // redo the cut
     EXPECT_EQ(State(), cut);
@@ -263,7 +263,7 @@ TEST_P(UndoRedoRoundTrip, GivesBackTheSameDrawingAndPicture)
 
     ASSERT_TRUE(action.run(edits()));
     const DocState s1 = State();
-    const int kind = doc.m_undoKind;
+    const int kind = doc.Undo().Kind();
     const CImage32 i1 = Rendered();
     EXPECT_TRUE(i1 == Replayed());
     ASSERT_NE(s1, s0);
@@ -271,12 +271,12 @@ TEST_P(UndoRedoRoundTrip, GivesBackTheSameDrawingAndPicture)
     view->History().Undo();
     EXPECT_EQ(State(), s0);
     EXPECT_TRUE(Rendered() == i0);
-    EXPECT_EQ(doc.m_undoKind, kind + 6);
+    EXPECT_EQ(doc.Undo().Kind(), kind + 6);
 
     view->History().Undo();
     EXPECT_EQ(State(), s1);
     EXPECT_TRUE(Rendered() == i1);
-    EXPECT_EQ(doc.m_undoKind, kind);
+    EXPECT_EQ(doc.Undo().Kind(), kind);
 }
 
 INSTANTIATE_TEST_SUITE_P(Actions, UndoRedoRoundTrip,

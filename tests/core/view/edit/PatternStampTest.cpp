@@ -33,7 +33,7 @@ TEST_F(PatternStamp, EachClickStampsThePatternAroundIt)
         EXPECT_EQ(Globs()[static_cast<size_t>(i)], (CPoint{pattern.m_globs[i].X() + 5, pattern.m_globs[i].Y() - 3}));
     EXPECT_EQ(view->ShownCount(), 10);
     EXPECT_EQ(doc.GetColorChangeHue(0), 200);
-    EXPECT_EQ(doc.m_undoKind, kUndoDrawing);
+    EXPECT_EQ(doc.Undo().Kind(), kUndoDrawing);
     EXPECT_EQ(State().sections.back(), 10);
 }
 
