@@ -82,8 +82,8 @@ void BM_ImportSmallSliderTen(benchmark::State& state)
     app.ShapeTable().LoadShapes(std::string(DAUBRIX_DATA_DIR) + "/", &host);
     app.ShapeTable().PrepareAll();
     app.ShapeTable().m_currentShape = static_cast<uint8_t>(app.ShapeTable().FindShape('A', 0));
-    app.m_drawing.m_jitter = 0;
-    app.m_import.m_importGlobCount = 10;
+    app.Drawing().m_jitter = 0;
+    app.Import().m_importGlobCount = 10;
     CDaubrixDoc doc(app.ShapeTable(), &host);
     doc.SetWidth(kSide);
     doc.SetHeight(kSide);

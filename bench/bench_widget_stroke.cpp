@@ -67,8 +67,8 @@ struct Canvas {
 
 void StrokeOn(benchmark::State& state, bool withWidget)
 {
-    bench::TheProgram().app.m_drawing.m_jitter = 0;
-    bench::TheProgram().app.m_drawing.m_skipping = 0;
+    bench::TheProgram().app.Drawing().m_jitter = 0;
+    bench::TheProgram().app.Drawing().m_skipping = 0;
     Canvas c(static_cast<int>(state.range(0)), withWidget);
     for (auto _ : state) {
         c.Stroke();

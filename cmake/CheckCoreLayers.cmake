@@ -1,4 +1,7 @@
-# A target that fails the build when a file of the engine library breaks a layer rule.
+# The layer rules of the engine library are checked when the project is configured, and again
+# by a target the library depends on, so that an include added since fails the next build.
+set(CORE_DIR ${CMAKE_SOURCE_DIR}/src/core)
+include(${CMAKE_SOURCE_DIR}/cmake/ScanCoreLayers.cmake)
 add_custom_target(check_core_layers
   COMMAND ${CMAKE_COMMAND} -DCORE_DIR=${CMAKE_SOURCE_DIR}/src/core
           -P ${CMAKE_SOURCE_DIR}/cmake/ScanCoreLayers.cmake

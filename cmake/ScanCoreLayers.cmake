@@ -1,5 +1,19 @@
 # Layer rules of the engine library: no Qt anywhere in it, nothing of the program in it, and
-# the base layer includes only itself.
+# each folder includes only itself and the folders below it in this order (lowest first):
+set(core_layers
+  base       # host, profile, atomic files, bytes, points: nothing above
+  colour     # colour values and conversions, colour history
+  imaging    # images and picture files
+  shapes     # shape set and shape files
+  model      # the document and its file
+  settings   # the settings groups, the modes, the glob clipboard
+  shell      # the application object and what a run keeps (settings table, recovery, tips)
+  view       # the view, strokes, tools, history and its undo steps, glob edits
+  commands   # what a menu command runs
+  panels     # the tool windows' logic
+  movie      # movie export
+  print      # print layout and PDF
+)
 file(GLOB_RECURSE files ${CORE_DIR}/*.h ${CORE_DIR}/*.hpp ${CORE_DIR}/*.cpp)
 set(bad "")
 foreach(f ${files})
@@ -7,12 +21,21 @@ foreach(f ${files})
   if(lines)
     list(APPEND bad "${f}: ${lines}")
   endif()
-endforeach()
-file(GLOB_RECURSE base_files ${CORE_DIR}/base/*.h ${CORE_DIR}/base/*.cpp)
-foreach(f ${base_files})
+  file(RELATIVE_PATH rel ${CORE_DIR} ${f})
+  string(REGEX REPLACE "/.*" "" own ${rel})
+  list(FIND core_layers ${own} own_at)
+  if(own_at EQUAL -1)
+    list(APPEND bad "${f}: folder '${own}' has no place in the layer order")
+    continue()
+  endif()
   file(STRINGS ${f} lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
   foreach(l ${lines})
-    if(NOT l MATCHES "\"core/base/")
+    if(l MATCHES "\"core/([^/\"]+)/")
+      list(FIND core_layers ${CMAKE_MATCH_1} at)
+      if(at GREATER own_at OR at EQUAL -1)
+        list(APPEND bad "${f}: ${own} may not include ${CMAKE_MATCH_1}: ${l}")
+      endif()
+    elseif(own STREQUAL "base")
       list(APPEND bad "${f}: ${l}")
     endif()
   endforeach()

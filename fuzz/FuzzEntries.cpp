@@ -132,7 +132,7 @@ void Settings(const uint8_t* data, size_t size)
     CSettingsTable::Load(app, profile, screen);
     CSettingsTable::LoadMainWindow(app, profile, screen);
     InitAutoColors(app);
-    Require(app.m_shell.m_colorsWindow.x1 < screen.width && app.m_shell.m_appWindow.x2 < screen.width,
+    Require(app.Shell().m_colorsWindow.x1 < screen.width && app.Shell().m_appWindow.x2 < screen.width,
             "window clamps");
 }
 

@@ -83,9 +83,9 @@ bool CliSession::New(int width, int height, ColorRef background)
 
 bool CliSession::LoadProgramShapes(bool needShapes)
 {
-    app.m_programDir = ProgramDir();
+    app.SetProgramDir(ProgramDir());
     CShapeTable& shapes = app.ShapeTable();
-    shapes.LoadShapes(app.m_programDir, nullptr);
+    shapes.LoadShapes(app.ProgramDir(), nullptr);
     for (int i = 0; i < shapes.Count(); ++i)
         if (!shapes.Shape(i).IsLoaded())
             Say("error loading shape");

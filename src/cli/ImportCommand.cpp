@@ -236,13 +236,13 @@ int ImportCommand(const std::vector<std::string>& args)
         shape.m_value = o.colour->m_value;
         shape.Recolor(shape.m_hue, shape.m_saturation, shape.m_value);
     }
-    app.m_import = o.settings;
-    app.m_drawing.m_jitter = o.jitter > 0;
-    app.m_drawing.m_jitterAmount = static_cast<uint8_t>(std::max(o.jitter, 1));
+    app.Import() = o.settings;
+    app.Modes().Set(CDrawingModes::kJitter, o.jitter > 0);
+    app.Drawing().m_jitterAmount = static_cast<uint8_t>(std::max(o.jitter, 1));
     if (o.seed)
-        app.m_random.Seed(static_cast<uint32_t>(*o.seed));
+        app.Random().Seed(static_cast<uint32_t>(*o.seed));
     else
-        app.m_random.SeedFromClock();
+        app.Random().SeedFromClock();
     for (const AutoChoice& c : o.autos)
         SetAutoColor(app, c.component, c.mode, c.speed);
 

@@ -27,7 +27,7 @@ struct Program {
     {
         app.ShapeTable().LoadShapes(std::string(DAUBRIX_DATA_DIR) + "/", &host);
         app.ShapeTable().PrepareAll();
-        app.m_drawing.m_jitter = 0;
+        app.Drawing().m_jitter = 0;
         doc = std::make_unique<CDaubrixDoc>(app.ShapeTable(), &host);
         doc->SetWidth(w);
         doc->SetHeight(h);

@@ -78,7 +78,7 @@ TEST_F(MovieCli, WritesTheSameFileAsTheProgram)
         dialogs.path = dir.File("program.avi");
         dialogs.frames = 12;
         dialogs.pickCompressor = c.pick;
-        app.m_movie = CMovieSettings{};
+        app.Movie() = CMovieSettings{};
         CreateMovieCommand(app, *view, dialogs);
         ASSERT_TRUE(host.messages.empty()) << host.messages[0].text;
 

@@ -13,7 +13,7 @@ bool LinesCommand(QWidget* parent, CDaubrixApp& app, CDaubrixView* active, bool 
         DrawingCommands::ToggleLines(app, active);
         return true;
     }
-    COnOffAmountDialog dlg(COnOffAmountDialog::LinesTexts(), app.m_drawing.m_lineMode != 0, app.m_drawing.m_lineDensity, parent);
+    COnOffAmountDialog dlg(COnOffAmountDialog::LinesTexts(), app.Drawing().m_lineMode != 0, app.Drawing().m_lineDensity, parent);
     if (dlg.exec() != QDialog::Accepted)
         return false;
     DrawingCommands::ApplyLines(app, active, dlg.IsOn(), dlg.Amount());
@@ -26,7 +26,7 @@ bool JitterCommand(QWidget* parent, CDaubrixApp& app, bool ctrl)
         DrawingCommands::ToggleJitter(app);
         return true;
     }
-    COnOffAmountDialog dlg(COnOffAmountDialog::JitterTexts(), app.m_drawing.m_jitter != 0, app.m_drawing.m_jitterAmount, parent);
+    COnOffAmountDialog dlg(COnOffAmountDialog::JitterTexts(), app.Drawing().m_jitter != 0, app.Drawing().m_jitterAmount, parent);
     if (dlg.exec() != QDialog::Accepted)
         return false;
     DrawingCommands::ApplyJitter(app, dlg.IsOn(), dlg.Amount());
@@ -39,7 +39,7 @@ bool SkippingCommand(QWidget* parent, CDaubrixApp& app, bool ctrl)
         DrawingCommands::ToggleSkipping(app);
         return true;
     }
-    CSkippingDialog dlg(app.m_drawing.m_skipping != 0, DrawingCommands::SkippingSliderPosition(app), app.m_drawing.m_skipMultiplier, parent);
+    CSkippingDialog dlg(app.Drawing().m_skipping != 0, DrawingCommands::SkippingSliderPosition(app), app.Drawing().m_skipMultiplier, parent);
     if (dlg.exec() != QDialog::Accepted)
         return false;
     DrawingCommands::ApplySkipping(app, dlg.IsOn(), dlg.Amount(), dlg.Multiplier());
@@ -52,7 +52,7 @@ bool PolarMirrorCommand(QWidget* parent, CDaubrixApp& app, CDaubrixView* active,
         DrawingCommands::TogglePolar(app, active);
         return true;
     }
-    CPolarMirrorDialog dlg(app.m_drawing.m_polar != 0, app.m_drawing.m_polarCount, parent);
+    CPolarMirrorDialog dlg(app.Drawing().m_polar != 0, app.Drawing().m_polarCount, parent);
     if (dlg.exec() != QDialog::Accepted)
         return false;
     DrawingCommands::ApplyPolar(app, active, dlg.IsOn(), dlg.Count());

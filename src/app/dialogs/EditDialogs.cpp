@@ -25,7 +25,7 @@ bool CopyCommand(QWidget* parent, CDaubrixApp& app, CDaubrixView* view)
 {
     if (!view || !view->Edits().HasShownGlobs())
         return false;
-    return AskThen(parent, CTwoChoiceDialog::CopyTexts(), app.m_globs.m_copyEntire,
+    return AskThen(parent, CTwoChoiceDialog::CopyTexts(), app.Clipboard().m_copyEntire,
                    [view](bool entire) { return view->Edits().Copy(entire); });
 }
 
@@ -33,7 +33,7 @@ bool CutCommand(QWidget* parent, CDaubrixApp& app, CDaubrixView* view)
 {
     if (!view || !view->Edits().HasShownGlobs())
         return false;
-    return AskThen(parent, CTwoChoiceDialog::CutTexts(), app.m_globs.m_cutEntire,
+    return AskThen(parent, CTwoChoiceDialog::CutTexts(), app.Clipboard().m_cutEntire,
                    [view](bool entire) { return view->Edits().Cut(entire); });
 }
 
@@ -41,7 +41,7 @@ bool PasteCommand(QWidget* parent, CDaubrixApp& app, CDaubrixView* view)
 {
     if (!view || !view->Edits().CanPaste())
         return false;
-    return AskThen(parent, CTwoChoiceDialog::PasteTexts(), app.m_globs.m_pastePreserveColors,
+    return AskThen(parent, CTwoChoiceDialog::PasteTexts(), app.Clipboard().m_pastePreserveColors,
                    [view](bool preserve) { return view->Edits().Paste(preserve); });
 }
 
@@ -49,7 +49,7 @@ bool DefinePatternCommand(QWidget* parent, CDaubrixApp& app, CDaubrixView* view)
 {
     if (!view || !view->Edits().HasShownGlobs())
         return false;
-    return AskThen(parent, CTwoChoiceDialog::DefinePatternTexts(), app.m_globs.m_patternEntire,
+    return AskThen(parent, CTwoChoiceDialog::DefinePatternTexts(), app.Clipboard().m_patternEntire,
                    [view](bool entire) { return view->Edits().DefinePattern(entire); });
 }
 
@@ -61,10 +61,10 @@ bool PatternCommand(QWidget* parent, CDaubrixApp& app, CDaubrixView* view, bool 
         PatternMode::Toggle(app, view);
         return true;
     }
-    CPatternDialog dlg(app.m_modes.m_patternMode, app.m_globs.m_patternPreserveColors != 0, parent);
+    CPatternDialog dlg(app.Modes().IsOn(CDrawingModes::kPattern), app.Clipboard().m_patternPreserveColors != 0, parent);
     if (dlg.exec() != QDialog::Accepted)
         return false;
-    app.m_globs.m_patternPreserveColors = dlg.PreserveColors() ? 1 : 0;
+    app.Clipboard().m_patternPreserveColors = dlg.PreserveColors() ? 1 : 0;
     PatternMode::Set(app, view, dlg.IsOn());
     return true;
 }
@@ -73,7 +73,7 @@ bool SimulateDepthCommand(QWidget* parent, CDaubrixApp& app, CDaubrixView* view)
 {
     if (!view || !view->Edits().HasShownGlobs())
         return false;
-    CDepthSettings& d = app.m_depth;
+    CDepthSettings& d = app.Depth();
     CDepthDialog dlg({d.m_depthEntire != 0, d.m_depthLight != 0, d.m_depthBottom, d.m_depthTop}, parent);
     if (dlg.exec() != QDialog::Accepted)
         return false;

@@ -32,7 +32,7 @@ void CColorsMenu::Install(CMenuContext& ctx)
 
 void CColorsMenu::Update(CMenuContext& ctx)
 {
-    const CAutoColorSettings& a = ctx.app.m_autoColor;
+    const CAutoColorSettings& a = ctx.app.AutoColor();
     ctx.frame.Action(C::AutoHue)->setChecked(a.m_autoHue != 0);
     ctx.frame.Action(C::AutoSat)->setChecked(a.m_autoSat != 0);
     ctx.frame.Action(C::AutoVal)->setChecked(a.m_autoVal != 0);

@@ -43,7 +43,7 @@ void CDrawingMenu::Install(CMenuContext& ctx)
 
 void CDrawingMenu::Update(CMenuContext& ctx)
 {
-    const CDrawingSettings& d = ctx.app.m_drawing;
+    const CDrawingSettings& d = ctx.app.Drawing();
     CMainFrame& f = ctx.frame;
     f.Action(C::Lines)->setChecked(d.m_lineMode != 0);
     f.Action(C::Jitter)->setChecked(d.m_jitter != 0);
@@ -52,6 +52,6 @@ void CDrawingMenu::Update(CMenuContext& ctx)
     f.Action(C::MirrorVertical)->setChecked(d.m_mirrorVertical != 0);
     f.Action(C::MirrorBoth)->setChecked(d.m_mirrorBoth != 0);
     f.Action(C::PolarMirror)->setChecked(d.m_polar != 0);
-    f.Action(C::Pattern)->setChecked(ctx.app.m_modes.m_patternMode);
+    f.Action(C::Pattern)->setChecked(ctx.app.Modes().IsOn(CDrawingModes::kPattern));
     f.Action(C::Pattern)->setEnabled(PatternMode::Available(ctx.app));
 }

@@ -31,7 +31,7 @@ bool OpenDocument(const CMenuContext& ctx, const QString& path)
     }
     auto doc = std::make_unique<CDaubrixDoc>(app.ShapeTable(), &app.Host());
     DocumentBackground background;
-    if (!ReadDocumentFile(full.toStdString(), *doc, &background, app.m_imaging.m_lowColor != 0, app.Host()))
+    if (!ReadDocumentFile(full.toStdString(), *doc, &background, app.Imaging().m_lowColor != 0, app.Host()))
         return false;
     CChildFrame* child = frame.AddDocument(std::move(doc));
     ShowOpenedDocument(child->View(), std::move(background));

@@ -63,7 +63,7 @@ void CImageMenu::Update(CMenuContext& ctx)
     f.Action(C::ImportImage)->setEnabled(view);
     f.Action(C::PrintSize)->setEnabled(view);
     f.Action(C::CreateMovie)->setEnabled(view && v->ShownCount() > 0);
-    f.Action(C::LoadBackground)->setEnabled(view && !ctx.app.m_imaging.m_lowColor);
+    f.Action(C::LoadBackground)->setEnabled(view && !ctx.app.Imaging().m_lowColor);
     f.Action(C::LoadBackground)->setChecked(background);
     f.Action(C::RemoveBackground)->setEnabled(background);
 }

@@ -52,7 +52,7 @@ void CViewCommandsMenu::Install(CMenuContext& ctx)
     });
     on(C::DrawingInfo, [&f](CDaubrixView& v) { CDrawingInfoDialog(DescribeDrawing(v), &f).exec(); });
     QObject::connect(f.Action(C::TipOfTheDay), &QAction::triggered, &f, [&ctx] {
-        CTipOfTheDay tips(ctx.frame.Profile(), ctx.app.Host(), ctx.app.m_programDir);
+        CTipOfTheDay tips(ctx.frame.Profile(), ctx.app.Host(), ctx.app.ProgramDir());
         CTipDialog(tips, &ctx.frame).exec();
     });
     f.Action(C::TipOfTheDay)->setEnabled(true);
@@ -63,11 +63,11 @@ void CViewCommandsMenu::Update(CMenuContext& ctx)
     CMainFrame& f = ctx.frame;
     const CDaubrixView* v = ctx.Active();
     const bool shown = v && v->ShownCount() > 0;
-    const CDrawingModes& m = ctx.app.m_modes;
+    const CDrawingModes& m = ctx.app.Modes();
     f.Action(C::SampleColor)->setEnabled(shown);
-    f.Action(C::SampleColor)->setChecked(m.m_sampleColorMode);
+    f.Action(C::SampleColor)->setChecked(m.IsOn(CDrawingModes::kSampleColor));
     f.Action(C::SampleShape)->setEnabled(shown);
-    f.Action(C::SampleShape)->setChecked(m.m_sampleShapeMode);
+    f.Action(C::SampleShape)->setChecked(m.IsOn(CDrawingModes::kSampleShape));
     f.Action(C::ClearDrawing)->setEnabled(shown);
     f.Action(C::BackgroundColor)->setEnabled(v != nullptr);
     f.Action(C::DrawingInfo)->setEnabled(v != nullptr);

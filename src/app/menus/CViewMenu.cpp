@@ -54,7 +54,7 @@ void CViewMenu::Update(CMenuContext& ctx)
     f.Action(C::ViewHistoryWindow)->setChecked(f.IsToolWindowVisible(CMainFrame::HistoryWindow));
     f.Action(C::FullScreen)->setChecked(f.FullScreenState().IsFullScreen());
     f.Action(C::MoveCenter)->setEnabled(view);
-    f.Action(C::MoveCenter)->setChecked(view && ctx.app.m_modes.m_moveCenterMode);
+    f.Action(C::MoveCenter)->setChecked(view && ctx.app.Modes().IsOn(CDrawingModes::kMoveCenter));
     f.Action(C::ResetCenter)->setEnabled(view);
     f.Action(C::Regenerate)->setEnabled(view);
 }

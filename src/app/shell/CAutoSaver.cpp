@@ -36,7 +36,7 @@ CAutoSaver::CAutoSaver(CMainFrame& frame, CDaubrixApp& app, const std::string& f
     });
     for (CChildFrame* c : frame.Children())
         Track(c);
-    SetMinutes(app.m_shell.m_autoSaveMinutes);
+    SetMinutes(app.Shell().m_autoSaveMinutes);
 }
 
 CAutoSaver::~CAutoSaver()
@@ -109,7 +109,7 @@ bool CAutoSaver::Keep(CChildFrame& child, Copy& copy)
         return true;
     const CDaubrixDoc& doc = child.Doc();
     if (!m_store.Keep(copy.id, doc.PathName(), doc.Title(), bytes)) {
-        m_app.m_unwritten.Note(m_store.Folder(), "the copies of unsaved drawings kept against a crash");
+        m_app.Unwritten().Note(m_store.Folder(), "the copies of unsaved drawings kept against a crash");
         return false;
     }
     copy.hash = hash;

@@ -23,7 +23,7 @@ void CChildWiring::Wire(CChildFrame& child)
             m_tools.Colors()->SetCurrentColor(c);
     });
     QObject::connect(&widget, &CDrawingWidget::strokeEnded, &m_frame, [this] {
-        const CAutoColorSettings& a = m_app.m_autoColor;
+        const CAutoColorSettings& a = m_app.AutoColor();
         if (m_tools.Colors() && (a.m_autoHue || a.m_autoSat || a.m_autoVal))
             m_tools.Colors()->AddCurrentToHistory();
         if (m_tools.Shapes())

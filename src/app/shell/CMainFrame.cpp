@@ -52,7 +52,7 @@ CMainFrame::CMainFrame(CDaubrixApp& app, IProfile& profile, QWidget* parent)
     // Coming back to the program, the next paint copies each drawing whole.
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState st) {
         if (st == Qt::ApplicationActive)
-            m_app.m_blitAllOnActivate = true;
+            m_app.SetBlitAllOnActivate(true);
     });
 
     CreateActions();
@@ -226,13 +226,13 @@ bool CMainFrame::AskDrawingSize(int& width, int& height, bool& locked)
 
 CChildFrame* CMainFrame::NewDrawing()
 {
-    int w = m_app.m_shell.m_newWidth, h = m_app.m_shell.m_newHeight;
-    bool locked = m_app.m_shell.m_newLockAspect != 0;
+    int w = m_app.Shell().m_newWidth, h = m_app.Shell().m_newHeight;
+    bool locked = m_app.Shell().m_newLockAspect != 0;
     if (!AskDrawingSize(w, h, locked))
         return nullptr;
-    m_app.m_shell.m_newWidth = w;
-    m_app.m_shell.m_newHeight = h;
-    m_app.m_shell.m_newLockAspect = locked ? 1 : 0;
+    m_app.Shell().m_newWidth = w;
+    m_app.Shell().m_newHeight = h;
+    m_app.Shell().m_newLockAspect = locked ? 1 : 0;
     auto doc = std::make_unique<CDaubrixDoc>(m_app.ShapeTable(), &m_app.Host());
     doc->SetWidth(w);
     doc->SetHeight(h);
@@ -339,7 +339,7 @@ void CMainFrame::StoreRecentFiles()
 
 void CMainFrame::ShowAtStoredPlacement()
 {
-    const CWindowPlacement& p = m_app.m_shell.m_appWindow;
+    const CWindowPlacement& p = m_app.Shell().m_appWindow;
     move(p.x1, p.y1);
     resize(std::max(100, p.x2 - p.x1), std::max(100, p.y2 - p.y1));
     if (p.showCmd == CWindowPlacement::kShowMaximized)
@@ -360,7 +360,7 @@ void CMainFrame::RecordPlacements()
         maximized = isMaximized();
         normal = NormalPlacement();
     }
-    CWindowPlacement& p = m_app.m_shell.m_appWindow;
+    CWindowPlacement& p = m_app.Shell().m_appWindow;
     p.showCmd = maximized ? CWindowPlacement::kShowMaximized : CWindowPlacement::kShowNormal;
     p.x1 = normal.left();
     p.y1 = normal.top();

@@ -48,8 +48,8 @@ QSize FrameExtra(const QWidget& w)
 void CMainFrame::PlaceToolWindow(int which)
 {
     QWidget* w = m_toolWindows[static_cast<size_t>(which)];
-    const CWindowPlacement& p = which == ShapesWindow ? m_app.m_shell.m_shapesWindow
-                                : which == ColorsWindow ? m_app.m_shell.m_colorsWindow : m_app.m_shell.m_undoSlider;
+    const CWindowPlacement& p = which == ShapesWindow ? m_app.Shell().m_shapesWindow
+                                : which == ColorsWindow ? m_app.Shell().m_colorsWindow : m_app.Shell().m_undoSlider;
     if (which == ShapesWindow && p.x2 > p.x1 && p.y2 > p.y1)
         w->resize(QSize(p.x2 - p.x1, p.y2 - p.y1) - FrameExtra(*w));
     w->move(p.x1, p.y1);
@@ -59,7 +59,7 @@ void CMainFrame::PlaceToolWindow(int which)
 void CMainFrame::FitShapesToFrame()
 {
     QWidget* w = m_toolWindows[ShapesWindow];
-    const CWindowPlacement& p = m_app.m_shell.m_shapesWindow;
+    const CWindowPlacement& p = m_app.Shell().m_shapesWindow;
     const QSize stored(p.x2 - p.x1, p.y2 - p.y1);
     if (w && !FrameExtra(*w).isNull() && w->size() == stored)
         PlaceToolWindow(ShapesWindow);
@@ -68,8 +68,8 @@ void CMainFrame::FitShapesToFrame()
 void CMainFrame::RecordToolWindow(int which)
 {
     QWidget* w = m_toolWindows[static_cast<size_t>(which)];
-    CWindowPlacement& p = which == ShapesWindow ? m_app.m_shell.m_shapesWindow
-                          : which == ColorsWindow ? m_app.m_shell.m_colorsWindow : m_app.m_shell.m_undoSlider;
+    CWindowPlacement& p = which == ShapesWindow ? m_app.Shell().m_shapesWindow
+                          : which == ColorsWindow ? m_app.Shell().m_colorsWindow : m_app.Shell().m_undoSlider;
     QPoint pos = w->pos();
     p.x1 = pos.x();
     p.y1 = pos.y();
@@ -89,7 +89,7 @@ void CMainFrame::RaiseToolWindows()
 
 int32_t& CMainFrame::ShownSetting(int which)
 {
-    CShellSettings& s = m_app.m_shell;
+    CShellSettings& s = m_app.Shell();
     return which == ShapesWindow ? s.m_shapesWindow.shown : which == ColorsWindow ? s.m_colorsWindow.shown : s.m_undoSlider.shown;
 }
 

@@ -25,13 +25,13 @@ CProgram::CProgram(IProfile& profile) : m_profile(profile), m_startup(m_app, pro
         frame.UpdateCommands();
     };
     m_startup.m_displayCheck = [this](CMainFrame& frame) {
-        if (m_app.m_imaging.m_lowColor)
+        if (m_app.Imaging().m_lowColor)
             CLowColorDialog(&frame).exec();
     };
     m_startup.m_tipOfTheDay = [this](CMainFrame& frame) {
         if (!CTipOfTheDay::ShowAtStartUp(frame.Profile()))
             return;
-        CTipOfTheDay tips(frame.Profile(), m_app.Host(), m_app.m_programDir);
+        CTipOfTheDay tips(frame.Profile(), m_app.Host(), m_app.ProgramDir());
         CTipDialog(tips, &frame).exec();
     };
 }
@@ -53,8 +53,8 @@ bool CProgram::Finish()
 {
     const bool wrote = m_startup.ExitInstance();
     if (wrote && !m_profile.Flush())
-        m_app.m_unwritten.Note(m_profile.Location(), "the settings");
-    if (!m_app.m_unwritten.Empty())
-        m_app.Host().Message(m_app.m_unwritten.Message(), MsgIcon::Exclamation);
+        m_app.Unwritten().Note(m_profile.Location(), "the settings");
+    if (!m_app.Unwritten().Empty())
+        m_app.Host().Message(m_app.Unwritten().Message(), MsgIcon::Exclamation);
     return wrote;
 }

@@ -24,9 +24,9 @@ CShellStartup::~CShellStartup()
 bool CShellStartup::InitInstance(const std::string& programDir, const QStringList& files, CScreenSize screen)
 {
     IHost& host = m_app.Host();
-    m_app.m_random.SeedFromClock();
-    m_app.m_programDir = programDir;
-    m_app.ShapeTable().LoadShapes(m_app.m_programDir, &host);
+    m_app.Random().SeedFromClock();
+    m_app.SetProgramDir(programDir);
+    m_app.ShapeTable().LoadShapes(m_app.ProgramDir(), &host);
     if (m_app.ShapeTable().Count() == 0) {
         host.Message("Shapes not found!", MsgIcon::Stop);
         return false;
@@ -35,7 +35,7 @@ bool CShellStartup::InitInstance(const std::string& programDir, const QStringLis
         host.Message("Error creating shape cursors:\nNot enough Resources.\n\n"
                      "Close one or more programs\nor restart and try again.",
                      MsgIcon::Stop);
-        m_app.m_shell.m_noSettingsWrite = 1;
+        m_app.Shell().m_noSettingsWrite = 1;
         return false;
     }
     CSettingsTable::Load(m_app, m_profile, screen);
@@ -60,7 +60,7 @@ bool CShellStartup::InitInstance(const std::string& programDir, const QStringLis
     f->ShowAtStoredPlacement();
 
     if (IsLowColorDisplay(m_screenDepth))
-        m_app.m_imaging.m_lowColor = 1;
+        m_app.Imaging().m_lowColor = 1;
     if (m_displayCheck)
         m_displayCheck(*f);
     if (m_tipOfTheDay)

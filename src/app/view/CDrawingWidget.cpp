@@ -253,7 +253,7 @@ void CDrawingWidget::focusOutEvent(QFocusEvent* e)
 
 void CDrawingWidget::keyPressEvent(QKeyEvent* e)
 {
-    if (e->key() == Qt::Key_Shift && m_view.App().m_drawing.m_lineMode && !e->isAutoRepeat()) {
+    if (e->key() == Qt::Key_Shift && m_view.App().Drawing().m_lineMode && !e->isAutoRepeat()) {
         // Lets the band follow the pointer beyond the window.
         grabMouse();
         m_shiftCapture = true;

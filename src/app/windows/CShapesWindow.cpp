@@ -47,7 +47,7 @@ const char* const kStateFilter = "Daubrix Shape State files (*.DSS)";
 CShapesWindow::CShapesWindow(CDaubrixApp& app, IColorsLink& colors, const std::string& automaticStatePath,
                              QWidget* parent)
     : QWidget(parent, Qt::Tool), m_app(app), m_palette(app.ShapeTable(), colors),
-      m_commands(m_palette, app.m_random), m_automaticStatePath(automaticStatePath)
+      m_commands(m_palette, app.Random()), m_automaticStatePath(automaticStatePath)
 {
     setWindowTitle("Shapes");
     // Every pixel comes from the palette image: nothing to erase first.
@@ -93,7 +93,7 @@ bool CShapesWindow::SaveAutomaticState()
         return false;
     if (SaveShapeState(m_automaticStatePath, m_app.ShapeTable()))
         return true;
-    m_app.m_unwritten.Note(m_automaticStatePath, "the shape sizes and colors");
+    m_app.Unwritten().Note(m_automaticStatePath, "the shape sizes and colors");
     return false;
 }
 

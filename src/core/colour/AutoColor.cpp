@@ -19,14 +19,14 @@ Channel ChannelOf(CDaubrixApp& app, ColorComponent c)
     const CShape* shape = app.ShapeTable().Count() > 0 ? &app.CurrentShape() : nullptr;
     switch (c) {
     case ColorComponent::Hue:
-        return {app.m_autoColor.m_autoHue, app.m_autoColor.m_autoHueSpeed, app.m_autoColor.m_hueStep, app.m_autoColor.m_hueTarget,
+        return {app.AutoColor().m_autoHue, app.AutoColor().m_autoHueSpeed, app.AutoColor().m_hueStep, app.AutoColor().m_hueTarget,
                 shape ? shape->m_hue : 0, 360, 5, 360};
     case ColorComponent::Saturation:
-        return {app.m_autoColor.m_autoSat, app.m_autoColor.m_autoSatSpeed, app.m_autoColor.m_saturationStep, app.m_autoColor.m_saturationTarget,
+        return {app.AutoColor().m_autoSat, app.AutoColor().m_autoSatSpeed, app.AutoColor().m_saturationStep, app.AutoColor().m_saturationTarget,
                 shape ? shape->m_saturation : 0, 255, 10, 255};
     case ColorComponent::Value:
     default:
-        return {app.m_autoColor.m_autoVal, app.m_autoColor.m_autoValSpeed, app.m_autoColor.m_valueStep, app.m_autoColor.m_valueTarget,
+        return {app.AutoColor().m_autoVal, app.AutoColor().m_autoValSpeed, app.AutoColor().m_valueStep, app.AutoColor().m_valueTarget,
                 shape ? shape->m_value : 0, 255, 10, 255};
     }
 }
@@ -50,7 +50,7 @@ void Init(CDaubrixApp& app, ColorComponent c)
         ch.step = -ch.unit;
         break;
     case kAutoRandom:
-        DrawTarget(ch, app.m_random);
+        DrawTarget(ch, app.Random());
         break;
     default:
         break;
@@ -112,7 +112,7 @@ void InitAutoColors(CDaubrixApp& app)
 
 bool AnyAutoColor(const CDaubrixApp& app)
 {
-    return app.m_autoColor.m_autoHue != kAutoOff || app.m_autoColor.m_autoSat != kAutoOff || app.m_autoColor.m_autoVal != kAutoOff;
+    return app.AutoColor().m_autoHue != kAutoOff || app.AutoColor().m_autoSat != kAutoOff || app.AutoColor().m_autoVal != kAutoOff;
 }
 
 bool StepAutoColor(CDaubrixApp& app, uint8_t ticks[3], int& hue, int& saturation, int& value)
@@ -128,7 +128,7 @@ bool StepAutoColor(CDaubrixApp& app, uint8_t ticks[3], int& hue, int& saturation
             continue;
         ticks[i] = 0;
         changed = true;
-        Step(ch, app.m_random, *fields[i]);
+        Step(ch, app.Random(), *fields[i]);
     }
     return changed;
 }
@@ -154,11 +154,11 @@ void SetAutoColor(CDaubrixApp& app, ColorComponent c, int mode, int speed)
 
 int AutoColorMode(const CDaubrixApp& app, ColorComponent c)
 {
-    return c == ColorComponent::Hue ? app.m_autoColor.m_autoHue : c == ColorComponent::Saturation ? app.m_autoColor.m_autoSat : app.m_autoColor.m_autoVal;
+    return c == ColorComponent::Hue ? app.AutoColor().m_autoHue : c == ColorComponent::Saturation ? app.AutoColor().m_autoSat : app.AutoColor().m_autoVal;
 }
 
 int AutoColorSpeed(const CDaubrixApp& app, ColorComponent c)
 {
-    return c == ColorComponent::Hue ? app.m_autoColor.m_autoHueSpeed
-        : c == ColorComponent::Saturation ? app.m_autoColor.m_autoSatSpeed : app.m_autoColor.m_autoValSpeed;
+    return c == ColorComponent::Hue ? app.AutoColor().m_autoHueSpeed
+        : c == ColorComponent::Saturation ? app.AutoColor().m_autoSatSpeed : app.AutoColor().m_autoValSpeed;
 }

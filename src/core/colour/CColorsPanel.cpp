@@ -104,7 +104,7 @@ void CColorsPanel::AcceptValues(HsvColor c)
 
 void CColorsPanel::RandomColor()
 {
-    CRandom& rnd = m_app.m_random;
+    CRandom& rnd = m_app.Random();
     m_curHue = static_cast<int16_t>(rnd.Next() % 360);
     m_curSat = static_cast<uint8_t>(rnd.Next() % 205 + 50);
     m_curVal = static_cast<uint8_t>(rnd.Next() % 155 + 100);
@@ -164,5 +164,5 @@ void CColorsPanel::OnDestroy()
     // A window never shown has not read the saved history; writing now would replace it with
     // the lone starting colour.
     if (m_painted && !m_autoFile.empty() && !SaveColorHistory(m_autoFile, m_history))
-        m_app.m_unwritten.Note(m_autoFile, "the color history");
+        m_app.Unwritten().Note(m_autoFile, "the color history");
 }

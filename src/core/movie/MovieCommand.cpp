@@ -86,10 +86,10 @@ void CreateMovieCommand(CDaubrixApp& app, CDaubrixView& view, IMovieDialogs& dia
     const int shown = view.ShownCount();
     if (shown <= 0)
         return;
-    const std::string path = dialogs.AskMoviePath(app.m_imaging.m_lowColor != 0);
+    const std::string path = dialogs.AskMoviePath(app.Imaging().m_lowColor != 0);
     if (path.empty())
         return;
-    CMovieSettings& s = app.m_movie;
+    CMovieSettings& s = app.Movie();
     MovieJob job;
     job.path = path;
     job.kind = MovieKindFor(path);

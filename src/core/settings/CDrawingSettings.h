@@ -17,12 +17,3 @@ struct CDrawingSettings {
     int32_t m_jitter = 1;
     uint8_t m_jitterAmount = 3;
 };
-
-// The one-shot click modes and the Lines mode they put aside; never stored.
-struct CDrawingModes {
-    bool m_moveCenterMode = false;
-    int32_t m_savedLineMode = 0;
-    bool m_patternMode = false;
-    bool m_sampleColorMode = false;
-    bool m_sampleShapeMode = false;
-};

@@ -59,8 +59,8 @@ uint64_t PictureKey(const CDaubrixDoc& doc)
 CDaubrixView::CDaubrixView(CDaubrixApp& app, CDaubrixDoc& doc)
     : m_app(app), m_doc(doc), m_stroke(app, *this), m_history(app, *this)
 {
-    // A new view starts with no one-shot mode waiting for a click.
-    m_app.m_modes.m_moveCenterMode = m_app.m_modes.m_sampleColorMode = m_app.m_modes.m_sampleShapeMode = false;
+    // A new view starts with no one-shot mode waiting for a click (and Lines as it was).
+    m_app.Modes().LeaveOneShot();
     m_history.Register(std::make_unique<CDrawingUndoStep>(*this));
     auto moveCenter = std::make_unique<CMoveCenterUndoStep>(m_center, [this] { BandChanged(); });
     m_moveCenterStep = moveCenter.get();
@@ -180,7 +180,7 @@ void CDaubrixView::Paint()
         CReplayer replay(m_doc);
         // Globs drawn after others continue the colour in force before them: a stroke's
         // colour step and the Shapes window recolour shapes while globs wait for this paint.
-        if (m_app.m_drawing.m_lineMode || first > 0)
+        if (m_app.Drawing().m_lineMode || first > 0)
             replay.ApplyInForceBefore(first);
         CPaintProgress progress(m_window, m_import.Active() ? &m_import : nullptr);
         int at = first;
@@ -207,11 +207,11 @@ void CDaubrixView::Paint()
         }
     }
 
-    if (!m_skipped && (pending == 0 || m_blitAll || m_app.m_blitAllOnActivate))
+    if (!m_skipped && (pending == 0 || m_blitAll || m_app.BlitAllOnActivate()))
         Flush(m_drawingImage.Bounds());
     m_skipped = false;
     m_blitAll = false;
-    m_app.m_blitAllOnActivate = false;
+    m_app.SetBlitAllOnActivate(false);
     m_pendingCount = 0;
     if (m_imageAt == m_shownCount)
         m_checkpoints.Keep(m_shownCount, m_drawingImage, m_doc);
@@ -221,7 +221,7 @@ void CDaubrixView::Paint()
         m_doc.SetUndoImageSaved(1);
     }
     m_stroke.PaintDone();
-    if (m_app.m_drawing.m_lineMode)
+    if (m_app.Drawing().m_lineMode)
         BandChanged();
     op.End();
     if (m_import.Finish()) {
@@ -421,7 +421,7 @@ void CDaubrixView::ReplayUndoImage()
     op.SetStatus(kRebuildStatus);
     op.CountGlobs(m_undoImageCount);
     CReplayer replay(m_doc);
-    if (m_app.m_drawing.m_lineMode)
+    if (m_app.Drawing().m_lineMode)
         replay.ApplyInForceBefore(m_undoImageCount);
     replay.Draw(m_undoImage, 0, count, &op);
 }

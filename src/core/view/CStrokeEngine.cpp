@@ -16,20 +16,19 @@ CStrokeEngine::CStrokeEngine(CDaubrixApp& app, IStrokeTarget& view)
 
 ITool& CStrokeEngine::CurrentTool()
 {
-    if (m_app.m_modes.m_moveCenterMode)
-        return m_moveCenter;
-    if (m_app.m_modes.m_sampleColorMode || m_app.m_modes.m_sampleShapeMode)
-        return m_sample;
-    if (m_app.m_drawing.m_lineMode)
-        return m_lines;
-    if (m_app.m_modes.m_patternMode)
-        return m_pattern;
+    switch (m_app.Modes().Tool()) {
+    case DrawingTool::MoveCenter: return m_moveCenter;
+    case DrawingTool::Sample: return m_sample;
+    case DrawingTool::Lines: return m_lines;
+    case DrawingTool::Pattern: return m_pattern;
+    case DrawingTool::Freehand: break;
+    }
     return m_freehand;
 }
 
 void CStrokeEngine::RestoreLineMode()
 {
-    m_app.m_drawing.m_lineMode = m_app.m_modes.m_savedLineMode;
+    m_app.Modes().GiveLinesBack();
     m_view.BandChanged();
 }
 
@@ -87,10 +86,8 @@ void CStrokeEngine::ButtonUp()
     m_buttonDown = false;
     if (AnyAutoColor(m_app))
         m_view.Observer().StrokeEnded();
-    if (m_app.m_modes.m_moveCenterMode)
-        m_app.m_modes.m_moveCenterMode = false;
-    else if (m_app.m_modes.m_sampleShapeMode || m_app.m_modes.m_sampleColorMode)
-        m_app.m_modes.m_sampleShapeMode = m_app.m_modes.m_sampleColorMode = false;
+    // The tool gave Lines back when the click began.
+    m_app.Modes().LeaveOneShot();
     if (m_ignoreButtonUp) {
         m_ignoreButtonUp = false;
         return;
@@ -101,8 +98,8 @@ void CStrokeEngine::ButtonUp()
 int CStrokeEngine::PlaceGlobs(int x, int y, bool isDrag, int colorPos)
 {
     bool skipped = false;
-    if (m_app.m_drawing.m_skipping && isDrag) {
-        if (++m_skipCounter > m_app.m_drawing.m_skippingAmount)
+    if (m_app.Drawing().m_skipping && isDrag) {
+        if (++m_skipCounter > m_app.Drawing().m_skippingAmount)
             m_skipCounter = 0;
         else
             skipped = true;
@@ -111,21 +108,21 @@ int CStrokeEngine::PlaceGlobs(int x, int y, bool isDrag, int colorPos)
     if (skipped)
         return 0;
 
-    const bool jitter = m_app.m_drawing.m_jitter != 0;
+    const bool jitter = m_app.Drawing().m_jitter != 0;
     // An amount of 0 read back from the settings would divide by zero below.
-    const int amount = std::max<int>(m_app.m_drawing.m_jitterAmount, 1);
+    const int amount = std::max<int>(m_app.Drawing().m_jitterAmount, 1);
     const int range = 3 * amount;
     const int repeats = jitter ? (amount - 1) / 2 + 1 : 1;
     CDaubrixDoc& doc = m_view.Doc();
     int added = 0;
     for (int rep = 0; rep < repeats; ++rep) {
         if (jitter) {
-            const int r1 = m_app.m_random.Next(), r2 = m_app.m_random.Next();
-            const int r3 = m_app.m_random.Next(), r4 = m_app.m_random.Next();
+            const int r1 = m_app.Random().Next(), r2 = m_app.Random().Next();
+            const int r3 = m_app.Random().Next(), r4 = m_app.Random().Next();
             x += r1 % range - r2 % range;
             y += r3 % range - r4 % range;
         }
-        SymmetricPoints(m_app.m_drawing, m_view.Center(), {x, y}, m_copies);
+        SymmetricPoints(m_app.Drawing(), m_view.Center(), {x, y}, m_copies);
         for (const CPoint& p : m_copies)
             if (doc.AddGlob(p.x, p.y))
                 ++added;
@@ -153,7 +150,7 @@ void CStrokeEngine::StepColor(int colorPos)
 
 bool CStrokeEngine::HasRubberBand() const
 {
-    return m_app.m_drawing.m_lineMode && m_lines.HasVertex();
+    return m_app.Drawing().m_lineMode && m_lines.HasVertex();
 }
 
 std::vector<std::pair<CPoint, CPoint>> CStrokeEngine::RubberBand() const
@@ -161,21 +158,20 @@ std::vector<std::pair<CPoint, CPoint>> CStrokeEngine::RubberBand() const
     std::vector<std::pair<CPoint, CPoint>> segs;
     if (HasRubberBand()) {
         const auto [anchor, end] = m_lines.Band();
-        SymmetricSegments(m_app.m_drawing, m_view.Center(), anchor, end, segs);
+        SymmetricSegments(m_app.Drawing(), m_view.Center(), anchor, end, segs);
     }
     return segs;
 }
 
 void CStrokeEngine::ToggleMoveCenter()
 {
-    if (m_app.m_modes.m_moveCenterMode) {
-        m_app.m_modes.m_moveCenterMode = false;
-        RestoreLineMode();
+    CDrawingModes& modes = m_app.Modes();
+    if (modes.IsOn(CDrawingModes::kMoveCenter)) {
+        modes.Set(CDrawingModes::kMoveCenter, false);
+        m_view.BandChanged();
         return;
     }
-    m_app.m_modes.m_moveCenterMode = true;
-    m_app.m_modes.m_savedLineMode = m_app.m_drawing.m_lineMode;
-    m_app.m_drawing.m_lineMode = 0;
+    modes.Set(CDrawingModes::kMoveCenter, true);
     m_view.BandChanged();
     m_view.Observer().WarpPointer(m_view.Center());
 }
@@ -184,15 +180,9 @@ bool CStrokeEngine::LeaveOneShotMode()
 {
     if (m_buttonDown)
         return false;
-    if (m_app.m_modes.m_moveCenterMode)
-        m_app.m_modes.m_moveCenterMode = false;
-    else if (m_app.m_modes.m_sampleColorMode)
-        m_app.m_modes.m_sampleColorMode = false;
-    else if (m_app.m_modes.m_sampleShapeMode)
-        m_app.m_modes.m_sampleShapeMode = false;
-    else
+    if (!m_app.Modes().LeaveOneShot())
         return false;
-    RestoreLineMode();
+    m_view.BandChanged();
     return true;
 }
 

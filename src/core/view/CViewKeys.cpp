@@ -22,7 +22,7 @@ bool StepWithin(T& amount, int step, int low, int high)
 KeyEffect CViewKeys::Type(int ch)
 {
     CDaubrixApp& app = m_view.App();
-    CDrawingSettings& d = app.m_drawing;
+    CDrawingSettings& d = app.Drawing();
     if (app.ShapeTable().Count() == 0)
         return KeyEffect::None;
     auto setting = [this](bool changed) {

@@ -94,16 +94,16 @@ bool SaveDrawingImage(const std::string& path, const CImage32& image, int qualit
 
 void SaveImageCommand(CDaubrixApp& app, CDaubrixView& view, IImageDialogs& dialogs)
 {
-    const std::string path = dialogs.AskSaveImagePath(app.m_imaging.m_lowColor != 0);
+    const std::string path = dialogs.AskSaveImagePath(app.Imaging().m_lowColor != 0);
     if (path.empty())
         return;
     int quality = 100;
     if (ImageFileKindFor(path) == ImageFileKind::Jpeg) {
-        int position = std::clamp(app.m_imaging.m_jpegQuality, 1, 20);
+        int position = std::clamp(app.Imaging().m_jpegQuality, 1, 20);
         if (!dialogs.AskJpegQuality(position))
             return;
-        app.m_imaging.m_jpegQuality = std::clamp(position, 1, 20);
-        quality = 5 * app.m_imaging.m_jpegQuality;
+        app.Imaging().m_jpegQuality = std::clamp(position, 1, 20);
+        quality = 5 * app.Imaging().m_jpegQuality;
     }
     SaveDrawingImage(path, view.DrawingImage(), quality, app.Host());
 }
@@ -144,7 +144,7 @@ bool ApplyBackground(CDaubrixView& view, const CImage32& loaded, BackgroundSizin
 
 void LoadBackgroundCommand(CDaubrixApp& app, CDaubrixView& view, IImageDialogs& dialogs)
 {
-    if (app.m_imaging.m_lowColor)
+    if (app.Imaging().m_lowColor)
         return;
     const std::string path = dialogs.AskBackgroundPath();
     if (path.empty())
@@ -182,15 +182,15 @@ void RemoveBackgroundCommand(CDaubrixView& view)
 
 BackgroundSizing LastBackgroundSizing(const CDaubrixApp& app)
 {
-    if (app.m_imaging.m_backgroundFit)
+    if (app.Imaging().m_backgroundFit)
         return BackgroundSizing::Fit;
-    if (app.m_imaging.m_backgroundSquash)
+    if (app.Imaging().m_backgroundSquash)
         return BackgroundSizing::SquashStretch;
     return BackgroundSizing::Normal;
 }
 
 void StoreBackgroundSizing(CDaubrixApp& app, BackgroundSizing sizing)
 {
-    app.m_imaging.m_backgroundFit = sizing == BackgroundSizing::Fit ? 1 : 0;
-    app.m_imaging.m_backgroundSquash = sizing == BackgroundSizing::SquashStretch ? 1 : 0;
+    app.Imaging().m_backgroundFit = sizing == BackgroundSizing::Fit ? 1 : 0;
+    app.Imaging().m_backgroundSquash = sizing == BackgroundSizing::SquashStretch ? 1 : 0;
 }

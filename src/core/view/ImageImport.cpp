@@ -46,7 +46,7 @@ ImportOutcome ConvertImageToGlobs(CDaubrixView& view, const CImage32& picture, C
 {
     ImportOutcome outcome;
     CDaubrixApp& app = view.App();
-    const CImportSettings& s = app.m_import;
+    const CImportSettings& s = app.Import();
     const CDaubrixDoc& doc = view.Doc();
 
     ImportGrid grid;
@@ -108,7 +108,7 @@ ImportOutcome ImportImageFile(CDaubrixView& view, const std::string& path)
     const FileResult read = LoadImageFile(path, picture);
     if (read) {
         // Only one picture is held at a time: a large one costs a gigabyte.
-        const BackgroundSizing sizing = ImportSizing(app.m_import);
+        const BackgroundSizing sizing = ImportSizing(app.Import());
         if (sizing != BackgroundSizing::Normal)
             picture = SizeImportPicture(picture, doc.Width(), doc.Height(), sizing);
         outcome = ConvertImageToGlobs(view, picture, op);
@@ -130,9 +130,9 @@ void ImportImageCommand(CDaubrixApp& app, CDaubrixView& view, IImportDialogs& di
     const std::string path = dialogs.AskImportPath();
     if (path.empty())
         return;
-    CImportSettings settings = app.m_import;
+    CImportSettings settings = app.Import();
     if (!dialogs.AskImportSettings(settings))
         return;
-    app.m_import = settings;
+    app.Import() = settings;
     ImportImageFile(view, path);
 }

@@ -8,27 +8,9 @@
 namespace ViewCommands {
 namespace {
 
-bool AnyOneShotMode(const CDrawingModes& m)
+void ToggleSampling(CDaubrixView& view, CDrawingModes::Mode mode)
 {
-    return m.m_moveCenterMode || m.m_sampleColorMode || m.m_sampleShapeMode;
-}
-
-void ToggleSampling(CDaubrixView& view, bool CDrawingModes::*mode)
-{
-    CDaubrixApp& app = view.App();
-    CDrawingModes& m = app.m_modes;
-    if (m.*mode) {
-        m.*mode = false;
-        view.Stroke().RestoreLineMode();
-        return;
-    }
-    // Lines is put aside only once: from another one-shot mode it already is.
-    if (!AnyOneShotMode(m)) {
-        m.m_savedLineMode = app.m_drawing.m_lineMode;
-        app.m_drawing.m_lineMode = 0;
-    }
-    m.m_moveCenterMode = m.m_sampleColorMode = m.m_sampleShapeMode = false;
-    m.*mode = true;
+    view.App().Modes().Toggle(mode);
     view.Stroke().Target().BandChanged();
 }
 
@@ -36,21 +18,18 @@ void ToggleSampling(CDaubrixView& view, bool CDrawingModes::*mode)
 
 void ToggleSampleColor(CDaubrixView& view)
 {
-    ToggleSampling(view, &CDrawingModes::m_sampleColorMode);
+    ToggleSampling(view, CDrawingModes::kSampleColor);
 }
 
 void ToggleSampleShape(CDaubrixView& view)
 {
-    ToggleSampling(view, &CDrawingModes::m_sampleShapeMode);
+    ToggleSampling(view, CDrawingModes::kSampleShape);
 }
 
 void LeaveOneShotModes(CDaubrixView& view)
 {
-    CDrawingModes& m = view.App().m_modes;
-    if (!AnyOneShotMode(m))
-        return;
-    m.m_moveCenterMode = m.m_sampleColorMode = m.m_sampleShapeMode = false;
-    view.Stroke().RestoreLineMode();
+    if (view.App().Modes().LeaveOneShot())
+        view.Stroke().Target().BandChanged();
 }
 
 void SetBackgroundColor(CDaubrixView& view, HsvColor c)

@@ -81,7 +81,7 @@ TEST(ImportImage, ThroughTheImageMenuAPhotographBecomesGlobsAndIsSaved)
     CChildFrame* c = f.NewDrawing(320, 240);
     ASSERT_TRUE(f.Act(CommandId::ImportImage)->isEnabled());
     // Jitter off, so the picture's grid is kept as it is.
-    f.app.m_drawing.m_jitter = 0;
+    f.app.Drawing().m_jitter = 0;
 
     // Cancelling the settings changes nothing.
     f.dialogs.Then(DialogAnswerer::ChooseFile(photo));
@@ -102,7 +102,7 @@ TEST(ImportImage, ThroughTheImageMenuAPhotographBecomesGlobsAndIsSaved)
     f.Run(CommandId::ImportImage);
     EXPECT_EQ(types.value(3), "PNG files (*.PNG)");
     EXPECT_TRUE(f.dialogs.titles.contains("Import Image"));
-    EXPECT_EQ(f.app.m_import.m_importFit, 1);
+    EXPECT_EQ(f.app.Import().m_importFit, 1);
     const int count = c->Doc().GetGlobCount();
     ASSERT_GT(count, 500);
     EXPECT_EQ(c->View().ShownCount(), count);
@@ -130,8 +130,8 @@ TEST(ImportImage, ThroughTheImageMenuAPhotographBecomesGlobsAndIsSaved)
     FakeHost host;
     CDaubrixApp app(host);
     LoadTestShapes(app.ShapeTable());
-    app.m_drawing.m_jitter = 0;
-    app.m_import.m_importFit = 1;
+    app.Drawing().m_jitter = 0;
+    app.Import().m_importFit = 1;
     CDaubrixDoc doc(app.ShapeTable(), &host);
     doc.SetWidth(320);
     doc.SetHeight(240);

@@ -23,7 +23,7 @@ TEST(FeatureWiring, ToolWindowsReplaceThePlaceholders)
     EXPECT_EQ(w.frame->ToolWindowWidget(CMainFrame::HistoryWindow), w.wiring->HistoryWindow());
     // The drawing commands are live, with their check marks from the settings.
     EXPECT_TRUE(w.Act(CommandId::PolarMirror)->isEnabled());
-    EXPECT_EQ(w.Act(CommandId::PolarMirror)->isChecked(), w.app.m_drawing.m_polar != 0);
+    EXPECT_EQ(w.Act(CommandId::PolarMirror)->isChecked(), w.app.Drawing().m_polar != 0);
     EXPECT_FALSE(w.Act(CommandId::SaveImage)->isEnabled()) << "no drawing open";
     EXPECT_FALSE(w.Act(CommandId::EditUndo)->isEnabled());
 }
@@ -119,10 +119,10 @@ TEST(FeatureWiring, RealShapeSetDrawsThroughTheWholeProgram)
     ASSERT_GE(app.ShapeTable().Count(), 36);
     ASSERT_TRUE(app.ShapeTable().PrepareAll());
     w.wiring->ShapesWindow()->InvalidateShapes();
-    app.m_drawing.m_polar = 1;
-    app.m_drawing.m_polarCount = 6;
-    app.m_autoColor.m_autoHue = 1;   // drift upwards
-    app.m_autoColor.m_autoHueSpeed = 10;
+    app.Drawing().m_polar = 1;
+    app.Drawing().m_polarCount = 6;
+    app.AutoColor().m_autoHue = 1;   // drift upwards
+    app.AutoColor().m_autoHueSpeed = 10;
     InitAutoColors(app);
     CChildFrame* c = w.NewDrawing(420, 320);
     std::vector<QPoint> spiral;

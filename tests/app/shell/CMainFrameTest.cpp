@@ -181,15 +181,15 @@ TEST(MainFrame, NewDrawingOpensAWindowOfExactlyTheDrawingSize)
     rig.answer = false;
     EXPECT_EQ(rig.frame->NewDrawing(), nullptr);
     EXPECT_EQ(rig.frame->Children().size(), 2);
-    EXPECT_EQ(rig.app.m_shell.m_newWidth, 640);
+    EXPECT_EQ(rig.app.Shell().m_newWidth, 640);
 }
 
 TEST(MainFrame, ToolWindowTogglesKeepTheirSetting)
 {
     ProgramRig rig(ProgramRig::Bare);
-    rig.app.m_shell.m_colorsWindow.shown = 0;
-    rig.app.m_shell.m_undoSlider.x1 = 33;
-    rig.app.m_shell.m_undoSlider.y1 = 44;
+    rig.app.Shell().m_colorsWindow.shown = 0;
+    rig.app.Shell().m_undoSlider.x1 = 33;
+    rig.app.Shell().m_undoSlider.y1 = 44;
     rig.frame->show();
     rig.Settle();
     EXPECT_TRUE(rig.frame->IsToolWindowVisible(CMainFrame::ShapesWindow));
@@ -200,21 +200,21 @@ TEST(MainFrame, ToolWindowTogglesKeepTheirSetting)
 
     rig.frame->Action(CommandId::ViewShapesWindow)->trigger();
     EXPECT_FALSE(rig.frame->IsToolWindowVisible(CMainFrame::ShapesWindow));
-    EXPECT_EQ(rig.app.m_shell.m_shapesWindow.shown, 0);
+    EXPECT_EQ(rig.app.Shell().m_shapesWindow.shown, 0);
     EXPECT_FALSE(rig.frame->Action(CommandId::ViewShapesWindow)->isChecked());
     rig.frame->Action(CommandId::ViewColorsWindow)->trigger();
     EXPECT_TRUE(rig.frame->IsToolWindowVisible(CMainFrame::ColorsWindow));
-    EXPECT_EQ(rig.app.m_shell.m_colorsWindow.shown, 1);
+    EXPECT_EQ(rig.app.Shell().m_colorsWindow.shown, 1);
 
     // Closing a tool window by its own button counts as hiding it.
     rig.frame->ToolWindowWidget(CMainFrame::HistoryWindow)->close();
-    EXPECT_EQ(rig.app.m_shell.m_undoSlider.shown, 0);
+    EXPECT_EQ(rig.app.Shell().m_undoSlider.shown, 0);
 }
 
 TEST(MainFrame, PlacementIsRestoredAndRecorded)
 {
     ProgramRig rig(ProgramRig::Bare);
-    rig.app.m_shell.m_appWindow = {1, 0, 1, 30, 730, 40, 540};
+    rig.app.Shell().m_appWindow = {1, 0, 1, 30, 730, 40, 540};
     rig.frame->ShowAtStoredPlacement();
     rig.Settle();
     // The stored corner is the outer one (with the frame), the size that of the inside.
@@ -225,13 +225,13 @@ TEST(MainFrame, PlacementIsRestoredAndRecorded)
     rig.Settle();
     rig.frame->ToolWindowWidget(CMainFrame::ColorsWindow)->move(200, 210);
     rig.frame->close();
-    EXPECT_EQ(rig.app.m_shell.m_appWindow.x1, 60);
-    EXPECT_EQ(rig.app.m_shell.m_appWindow.y1, 70);
-    EXPECT_EQ(rig.app.m_shell.m_appWindow.x2 - rig.app.m_shell.m_appWindow.x1, 650);
-    EXPECT_EQ(rig.app.m_shell.m_appWindow.y2 - rig.app.m_shell.m_appWindow.y1, 450);
-    EXPECT_EQ(rig.app.m_shell.m_appWindow.showCmd, 1);
-    EXPECT_EQ(rig.app.m_shell.m_colorsWindow.x1, 200);
-    EXPECT_EQ(rig.app.m_shell.m_colorsWindow.y1, 210);
+    EXPECT_EQ(rig.app.Shell().m_appWindow.x1, 60);
+    EXPECT_EQ(rig.app.Shell().m_appWindow.y1, 70);
+    EXPECT_EQ(rig.app.Shell().m_appWindow.x2 - rig.app.Shell().m_appWindow.x1, 650);
+    EXPECT_EQ(rig.app.Shell().m_appWindow.y2 - rig.app.Shell().m_appWindow.y1, 450);
+    EXPECT_EQ(rig.app.Shell().m_appWindow.showCmd, 1);
+    EXPECT_EQ(rig.app.Shell().m_colorsWindow.x1, 200);
+    EXPECT_EQ(rig.app.Shell().m_colorsWindow.y1, 210);
     EXPECT_FALSE(rig.profile.GetString("Toolbars", "State", "").empty());
 }
 
@@ -271,7 +271,7 @@ TEST(MainFrame, ClosedDrawingIsForgottenAsCurrentView)
 TEST(MainFrame, ClosingInFullScreenStoresTheNormalPlacement)
 {
     ProgramRig rig(ProgramRig::Bare);
-    rig.app.m_shell.m_appWindow = {1, 0, 1, 20, 620, 30, 430};
+    rig.app.Shell().m_appWindow = {1, 0, 1, 20, 620, 30, 430};
     rig.frame->ShowAtStoredPlacement();
     rig.Settle();
     QRect normal(rig.frame->pos(), rig.frame->size());
@@ -284,12 +284,12 @@ TEST(MainFrame, ClosingInFullScreenStoresTheNormalPlacement)
     EXPECT_FALSE(rig.frame->IsToolWindowVisible(0));
     EXPECT_TRUE(rig.frame->Action(CommandId::FullScreen)->isChecked());
     rig.frame->close();
-    EXPECT_EQ(QRect(QPoint(rig.app.m_shell.m_appWindow.x1, rig.app.m_shell.m_appWindow.y1),
-                    QPoint(rig.app.m_shell.m_appWindow.x2 - 1, rig.app.m_shell.m_appWindow.y2 - 1)),
+    EXPECT_EQ(QRect(QPoint(rig.app.Shell().m_appWindow.x1, rig.app.Shell().m_appWindow.y1),
+                    QPoint(rig.app.Shell().m_appWindow.x2 - 1, rig.app.Shell().m_appWindow.y2 - 1)),
               normal);
-    EXPECT_EQ(rig.app.m_shell.m_appWindow.showCmd, 1);
+    EXPECT_EQ(rig.app.Shell().m_appWindow.showCmd, 1);
     // Leaving brought back what full screen hid, so the settings say shown.
-    EXPECT_EQ(rig.app.m_shell.m_shapesWindow.shown, 1);
+    EXPECT_EQ(rig.app.Shell().m_shapesWindow.shown, 1);
     EXPECT_FALSE(rig.frame->FullScreenState().IsActive());
 }
 
@@ -359,7 +359,7 @@ TEST(MainFrame, DroppedDrawingFilesOpenAndJoinTheRecentList)
 TEST(MainFrame, MaximizedWindowKeepsItsNormalRectangleThroughFullScreen)
 {
     ProgramRig rig(ProgramRig::Bare);
-    rig.app.m_shell.m_appWindow = {1, 0, 3, 50, 450, 60, 360};
+    rig.app.Shell().m_appWindow = {1, 0, 3, 50, 450, 60, 360};
     rig.frame->ShowAtStoredPlacement();
     rig.Settle();
     EXPECT_TRUE(rig.frame->isMaximized());
@@ -371,9 +371,9 @@ TEST(MainFrame, MaximizedWindowKeepsItsNormalRectangleThroughFullScreen)
     EXPECT_TRUE(rig.frame->isMaximized());
     EXPECT_FALSE(rig.frame->Toolbar(0)->isHidden());
     rig.frame->close();
-    EXPECT_EQ(rig.app.m_shell.m_appWindow.showCmd, 3);
-    EXPECT_EQ(rig.app.m_shell.m_appWindow.x2 - rig.app.m_shell.m_appWindow.x1, 400);
-    EXPECT_EQ(rig.app.m_shell.m_appWindow.y2 - rig.app.m_shell.m_appWindow.y1, 300);
+    EXPECT_EQ(rig.app.Shell().m_appWindow.showCmd, 3);
+    EXPECT_EQ(rig.app.Shell().m_appWindow.x2 - rig.app.Shell().m_appWindow.x1, 400);
+    EXPECT_EQ(rig.app.Shell().m_appWindow.y2 - rig.app.Shell().m_appWindow.y1, 300);
 }
 
 TEST(MainFrame, FileNewThroughTheRealDialogAndAbout)
@@ -398,12 +398,12 @@ TEST(MainFrame, FileNewThroughTheRealDialogAndAbout)
     ASSERT_EQ(frame.Children().size(), 1);
     EXPECT_EQ(frame.Children()[0]->Doc().Width(), 640);
     EXPECT_EQ(frame.Children()[0]->Doc().Height(), 480);
-    EXPECT_EQ(app.m_shell.m_newWidth, 640);
+    EXPECT_EQ(app.Shell().m_newWidth, 640);
 
     dialogs.Then(DialogAnswerer::Cancel());
     frame.Action(CommandId::FileNew)->trigger();
     EXPECT_EQ(frame.Children().size(), 1);
-    EXPECT_EQ(app.m_shell.m_newWidth, 640);
+    EXPECT_EQ(app.Shell().m_newWidth, 640);
 
     dialogs.Then([&](QDialog& w) {
         title = w.windowTitle();

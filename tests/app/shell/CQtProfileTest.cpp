@@ -30,5 +30,5 @@ TEST(QtProfile, SettingsSurviveTheIniFile)
     FakeHost host;
     CDaubrixApp app(host);
     CSettingsTable::Load(app, p, {1024, 768});
-    EXPECT_EQ(app.m_drawing.m_lineDensity, 4);
+    EXPECT_EQ(app.Drawing().m_lineDensity, 4);
 }

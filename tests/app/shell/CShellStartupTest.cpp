@@ -46,23 +46,23 @@ TEST(ShellStartup, StartsWithoutADrawingAndWritesSettingsAtExit)
     profile.SetInt("Settings", "appWindowY2", 500);
     CShellStartup s(app, profile);
     std::vector<std::string> steps;
-    s.m_settingsLoaded = [&] { steps.push_back("settings " + std::to_string(app.m_drawing.m_lineDensity)); };
+    s.m_settingsLoaded = [&] { steps.push_back("settings " + std::to_string(app.Drawing().m_lineDensity)); };
     s.m_loadVideoLibraries = [&] { steps.push_back("video"); return false; };
     s.m_frameCreated = [&](CMainFrame&) { steps.push_back("frame"); };
     s.m_displayCheck = [&](CMainFrame& f) {
         steps.push_back(std::string("display ") + (f.isVisible() ? "shown" : "hidden") + " " +
-                        std::to_string(app.m_imaging.m_lowColor));
+                        std::to_string(app.Imaging().m_lowColor));
     };
     s.m_tipOfTheDay = [&](CMainFrame&) { steps.push_back("tip"); };
     s.m_screenDepth = 8;
     ASSERT_TRUE(s.InitInstance(DataDir(), {}, {1280, 1024}));
     EXPECT_EQ(steps, (std::vector<std::string>{"settings 4", "video", "frame", "display shown 1", "tip"}));
     EXPECT_TRUE(host.Said("AVI init failed."));
-    EXPECT_EQ(app.m_programDir, DataDir());
+    EXPECT_EQ(app.ProgramDir(), DataDir());
     EXPECT_GT(app.ShapeTable().Count(), 0);
     ASSERT_NE(s.Frame(), nullptr);
     EXPECT_TRUE(s.Frame()->Children().isEmpty());
-    EXPECT_EQ(app.m_shell.m_appWindow.x2, 1279);
+    EXPECT_EQ(app.Shell().m_appWindow.x2, 1279);
     if (const char* dir = std::getenv("DAUBRIX_SHOTS")) {
         // The whole screen, so the floating tool windows show too.
         QApplication::processEvents();

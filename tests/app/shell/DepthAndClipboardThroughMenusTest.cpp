@@ -49,7 +49,7 @@ std::unique_ptr<CDaubrixDoc> ReadBack(ProgramRig& p, const std::string& path)
 }
 
 struct Program : ProgramRig {
-    Program() { app.m_drawing.m_jitter = app.m_drawing.m_polar = 0; }
+    Program() { app.Drawing().m_jitter = app.Drawing().m_polar = 0; }
     void Save(CChildFrame& c, const std::string& path)
     {
         c.Doc().SetPathName(path);
@@ -159,7 +159,7 @@ TEST(DepthAndClipboardThroughMenus, CutAndDefinePatternThenStampIt)
     EXPECT_EQ(c->Doc().GetGlobCount(), 4);
     EXPECT_EQ(p.Act(C::EditUndo)->text(), "&Undo Cut");
 
-    p.app.m_drawing.m_lineMode = 1;
+    p.app.Drawing().m_lineMode = 1;
     p.dialogs.Then(Choose({"On", "Use new colors"}));
     p.Run(C::Pattern);
     EXPECT_TRUE(p.Act(C::Pattern)->isChecked());
@@ -168,8 +168,8 @@ TEST(DepthAndClipboardThroughMenus, CutAndDefinePatternThenStampIt)
     EXPECT_EQ(c->DrawingWidget().cursor().pixmap().toImage(), pointer);
     if (!qgetenv("DAUBRIX_SHOTS").isEmpty())
         pointer.scaled(128, 128).save(QString::fromLocal8Bit(qgetenv("DAUBRIX_SHOTS")) + "/pattern_cursor_x4.png");
-    EXPECT_EQ(p.app.m_drawing.m_lineMode, 0);
-    EXPECT_EQ(p.app.m_globs.m_patternPreserveColors, 0);
+    EXPECT_EQ(p.app.Drawing().m_lineMode, 0);
+    EXPECT_EQ(p.app.Clipboard().m_patternPreserveColors, 0);
     p.Stroke(*c, {{150, 150}});
     EXPECT_EQ(c->Doc().GetGlobCount(), 4 + 7);
     MaybeShoot(*p.frame, "pattern_stamped");
@@ -196,8 +196,8 @@ TEST(DepthAndClipboardThroughMenus, CancelLeavesTheDrawingAndTheChoicesAsTheyWer
     EXPECT_EQ(p.dialogs.titles, (QStringList{"Simulate Depth", "Cut"}));
     EXPECT_EQ(c->Doc().ColorChanges(), changes);
     EXPECT_EQ(c->Doc().GetGlobCount(), 5);
-    EXPECT_EQ(p.app.m_depth.m_depthLight, 1);
-    EXPECT_EQ(p.app.m_globs.m_cutEntire, 1);
+    EXPECT_EQ(p.app.Depth().m_depthLight, 1);
+    EXPECT_EQ(p.app.Clipboard().m_cutEntire, 1);
     EXPECT_EQ(p.Act(C::EditUndo)->text(), "&Undo Drawing");
     EXPECT_FALSE(p.Act(C::EditPaste)->isEnabled());
 }

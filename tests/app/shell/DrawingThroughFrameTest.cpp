@@ -62,8 +62,8 @@ TEST(DrawingThroughFrame, CtrlClickTogglesEveryModeWithoutItsDialog)
     Program p;
     CDaubrixApp& app = p.App();
     p.NewDrawing(200, 150);
-    app.m_drawing.m_lineMode = app.m_drawing.m_jitter = app.m_drawing.m_skipping = app.m_drawing.m_polar = 0;
-    app.m_autoColor.m_autoHue = app.m_autoColor.m_autoSat = app.m_autoColor.m_autoVal = 0;
+    app.Drawing().m_lineMode = app.Drawing().m_jitter = app.Drawing().m_skipping = app.Drawing().m_polar = 0;
+    app.AutoColor().m_autoHue = app.AutoColor().m_autoSat = app.AutoColor().m_autoVal = 0;
     p.frame->UpdateCommands();
     DialogAnswerer any;
 
@@ -73,13 +73,13 @@ TEST(DrawingThroughFrame, CtrlClickTogglesEveryModeWithoutItsDialog)
         int onValue;
     };
     const Case cases[] = {
-        {C::Lines, [&] { return int(app.m_drawing.m_lineMode); }, 1},
-        {C::Jitter, [&] { return int(app.m_drawing.m_jitter); }, 1},
-        {C::Skipping, [&] { return int(app.m_drawing.m_skipping); }, 1},
-        {C::PolarMirror, [&] { return int(app.m_drawing.m_polar); }, 1},
-        {C::AutoHue, [&] { return int(app.m_autoColor.m_autoHue); }, kAutoUp},
-        {C::AutoSat, [&] { return int(app.m_autoColor.m_autoSat); }, kAutoUpDown},
-        {C::AutoVal, [&] { return int(app.m_autoColor.m_autoVal); }, kAutoUpDown},
+        {C::Lines, [&] { return int(app.Drawing().m_lineMode); }, 1},
+        {C::Jitter, [&] { return int(app.Drawing().m_jitter); }, 1},
+        {C::Skipping, [&] { return int(app.Drawing().m_skipping); }, 1},
+        {C::PolarMirror, [&] { return int(app.Drawing().m_polar); }, 1},
+        {C::AutoHue, [&] { return int(app.AutoColor().m_autoHue); }, kAutoUp},
+        {C::AutoSat, [&] { return int(app.AutoColor().m_autoSat); }, kAutoUpDown},
+        {C::AutoVal, [&] { return int(app.AutoColor().m_autoVal); }, kAutoUpDown},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(p.Act(c.id)->text().toStdString());
@@ -94,7 +94,7 @@ TEST(DrawingThroughFrame, CtrlClickTogglesEveryModeWithoutItsDialog)
     EXPECT_TRUE(any.titles.isEmpty()) << any.titles.join(", ").toStdString();
     // Ctrl on saturation derived its upward step for the bounce.
     p.Click(C::AutoSat, true);
-    EXPECT_EQ(app.m_autoColor.m_saturationStep, 10);
+    EXPECT_EQ(app.AutoColor().m_saturationStep, 10);
 }
 
 TEST(DrawingThroughFrame, PlainClickOpensTheDialogAndTheMarkFollowsItsAnswer)
@@ -102,9 +102,9 @@ TEST(DrawingThroughFrame, PlainClickOpensTheDialogAndTheMarkFollowsItsAnswer)
     Program p;
     CDaubrixApp& app = p.App();
     p.NewDrawing(200, 150);
-    app.m_drawing.m_polar = 1;
-    app.m_drawing.m_polarCount = 5;
-    app.m_drawing.m_jitter = 0;
+    app.Drawing().m_polar = 1;
+    app.Drawing().m_polarCount = 5;
+    app.Drawing().m_jitter = 0;
     p.frame->UpdateCommands();
     {
         // Off and OK: the button clicked on while checked must end unchecked, also after the
@@ -118,7 +118,7 @@ TEST(DrawingThroughFrame, PlainClickOpensTheDialogAndTheMarkFollowsItsAnswer)
         ASSERT_EQ(off.titles, QStringList{"Polar Mirror"});
     }
     QApplication::processEvents();
-    EXPECT_EQ(app.m_drawing.m_polar, 0);
+    EXPECT_EQ(app.Drawing().m_polar, 0);
     EXPECT_FALSE(p.Button(C::PolarMirror)->isChecked());
     {
         DialogAnswerer cancel(DialogAnswerer::Cancel());
@@ -126,7 +126,7 @@ TEST(DrawingThroughFrame, PlainClickOpensTheDialogAndTheMarkFollowsItsAnswer)
         ASSERT_EQ(cancel.titles, QStringList{"Jitter"});
     }
     QApplication::processEvents();
-    EXPECT_EQ(app.m_drawing.m_jitter, 0) << "Cancel changes nothing";
+    EXPECT_EQ(app.Drawing().m_jitter, 0) << "Cancel changes nothing";
     EXPECT_FALSE(p.Button(C::Jitter)->isChecked()) << "the click's own toggle is taken back";
     {
         DialogAnswerer on([](QDialog& d) {
@@ -138,7 +138,7 @@ TEST(DrawingThroughFrame, PlainClickOpensTheDialogAndTheMarkFollowsItsAnswer)
         EXPECT_EQ(on.titles, (QStringList{"Lines", "Skipping"}));
     }
     QApplication::processEvents();
-    EXPECT_TRUE(app.m_drawing.m_lineMode && app.m_drawing.m_skipping);
+    EXPECT_TRUE(app.Drawing().m_lineMode && app.Drawing().m_skipping);
     EXPECT_TRUE(p.Button(C::Lines)->isChecked());
     EXPECT_TRUE(p.Button(C::Skipping)->isChecked());
     {
@@ -151,8 +151,8 @@ TEST(DrawingThroughFrame, PlainClickOpensTheDialogAndTheMarkFollowsItsAnswer)
         EXPECT_EQ(random.titles, (QStringList{"AutoChange Value", "AutoChange Hue"}));
     }
     QApplication::processEvents();
-    EXPECT_EQ(app.m_autoColor.m_autoVal, kAutoRandom);
-    EXPECT_EQ(app.m_autoColor.m_autoHue, kAutoRandom);
+    EXPECT_EQ(app.AutoColor().m_autoVal, kAutoRandom);
+    EXPECT_EQ(app.AutoColor().m_autoHue, kAutoRandom);
     EXPECT_TRUE(p.Button(C::AutoVal)->isChecked());
     EXPECT_FALSE(p.Button(C::AutoSat)->isChecked());
     EXPECT_EQ(p.Act(C::AutoSat)->statusTip(), "Set saturation of color to change automatically");
@@ -163,8 +163,8 @@ TEST(DrawingThroughFrame, MoveCenterFromTheToolbarToUndo)
 {
     Program p;
     CDaubrixApp& app = p.App();
-    app.m_drawing.m_polar = 1;
-    app.m_drawing.m_lineMode = 1;
+    app.Drawing().m_polar = 1;
+    app.Drawing().m_lineMode = 1;
     CChildFrame* c = p.NewDrawing(300, 200);
     CDrawingWidget& w = c->DrawingWidget();
     CDaubrixView& v = c->View();
@@ -172,8 +172,8 @@ TEST(DrawingThroughFrame, MoveCenterFromTheToolbarToUndo)
     const QImage shapeCursor = CursorPicture(w.cursor());
 
     p.Click(C::MoveCenter, false);
-    EXPECT_TRUE(app.m_modes.m_moveCenterMode);
-    EXPECT_EQ(app.m_drawing.m_lineMode, 0) << "Lines waits while the mode is on";
+    EXPECT_TRUE(app.Modes().IsOn(CDrawingModes::kMoveCenter));
+    EXPECT_EQ(app.Drawing().m_lineMode, 0) << "Lines waits while the mode is on";
     EXPECT_TRUE(p.Button(C::MoveCenter)->isChecked());
     EXPECT_EQ(CursorPicture(w.cursor()), CursorPicture(CDrawingWidget::MoveCenterCursor()));
     EXPECT_EQ(w.cursor().hotSpot(), QPoint(15, 15));
@@ -188,8 +188,8 @@ TEST(DrawingThroughFrame, MoveCenterFromTheToolbarToUndo)
     EXPECT_EQ(v.Center().y, moved.y);
     EXPECT_EQ(c->Doc().GetGlobCount(), 0) << "the click places nothing";
     EXPECT_EQ(c->Doc().Sections().Count(), 0);
-    EXPECT_FALSE(app.m_modes.m_moveCenterMode);
-    EXPECT_EQ(app.m_drawing.m_lineMode, 1);
+    EXPECT_FALSE(app.Modes().IsOn(CDrawingModes::kMoveCenter));
+    EXPECT_EQ(app.Drawing().m_lineMode, 1);
     // Without any menu opened, the toolbar already tells what happened.
     EXPECT_FALSE(p.Button(C::MoveCenter)->isChecked());
     EXPECT_TRUE(p.Button(C::EditUndo)->isEnabled());
@@ -208,7 +208,7 @@ TEST(DrawingThroughFrame, MoveCenterFromTheToolbarToUndo)
     p.Click(C::MoveCenter, false);
     ASSERT_TRUE(p.Button(C::MoveCenter)->isChecked());
     QTest::keyClick(&w, Qt::Key_Escape);
-    EXPECT_FALSE(app.m_modes.m_moveCenterMode);
+    EXPECT_FALSE(app.Modes().IsOn(CDrawingModes::kMoveCenter));
     EXPECT_FALSE(p.Button(C::MoveCenter)->isChecked());
     EXPECT_EQ(CursorPicture(w.cursor()), shapeCursor);
 }
@@ -216,8 +216,8 @@ TEST(DrawingThroughFrame, MoveCenterFromTheToolbarToUndo)
 TEST(DrawingThroughFrame, FirstStrokeEnablesUndoOnTheToolbarAtOnce)
 {
     Program p;
-    p.App().m_drawing.m_jitter = 0;
-    p.App().m_drawing.m_polar = 0;
+    p.App().Drawing().m_jitter = 0;
+    p.App().Drawing().m_polar = 0;
     CChildFrame* c = p.NewDrawing(200, 150);
     CDrawingWidget& w = c->DrawingWidget();
     EXPECT_FALSE(p.Button(C::EditUndo)->isEnabled());
@@ -233,10 +233,10 @@ TEST(DrawingThroughFrame, ColorsWindowFollowsTheDriftDuringAndAfterAStroke)
 {
     Program p;
     CDaubrixApp& app = p.App();
-    app.m_drawing.m_jitter = 0;
-    app.m_drawing.m_polar = 0;
-    app.m_autoColor.m_autoHue = kAutoUp;
-    app.m_autoColor.m_autoHueSpeed = 10;   // a step every 6th placement
+    app.Drawing().m_jitter = 0;
+    app.Drawing().m_polar = 0;
+    app.AutoColor().m_autoHue = kAutoUp;
+    app.AutoColor().m_autoHueSpeed = 10;   // a step every 6th placement
     InitAutoColors(app);
     CChildFrame* c = p.NewDrawing(300, 200);
     CDrawingWidget& w = c->DrawingWidget();
@@ -305,11 +305,11 @@ TEST(DrawingThroughFrame, PolarDrawingWithHueDriftThroughTheWidget)
     app.ShapeTable().LoadShapes(std::string(DAUBRIX_DATA_DIR) + "/", &p.host);
     ASSERT_TRUE(app.ShapeTable().PrepareAll());
     p.wiring->ShapesWindow()->InvalidateShapes();
-    app.m_drawing.m_jitter = 0;
-    app.m_drawing.m_polar = 1;
-    app.m_drawing.m_polarCount = 7;
-    app.m_autoColor.m_autoHue = kAutoUp;
-    app.m_autoColor.m_autoHueSpeed = 9;
+    app.Drawing().m_jitter = 0;
+    app.Drawing().m_polar = 1;
+    app.Drawing().m_polarCount = 7;
+    app.AutoColor().m_autoHue = kAutoUp;
+    app.AutoColor().m_autoHueSpeed = 9;
     InitAutoColors(app);
     CChildFrame* c = p.NewDrawing(360, 300);
     CDrawingWidget& w = c->DrawingWidget();
@@ -343,7 +343,7 @@ TEST(DrawingThroughFrame, PolarDrawingWithHueDriftThroughTheWidget)
 TEST(DrawingThroughFrame, LetterTypedInTheShapesWindowGivesItsCommand)
 {
     Program p;
-    p.App().m_drawing.m_jitter = 0;
+    p.App().Drawing().m_jitter = 0;
     p.NewDrawing(200, 150);
     CShapesWindow& shapes = *p.wiring->ShapesWindow();
     shapes.show();
@@ -356,7 +356,7 @@ TEST(DrawingThroughFrame, LetterTypedInTheShapesWindowGivesItsCommand)
         QTest::keyClick(&shapes, Qt::Key_J);
         EXPECT_EQ(on.titles, QStringList{"Jitter"});
     }
-    EXPECT_EQ(p.App().m_drawing.m_jitter, 1);
+    EXPECT_EQ(p.App().Drawing().m_jitter, 1);
     EXPECT_TRUE(p.Button(C::Jitter)->isChecked());
     // A view key that is no command still reaches the view and opens nothing.
     DialogAnswerer none;

@@ -295,7 +295,7 @@ TEST(ImageCommands, BackgroundThroughTheImageMenuIsCheckedStoredAndRemoved)
     // On a low-colour display the stored picture is left out and cannot be loaded.
     const std::string copy = f.File("copy.dbx");
     std::filesystem::copy_file(path, copy);
-    f.app.m_imaging.m_lowColor = 1;
+    f.app.Imaging().m_lowColor = 1;
     ASSERT_TRUE(f.Frame().OpenFile(QString::fromStdString(copy)));
     c = f.Frame().ActiveChild();
     c->DrawingWidget().RunEngine();
@@ -331,12 +331,12 @@ TEST(ImageCommands, SaveImageFromTheMenuWritesWhatIsShown)
 
     // JPEG asks for the quality; cancelling writes nothing and keeps the setting.
     const std::string jpg = f.File("shot.jpg");
-    f.app.m_imaging.m_jpegQuality = 16;
+    f.app.Imaging().m_jpegQuality = 16;
     f.dialogs.Then(DialogAnswerer::ChooseFile(jpg));
     f.dialogs.Then(DialogAnswerer::Cancel());
     f.Run(CommandId::SaveImage);
     EXPECT_FALSE(std::filesystem::exists(jpg));
-    EXPECT_EQ(f.app.m_imaging.m_jpegQuality, 16);
+    EXPECT_EQ(f.app.Imaging().m_jpegQuality, 16);
 
     int opensAt = 0;
     auto saveJpeg = [&](const std::string& path, int position) {
@@ -363,11 +363,11 @@ TEST(ImageCommands, SaveImageFromTheMenuWritesWhatIsShown)
     };
     const double low = saveJpeg(f.File("low.jpg"), 1);
     EXPECT_EQ(opensAt, 16);
-    EXPECT_EQ(f.app.m_imaging.m_jpegQuality, 1);
+    EXPECT_EQ(f.app.Imaging().m_jpegQuality, 1);
     const double high = saveJpeg(jpg, 20);
     EXPECT_EQ(opensAt, 1) << "the dialog opens at the last quality";
     EXPECT_TRUE(f.dialogs.titles.contains("JPEG settings"));
-    EXPECT_EQ(f.app.m_imaging.m_jpegQuality, 20);
+    EXPECT_EQ(f.app.Imaging().m_jpegQuality, 20);
     std::printf("mean JPEG error per channel: quality 5 %.2f, quality 100 %.2f\n", low, high);
     EXPECT_LT(high, low / 2) << "the slider reaches the encoder";
     EXPECT_LT(high, 8.0) << "colours right way round; only the halved colour resolution blurs edges";
@@ -399,7 +399,7 @@ TEST(ImageCommands, SaveImageFromTheMenuWritesWhatIsShown)
 TEST(ImageCommands, LowColourDisplayOffersBmpOnlyAndNoBackground)
 {
     ProgramRig f;
-    f.app.m_imaging.m_lowColor = 1;
+    f.app.Imaging().m_lowColor = 1;
     f.Drawing(120, 80);
     f.Frame().UpdateCommands();
     EXPECT_FALSE(f.Act(CommandId::LoadBackground)->isEnabled());

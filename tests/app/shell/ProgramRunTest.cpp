@@ -89,8 +89,8 @@ TEST(ProgramRun, CommandLineDrawingOpensAndExitWritesTheSettings)
     ASSERT_NE(frame, nullptr);
     ASSERT_NE(program.Wiring(), nullptr);
     EXPECT_TRUE(frame->isVisible());
-    EXPECT_EQ(program.App().m_drawing.m_lineDensity, 4);
-    EXPECT_EQ(program.App().m_shell.m_appWindow.x2, 1279);
+    EXPECT_EQ(program.App().Drawing().m_lineDensity, 4);
+    EXPECT_EQ(program.App().Shell().m_appWindow.x2, 1279);
     ASSERT_EQ(frame->Children().size(), 1);
     CChildFrame* child = frame->Children()[0];
     EXPECT_EQ(child->Doc().Width(), 400);
@@ -101,7 +101,7 @@ TEST(ProgramRun, CommandLineDrawingOpensAndExitWritesTheSettings)
     // The tool windows stand where the settings put them, fed by the opened drawing.
     EXPECT_TRUE(frame->IsToolWindowVisible(CMainFrame::ShapesWindow));
 
-    program.App().m_drawing.m_polarCount = 9;   // a mode changed during the run
+    program.App().Drawing().m_polarCount = 9;   // a mode changed during the run
     EXPECT_TRUE(frame->close());
     QApplication::processEvents();
     // Nothing stays on screen to keep the event loop running.
@@ -113,8 +113,8 @@ TEST(ProgramRun, CommandLineDrawingOpensAndExitWritesTheSettings)
     QSettings after(ini, QSettings::IniFormat);
     EXPECT_EQ(after.value("Settings/LineDensity").toInt(), 4) << "written back as the 8-bit field holds it";
     EXPECT_EQ(after.value("Settings/PolarCount").toInt(), 9);
-    EXPECT_EQ(after.value("Settings/appWindowX2").toInt(), program.App().m_shell.m_appWindow.x2);
-    EXPECT_LT(program.App().m_shell.m_appWindow.x2, 1280);
+    EXPECT_EQ(after.value("Settings/appWindowX2").toInt(), program.App().Shell().m_appWindow.x2);
+    EXPECT_LT(program.App().Shell().m_appWindow.x2, 1280);
     EXPECT_EQ(after.value("Recent File List/File1").toString().toStdString(), drawing);
     EXPECT_FALSE(after.value("Toolbars/State").toString().isEmpty());
     // Every key of the table is written at exit, once each, in the table's order, and is in
@@ -142,8 +142,8 @@ TEST(ProgramRun, StartsEmptyWithoutAFileAndEndsOnAnUnreadableOne)
         ASSERT_TRUE(program.Start(ProgramDir(), {}, {1024, 768}, 32));
         EXPECT_TRUE(program.Frame()->Children().isEmpty());
         // What the first run offers: the settings' defaults.
-        EXPECT_EQ(program.App().m_drawing.m_polarCount, 5);
-        EXPECT_EQ(program.App().m_drawing.m_jitterAmount, 3);
+        EXPECT_EQ(program.App().Drawing().m_polarCount, 5);
+        EXPECT_EQ(program.App().Drawing().m_jitterAmount, 3);
         program.Frame()->close();
         EXPECT_TRUE(program.Finish());
         profile.Sync();

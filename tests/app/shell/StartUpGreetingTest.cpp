@@ -47,7 +47,7 @@ TEST(StartUpGreeting, TheTipShowsAtTheFirstStartUntilTheBoxIsCleared)
         });
         ASSERT_TRUE(program.Start(ProgramDir(), {}, {1024, 768}, 32));
         EXPECT_TRUE(dialogs.Done());
-        EXPECT_EQ(program.App().m_imaging.m_lowColor, 0) << "a true-colour screen is not warned about";
+        EXPECT_EQ(program.App().Imaging().m_lowColor, 0) << "a true-colour screen is not warned about";
         program.Frame()->close();
         program.Finish();
         profile.Sync();
@@ -106,7 +106,7 @@ TEST(StartUpGreeting, AnEightBitScreenIsWarnedAboutOnce)
     EXPECT_TRUE(text.startsWith("The current display mode is 8-bit (256 colors) or less.\n\nDaubrix was designed"));
     EXPECT_TRUE(text.endsWith("and run Daubrix again."));
     EXPECT_EQ(button, "Continue");
-    EXPECT_EQ(program.App().m_imaging.m_lowColor, 1);
+    EXPECT_EQ(program.App().Imaging().m_lowColor, 1);
     program.Frame()->close();
     program.Finish();
 }

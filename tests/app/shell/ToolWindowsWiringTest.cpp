@@ -203,9 +203,9 @@ TEST(ToolWindowsWiring, ClosingAToolWindowUnchecksItsCommandAndStoresIt)
         QWidget* window;
         CommandId command;
         int32_t& shown;
-    } cases[] = {{&t.shapes, CommandId::ViewShapesWindow, w.app.m_shell.m_shapesWindow.shown},
-                 {&t.colors, CommandId::ViewColorsWindow, w.app.m_shell.m_colorsWindow.shown},
-                 {&t.history, CommandId::ViewHistoryWindow, w.app.m_shell.m_undoSlider.shown}};
+    } cases[] = {{&t.shapes, CommandId::ViewShapesWindow, w.app.Shell().m_shapesWindow.shown},
+                 {&t.colors, CommandId::ViewColorsWindow, w.app.Shell().m_colorsWindow.shown},
+                 {&t.history, CommandId::ViewHistoryWindow, w.app.Shell().m_undoSlider.shown}};
     for (Case& k : cases) {
         SCOPED_TRACE(k.window->windowTitle().toStdString());
         w.frame->UpdateCommands();
@@ -281,7 +281,7 @@ TEST(ToolWindowsWiring, DrawingWithThreeShapesChosenInThePalette)
     app.ShapeTable().LoadShapes(std::string(DAUBRIX_DATA_DIR) + "/", &w.host);
     ASSERT_GE(app.ShapeTable().Count(), 36);
     ASSERT_TRUE(app.ShapeTable().PrepareAll());
-    app.m_drawing.m_polar = 0;   // three plain strokes, one per shape
+    app.Drawing().m_polar = 0;   // three plain strokes, one per shape
     ToolWindows t(w);
     t.shapes.resize(176, 150);
     t.shapes.Palette().Relayout();

@@ -28,8 +28,8 @@ struct WidgetDrawing {
         }
         doc.SetWidth(w);
         doc.SetHeight(h);
-        app.m_drawing.m_jitter = 0;
-        app.m_drawing.m_polar = 0;
+        app.Drawing().m_jitter = 0;
+        app.Drawing().m_polar = 0;
         view = std::make_unique<CDaubrixView>(app, doc);
         widget = std::make_unique<CDrawingWidget>(*view);
         widget->resize(w, h);
@@ -106,11 +106,11 @@ TEST(CDrawingWidgetStroke, MoveCenterClickAndRightButtonLeave)
     EXPECT_EQ(d.widget->cursor().shape(), Qt::BitmapCursor);
     d.Drag({{30, 40}});
     EXPECT_EQ(d.view->Center(), (CPoint{30, 40}));
-    EXPECT_FALSE(d.app.m_modes.m_moveCenterMode);
+    EXPECT_FALSE(d.app.Modes().IsOn(CDrawingModes::kMoveCenter));
     EXPECT_EQ(d.doc.GetGlobCount(), 0);
     d.view->Stroke().ToggleMoveCenter();
     QTest::mouseClick(d.widget.get(), Qt::RightButton, Qt::NoModifier, QPoint(5, 5));
-    EXPECT_FALSE(d.app.m_modes.m_moveCenterMode);
+    EXPECT_FALSE(d.app.Modes().IsOn(CDrawingModes::kMoveCenter));
     EXPECT_EQ(d.view->Center(), (CPoint{30, 40}));
 }
 
@@ -127,10 +127,10 @@ TEST(CDrawingWidgetStroke, ShiftCapturesOnlyInLinesModeAndEscapeLeavesMoveCenter
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
 
     d.view->Stroke().ToggleMoveCenter();
-    EXPECT_EQ(d.app.m_drawing.m_lineMode, 0);
+    EXPECT_EQ(d.app.Drawing().m_lineMode, 0);
     QTest::keyClick(d.widget.get(), Qt::Key_Escape);
-    EXPECT_FALSE(d.app.m_modes.m_moveCenterMode);
-    EXPECT_EQ(d.app.m_drawing.m_lineMode, 1);
+    EXPECT_FALSE(d.app.Modes().IsOn(CDrawingModes::kMoveCenter));
+    EXPECT_EQ(d.app.Drawing().m_lineMode, 1);
 }
 
 TEST(CDrawingWidgetStroke, ShapeCursorKeepsTheOutlineMasks)
@@ -158,8 +158,8 @@ TEST(CDrawingWidgetStroke, PolarDrawingWithAutomaticHue)
 {
     WidgetDrawing d(400, 300, true);
     ASSERT_GT(d.app.ShapeTable().Count(), 0);
-    d.app.m_drawing.m_polar = 1;
-    d.app.m_drawing.m_polarCount = 7;
+    d.app.Drawing().m_polar = 1;
+    d.app.Drawing().m_polarCount = 7;
     d.app.CurrentShape().m_hue = 0;
     d.app.CurrentShape().Recolor(0, 255, 255);
     SetAutoColor(d.app, ColorComponent::Hue, kAutoUp, 10);

@@ -20,8 +20,8 @@ using C = CommandId;
 struct Program : ProgramRig {
     Program()
     {
-        app.m_drawing.m_jitter = 0;
-        app.m_drawing.m_polar = 0;
+        app.Drawing().m_jitter = 0;
+        app.Drawing().m_polar = 0;
     }
     CDrawingWidget& View() { return frame->ActiveChild()->DrawingWidget(); }
     CDaubrixDoc& Doc() { return frame->ActiveChild()->Doc(); }
@@ -96,10 +96,10 @@ TEST(ViewCommandsThroughProgram, KeysChangeShapeSizeAndHueOfTheNextStroke)
     const QImage img = p.View().ImageView();
     EXPECT_NE(img.pixel(100, 100), img.pixel(30, 30));
 
-    p.app.m_drawing.m_polarCount = 5;
+    p.app.Drawing().m_polarCount = 5;
     for (int i = 0; i < 60; ++i)
         QTest::keyClick(&p.View(), '4');
-    EXPECT_EQ(p.app.m_drawing.m_polarCount, 50);
+    EXPECT_EQ(p.app.Drawing().m_polarCount, 50);
     QTest::keyClick(&p.View(), Qt::Key_Tab);
     EXPECT_EQ(p.frame->FullScreenState().Stage(), 1) << "TAB walks the full-screen stages";
     EXPECT_FALSE(p.frame->IsToolWindowVisible(CMainFrame::ShapesWindow));
@@ -225,12 +225,12 @@ TEST(ViewCommandsThroughProgram, RightButtonMenuAndTheClickThatClosesIt)
 
     // In Sample Shape mode the right button only leaves the mode.
     p.Run(C::SampleShape);
-    ASSERT_TRUE(p.app.m_modes.m_sampleShapeMode);
+    ASSERT_TRUE(p.app.Modes().IsOn(CDrawingModes::kSampleShape));
     QTest::mousePress(&p.View(), Qt::RightButton, Qt::NoModifier, {150, 100});
     const bool menuAgain = WithContextMenu(p.View(), {150, 100}, [](QMenu& m) { m.close(); });
     QTest::mouseRelease(&p.View(), Qt::RightButton, Qt::NoModifier, {150, 100});
     EXPECT_FALSE(menuAgain);
-    EXPECT_FALSE(p.app.m_modes.m_sampleShapeMode);
+    EXPECT_FALSE(p.app.Modes().IsOn(CDrawingModes::kSampleShape));
 }
 
 TEST(ViewCommandsThroughProgram, TheDrawingWithTheFocusIsTheFramesCurrentOne)

@@ -42,8 +42,8 @@ struct ShapesWindowTest : ::testing::Test {
     {
         char tmpl[] = "/tmp/daubrix-shapeswin-XXXXXX";
         dir = mkdtemp(tmpl);
-        app.m_programDir = std::string(DAUBRIX_DATA_DIR) + "/";
-        app.ShapeTable().LoadShapes(app.m_programDir, &host);
+        app.SetProgramDir(std::string(DAUBRIX_DATA_DIR) + "/");
+        app.ShapeTable().LoadShapes(app.ProgramDir(), &host);
         app.ShapeTable().PrepareAll();
         doc = std::make_unique<CDaubrixDoc>(app.ShapeTable(), &host);
         doc->SetWidth(240);
@@ -242,7 +242,7 @@ TEST_F(ShapesWindowTest, StateFilesThroughTheMenuAndAcrossARestart)
     const HsvColor chosen{Shapes().Shape(large).m_hue, Shapes().Shape(large).m_saturation,
                           Shapes().Shape(large).m_value};
     CShapeTable& t = Shapes();
-    t.LoadShapes(app.m_programDir, &host);
+    t.LoadShapes(app.ProgramDir(), &host);
     t.PrepareAll();
     ASSERT_FALSE(t.Shape(large).m_shown);
     auto win = Open(170, 120, automatic);

@@ -49,11 +49,11 @@ TEST_F(AutoColorTest, HueDownFromZeroWrapsToThreeSixty)
 TEST_F(AutoColorTest, SaturationBouncesAtTheTop)
 {
     SetAutoColor(app, ColorComponent::Saturation, kAutoUpDown, 10);
-    EXPECT_EQ(app.m_autoColor.m_saturationStep, 10);
+    EXPECT_EQ(app.AutoColor().m_saturationStep, 10);
     s = 250;
     StepOnce();
     EXPECT_EQ(s, 255);
-    EXPECT_EQ(app.m_autoColor.m_saturationStep, -10);
+    EXPECT_EQ(app.AutoColor().m_saturationStep, -10);
     StepOnce();
     EXPECT_EQ(s, 245);
     // Down and Up starts downwards and bounces at the bottom.
@@ -102,7 +102,7 @@ TEST_F(AutoColorTest, CountersAdvanceEvenWhenOff)
 
 TEST_F(AutoColorTest, UnknownModeFromSettingsDoesNotDrift)
 {
-    app.m_autoColor.m_autoHue = 9;
+    app.AutoColor().m_autoHue = 9;
     h = 100;
     for (int i = 0; i < 100; ++i)
         EXPECT_FALSE(StepAutoColor(app, ticks, h, s, v));
@@ -112,13 +112,13 @@ TEST_F(AutoColorTest, UnknownModeFromSettingsDoesNotDrift)
 TEST_F(AutoColorTest, CtrlToggleUsesUpAndDownForSaturation)
 {
     ToggleAutoColor(app, ColorComponent::Saturation);
-    EXPECT_EQ(app.m_autoColor.m_autoSat, kAutoUpDown);
-    EXPECT_EQ(app.m_autoColor.m_saturationStep, 10);
+    EXPECT_EQ(app.AutoColor().m_autoSat, kAutoUpDown);
+    EXPECT_EQ(app.AutoColor().m_saturationStep, 10);
     ToggleAutoColor(app, ColorComponent::Saturation);
-    EXPECT_EQ(app.m_autoColor.m_autoSat, kAutoOff);
+    EXPECT_EQ(app.AutoColor().m_autoSat, kAutoOff);
     ToggleAutoColor(app, ColorComponent::Hue);
-    EXPECT_EQ(app.m_autoColor.m_autoHue, kAutoUp);
-    EXPECT_EQ(app.m_autoColor.m_hueStep, 5);
+    EXPECT_EQ(app.AutoColor().m_autoHue, kAutoUp);
+    EXPECT_EQ(app.AutoColor().m_hueStep, 5);
 }
 
 TEST_F(AutoColorTest, RandomDriftStopsExactlyOnEachTarget)
@@ -128,12 +128,12 @@ TEST_F(AutoColorTest, RandomDriftStopsExactlyOnEachTarget)
     h = 100;
     int reached = 0;
     for (int i = 0; i < 400 && reached < 5; ++i) {
-        const int target = app.m_autoColor.m_hueTarget;
-        const int step = app.m_autoColor.m_hueStep;
+        const int target = app.AutoColor().m_hueTarget;
+        const int step = app.AutoColor().m_hueStep;
         EXPECT_EQ(std::abs(step), 5);
         EXPECT_TRUE(target >= 0 && target < 360);
         StepOnce();
-        if (app.m_autoColor.m_hueTarget != target || app.m_autoColor.m_hueStep != step) {
+        if (app.AutoColor().m_hueTarget != target || app.AutoColor().m_hueStep != step) {
             EXPECT_EQ(h, target);
             ++reached;
         } else {

@@ -113,8 +113,8 @@ TEST_F(MovieExport, ImageSequenceFilesShowTheGrowingDrawingAndTheViewIsLeftAsItW
     EXPECT_EQ(view->ShownCount(), 100);
     view->Paint();
     EXPECT_EQ(view->DrawingImage(), before);
-    EXPECT_EQ(app.m_movie.m_movieFrames, 4);
-    EXPECT_EQ(app.m_movie.m_movieFirstEmpty, 1);
+    EXPECT_EQ(app.Movie().m_movieFrames, 4);
+    EXPECT_EQ(app.Movie().m_movieFirstEmpty, 1);
     EXPECT_TRUE(host.messages.empty());
     EXPECT_EQ(host.waitDepth, 0);
 }
@@ -247,7 +247,7 @@ TEST_F(MovieExport, CancelledDialogsWriteNothingAndTheOptionsAreRememberedAfterO
     dialogs.acceptOptions = false;
     CreateMovieCommand(app, *view, dialogs);
     EXPECT_FALSE(std::filesystem::exists(dialogs.path));
-    EXPECT_EQ(app.m_movie.m_aviKeyFrameEvery, -1);
+    EXPECT_EQ(app.Movie().m_aviKeyFrameEvery, -1);
 
     dialogs.acceptOptions = true;
     dialogs.options.handler = 0;
@@ -257,9 +257,9 @@ TEST_F(MovieExport, CancelledDialogsWriteNothingAndTheOptionsAreRememberedAfterO
     dialogs.options.keyFrameEvery = 9;
     CreateMovieCommand(app, *view, dialogs);
     EXPECT_TRUE(std::filesystem::exists(dialogs.path));
-    EXPECT_EQ(app.m_movie.m_aviCompressorIndex, 3);
-    EXPECT_EQ(app.m_movie.m_aviQuality, 4200);
-    EXPECT_EQ(app.m_movie.m_aviKeyFrameEvery, 9);
+    EXPECT_EQ(app.Movie().m_aviCompressorIndex, 3);
+    EXPECT_EQ(app.Movie().m_aviQuality, 4200);
+    EXPECT_EQ(app.Movie().m_aviKeyFrameEvery, 9);
     CreateMovieCommand(app, *view, dialogs);
     EXPECT_EQ(dialogs.rememberedSeen.m_aviCompressorIndex, 3);
     EXPECT_EQ(dialogs.rememberedSeen.m_aviQuality, 4200);

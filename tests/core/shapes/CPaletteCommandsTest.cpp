@@ -5,12 +5,12 @@ namespace {
 // A: all sizes; C: Small and Large; D: Small and Medium; M: Large only.
 // Table: 0 A_0, 1 A_1, 2 A_2, 3 C_0, 4 C_2, 5 D_0, 6 D_1, 7 M_2.
 struct Commands : PaletteFixture {
-    CPaletteCommands commands{palette, app.m_random};
+    CPaletteCommands commands{palette, app.Random()};
     void SetUp() override
     {
         Build({"A_0_a.bmp", "A_1_a.bmp", "A_2_a.bmp", "C_0_c.bmp", "C_2_c.bmp", "D_0_d.bmp", "D_1_d.bmp", "M_2_m.bmp"},
               170, 100);
-        app.m_random.Seed(12345);
+        app.Random().Seed(12345);
     }
     void Pick(int shape) { Shapes().m_currentShape = static_cast<uint8_t>(shape); }
     bool Shown(int shape) { return Shapes().Shape(shape).m_shown != 0; }

@@ -22,30 +22,30 @@ TEST(SettingsTable, EmptyProfileGivesDefaults)
 {
     Fixture f;
     // Disturb every field first so that the defaults must come from the read.
-    f.app.m_drawing.m_polarCount = 99;
-    f.app.m_drawing.m_jitterAmount = 99;
-    f.app.m_shell.m_autoSaveMinutes = 99;
-    f.app.m_shell.m_shapesWindow = {7, 7, 7, 7, 7, 7, 7};
-    f.app.m_shell.m_appWindow = {7, 7, 7, 7, 7, 7, 7};
+    f.app.Drawing().m_polarCount = 99;
+    f.app.Drawing().m_jitterAmount = 99;
+    f.app.Shell().m_autoSaveMinutes = 99;
+    f.app.Shell().m_shapesWindow = {7, 7, 7, 7, 7, 7, 7};
+    f.app.Shell().m_appWindow = {7, 7, 7, 7, 7, 7, 7};
     f.LoadAll();
-    EXPECT_EQ(f.app.m_drawing.m_polarCount, 5);
-    EXPECT_EQ(f.app.m_drawing.m_jitterAmount, 3);
-    EXPECT_EQ(f.app.m_drawing.m_lineDensity, 4);
-    EXPECT_EQ(f.app.m_drawing.m_polar, 1);
-    EXPECT_EQ(f.app.m_drawing.m_jitter, 1);
-    EXPECT_EQ(f.app.m_autoColor.m_autoHueSpeed, 5);
-    EXPECT_EQ(f.app.m_shell.m_autoSaveMinutes, 2);
-    EXPECT_EQ(f.app.m_shell.m_shapesWindow.shown, 1);
-    EXPECT_EQ(f.app.m_shell.m_shapesWindow.flags, 0);
-    EXPECT_EQ(f.app.m_shell.m_shapesWindow.x1, 10);
-    EXPECT_EQ(f.app.m_shell.m_shapesWindow.x2, 110);
-    EXPECT_EQ(f.app.m_shell.m_shapesWindow.y1, 105);
-    EXPECT_EQ(f.app.m_shell.m_shapesWindow.y2, 235);
-    EXPECT_EQ(f.app.m_shell.m_colorsWindow.y1, 250);
-    EXPECT_EQ(f.app.m_shell.m_undoSlider.y1, 400);
-    EXPECT_EQ(f.app.m_shell.m_appWindow.showCmd, 1);
-    EXPECT_EQ(f.app.m_shell.m_appWindow.x2, 639);
-    EXPECT_EQ(f.app.m_shell.m_appWindow.y2, 479);
+    EXPECT_EQ(f.app.Drawing().m_polarCount, 5);
+    EXPECT_EQ(f.app.Drawing().m_jitterAmount, 3);
+    EXPECT_EQ(f.app.Drawing().m_lineDensity, 4);
+    EXPECT_EQ(f.app.Drawing().m_polar, 1);
+    EXPECT_EQ(f.app.Drawing().m_jitter, 1);
+    EXPECT_EQ(f.app.AutoColor().m_autoHueSpeed, 5);
+    EXPECT_EQ(f.app.Shell().m_autoSaveMinutes, 2);
+    EXPECT_EQ(f.app.Shell().m_shapesWindow.shown, 1);
+    EXPECT_EQ(f.app.Shell().m_shapesWindow.flags, 0);
+    EXPECT_EQ(f.app.Shell().m_shapesWindow.x1, 10);
+    EXPECT_EQ(f.app.Shell().m_shapesWindow.x2, 110);
+    EXPECT_EQ(f.app.Shell().m_shapesWindow.y1, 105);
+    EXPECT_EQ(f.app.Shell().m_shapesWindow.y2, 235);
+    EXPECT_EQ(f.app.Shell().m_colorsWindow.y1, 250);
+    EXPECT_EQ(f.app.Shell().m_undoSlider.y1, 400);
+    EXPECT_EQ(f.app.Shell().m_appWindow.showCmd, 1);
+    EXPECT_EQ(f.app.Shell().m_appWindow.x2, 639);
+    EXPECT_EQ(f.app.Shell().m_appWindow.y2, 479);
 }
 
 TEST(SettingsTable, EightBitKeysKeepTheLowByteOnly)
@@ -55,9 +55,9 @@ TEST(SettingsTable, EightBitKeysKeepTheLowByteOnly)
     f.Put("JitterAmount", 0x1FF);
     f.Put("PolarCount", 260);   // a 32-bit key is taken whole
     f.LoadAll();
-    EXPECT_EQ(f.app.m_drawing.m_lineDensity, 4);
-    EXPECT_EQ(f.app.m_drawing.m_jitterAmount, 255);
-    EXPECT_EQ(f.app.m_drawing.m_polarCount, 260);
+    EXPECT_EQ(f.app.Drawing().m_lineDensity, 4);
+    EXPECT_EQ(f.app.Drawing().m_jitterAmount, 255);
+    EXPECT_EQ(f.app.Drawing().m_polarCount, 260);
 }
 
 TEST(SettingsTable, ClampsBringWindowsBackOnScreen)
@@ -72,9 +72,9 @@ TEST(SettingsTable, ClampsBringWindowsBackOnScreen)
     f.Put("appWindowX2", 2000);
     f.Put("appWindowY2", 1024);
     f.LoadAll({1280, 1024});
-    EXPECT_EQ(f.app.m_shell.m_colorsWindow.x1, 1010);   // fits on a 1280 screen
-    EXPECT_EQ(f.app.m_shell.m_appWindow.x2, 1279);
-    EXPECT_EQ(f.app.m_shell.m_appWindow.y2, 1023);
+    EXPECT_EQ(f.app.Shell().m_colorsWindow.x1, 1010);   // fits on a 1280 screen
+    EXPECT_EQ(f.app.Shell().m_appWindow.x2, 1279);
+    EXPECT_EQ(f.app.Shell().m_appWindow.y2, 1023);
 
     Fixture g;
     g.Put("colorsWindowX1", 1010);
@@ -85,13 +85,13 @@ TEST(SettingsTable, ClampsBringWindowsBackOnScreen)
     g.Put("undoSliderX1", 1003);
     g.Put("undoSliderY1", 800);
     g.LoadAll({1024, 768});
-    EXPECT_EQ(g.app.m_shell.m_colorsWindow.x1, 859);
-    EXPECT_EQ(g.app.m_shell.m_colorsWindow.y1, 628);
-    EXPECT_EQ(g.app.m_shell.m_shapesWindow.x1, 914);
-    EXPECT_EQ(g.app.m_shell.m_shapesWindow.x2, 1014);
-    EXPECT_EQ(g.app.m_shell.m_shapesWindow.y1, 105);   // vertical shift is independent
-    EXPECT_EQ(g.app.m_shell.m_undoSlider.x1, 1003);
-    EXPECT_EQ(g.app.m_shell.m_undoSlider.y1, 716);
+    EXPECT_EQ(g.app.Shell().m_colorsWindow.x1, 859);
+    EXPECT_EQ(g.app.Shell().m_colorsWindow.y1, 628);
+    EXPECT_EQ(g.app.Shell().m_shapesWindow.x1, 914);
+    EXPECT_EQ(g.app.Shell().m_shapesWindow.x2, 1014);
+    EXPECT_EQ(g.app.Shell().m_shapesWindow.y1, 105);   // vertical shift is independent
+    EXPECT_EQ(g.app.Shell().m_undoSlider.x1, 1003);
+    EXPECT_EQ(g.app.Shell().m_undoSlider.y1, 716);
 }
 
 TEST(SettingsTable, ShapesWindowShiftsUpKeepingItsHeight)
@@ -100,9 +100,9 @@ TEST(SettingsTable, ShapesWindowShiftsUpKeepingItsHeight)
     f.Put("shapesWindowY1", 740);
     f.Put("shapesWindowY2", 900);
     f.LoadAll({1024, 768});
-    EXPECT_EQ(f.app.m_shell.m_shapesWindow.y2, 758);
-    EXPECT_EQ(f.app.m_shell.m_shapesWindow.y1, 598);
-    EXPECT_EQ(f.app.m_shell.m_shapesWindow.x1, 10);
+    EXPECT_EQ(f.app.Shell().m_shapesWindow.y2, 758);
+    EXPECT_EQ(f.app.Shell().m_shapesWindow.y1, 598);
+    EXPECT_EQ(f.app.Shell().m_shapesWindow.x1, 10);
 }
 
 TEST(SettingsTable, MainWindowFromALargerScreenStaysUsable)
@@ -113,19 +113,19 @@ TEST(SettingsTable, MainWindowFromALargerScreenStaysUsable)
     f.Put("appWindowY1", 300);
     f.Put("appWindowY2", 700);
     f.LoadAll({1280, 1024});
-    EXPECT_EQ(f.app.m_shell.m_appWindow.x2, 1279);
-    EXPECT_EQ(f.app.m_shell.m_appWindow.x1, 640);
-    EXPECT_EQ(f.app.m_shell.m_appWindow.y1, 300);   // a sound rectangle is left alone
-    EXPECT_EQ(f.app.m_shell.m_appWindow.y2, 700);
+    EXPECT_EQ(f.app.Shell().m_appWindow.x2, 1279);
+    EXPECT_EQ(f.app.Shell().m_appWindow.x1, 640);
+    EXPECT_EQ(f.app.Shell().m_appWindow.y1, 300);   // a sound rectangle is left alone
+    EXPECT_EQ(f.app.Shell().m_appWindow.y2, 700);
 
     Fixture g;
     g.Put("appWindowY1", 900);
     g.Put("appWindowY2", 950);
     g.LoadAll({800, 600});
-    EXPECT_EQ(g.app.m_shell.m_appWindow.y2, 599);
-    EXPECT_EQ(g.app.m_shell.m_appWindow.y1, 120);
-    EXPECT_EQ(g.app.m_shell.m_appWindow.x1, 0);
-    EXPECT_EQ(g.app.m_shell.m_appWindow.x2, 639);
+    EXPECT_EQ(g.app.Shell().m_appWindow.y2, 599);
+    EXPECT_EQ(g.app.Shell().m_appWindow.y1, 120);
+    EXPECT_EQ(g.app.Shell().m_appWindow.x1, 0);
+    EXPECT_EQ(g.app.Shell().m_appWindow.x2, 639);
 }
 
 TEST(SettingsTable, LoadLeavesMainWindowForLater)
@@ -133,16 +133,16 @@ TEST(SettingsTable, LoadLeavesMainWindowForLater)
     Fixture f;
     f.Put("appWindowX1", 50);
     CSettingsTable::Load(f.app, f.profile, {1024, 768});
-    EXPECT_EQ(f.app.m_shell.m_appWindow.x1, 0);
+    EXPECT_EQ(f.app.Shell().m_appWindow.x1, 0);
     CSettingsTable::LoadMainWindow(f.app, f.profile, {1024, 768});
-    EXPECT_EQ(f.app.m_shell.m_appWindow.x1, 50);
+    EXPECT_EQ(f.app.Shell().m_appWindow.x1, 50);
 }
 
 TEST(SettingsTable, SaveWritesEveryKeyInTableOrder)
 {
     Fixture f;
-    f.app.m_drawing.m_lineDensity = 200;
-    f.app.m_shell.m_appWindow.x1 = -4;
+    f.app.Drawing().m_lineDensity = 200;
+    f.app.Shell().m_appWindow.x1 = -4;
     ASSERT_TRUE(CSettingsTable::Save(f.app, f.profile));
     std::vector<std::string> keys = CSettingsTable::KeysInOrder();
     ASSERT_EQ(keys.size(), 42u);
@@ -161,16 +161,16 @@ TEST(SettingsTable, SaveWritesEveryKeyInTableOrder)
     Fixture g;
     g.profile = f.profile;
     g.LoadAll();
-    EXPECT_EQ(g.app.m_drawing.m_lineDensity, 200);
-    EXPECT_EQ(g.app.m_shell.m_appWindow.x1, -4);
+    EXPECT_EQ(g.app.Drawing().m_lineDensity, 200);
+    EXPECT_EQ(g.app.Shell().m_appWindow.x1, -4);
 }
 
 TEST(SettingsTable, NoSettingsWriteLeavesProfileUntouched)
 {
     Fixture f;
     f.Put("PolarCount", 9);
-    f.app.m_shell.m_noSettingsWrite = 1;
-    f.app.m_drawing.m_polarCount = 3;
+    f.app.Shell().m_noSettingsWrite = 1;
+    f.app.Drawing().m_polarCount = 3;
     EXPECT_FALSE(CSettingsTable::Save(f.app, f.profile));
     EXPECT_TRUE(f.profile.m_writeOrder.empty());
     EXPECT_EQ(f.profile.GetInt("Settings", "PolarCount", 0), 9);

@@ -29,8 +29,8 @@ protected:
         LoadTestShapes(app.ShapeTable());
         doc.SetWidth(200);
         doc.SetHeight(100);
-        app.m_drawing.m_jitter = 0;
-        app.m_drawing.m_polar = 0;
+        app.Drawing().m_jitter = 0;
+        app.Drawing().m_polar = 0;
         view = std::make_unique<CDaubrixView>(app, doc);
         view->SetObserver(&observer);
         view->OnInitialUpdate();

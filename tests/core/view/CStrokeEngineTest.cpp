@@ -22,7 +22,7 @@ TEST_F(StrokeEngine, FreehandStrokeAppendsEachMoveAndEndsASection)
 TEST_F(StrokeEngine, SkippingOneDrawsEveryOtherMoveAcrossStrokes)
 {
     DrawingCommands::ApplySkipping(app, true, 1, 1);
-    ASSERT_EQ(app.m_drawing.m_skippingAmount, 1);
+    ASSERT_EQ(app.Drawing().m_skippingAmount, 1);
     Drag({{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}, {5, 0}});
     // The button-down glob and moves 2 and 4 draw; moves 1, 3, 5 are skipped.
     EXPECT_EQ(Globs(), (std::vector<CPoint>{{0, 0}, {2, 0}, {4, 0}}));
@@ -36,16 +36,16 @@ TEST_F(StrokeEngine, SkippingOneDrawsEveryOtherMoveAcrossStrokes)
 TEST_F(StrokeEngine, SkippingAmountIsSliderTimesMultiplier)
 {
     DrawingCommands::ApplySkipping(app, true, 7, 3);
-    EXPECT_EQ(app.m_drawing.m_skippingAmount, 21);
-    EXPECT_EQ(app.m_drawing.m_skipMultiplier, 3);
+    EXPECT_EQ(app.Drawing().m_skippingAmount, 21);
+    EXPECT_EQ(app.Drawing().m_skipMultiplier, 3);
     EXPECT_EQ(DrawingCommands::SkippingSliderPosition(app), 7);
 }
 
 TEST_F(StrokeEngine, JitterThreePlacesTwoGlobsDisplacedCumulatively)
 {
-    app.m_drawing.m_jitter = 1;
-    app.m_drawing.m_jitterAmount = 3;
-    app.m_random.Seed(42);
+    app.Drawing().m_jitter = 1;
+    app.Drawing().m_jitterAmount = 3;
+    app.Random().Seed(42);
     CRandom expect(42);
     EXPECT_EQ(stroke().PlaceGlobs(100, 50, false, -1), 2);
     int x = 100, y = 50;
@@ -55,16 +55,16 @@ TEST_F(StrokeEngine, JitterThreePlacesTwoGlobsDisplacedCumulatively)
         y += r3 % 9 - r4 % 9;
         EXPECT_EQ(Globs()[static_cast<size_t>(rep)], (CPoint{x, y}));
     }
-    app.m_drawing.m_jitterAmount = 8;
+    app.Drawing().m_jitterAmount = 8;
     EXPECT_EQ(stroke().PlaceGlobs(100, 50, false, -1), 4);
-    app.m_drawing.m_jitterAmount = 1;
+    app.Drawing().m_jitterAmount = 1;
     EXPECT_EQ(stroke().PlaceGlobs(100, 50, false, -1), 1);
 }
 
 TEST_F(StrokeEngine, LinesRowUsesSinglePrecisionSteps)
 {
     DrawingCommands::ToggleLines(app, view.get());
-    ASSERT_EQ(app.m_drawing.m_lineDensity, 4);
+    ASSERT_EQ(app.Drawing().m_lineDensity, 4);
     stroke().ButtonDown(0, 0, false, false);
     stroke().ButtonUp();
     // The first click only sets the vertex: no glob, no section.
@@ -166,8 +166,8 @@ TEST_F(StrokeEngine, ShapeChangeBetweenStrokesRecordsAColourChange)
 
 TEST_F(StrokeEngine, AutoHueStepsOncePerRequestAtItsFirstGlob)
 {
-    app.m_drawing.m_polar = 1;
-    app.m_drawing.m_polarCount = 3;
+    app.Drawing().m_polar = 1;
+    app.Drawing().m_polarCount = 3;
     app.CurrentShape().m_hue = 100;
     SetAutoColor(app, ColorComponent::Hue, kAutoUp, 10);
     const std::vector<HsvColor>& shown = observer.colorsShown;

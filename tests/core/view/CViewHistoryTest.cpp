@@ -101,14 +101,14 @@ TEST_F(ViewHistory, TruncateBetweenBoundariesCutsTheSectionThere)
 
 TEST_F(ViewHistory, MoveCenterClickIsUndoneAndRedone)
 {
-    app.m_drawing.m_lineMode = 1;
+    app.Drawing().m_lineMode = 1;
     stroke().ToggleMoveCenter();
-    EXPECT_TRUE(app.m_modes.m_moveCenterMode);
-    EXPECT_EQ(app.m_drawing.m_lineMode, 0);
+    EXPECT_TRUE(app.Modes().IsOn(CDrawingModes::kMoveCenter));
+    EXPECT_EQ(app.Drawing().m_lineMode, 0);
     stroke().ButtonDown(150, 20, false, false);
-    EXPECT_EQ(app.m_drawing.m_lineMode, 1);
+    EXPECT_EQ(app.Drawing().m_lineMode, 1);
     stroke().ButtonUp();
-    EXPECT_FALSE(app.m_modes.m_moveCenterMode);
+    EXPECT_FALSE(app.Modes().IsOn(CDrawingModes::kMoveCenter));
     EXPECT_EQ(view->Center(), (CPoint{150, 20}));
     EXPECT_EQ(doc.GetGlobCount(), 0);
     EXPECT_EQ(doc.Sections().Count(), 0);
@@ -124,16 +124,16 @@ TEST_F(ViewHistory, MoveCenterClickIsUndoneAndRedone)
 
 TEST_F(ViewHistory, EscapeLeavesMoveCenterRestoringLines)
 {
-    app.m_drawing.m_lineMode = 1;
+    app.Drawing().m_lineMode = 1;
     stroke().ToggleMoveCenter();
     EXPECT_TRUE(stroke().LeaveOneShotMode());
-    EXPECT_FALSE(app.m_modes.m_moveCenterMode);
-    EXPECT_EQ(app.m_drawing.m_lineMode, 1);
+    EXPECT_FALSE(app.Modes().IsOn(CDrawingModes::kMoveCenter));
+    EXPECT_EQ(app.Drawing().m_lineMode, 1);
     EXPECT_FALSE(stroke().LeaveOneShotMode());
     // A view created while the mode is on switches it off.
     stroke().ToggleMoveCenter();
     CDaubrixView other(app, doc);
-    EXPECT_FALSE(app.m_modes.m_moveCenterMode);
+    EXPECT_FALSE(app.Modes().IsOn(CDrawingModes::kMoveCenter));
 }
 
 TEST_F(ViewHistory, SliderMoveForgetsOnlyDrawingUndo)

@@ -9,7 +9,7 @@ class ViewKeys : public DrawingFixture {
 protected:
     CBasicColorsLink link{app.ShapeTable()};
     CShapePalette palette{app.ShapeTable(), link};
-    CPaletteCommands commands{palette, app.m_random};
+    CPaletteCommands commands{palette, app.Random()};
     CShapeTable& shapes() { return app.ShapeTable(); }
     std::string CurrentName() { return shapes().m_shapeNames[shapes().m_currentShape]; }
     KeyEffect Type(const std::string& text)
@@ -30,8 +30,8 @@ TEST_F(ViewKeys, AmountsStopAtTheirLimits)
         int low, high;
     };
     const Case cases[] = {
-        {'4', 'r', &app.m_drawing.m_polarCount, 2, 50},
-        {'6', 'Y', &app.m_drawing.m_skippingAmount, 1, 10},
+        {'4', 'r', &app.Drawing().m_polarCount, 2, 50},
+        {'6', 'Y', &app.Drawing().m_skippingAmount, 1, 10},
     };
     for (const Case& c : cases) {
         *c.amount = 5;
@@ -43,17 +43,17 @@ TEST_F(ViewKeys, AmountsStopAtTheirLimits)
             Type(std::string(1, c.down));
         EXPECT_EQ(*c.amount, c.low) << c.down;
     }
-    app.m_drawing.m_jitterAmount = 3;
+    app.Drawing().m_jitterAmount = 3;
     EXPECT_EQ(Type("55555555"), KeyEffect::None);
-    EXPECT_EQ(app.m_drawing.m_jitterAmount, 8);
+    EXPECT_EQ(app.Drawing().m_jitterAmount, 8);
     EXPECT_EQ(Type("tttttttttt"), KeyEffect::None);
-    EXPECT_EQ(app.m_drawing.m_jitterAmount, 1);
+    EXPECT_EQ(app.Drawing().m_jitterAmount, 1);
     EXPECT_EQ(Type("5"), KeyEffect::SettingChanged);
     // A skipping amount the dialog set beyond the key's range only comes down.
-    app.m_drawing.m_skippingAmount = 40;
+    app.Drawing().m_skippingAmount = 40;
     EXPECT_EQ(Type("6"), KeyEffect::None);
     EXPECT_EQ(Type("y"), KeyEffect::SettingChanged);
-    EXPECT_EQ(app.m_drawing.m_skippingAmount, 39);
+    EXPECT_EQ(app.Drawing().m_skippingAmount, 39);
 }
 
 TEST_F(ViewKeys, ColourNudgesWrapOrClampAndAreRecorded)
@@ -111,12 +111,12 @@ TEST_F(ViewKeys, SizeAndFamilyKeysFollowThePalette)
 
 TEST_F(ViewKeys, EscapeLeavesOnlyAModeThatIsOn)
 {
-    app.m_drawing.m_lineMode = 1;
+    app.Drawing().m_lineMode = 1;
     EXPECT_EQ(Type("\x1b"), KeyEffect::None);
-    EXPECT_EQ(app.m_drawing.m_lineMode, 1);
+    EXPECT_EQ(app.Drawing().m_lineMode, 1);
     stroke().ToggleMoveCenter();
     EXPECT_EQ(Type("\x1b"), KeyEffect::ModeLeft);
-    EXPECT_FALSE(app.m_modes.m_moveCenterMode);
-    EXPECT_EQ(app.m_drawing.m_lineMode, 1);
+    EXPECT_FALSE(app.Modes().IsOn(CDrawingModes::kMoveCenter));
+    EXPECT_EQ(app.Drawing().m_lineMode, 1);
     EXPECT_EQ(Type("\t"), KeyEffect::CycleFullScreen);
 }

@@ -50,7 +50,7 @@ protected:
     void Stroke()
     {
         app.ShapeTable().m_currentShape = static_cast<uint8_t>(Pick(2) == 0 ? 1 : 4);
-        app.m_autoColor.m_autoHue = Pick(3) == 0 ? kAutoUp : kAutoOff;
+        app.AutoColor().m_autoHue = Pick(3) == 0 ? kAutoUp : kAutoOff;
         InitAutoHue(app);
         CShape& s = app.CurrentShape();
         s.m_hue = static_cast<int16_t>(Pick(360));
@@ -120,7 +120,7 @@ TEST_F(CheckpointRig, EveryPictureEqualsARegenerationAndTheBudgetHolds)
     const size_t budget = 3 * probe.ByteCount() + 4096;
     view->Checkpoints().SetBudget(budget);
     view->Checkpoints().SetWorthGlobs(0);
-    app.m_drawing.m_skipping = 0;
+    app.Drawing().m_skipping = 0;
     for (unsigned seed = 1; seed <= 120; ++seed) {
         rng.seed(seed);
         doc.DeleteContents();

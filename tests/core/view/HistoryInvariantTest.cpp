@@ -29,7 +29,7 @@ protected:
     void Down(CPoint p, bool ctrl = false)
     {
         const bool inside = p.x >= -20 && p.x <= 220 && p.y >= -20 && p.y <= 120;
-        if (inside && !app.m_modes.m_moveCenterMode)
+        if (inside && !app.Modes().IsOn(CDrawingModes::kMoveCenter))
             hueOf.resize(static_cast<size_t>(std::min(view->ShownCount(), doc.GetGlobCount())));
         stroke().ButtonDown(p.x, p.y, false, ctrl);
         hueOf.resize(static_cast<size_t>(doc.GetGlobCount()), app.CurrentShape().m_hue);
@@ -86,13 +86,13 @@ protected:
 
 TEST_F(HistoryRig, PositionStaysInTheSequenceAndColoursFollowTheirChanges)
 {
-    app.m_drawing.m_lineDensity = 8;
+    app.Drawing().m_lineDensity = 8;
     for (unsigned seed = 1; seed <= 2000; ++seed) {
         rng.seed(seed);
         doc.DeleteContents();
         doc.ClearSections();
         doc.Undo().Restore(kUndoNone);
-        app.m_drawing.m_lineMode = 0;
+        app.Drawing().m_lineMode = 0;
         stroke().StartNewPolyline();
         view->OnInitialUpdate();
         view->Regenerate();
@@ -144,18 +144,18 @@ TEST_F(HistoryRig, ClickThatPlacesNothingAfterUndoLeavesNoStaleRedo)
         doc.ClearSections();
         view->OnInitialUpdate();
         // A Lines vertex at (10, 10), then a freehand stroke that Undo hides.
-        app.m_drawing.m_lineMode = 1;
+        app.Drawing().m_lineMode = 1;
         stroke().StartNewPolyline();
         stroke().ButtonDown(10, 10, false, false);
         stroke().ButtonUp();
-        app.m_drawing.m_lineMode = 0;
+        app.Drawing().m_lineMode = 0;
         UseHue(0);
         Drag({{10, 10}, {20, 20}, {30, 30}, {40, 40}, {50, 50}});
         view->History().Undo();
         ASSERT_EQ(doc.Undo().Kind(), kRedoDrawing);
         if (c.lines && c.at.x != 10)
             stroke().StartNewPolyline();
-        app.m_drawing.m_lineMode = c.lines ? 1 : 0;
+        app.Drawing().m_lineMode = c.lines ? 1 : 0;
         stroke().ButtonDown(c.at.x, c.at.y, false, c.ctrl);
         stroke().ButtonUp();
         EXPECT_EQ(doc.GetGlobCount(), 0) << "the hidden globs are gone for good";
@@ -164,7 +164,7 @@ TEST_F(HistoryRig, ClickThatPlacesNothingAfterUndoLeavesNoStaleRedo)
         EXPECT_EQ(view->ShownCount(), 0);
 
         // A green stroke now records green on its first glob and nothing beyond the end.
-        app.m_drawing.m_lineMode = 0;
+        app.Drawing().m_lineMode = 0;
         UseHue(120);
         Drag({{60, 60}, {61, 61}});
         ASSERT_EQ(doc.GetGlobCount(), 2);

@@ -102,7 +102,7 @@ TEST_F(ImageCommandsTest, SaveImageAsJpegAsksQualityAndKeepsIt)
     dialogs.chosenQuality = 20;
     SaveImageCommand(app, *view, dialogs);
     EXPECT_EQ(dialogs.qualityShownWith, 16);
-    EXPECT_EQ(app.m_imaging.m_jpegQuality, 20);
+    EXPECT_EQ(app.Imaging().m_jpegQuality, 20);
     CImage32 back;
     ASSERT_TRUE(LoadImageFile(dialogs.savePath, back));
     EXPECT_EQ(back.Width(), 200);
@@ -114,7 +114,7 @@ TEST_F(ImageCommandsTest, SaveImageAsJpegAsksQualityAndKeepsIt)
     dialogs.acceptQuality = false;
     SaveImageCommand(app, *view, dialogs);
     EXPECT_FALSE(std::filesystem::exists(dialogs.savePath));
-    EXPECT_EQ(app.m_imaging.m_jpegQuality, 20);
+    EXPECT_EQ(app.Imaging().m_jpegQuality, 20);
 }
 
 TEST_F(ImageCommandsTest, UnknownExtensionIsAnsweredNotIgnored)
@@ -145,7 +145,7 @@ TEST_F(ImageCommandsTest, WriteFailuresShowTheirMessages)
     EXPECT_EQ(host.messages[1].text, "Error writing JPG");
     EXPECT_EQ(host.messages[1].icon, MsgIcon::Stop);
     EXPECT_EQ(host.waitDepth, 0);
-    app.m_imaging.m_lowColor = 1;
+    app.Imaging().m_lowColor = 1;
     dialogs.savePath.clear();
     SaveImageCommand(app, *view, dialogs);
     EXPECT_TRUE(dialogs.lowColorAsked);
@@ -175,8 +175,8 @@ TEST_F(ImageCommandsTest, LoadBackgroundLaysItUnderTheGlobs)
     dialogs.backgroundPath = WriteBackground(400, 100, MakePixel(0, 0, 250));
     dialogs.chosenSizing = BackgroundSizing::Fit;
     LoadBackgroundCommand(app, *view, dialogs);
-    EXPECT_EQ(app.m_imaging.m_backgroundFit, 1);
-    EXPECT_EQ(app.m_imaging.m_backgroundSquash, 0);
+    EXPECT_EQ(app.Imaging().m_backgroundFit, 1);
+    EXPECT_EQ(app.Imaging().m_backgroundSquash, 0);
     EXPECT_EQ(view->BackgroundImage().Width(), 200);
     EXPECT_EQ(view->BackgroundImage().Height(), 50);
     view->Paint();
@@ -210,7 +210,7 @@ TEST_F(ImageCommandsTest, LoadBackgroundCancelsAndFailures)
     dialogs.chosenSizing = BackgroundSizing::SquashStretch;
     LoadBackgroundCommand(app, *view, dialogs);
     EXPECT_EQ(doc->HasBackgroundImage(), 0);
-    EXPECT_EQ(app.m_imaging.m_backgroundSquash, 0);
+    EXPECT_EQ(app.Imaging().m_backgroundSquash, 0);
 
     const std::vector<uint8_t> junk(60, 7);
     dialogs.backgroundPath = dir.File("junk.bmp");
@@ -219,7 +219,7 @@ TEST_F(ImageCommandsTest, LoadBackgroundCancelsAndFailures)
     EXPECT_TRUE(host.Said("error reading file."));
     EXPECT_EQ(dialogs.sizingAsked, 1);
 
-    app.m_imaging.m_lowColor = 1;
+    app.Imaging().m_lowColor = 1;
     dialogs.backgroundPath = WriteBackground(10, 10, MakePixel(1, 1, 1));
     dialogs.acceptSizing = true;
     LoadBackgroundCommand(app, *view, dialogs);

@@ -105,7 +105,7 @@ protected:
             const Sample& s = samples[i];
             int gx = s.x - offX, gy = s.y - offY;
             if (c.jitter) {
-                const int range = 3 * app.m_drawing.m_jitterAmount;
+                const int range = 3 * app.Drawing().m_jitterAmount;
                 const int r1 = random.Next(), r2 = random.Next();
                 gx += r1 % range - r2 % range;
                 const int r3 = random.Next(), r4 = random.Next();
@@ -147,23 +147,23 @@ TEST_F(ImageImportReferenceTest, GlobsColourChangesAndProgressFollowThePlainRule
         SCOPED_TRACE(c.name);
         doc.DeleteContents();
         view->OnInitialUpdate();
-        app.m_drawing.m_jitter = c.jitter;
+        app.Drawing().m_jitter = c.jitter;
         if (c.strokeFirst)
             Drag({{20, 20}, {60, 40}});
         if (c.waitingChange >= 0)
             doc.SetColorChange(doc.GetGlobCount() + c.waitingChange, 185, 100, 235);   // a paler sky
         app.ShapeTable().m_currentShape = static_cast<uint8_t>(app.ShapeTable().FindShape('A', c.shapeSize));
-        app.m_import.m_importGlobCount = c.globSlider;
-        app.m_import.m_importColorCount = c.colourSlider;
-        app.m_import.m_importRemoveBackground = c.remove;
-        app.m_import.m_importOrderFromImage = c.byBrightness;
-        app.m_import.m_importPreserveColors = 1;
-        app.m_random.Seed(7);
+        app.Import().m_importGlobCount = c.globSlider;
+        app.Import().m_importColorCount = c.colourSlider;
+        app.Import().m_importRemoveBackground = c.remove;
+        app.Import().m_importOrderFromImage = c.byBrightness;
+        app.Import().m_importPreserveColors = 1;
+        app.Random().Seed(7);
         host.progress.clear();
         host.keyPolls = 0;
 
         const CImage32 pic = Picture(c.pictureW, c.pictureH);
-        const Expected e = Reference(pic, c, app.m_random);
+        const Expected e = Reference(pic, c, app.Random());
         const size_t before = doc.Globs().size();
         CLongOperation op(host);
         const ImportOutcome o = ConvertImageToGlobs(*view, pic, op);

@@ -52,9 +52,9 @@ protected:
         DrawingFixture::SetUp();
         view->Paint();
         // Keep, grid order, picture colours, every colour difference kept.
-        app.m_import.m_importRemoveBackground = 0;
-        app.m_import.m_importOrderFromImage = 0;
-        app.m_import.m_importColorCount = 10;
+        app.Import().m_importRemoveBackground = 0;
+        app.Import().m_importOrderFromImage = 0;
+        app.Import().m_importColorCount = 10;
     }
     std::string Write(const CImage32& picture, const std::string& name = "in.bmp")
     {
@@ -101,7 +101,7 @@ TEST_F(ImageImportTest, PictureColoursChangeOnlyWhereTheyDifferByMoreThanTheSlid
         view->RecreateImages();
         view->OnInitialUpdate();
         view->Paint();
-        app.m_import.m_importColorCount = c.slider;
+        app.Import().m_importColorCount = c.slider;
         const ImportOutcome o = Import(Stripes(kStripes));
         EXPECT_EQ(o.placed, 136);
         EXPECT_EQ(doc.GetGlobCount(), 136);
@@ -126,7 +126,7 @@ TEST_F(ImageImportTest, GridOrderRunsRowByRowAndBrightnessOrderDarkestFirst)
     view->RecreateImages();
     view->OnInitialUpdate();
     view->Paint();
-    app.m_import.m_importOrderFromImage = 1;
+    app.Import().m_importOrderFromImage = 1;
     Import(Stripes(shades));
     ASSERT_EQ(doc.GetGlobCount(), 136);
     std::vector<int> values;
@@ -144,7 +144,7 @@ TEST_F(ImageImportTest, GridOrderRunsRowByRowAndBrightnessOrderDarkestFirst)
 
 TEST_F(ImageImportTest, NewColoursDriftWithTheAutomaticChangeAndStayPutWithoutIt)
 {
-    app.m_import.m_importPreserveColors = 0;
+    app.Import().m_importPreserveColors = 0;
     SetAutoColor(app, ColorComponent::Hue, kAutoUp, 10);
     Import(Stripes(kStripes));
     ASSERT_EQ(doc.GetGlobCount(), 136);
@@ -172,12 +172,12 @@ TEST_F(ImageImportTest, NewColoursDriftWithTheAutomaticChangeAndStayPutWithoutIt
 TEST_F(ImageImportTest, OneColourPictureRemovedEntirelyOrKeptAsAFullGridInItsColour)
 {
     const CImage32 flat(200, 100, MakePixel(0, 0, 255));
-    app.m_import.m_importRemoveBackground = 1;
+    app.Import().m_importRemoveBackground = 1;
     const ImportOutcome removed = Import(flat);
     EXPECT_EQ(removed.samples, 0);
     EXPECT_EQ(doc.GetGlobCount(), 0);
 
-    app.m_import.m_importRemoveBackground = 0;
+    app.Import().m_importRemoveBackground = 0;
     Import(flat);
     EXPECT_EQ(doc.GetGlobCount(), 136);
     for (int g = 0; g < doc.GetGlobCount(); ++g)
@@ -187,7 +187,7 @@ TEST_F(ImageImportTest, OneColourPictureRemovedEntirelyOrKeptAsAFullGridInItsCol
 TEST_F(ImageImportTest, FitAndSquashSizeThePictureWithoutCroppingIt)
 {
     // 400 x 100 fitted to 200 x 100 becomes 200 x 50, centred 25 pixels down.
-    app.m_import.m_importFit = 1;
+    app.Import().m_importFit = 1;
     Import(Stripes(kStripes, 400, 100));
     auto globs = Globs();
     ASSERT_FALSE(globs.empty());
@@ -285,14 +285,14 @@ TEST_F(ImageImportTest, CommandKeepsTheDialogsChoicesAndCancelChangesNothing)
     dialogs.accept = false;
     ImportImageCommand(app, *view, dialogs);
     EXPECT_EQ(doc.GetGlobCount(), 0);
-    EXPECT_EQ(app.m_import.m_importGlobCount, 5);
+    EXPECT_EQ(app.Import().m_importGlobCount, 5);
 
     dialogs.accept = true;
     ImportImageCommand(app, *view, dialogs);
     view->Paint();
     EXPECT_EQ(dialogs.shownWith.m_importColorCount, 10);
-    EXPECT_EQ(app.m_import.m_importGlobCount, 10);
-    EXPECT_EQ(ImportSizing(app.m_import), BackgroundSizing::Fit);
+    EXPECT_EQ(app.Import().m_importGlobCount, 10);
+    EXPECT_EQ(ImportSizing(app.Import()), BackgroundSizing::Fit);
     EXPECT_GT(doc.GetGlobCount(), 136);
     // Sampling counts to 50, placing from there to 100.
     ASSERT_FALSE(host.progress.empty());

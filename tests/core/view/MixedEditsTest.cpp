@@ -43,9 +43,9 @@ protected:
         ASSERT_TRUE(SaveBitmapAsBmp(picture, img));
         large = dir.File("large.bmp");
         ASSERT_TRUE(SaveBitmapAsBmp(large, StretchNearest(img, 150, 90)));
-        app.m_import.m_importRemoveBackground = 0;
-        app.m_import.m_importGlobCount = 3;
-        app.m_drawing.m_skipping = 0;
+        app.Import().m_importRemoveBackground = 0;
+        app.Import().m_importGlobCount = 3;
+        app.Drawing().m_skipping = 0;
         // Every kept picture worth using, and room for a few only, so that they come and go.
         CImage32 probe(doc.Width(), doc.Height());
         view->Checkpoints().SetBudget(4 * probe.ByteCount() + 4096);
@@ -71,7 +71,7 @@ protected:
     // Automatic hue change on or off, as the Colors menu leaves it.
     void AutoHue(bool on)
     {
-        app.m_autoColor.m_autoHue = on ? kAutoUp : kAutoOff;
+        app.AutoColor().m_autoHue = on ? kAutoUp : kAutoOff;
         InitAutoHue(app);
     }
 
@@ -110,9 +110,9 @@ protected:
 
     void PatternStamp()
     {
-        if (app.m_globs.m_pattern.IsEmpty() && !view->Edits().DefinePattern(Pick(2) == 0))
+        if (app.Clipboard().m_pattern.IsEmpty() && !view->Edits().DefinePattern(Pick(2) == 0))
             return;
-        app.m_globs.m_patternPreserveColors = Pick(2);
+        app.Clipboard().m_patternPreserveColors = Pick(2);
         AutoHue(Pick(2) == 0);
         PatternMode::Set(app, view.get(), true);
         const CPoint p = Inside();
@@ -191,8 +191,8 @@ protected:
             ASSERT_TRUE(ViewCommands::Clear(*view));
             break;
         case 10:
-            app.m_import.m_importPreserveColors = Pick(2);
-            app.m_import.m_importOrderFromImage = Pick(2);
+            app.Import().m_importPreserveColors = Pick(2);
+            app.Import().m_importOrderFromImage = Pick(2);
             AutoHue(Pick(3) == 0);
             // ESC cancels the sampling, or the paint of a larger picture's globs.
             if (Pick(6) == 0)
@@ -312,9 +312,9 @@ TEST_F(MixedEditsRig, EveryPictureEqualsAReplayAndTheDocumentHoldsTogether)
         doc.LoadSections(0, 0, nullptr);
         doc.Undo().Restore(0);
         doc.SetBackgroundColor(MakeColorRef(255, 255, 255));
-        app.m_globs.m_clipboard = {};
-        app.m_globs.m_pattern = {};
-        app.m_drawing.m_lineMode = 0;
+        app.Clipboard().m_clipboard = {};
+        app.Clipboard().m_pattern = {};
+        app.Drawing().m_lineMode = 0;
         view->SetClearPending(false);
         view->OnInitialUpdate();
         view->Regenerate();

@@ -12,8 +12,8 @@ TEST_F(Symmetry, ResetCentreOfTwoHundredByHundred)
 
 TEST_F(Symmetry, PolarRingAroundTheCentre)
 {
-    app.m_drawing.m_polar = 1;
-    app.m_drawing.m_polarCount = 5;
+    app.Drawing().m_polar = 1;
+    app.Drawing().m_polarCount = 5;
     EXPECT_EQ(stroke().PlaceGlobs(107, 48, false, -1), 5);
     EXPECT_EQ(Globs(), (std::vector<CPoint>{{107, 48}, {100, 57}, {88, 53}, {88, 42}, {100, 38}}));
     EXPECT_EQ(view->PendingCount(), 5);
@@ -21,8 +21,8 @@ TEST_F(Symmetry, PolarRingAroundTheCentre)
 
 TEST_F(Symmetry, ClickOnTheCentreGivesCountGlobsThere)
 {
-    app.m_drawing.m_polar = 1;
-    app.m_drawing.m_polarCount = 7;
+    app.Drawing().m_polar = 1;
+    app.Drawing().m_polarCount = 7;
     EXPECT_EQ(stroke().PlaceGlobs(97, 48, false, -1), 7);
     for (const CPoint& p : Globs())
         EXPECT_EQ(p, (CPoint{97, 48}));
@@ -37,9 +37,9 @@ TEST_F(Symmetry, MirrorBothGivesFourInOrder)
 
 TEST_F(Symmetry, PolarWithMirrorKeepsMirrorCopiesUnrotated)
 {
-    app.m_drawing.m_polar = 1;
-    app.m_drawing.m_polarCount = 2;
-    app.m_drawing.m_mirrorHorizontal = 1;
+    app.Drawing().m_polar = 1;
+    app.Drawing().m_polarCount = 2;
+    app.Drawing().m_mirrorHorizontal = 1;
     stroke().PlaceGlobs(107, 48, false, -1);
     // The mirror copy, then the ring; the point itself only as ring copy 0.
     ASSERT_EQ(Globs().size(), 3u);
@@ -50,37 +50,37 @@ TEST_F(Symmetry, PolarWithMirrorKeepsMirrorCopiesUnrotated)
 
 TEST_F(Symmetry, CommandsKeepModesExclusive)
 {
-    ASSERT_EQ(app.m_drawing.m_polar, 0);
+    ASSERT_EQ(app.Drawing().m_polar, 0);
     DrawingCommands::TogglePolar(app, view.get());
-    EXPECT_EQ(app.m_drawing.m_polar, 1);
+    EXPECT_EQ(app.Drawing().m_polar, 1);
     DrawingCommands::ToggleMirrorHorizontal(app, view.get());
-    EXPECT_EQ(app.m_drawing.m_mirrorHorizontal, 1);
-    EXPECT_EQ(app.m_drawing.m_polar, 0);
+    EXPECT_EQ(app.Drawing().m_mirrorHorizontal, 1);
+    EXPECT_EQ(app.Drawing().m_polar, 0);
     DrawingCommands::ToggleMirrorVertical(app, view.get());
-    EXPECT_EQ(app.m_drawing.m_mirrorHorizontal, 0);
-    EXPECT_EQ(app.m_drawing.m_mirrorVertical, 1);
+    EXPECT_EQ(app.Drawing().m_mirrorHorizontal, 0);
+    EXPECT_EQ(app.Drawing().m_mirrorVertical, 1);
     DrawingCommands::ApplyPolar(app, view.get(), true, 8);
-    EXPECT_EQ(app.m_drawing.m_mirrorVertical, 0);
-    EXPECT_EQ(app.m_drawing.m_polarCount, 8);
+    EXPECT_EQ(app.Drawing().m_mirrorVertical, 0);
+    EXPECT_EQ(app.Drawing().m_polarCount, 8);
     // Turning a mirror off leaves the others alone.
     DrawingCommands::ToggleMirrorBoth(app, view.get());
     DrawingCommands::ToggleMirrorBoth(app, view.get());
-    EXPECT_EQ(app.m_drawing.m_mirrorBoth, 0);
-    EXPECT_EQ(app.m_drawing.m_polar, 0);
+    EXPECT_EQ(app.Drawing().m_mirrorBoth, 0);
+    EXPECT_EQ(app.Drawing().m_polar, 0);
 }
 
 TEST_F(Symmetry, RubberBandCopiesFollowTheSymmetry)
 {
     std::vector<std::pair<CPoint, CPoint>> segs;
-    app.m_drawing.m_mirrorVertical = 1;
-    SymmetricSegments(app.m_drawing, {97, 48}, {10, 10}, {20, 30}, segs);
+    app.Drawing().m_mirrorVertical = 1;
+    SymmetricSegments(app.Drawing(), {97, 48}, {10, 10}, {20, 30}, segs);
     ASSERT_EQ(segs.size(), 2u);
     EXPECT_EQ(segs[1].first, (CPoint{10, 86}));
     EXPECT_EQ(segs[1].second, (CPoint{20, 66}));
-    app.m_drawing.m_mirrorVertical = 0;
-    app.m_drawing.m_polar = 1;
-    app.m_drawing.m_polarCount = 5;
-    SymmetricSegments(app.m_drawing, {97, 48}, {107, 48}, {97, 48}, segs);
+    app.Drawing().m_mirrorVertical = 0;
+    app.Drawing().m_polar = 1;
+    app.Drawing().m_polarCount = 5;
+    SymmetricSegments(app.Drawing(), {97, 48}, {107, 48}, {97, 48}, segs);
     ASSERT_EQ(segs.size(), 5u);
     EXPECT_EQ(segs[2].first, (CPoint{88, 53}));
     EXPECT_EQ(segs[2].second, (CPoint{97, 48}));
@@ -88,9 +88,9 @@ TEST_F(Symmetry, RubberBandCopiesFollowTheSymmetry)
 
 TEST_F(Symmetry, JitterRepeatsTheWholeCopyListPerJitteredPoint)
 {
-    app.m_drawing.m_jitter = 1;
-    app.m_drawing.m_jitterAmount = 4;   // two jittered points
-    app.m_drawing.m_mirrorVertical = 1;
+    app.Drawing().m_jitter = 1;
+    app.Drawing().m_jitterAmount = 4;   // two jittered points
+    app.Drawing().m_mirrorVertical = 1;
     EXPECT_EQ(stroke().PlaceGlobs(50, 30, false, -1), 4);
     const std::vector<CPoint> g = Globs();
     EXPECT_EQ(g[1], (CPoint{g[0].x, 96 - g[0].y}));

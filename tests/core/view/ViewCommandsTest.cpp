@@ -83,15 +83,15 @@ TEST_F(ViewCommandsTest, ClearUndoRedoAndTheStrokeAfterAClear)
 TEST_F(ViewCommandsTest, ClearLeavesTheOneShotModesAndGivesLinesBack)
 {
     Drag({{10, 10}});
-    app.m_drawing.m_lineMode = 1;
+    app.Drawing().m_lineMode = 1;
     ViewCommands::ToggleSampleShape(*view);
-    EXPECT_EQ(app.m_drawing.m_lineMode, 0);
+    EXPECT_EQ(app.Drawing().m_lineMode, 0);
     ViewCommands::ToggleSampleColor(*view);   // from one sampling mode to the other
-    EXPECT_TRUE(app.m_modes.m_sampleColorMode);
-    EXPECT_FALSE(app.m_modes.m_sampleShapeMode);
+    EXPECT_TRUE(app.Modes().IsOn(CDrawingModes::kSampleColor));
+    EXPECT_FALSE(app.Modes().IsOn(CDrawingModes::kSampleShape));
     ViewCommands::ClearNow(*view);
-    EXPECT_FALSE(app.m_modes.m_sampleColorMode);
-    EXPECT_EQ(app.m_drawing.m_lineMode, 1) << "Lines as it was before the first mode";
+    EXPECT_FALSE(app.Modes().IsOn(CDrawingModes::kSampleColor));
+    EXPECT_EQ(app.Drawing().m_lineMode, 1) << "Lines as it was before the first mode";
 }
 
 TEST_F(ViewCommandsTest, SampleColorTakesTheLaterGlobOrThePicture)
@@ -100,7 +100,7 @@ TEST_F(ViewCommandsTest, SampleColorTakesTheLaterGlobOrThePicture)
     Drag({{40, 40}});
     UseShape('A', 1, {240, 200, 180});
     Drag({{44, 42}});
-    app.m_drawing.m_lineMode = 1;
+    app.Drawing().m_lineMode = 1;
     UseShape('B', 1, {10, 10, 10});
 
     ViewCommands::ToggleSampleColor(*view);
@@ -108,8 +108,8 @@ TEST_F(ViewCommandsTest, SampleColorTakesTheLaterGlobOrThePicture)
     Click(42, 41);   // both globs lie under the pointer
     EXPECT_EQ(Current(), (HsvColor{240, 200, 180}));
     EXPECT_EQ(sampling.colors, (std::vector<HsvColor>{{240, 200, 180}}));
-    EXPECT_FALSE(app.m_modes.m_sampleColorMode) << "one click only";
-    EXPECT_EQ(app.m_drawing.m_lineMode, 1);
+    EXPECT_FALSE(app.Modes().IsOn(CDrawingModes::kSampleColor)) << "one click only";
+    EXPECT_EQ(app.Drawing().m_lineMode, 1);
     EXPECT_EQ(doc.GetGlobCount(), 2) << "the click draws nothing";
     EXPECT_EQ(doc.Sections().Count(), 2) << "and ends no section";
     EXPECT_TRUE(doc.HasColorChangeAt(2)) << "the colour is recorded for the next stroke";
@@ -158,4 +158,31 @@ TEST_F(ViewCommandsTest, BackgroundColorRepaintsWithoutTouchingTheGlobs)
     EXPECT_EQ(doc.GetGlobCount(), 2);
     EXPECT_EQ(doc.Undo().Kind(), kUndoDrawing) << "not an undoable step";
     EXPECT_TRUE(doc.IsModified()) << "stored with the drawing, so closing asks";
+}
+
+TEST_F(ViewCommandsTest, LinesSurvivesMoveCenterChosenWhileSampling)
+{
+    app.Drawing().m_lineMode = 1;
+    ViewCommands::ToggleSampleColor(*view);
+    stroke().ToggleMoveCenter();
+    EXPECT_FALSE(app.Modes().IsOn(CDrawingModes::kSampleColor)) << "one one-shot mode at a time";
+    EXPECT_TRUE(stroke().LeaveOneShotMode());
+    EXPECT_EQ(app.Drawing().m_lineMode, 1);
+
+    ViewCommands::ToggleSampleShape(*view);
+    stroke().ToggleMoveCenter();
+    Click(30, 30);   // the Move Center click ends it
+    EXPECT_FALSE(app.Modes().AnyOneShot());
+    EXPECT_EQ(app.Drawing().m_lineMode, 1);
+}
+
+TEST_F(ViewCommandsTest, LinesSurvivesADrawingOpenedWhileAOneShotModeWaits)
+{
+    app.Drawing().m_lineMode = 1;
+    ViewCommands::ToggleSampleShape(*view);
+    ASSERT_EQ(app.Drawing().m_lineMode, 0);
+    CDaubrixDoc other(app.ShapeTable(), &host);
+    CDaubrixView second(app, other);
+    EXPECT_FALSE(app.Modes().AnyOneShot());
+    EXPECT_EQ(app.Drawing().m_lineMode, 1);
 }

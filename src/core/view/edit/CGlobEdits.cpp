@@ -19,15 +19,15 @@ template <typename Step, typename... Args> Step* Register(CDaubrixView& view, Ar
 
 CGlobEdits::CGlobEdits(CDaubrixView& view)
     : m_view(view), m_depth(Register<CDepthUndoStep>(view)),
-      m_cut(Register<CCutUndoStep>(view, view.App().m_globs)),
-      m_paste(Register<CPasteUndoStep>(view, std::as_const(view.App().m_globs.m_clipboard)))
+      m_cut(Register<CCutUndoStep>(view, view.App().Clipboard())),
+      m_paste(Register<CPasteUndoStep>(view, std::as_const(view.App().Clipboard().m_clipboard)))
 {
-    view.App().m_globs.Attach(&view.Doc());
+    view.App().Clipboard().Attach(&view.Doc());
 }
 
 CGlobEdits::~CGlobEdits()
 {
-    m_view.App().m_globs.Detach(&m_view.Doc());
+    m_view.App().Clipboard().Detach(&m_view.Doc());
 }
 
 bool CGlobEdits::HasShownGlobs() const
@@ -37,7 +37,7 @@ bool CGlobEdits::HasShownGlobs() const
 
 bool CGlobEdits::CanPaste() const
 {
-    return !m_view.App().m_globs.m_clipboard.IsEmpty();
+    return !m_view.App().Clipboard().m_clipboard.IsEmpty();
 }
 
 bool CGlobEdits::SimulateDepth(const DepthChoice& choice)
@@ -59,7 +59,7 @@ bool CGlobEdits::CopyInto(CGlobBuffer& buffer, bool entire)
 
 bool CGlobEdits::Copy(bool entire)
 {
-    CGlobClipboard& clip = m_view.App().m_globs;
+    CGlobClipboard& clip = m_view.App().Clipboard();
     if (!CopyInto(clip.m_clipboard, entire))
         return false;
     clip.ForgetClipboardSteps();
@@ -71,7 +71,7 @@ bool CGlobEdits::Cut(bool entire)
     const int e = m_view.ShownCount();
     if (!Copy(entire))
         return false;
-    m_cut->Perform(e - static_cast<int>(m_view.App().m_globs.m_clipboard.m_globs.size()), e, entire);
+    m_cut->Perform(e - static_cast<int>(m_view.App().Clipboard().m_clipboard.m_globs.size()), e, entire);
     return true;
 }
 
@@ -82,5 +82,5 @@ bool CGlobEdits::Paste(bool preserveColors)
 
 bool CGlobEdits::DefinePattern(bool entire)
 {
-    return CopyInto(m_view.App().m_globs.m_pattern, entire);
+    return CopyInto(m_view.App().Clipboard().m_pattern, entire);
 }

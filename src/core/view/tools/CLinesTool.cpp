@@ -29,7 +29,7 @@ void CLinesTool::DrawRow(int x1, int y1)
 {
     const int x0 = m_lastLinePoint.x, y0 = m_lastLinePoint.y;
     const int dx = x1 - x0, dy = y1 - y0;
-    const int density = std::clamp<int>(m_engine.App().m_drawing.m_lineDensity, 1, 8);
+    const int density = std::clamp<int>(m_engine.App().Drawing().m_lineDensity, 1, 8);
     const float step = 24.0f / static_cast<float>(density);
     const bool horizontal = std::abs(dy) < std::abs(dx);
     float sx, sy;

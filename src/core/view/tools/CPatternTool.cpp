@@ -9,13 +9,13 @@
 void CPatternTool::ButtonDown(int x, int y, bool)
 {
     CDaubrixApp& app = m_engine.App();
-    const CGlobBuffer& pattern = app.m_globs.m_pattern;
+    const CGlobBuffer& pattern = app.Clipboard().m_pattern;
     if (pattern.IsEmpty())
         return;
     IStrokeTarget& view = m_engine.Target();
     CDaubrixDoc& doc = view.Doc();
     CShapeTable& table = app.ShapeTable();
-    const bool preserve = app.m_globs.m_patternPreserveColors != 0;
+    const bool preserve = app.Clipboard().m_patternPreserveColors != 0;
     const bool wasEmpty = doc.GetGlobCount() == 0;
     const int saved = table.m_currentShape;
     int previous = saved;

@@ -26,7 +26,7 @@ void CSampleTool::ButtonDown(int x, int y, bool)
     m_engine.RestoreLineMode();
     // The release of a sampling click ends no stroke.
     m_engine.m_ignoreButtonUp = true;
-    if (m_engine.App().m_modes.m_sampleColorMode)
+    if (m_engine.App().Modes().IsOn(CDrawingModes::kSampleColor))
         SampleColor(x, y);
     else
         SampleShape(x, y);

@@ -92,7 +92,7 @@ TEST_F(GlobClipboard, CutOfTheLastSectionTakesOnlyItsBoundary)
     EXPECT_EQ(doc.GetGlobCount(), 9);
     EXPECT_EQ(view->ShownCount(), 9);
     EXPECT_EQ(State().sections, (std::vector<int>{4, 9}));
-    EXPECT_EQ(app.m_globs.m_clipboard.m_globs.size(), 6u);
+    EXPECT_EQ(app.Clipboard().m_clipboard.m_globs.size(), 6u);
     EXPECT_EQ(doc.Undo().Kind(), kUndoCut);
     EXPECT_TRUE(Rendered() == Replayed());
 }
@@ -140,11 +140,11 @@ TEST_F(GlobClipboard, PasteWithTheColourDriftOnStepsTheColourAsIfDrawnNow)
 {
     ThreeStrokes();
     ASSERT_TRUE(edits().Copy(true));
-    app.m_autoColor.m_autoHue = kAutoUp;
-    app.m_autoColor.m_autoHueSpeed = 10;
-    app.m_autoColor.m_hueStep = 5;
+    app.AutoColor().m_autoHue = kAutoUp;
+    app.AutoColor().m_autoHueSpeed = 10;
+    app.AutoColor().m_hueStep = 5;
     // In the middle a glob beyond the drawing's edge is refused, as a stroke would refuse it.
-    app.m_globs.m_clipboard.m_globs[1].m_x = 500;
+    app.Clipboard().m_clipboard.m_globs[1].m_x = 500;
     view->BrowseTo(4);
     const int hueBefore = app.ShapeTable().Shape(0).m_hue;
     ASSERT_TRUE(edits().Paste(false));
@@ -195,7 +195,7 @@ TEST_F(GlobClipboard, RedoCutAfterTheClipboardWasRefilledStillUndoesToTheSameDra
     ASSERT_TRUE(view2->Edits().Copy(true));   // one glob of the other drawing
     view->History().Undo();                   // redo the cut
     EXPECT_EQ(State(), cut);
-    EXPECT_EQ(app.m_globs.m_clipboard.m_globs.size(), 6u);
+    EXPECT_EQ(app.Clipboard().m_clipboard.m_globs.size(), 6u);
     view->History().Undo();
     EXPECT_EQ(State(), before);
     EXPECT_TRUE(Rendered() == Replayed());
@@ -206,7 +206,7 @@ TEST_F(GlobClipboard, AGlobMovedBeyondTheStoredRangeIsLeftOut)
     Stroke(10, 3, 10, 10);
     ASSERT_TRUE(edits().Copy(true));
     // A centre far to the right takes the first glob past 32767, not round to the far left.
-    app.m_globs.m_clipboard.m_globs[0].m_x = 30000;
+    app.Clipboard().m_clipboard.m_globs[0].m_x = 30000;
     view2->MoveCenter({view2->Center().x + 3000, view2->Center().y});
     ASSERT_TRUE(view2->Edits().Paste(true));
     ASSERT_EQ(doc2.GetGlobCount(), 2);

@@ -25,7 +25,7 @@ protected:
 TEST_F(PatternStamp, EachClickStampsThePatternAroundIt)
 {
     DefineFromStroke(10);
-    const CGlobBuffer& pattern = app.m_globs.m_pattern;
+    const CGlobBuffer& pattern = app.Clipboard().m_pattern;
     ASSERT_EQ(pattern.m_globs.size(), 10u);
     Click(pattern.m_refX + 5, pattern.m_refY - 3);
     ASSERT_EQ(doc.GetGlobCount(), 10);
@@ -40,7 +40,7 @@ TEST_F(PatternStamp, EachClickStampsThePatternAroundIt)
 TEST_F(PatternStamp, MirrorBothMakesFourOfEveryGlob)
 {
     DefineFromStroke(10);
-    app.m_drawing.m_mirrorBoth = 1;
+    app.Drawing().m_mirrorBoth = 1;
     Click(60, 30);
     EXPECT_EQ(doc.GetGlobCount(), 40);
 }
@@ -48,14 +48,14 @@ TEST_F(PatternStamp, MirrorBothMakesFourOfEveryGlob)
 TEST_F(PatternStamp, NewColoursStepWithTheAutomaticChangeAndPreservedOnesDoNot)
 {
     DefineFromStroke(8, 100);
-    app.m_globs.m_patternPreserveColors = 1;
-    app.m_autoColor.m_autoHue = kAutoUp;
-    app.m_autoColor.m_autoHueSpeed = 10;
-    app.m_autoColor.m_hueStep = 5;
+    app.Clipboard().m_patternPreserveColors = 1;
+    app.AutoColor().m_autoHue = kAutoUp;
+    app.AutoColor().m_autoHueSpeed = 10;
+    app.AutoColor().m_hueStep = 5;
     Click(60, 30);
     EXPECT_EQ(doc.GetColorChangeCount(), 1);
     EXPECT_EQ(app.CurrentShape().m_hue, 100);
-    app.m_globs.m_patternPreserveColors = 0;
+    app.Clipboard().m_patternPreserveColors = 0;
     Click(60, 60);
     EXPECT_GE(doc.GetColorChangeCount(), 2);
     EXPECT_NE(app.CurrentShape().m_hue, 100);
@@ -68,12 +68,12 @@ TEST_F(PatternStamp, PatternModeExcludesLinesAndJitter)
     DefineFromStroke(3);
     EXPECT_TRUE(PatternMode::Available(app));
     PatternMode::Set(app, view.get(), false);
-    app.m_drawing.m_lineMode = 1;
-    app.m_drawing.m_jitter = 1;
+    app.Drawing().m_lineMode = 1;
+    app.Drawing().m_jitter = 1;
     PatternMode::Toggle(app, view.get());
-    EXPECT_TRUE(app.m_modes.m_patternMode);
-    EXPECT_EQ(app.m_drawing.m_lineMode, 0);
-    EXPECT_EQ(app.m_drawing.m_jitter, 0);
+    EXPECT_TRUE(app.Modes().IsOn(CDrawingModes::kPattern));
+    EXPECT_EQ(app.Drawing().m_lineMode, 0);
+    EXPECT_EQ(app.Drawing().m_jitter, 0);
     PatternMode::Toggle(app, view.get());
-    EXPECT_FALSE(app.m_modes.m_patternMode);
+    EXPECT_FALSE(app.Modes().IsOn(CDrawingModes::kPattern));
 }
