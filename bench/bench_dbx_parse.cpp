@@ -1,6 +1,6 @@
 #include "BenchDrawing.h"
 #include "RatioReporter.h"
-#include "core/view/DocumentIO.h"
+#include "core/commands/DocumentIO.h"
 #include <fcntl.h>
 #include <span>
 #include <sys/stat.h>

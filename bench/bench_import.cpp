@@ -7,7 +7,7 @@
 #include "core/shell/CDaubrixApp.h"
 #include "core/view/CDaubrixView.h"
 #include "core/view/CLongOperation.h"
-#include "core/view/ImageImport.h"
+#include "core/commands/ImageImport.h"
 #include <benchmark/benchmark.h>
 #include <cmath>
 #include <memory>

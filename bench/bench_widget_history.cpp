@@ -1,8 +1,8 @@
 #include "BenchDrawing.h"
 #include "RatioReporter.h"
 #include "WidgetBench.h"
-#include "core/shell/CHistorySlider.h"
-#include "core/view/DocumentIO.h"
+#include "core/panels/CHistorySlider.h"
+#include "core/commands/DocumentIO.h"
 
 // The history window's previous-section and next-section moves on a 5,000,000-glob drawing
 // with ten sections, in the program's window and in the engine alone, with the pictures kept

@@ -2,7 +2,7 @@
 #include "RatioReporter.h"
 #include "WidgetBench.h"
 #include "app/shell/CQtHost.h"
-#include "core/view/DocumentIO.h"
+#include "core/commands/DocumentIO.h"
 
 // Freshly imported globs painted in the program's window, looking for ESC every hundred globs
 // through the program's own host, against the engine regenerating them with no window.

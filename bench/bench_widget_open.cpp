@@ -1,7 +1,7 @@
 #include "BenchDrawing.h"
 #include "RatioReporter.h"
 #include "WidgetBench.h"
-#include "core/view/DocumentIO.h"
+#include "core/commands/DocumentIO.h"
 
 // Opening a drawing in the program's window and waiting for its complete picture, against the
 // engine regenerating the same globs with no window at all.

@@ -1,7 +1,7 @@
 #include "fuzz/FuzzEntries.h"
 #include "core/base/CMapProfile.h"
 #include "core/base/CQuietHost.h"
-#include "core/colour/AutoColor.h"
+#include "core/view/AutoColor.h"
 #include "core/colour/CColorHistory.h"
 #include "core/imaging/CImage32.h"
 #include "core/imaging/ImageFile.h"

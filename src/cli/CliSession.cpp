@@ -1,6 +1,6 @@
 #include "cli/CliSession.h"
 #include "core/model/CDocumentFile.h"
-#include "core/view/DocumentIO.h"
+#include "core/commands/DocumentIO.h"
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>

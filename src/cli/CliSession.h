@@ -4,7 +4,7 @@
 #include "core/model/CDaubrixDoc.h"
 #include "core/shell/CDaubrixApp.h"
 #include "core/view/CDaubrixView.h"
-#include "core/view/FileMessages.h"
+#include "core/commands/FileMessages.h"
 #include "core/colour/ColorRef.h"
 #include <memory>
 #include <optional>

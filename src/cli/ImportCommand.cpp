@@ -1,9 +1,9 @@
 #include "cli/ImportCommand.h"
 #include "cli/CliSession.h"
-#include "core/colour/AutoColor.h"
+#include "core/view/AutoColor.h"
 #include "core/shapes/ShapeFamily.h"
-#include "core/view/DocumentIO.h"
-#include "core/view/ImageImport.h"
+#include "core/commands/DocumentIO.h"
+#include "core/commands/ImageImport.h"
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>

@@ -6,7 +6,7 @@
 #include "core/print/PrintLayout.h"
 #include "core/shell/CDaubrixApp.h"
 #include "core/view/CDaubrixView.h"
-#include "core/view/DocumentIO.h"
+#include "core/commands/DocumentIO.h"
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>

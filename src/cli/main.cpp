@@ -7,10 +7,10 @@
 #include "core/shell/CDaubrixApp.h"
 #include "core/view/CDaubrixView.h"
 #include "core/model/CDocumentFile.h"
-#include "core/view/DocumentIO.h"
+#include "core/commands/DocumentIO.h"
 #include "core/view/DrawingInfo.h"
-#include "core/view/FileMessages.h"
-#include "core/view/ImageCommands.h"
+#include "core/commands/FileMessages.h"
+#include "core/commands/ImageCommands.h"
 #include <cstdio>
 #include <cerrno>
 #include <cstdlib>

@@ -5,8 +5,8 @@
 #include "tests/core/support/FakeHost.h"
 #include "tests/core/support/TempDir.h"
 #include "core/view/CDaubrixView.h"
-#include "core/view/DocumentIO.h"
-#include "core/view/ImageCommands.h"
+#include "core/commands/DocumentIO.h"
+#include "core/commands/ImageCommands.h"
 #include <gtest/gtest.h>
 #include "tests/cli/CliRunner.h"
 

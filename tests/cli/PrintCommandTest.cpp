@@ -3,7 +3,7 @@
 #include "core/print/PrintLayout.h"
 #include "core/shell/CDaubrixApp.h"
 #include "core/view/CDaubrixView.h"
-#include "core/view/DocumentIO.h"
+#include "core/commands/DocumentIO.h"
 #include "tests/core/print/PdfRaster.h"
 #include "tests/core/support/FakeHost.h"
 #include "tests/core/support/TempDir.h"

@@ -1,5 +1,5 @@
 #include "app/dialogs/CAboutDialog.h"
-#include "app/dialogs/DialogParts.h"
+#include "app/widgets/DialogParts.h"
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QIcon>

@@ -1,5 +1,5 @@
 #include "app/dialogs/CAutoChangeDialog.h"
-#include "app/dialogs/DialogParts.h"
+#include "app/widgets/DialogParts.h"
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>

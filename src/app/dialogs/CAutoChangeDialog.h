@@ -1,5 +1,5 @@
 #pragma once
-#include "core/colour/AutoColor.h"
+#include "core/view/AutoColor.h"
 #include <QDialog>
 #include <array>
 

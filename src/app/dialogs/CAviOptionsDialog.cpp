@@ -1,5 +1,5 @@
 #include "app/dialogs/CAviOptionsDialog.h"
-#include "app/dialogs/DialogParts.h"
+#include "app/widgets/DialogParts.h"
 #include "core/movie/VideoCompressors.h"
 #include <QCheckBox>
 #include <QDialogButtonBox>

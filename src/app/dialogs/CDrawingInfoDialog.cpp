@@ -1,5 +1,5 @@
 #include "app/dialogs/CDrawingInfoDialog.h"
-#include "app/dialogs/DialogParts.h"
+#include "app/widgets/DialogParts.h"
 #include "core/view/DrawingInfo.h"
 #include <QDialogButtonBox>
 #include <QGroupBox>

@@ -1,5 +1,5 @@
 #include "app/dialogs/CImportImageDialog.h"
-#include "app/dialogs/DialogParts.h"
+#include "app/widgets/DialogParts.h"
 #include <QButtonGroup>
 #include <QDialogButtonBox>
 #include <QGridLayout>

@@ -1,5 +1,5 @@
 #include "app/dialogs/CJpegSettingsDialog.h"
-#include "app/dialogs/DialogParts.h"
+#include "app/widgets/DialogParts.h"
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>

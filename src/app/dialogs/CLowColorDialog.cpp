@@ -1,5 +1,5 @@
 #include "app/dialogs/CLowColorDialog.h"
-#include "app/dialogs/DialogParts.h"
+#include "app/widgets/DialogParts.h"
 #include "core/shell/DisplayCheck.h"
 #include <QHBoxLayout>
 #include <QLabel>

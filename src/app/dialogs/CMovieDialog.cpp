@@ -1,5 +1,5 @@
 #include "app/dialogs/CMovieDialog.h"
-#include "app/dialogs/DialogParts.h"
+#include "app/widgets/DialogParts.h"
 #include "app/widgets/CNumberSpinBox.h"
 #include "core/movie/MovieSchedule.h"
 #include <QCheckBox>

@@ -1,5 +1,5 @@
 #include "app/dialogs/CNewDrawingDialog.h"
-#include "app/dialogs/DialogParts.h"
+#include "app/widgets/DialogParts.h"
 #include "app/widgets/CNumberSpinBox.h"
 #include <QCheckBox>
 #include <QDialogButtonBox>

@@ -1,5 +1,5 @@
 #include "app/dialogs/CPatternDialog.h"
-#include "app/dialogs/DialogParts.h"
+#include "app/widgets/DialogParts.h"
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>

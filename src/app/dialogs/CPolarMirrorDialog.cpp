@@ -1,6 +1,6 @@
 #include "app/dialogs/CPolarMirrorDialog.h"
 #include "app/widgets/CSpinEdit.h"
-#include "app/dialogs/DialogParts.h"
+#include "app/widgets/DialogParts.h"
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "app/dialogs/CSkippingDialog.h"
 #include "app/widgets/CSpinEdit.h"
-#include "app/dialogs/DialogParts.h"
+#include "app/widgets/DialogParts.h"
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>

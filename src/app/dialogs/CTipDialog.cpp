@@ -1,5 +1,5 @@
 #include "app/dialogs/CTipDialog.h"
-#include "app/dialogs/DialogParts.h"
+#include "app/widgets/DialogParts.h"
 #include "app/dialogs/LightBulbPicture.h"
 #include "app/windows/CDialogUnits.h"
 #include "core/shell/CTipOfTheDay.h"

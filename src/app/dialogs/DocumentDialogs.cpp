@@ -1,7 +1,7 @@
 #include "app/dialogs/DocumentDialogs.h"
 #include "app/dialogs/CQtImageDialogs.h"
 #include "core/view/CDaubrixView.h"
-#include "core/view/DocumentIO.h"
+#include "core/commands/DocumentIO.h"
 
 namespace {
 // The dialogs hide each filter's last bracket, so the shown text carries its own.

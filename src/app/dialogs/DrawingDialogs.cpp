@@ -4,7 +4,7 @@
 #include "app/dialogs/CPolarMirrorDialog.h"
 #include "app/dialogs/CSkippingDialog.h"
 #include "core/shell/CDaubrixApp.h"
-#include "core/view/DrawingCommands.h"
+#include "core/commands/DrawingCommands.h"
 
 namespace DrawingDialogs {
 bool LinesCommand(QWidget* parent, CDaubrixApp& app, CDaubrixView* active, bool ctrl)

@@ -4,7 +4,7 @@
 #include "app/dialogs/EditDialogs.h"
 #include "app/shell/CMainFrame.h"
 #include "core/shell/CDaubrixApp.h"
-#include "core/view/DrawingCommands.h"
+#include "core/commands/DrawingCommands.h"
 #include "core/view/edit/PatternMode.h"
 #include <QAction>
 

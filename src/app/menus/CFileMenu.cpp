@@ -8,7 +8,7 @@
 #include "core/model/CDocumentFile.h"
 #include "core/shell/CDaubrixApp.h"
 #include "core/view/CDaubrixView.h"
-#include "core/view/DocumentIO.h"
+#include "core/commands/DocumentIO.h"
 #include <QAction>
 #include <QFileDialog>
 #include <QFileInfo>

@@ -8,8 +8,8 @@
 #include "core/shell/CDaubrixApp.h"
 #include "core/view/CDaubrixView.h"
 #include "core/movie/MovieCommand.h"
-#include "core/view/ImageCommands.h"
-#include "core/view/ImageImport.h"
+#include "core/commands/ImageCommands.h"
+#include "core/commands/ImageImport.h"
 #include <QAction>
 
 using C = CommandId;

@@ -10,7 +10,7 @@
 #include "core/shell/CTipOfTheDay.h"
 #include "core/view/CDaubrixView.h"
 #include "core/view/DrawingInfo.h"
-#include "core/view/ViewCommands.h"
+#include "core/commands/ViewCommands.h"
 #include <QAction>
 
 using C = CommandId;

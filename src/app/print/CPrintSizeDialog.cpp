@@ -1,5 +1,5 @@
 #include "app/print/CPrintSizeDialog.h"
-#include "app/dialogs/DialogParts.h"
+#include "app/widgets/DialogParts.h"
 #include "app/print/CPagePreview.h"
 #include <QCheckBox>
 #include <QComboBox>

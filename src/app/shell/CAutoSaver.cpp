@@ -3,7 +3,7 @@
 #include "app/shell/CMainFrame.h"
 #include "app/view/CDrawingWidget.h"
 #include "core/shell/CDaubrixApp.h"
-#include "core/view/DocumentIO.h"
+#include "core/commands/DocumentIO.h"
 #include <QApplication>
 #include <string_view>
 #include <unistd.h>

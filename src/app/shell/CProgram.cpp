@@ -6,7 +6,7 @@
 #include "core/shell/CTipOfTheDay.h"
 #include "app/shell/CFeatureWiring.h"
 #include "app/shell/CMainFrame.h"
-#include "core/colour/AutoColor.h"
+#include "core/view/AutoColor.h"
 #include "core/shell/ProgramFolder.h"
 #include <cstdlib>
 #include "core/movie/VideoCompressors.h"

@@ -1,5 +1,5 @@
 #include "app/widgets/CSpinEdit.h"
-#include "app/dialogs/DialogParts.h"
+#include "app/widgets/DialogParts.h"
 #include <QHBoxLayout>
 #include <QToolButton>
 #include <QVBoxLayout>

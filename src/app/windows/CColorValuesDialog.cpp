@@ -1,9 +1,9 @@
 #include "app/windows/CColorValuesDialog.h"
-#include "app/dialogs/DialogParts.h"
+#include "app/widgets/DialogParts.h"
 #include "app/windows/CDialogUnits.h"
 #include "app/widgets/CRangeSpinBox.h"
 #include "app/widgets/CSwatchFrame.h"
-#include "core/colour/CColorsPainter.h"
+#include "core/panels/CColorsPainter.h"
 #include "core/base/IHost.h"
 #include <QGroupBox>
 #include <QLabel>

@@ -1,5 +1,5 @@
 #pragma once
-#include "core/colour/CColorValues.h"
+#include "core/panels/CColorValues.h"
 #include <QDialog>
 #include <optional>
 

@@ -1,7 +1,7 @@
 #include "app/windows/CColorsWindow.h"
 #include "app/windows/CButtonPictures.h"
 #include "app/windows/CColorValuesDialog.h"
-#include "core/colour/CColorsLayout.h"
+#include "core/panels/CColorsLayout.h"
 #include "core/shell/CDaubrixApp.h"
 #include <QCloseEvent>
 #include <QContextMenuEvent>

@@ -1,6 +1,6 @@
 #pragma once
-#include "core/colour/CColorsPainter.h"
-#include "core/colour/CColorsPanel.h"
+#include "core/panels/CColorsPainter.h"
+#include "core/panels/CColorsPanel.h"
 #include "core/imaging/CImage32.h"
 #include <QWidget>
 #include <functional>

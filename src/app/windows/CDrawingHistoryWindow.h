@@ -1,5 +1,5 @@
 #pragma once
-#include "core/shell/CHistorySlider.h"
+#include "core/panels/CHistorySlider.h"
 #include <QWidget>
 #include <functional>
 

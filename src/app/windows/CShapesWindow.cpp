@@ -1,5 +1,5 @@
 #include "app/windows/CShapesWindow.h"
-#include "core/shapes/CPalettePainter.h"
+#include "core/panels/CPalettePainter.h"
 #include "core/shapes/ShapeStateFile.h"
 #include "core/shell/CDaubrixApp.h"
 #include <QCloseEvent>

@@ -1,6 +1,6 @@
 #include "core/imaging/ImportSampler.h"
 #include "core/imaging/CImportSampleStore.h"
-#include "core/shapes/ColorConversion.h"
+#include "core/colour/ColorConversion.h"
 #include <algorithm>
 #include <new>
 

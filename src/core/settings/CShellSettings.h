@@ -1,5 +1,5 @@
 #pragma once
-#include "core/shell/CWindowPlacement.h"
+#include "core/settings/CWindowPlacement.h"
 #include <cstdint>
 
 // Application shell: window placements, start-up flags, New Drawing choices. Placement copies

@@ -1,7 +1,7 @@
 #include "core/shapes/CShape.h"
 #include "core/base/ByteIO.h"
 #include "core/imaging/DibDecode.h"
-#include "core/shapes/ColorConversion.h"
+#include "core/colour/ColorConversion.h"
 #include <algorithm>
 #include <cstring>
 #include <fstream>

@@ -1,6 +1,6 @@
 #include "core/view/CDaubrixView.h"
 #include "core/model/UndoKind.h"
-#include "core/shapes/CBasicColorsLink.h"
+#include "core/view/CBasicColorsLink.h"
 #include "core/shell/CDaubrixApp.h"
 #include "core/view/CLongOperation.h"
 #include "core/view/CReplayer.h"

@@ -1,5 +1,5 @@
 #include "core/view/CStrokeEngine.h"
-#include "core/colour/AutoColor.h"
+#include "core/view/AutoColor.h"
 #include "core/model/CDaubrixDoc.h"
 #include "core/model/UndoKind.h"
 #include "core/shell/CDaubrixApp.h"

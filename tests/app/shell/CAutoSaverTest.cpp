@@ -1,5 +1,5 @@
 #include "app/shell/CAutoSaver.h"
-#include "core/view/DocumentIO.h"
+#include "core/commands/DocumentIO.h"
 #include "tests/app/support/ProgramRig.h"
 #include "tests/core/support/DeadProcess.h"
 #include <QMdiArea>

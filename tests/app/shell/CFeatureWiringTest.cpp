@@ -10,7 +10,7 @@
 #include <QAction>
 #include <QTest>
 #include <gtest/gtest.h>
-#include "core/colour/AutoColor.h"
+#include "core/view/AutoColor.h"
 #include "app/widgets/CTickSlider.h"
 #include <cmath>
 #include <filesystem>

@@ -3,7 +3,7 @@
 // drift in the Colors window and the view's cursor.
 #include "tests/app/support/ProgramRig.h"
 #include "tests/app/support/Shots.h"
-#include "core/colour/AutoColor.h"
+#include "core/view/AutoColor.h"
 #include "app/windows/CColorsWindow.h"
 #include "app/windows/CShapesWindow.h"
 #include <QAction>

@@ -1,10 +1,10 @@
-#include "core/colour/AutoColor.h"
+#include "core/view/AutoColor.h"
 #include "core/model/UndoKind.h"
 #include "tests/core/support/FakeHost.h"
 #include "tests/core/support/TestShapes.h"
 #include "core/shell/CDaubrixApp.h"
 #include "app/view/CDrawingWidget.h"
-#include "core/view/DrawingCommands.h"
+#include "core/commands/DrawingCommands.h"
 #include <QtTest/QTest>
 #include <cmath>
 #include <gtest/gtest.h>

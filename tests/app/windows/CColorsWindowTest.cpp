@@ -1,6 +1,6 @@
 #include "tests/app/support/Shots.h"
-#include "core/colour/CColorsLayout.h"
-#include "core/shapes/ColorConversion.h"
+#include "core/panels/CColorsLayout.h"
+#include "core/colour/ColorConversion.h"
 #include "core/base/AtomicFile.h"
 #include "core/shell/CDaubrixApp.h"
 #include "tests/core/support/FakeHost.h"

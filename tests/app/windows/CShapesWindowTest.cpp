@@ -1,4 +1,4 @@
-#include "core/shapes/CBasicColorsLink.h"
+#include "core/view/CBasicColorsLink.h"
 #include "core/shapes/ShapeStateFile.h"
 #include "core/shell/CDaubrixApp.h"
 #include "tests/core/support/FakeHost.h"

@@ -1,5 +1,5 @@
 #include "core/shapes/CShape.h"
-#include "core/shapes/ColorConversion.h"
+#include "core/colour/ColorConversion.h"
 #include "tests/core/support/TestShapes.h"
 #include <gtest/gtest.h>
 

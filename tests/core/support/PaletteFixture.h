@@ -1,5 +1,5 @@
 #pragma once
-#include "core/shapes/CBasicColorsLink.h"
+#include "core/view/CBasicColorsLink.h"
 #include "core/shapes/CShapePalette.h"
 #include "core/shell/CDaubrixApp.h"
 #include "tests/core/support/FakeHost.h"

@@ -1,7 +1,7 @@
-#include "core/colour/AutoColor.h"
+#include "core/view/AutoColor.h"
 #include "core/model/UndoKind.h"
 #include "tests/core/support/DrawingFixture.h"
-#include "core/view/DrawingCommands.h"
+#include "core/commands/DrawingCommands.h"
 
 using StrokeEngine = DrawingFixture;
 

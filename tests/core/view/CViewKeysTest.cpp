@@ -1,4 +1,4 @@
-#include "core/shapes/CBasicColorsLink.h"
+#include "core/view/CBasicColorsLink.h"
 #include "core/shapes/CPaletteCommands.h"
 #include "core/shapes/CShapePalette.h"
 #include "core/view/CViewKeys.h"

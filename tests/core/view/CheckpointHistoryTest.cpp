@@ -1,6 +1,6 @@
-#include "core/colour/AutoColor.h"
-#include "core/shapes/CBasicColorsLink.h"
-#include "core/shell/CHistorySlider.h"
+#include "core/view/AutoColor.h"
+#include "core/view/CBasicColorsLink.h"
+#include "core/panels/CHistorySlider.h"
 #include "core/view/CReplayer.h"
 #include "tests/core/support/DrawingFixture.h"
 #include <functional>

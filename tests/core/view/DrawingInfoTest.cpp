@@ -1,5 +1,5 @@
 #include "core/view/DrawingInfo.h"
-#include "core/view/ViewCommands.h"
+#include "core/commands/ViewCommands.h"
 #include "tests/core/support/DrawingFixture.h"
 
 using DrawingInfoText = DrawingFixture;

@@ -1,6 +1,6 @@
 #include "core/model/UndoKind.h"
-#include "core/shell/CHistorySlider.h"
-#include "core/view/DrawingCommands.h"
+#include "core/panels/CHistorySlider.h"
+#include "core/commands/DrawingCommands.h"
 #include "tests/core/support/DrawingFixture.h"
 #include <random>
 #include <string>

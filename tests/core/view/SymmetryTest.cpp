@@ -1,5 +1,5 @@
 #include "tests/core/support/DrawingFixture.h"
-#include "core/view/DrawingCommands.h"
+#include "core/commands/DrawingCommands.h"
 #include "core/view/Symmetry.h"
 
 using Symmetry = DrawingFixture;

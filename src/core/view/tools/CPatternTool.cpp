@@ -1,5 +1,5 @@
 #include "core/view/tools/CPatternTool.h"
-#include "core/colour/AutoColor.h"
+#include "core/view/AutoColor.h"
 #include "core/model/CDaubrixDoc.h"
 #include "core/shell/CDaubrixApp.h"
 #include "core/view/CStrokeEngine.h"

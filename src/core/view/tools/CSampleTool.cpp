@@ -1,6 +1,6 @@
 #include "core/view/tools/CSampleTool.h"
 #include "core/model/CDaubrixDoc.h"
-#include "core/shapes/ColorConversion.h"
+#include "core/colour/ColorConversion.h"
 #include "core/shapes/ShapeFamily.h"
 #include "core/shell/CDaubrixApp.h"
 #include "core/view/CStrokeEngine.h"

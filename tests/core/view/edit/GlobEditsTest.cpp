@@ -1,4 +1,4 @@
-#include "core/colour/AutoColor.h"
+#include "core/view/AutoColor.h"
 #include "tests/core/view/edit/GlobEditFixture.h"
 #include <functional>
 #include <tuple>
