@@ -64,21 +64,21 @@ TEST_F(ImportCliTest, GivesTheGlobsAndColourChangesOfTheProgramsImport)
         const char* args;
         void (*settings)(CDaubrixApp&);
     } cases[] = {
-        {"--fit", [](CDaubrixApp& a) { a.m_import.m_importFit = 1; }},
+        {"--fit", [](CDaubrixApp& a) { a.Import().m_importFit = 1; }},
         {"--normal --order grid --keep-background --globs 8 --colours 3 --shape ring:small",
          [](CDaubrixApp& a) {
-             a.m_import.m_importOrderFromImage = 0;
-             a.m_import.m_importRemoveBackground = 0;
-             a.m_import.m_importGlobCount = 8;
-             a.m_import.m_importColorCount = 3;
+             a.Import().m_importOrderFromImage = 0;
+             a.Import().m_importRemoveBackground = 0;
+             a.Import().m_importGlobCount = 8;
+             a.Import().m_importColorCount = 3;
              CShapeTable& t = a.ShapeTable();
              t.SelectShapeSize('B', 0);
              t.m_currentShape = static_cast<uint8_t>(t.FindShape('B', 0));
          }},
         {"--squash --new-colours --auto-hue 10 --auto-val 7:downup --colour 30,200,220",
          [](CDaubrixApp& a) {
-             a.m_import.m_importSquash = 1;
-             a.m_import.m_importPreserveColors = 0;
+             a.Import().m_importSquash = 1;
+             a.Import().m_importPreserveColors = 0;
              SetAutoColor(a, ColorComponent::Hue, kAutoUp, 10);
              SetAutoColor(a, ColorComponent::Value, kAutoDownUp, 7);
              CShape& s = a.CurrentShape();

@@ -59,7 +59,7 @@ struct MovieFixture : ::testing::Test {
     void SetUp() override
     {
         LoadTestShapes(app.ShapeTable());
-        doc.m_width = 81;   // odd, so rows carry padding
+        doc.SetWidth(81);   // odd, so rows carry padding
         doc.SetHeight(60);
         doc.SetBackgroundColor(MakeColorRef(250, 240, 200));
         BuildDrawing(app, doc, 100);
