@@ -84,10 +84,11 @@ TEST(DrawingModes, LinesComesBackOnEveryPathOutOfTheOneShotModes)
                     const size_t step = c % n;
                     steps[step](modes);
                     givenBack = step == n - 1 ? modes.AnyOneShot() : (modes.AnyOneShot() && givenBack);
-                    if (!modes.AnyOneShot())
+                    if (!modes.AnyOneShot()) {
                         ASSERT_EQ(drawing.m_lineMode, lines) << "lines " << lines << " code " << code;
-                    else if (!givenBack)
+                    } else if (!givenBack) {
                         ASSERT_EQ(drawing.m_lineMode, 0) << "lines " << lines << " code " << code;
+                    }
                 }
                 modes.LeaveOneShot();
                 ASSERT_EQ(drawing.m_lineMode, lines) << "lines " << lines << " code " << code;
