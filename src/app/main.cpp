@@ -1,3 +1,4 @@
+#include "app/shell/ProgramIcon.h"
 #include "app/shell/CProgram.h"
 #include "app/shell/CQtProfile.h"
 #include "core/shell/ProgramFolder.h"
@@ -28,7 +29,7 @@ int main(int argc, char** argv)
     int rc = 1;
     std::string dir = ResolveProgramFolder(QCoreApplication::applicationFilePath().toStdString());
     if (program.Start(dir, parser.positionalArguments(), screen, depth)) {
-        QApplication::setWindowIcon(QIcon(":/icons/daubrix.png"));
+        QApplication::setWindowIcon(ProgramIcon());
         rc = QApplication::exec();
     }
     program.Finish();

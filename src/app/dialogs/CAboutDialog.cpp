@@ -1,4 +1,5 @@
 #include "app/dialogs/CAboutDialog.h"
+#include "app/shell/ProgramIcon.h"
 #include "app/dialogs/DialogParts.h"
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -10,7 +11,7 @@ CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle("Daubrix: Doodle with Globs");
     auto* icon = new QLabel;
-    icon->setPixmap(QIcon(":/icons/daubrix.png").pixmap(48, 48));
+    icon->setPixmap(ProgramIcon().pixmap(48, 48));
     auto* text = new QLabel("Daubrix\nversion 1.03");
     auto* row = new QHBoxLayout;
     row->addWidget(icon, 0, Qt::AlignTop);

@@ -347,6 +347,8 @@ void CDrawingWidget::paintEvent(QPaintEvent* e)
     if (!m_view.NeedsEngineWork())
         m_view.Stroke().PaintDone();
     QPainter p(this);
+    // On a dense screen each drawing pixel is a crisp block of screen pixels, never a blur.
+    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
     QImage img = ImageView();
     if (img.isNull()) {
         p.fillRect(e->rect(), QColor::fromRgb(ColorRefToPixel(m_view.Doc().m_backgroundColor)));

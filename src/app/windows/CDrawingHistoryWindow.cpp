@@ -65,8 +65,11 @@ void CDrawingHistoryWindow::Reload()
 
 void CDrawingHistoryWindow::OnAction()
 {
-    if (CDaubrixView* view = ActiveView())
+    if (CDaubrixView* view = ActiveView()) {
         CHistorySlider::ForgetDrawingUndo(view->Doc());
+        if (m_moved)
+            m_moved();
+    }
 }
 
 void CDrawingHistoryWindow::OnDragged(int a)
@@ -92,6 +95,8 @@ void CDrawingHistoryWindow::Apply(CDaubrixView& view, int c)
     m_logic.EndMove(view, c);
     if (m_shapesChanged)
         m_shapesChanged();
+    if (m_moved)
+        m_moved();
 }
 
 void CDrawingHistoryWindow::JumpTo(int target)
