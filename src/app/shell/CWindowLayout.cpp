@@ -75,5 +75,7 @@ QPoint CWindowLayout::BesideObstacles(const QRect& window, const QRect& workspac
     }
     if (!blocked)
         return window.topLeft();
-    return QPoint(right + 1 + gap, window.top());
+    // A window too wide for the room beside them is better whole than clear of them.
+    const int fits = workspace.left() + workspace.width() - window.width();
+    return QPoint(std::max(window.left(), std::min(right + 1 + gap, fits)), window.top());
 }

@@ -27,8 +27,8 @@ public:
     static QList<QPoint> Stack(QPoint start, const QList<QSize>& outer, int gap);
 
     // Where a window opens in a workspace (both in workspace coordinates) so that it meets
-    // none of the obstacles standing in the workspace's left half: to their right. A window
-    // that meets none stays.
+    // none of the obstacles standing in the workspace's left half: to their right, but never
+    // so far that it would no longer fit whole. A window that meets none stays.
     static QPoint BesideObstacles(const QRect& window, const QRect& workspace, const QList<QRect>& obstacles,
                                   int gap);
 };

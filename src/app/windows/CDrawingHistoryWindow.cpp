@@ -15,7 +15,7 @@ CDrawingHistoryWindow::CDrawingHistoryWindow(QWidget* parent) : QWidget(parent, 
     auto button = [&](const QPixmap& picture, const char* tip, const char* name) {
         auto* b = new QToolButton(this);
         b->setObjectName(name);
-        b->setIcon(QIcon(picture));
+        b->setIcon(CButtonPictures::Icon(picture));
         b->setIconSize(picture.size());
         b->setToolTip(tip);
         b->setFocusPolicy(Qt::NoFocus);

@@ -55,6 +55,9 @@ TEST(WindowLayout, NewWindowsOpenRightOfWhatStandsOnTheLeft)
     const QList<QRect> tools{QRect(6, 6, 180, 150), QRect(6, 162, 160, 130), QRect(6, 298, 240, 40)};
     EXPECT_EQ(CWindowLayout::BesideObstacles(QRect(0, 0, 650, 500), workspace, tools, 6), QPoint(252, 0));
     EXPECT_EQ(CWindowLayout::BesideObstacles(QRect(400, 100, 650, 500), workspace, tools, 6), QPoint(400, 100));
+    // Where the room beside them is too narrow, the window stays whole and covers less.
+    EXPECT_EQ(CWindowLayout::BesideObstacles(QRect(0, 0, 650, 500), QRect(0, 0, 800, 600), tools, 6),
+              QPoint(150, 0));
     // A tool window moved to the right half is the user's choice; nothing runs from it.
     const QList<QRect> right{QRect(1300, 10, 180, 150)};
     EXPECT_EQ(CWindowLayout::BesideObstacles(QRect(1000, 0, 400, 300), workspace, right, 6), QPoint(1000, 0));
