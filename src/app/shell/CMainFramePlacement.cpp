@@ -190,9 +190,9 @@ void CMainFrame::PlaceBesideToolWindows(CChildFrame& child)
     for (QWidget* w : m_toolWindows)
         if (w && w->isVisible())
             tools << w->frameGeometry().translated(-origin);
-    QPoint at = CWindowLayout::BesideObstacles(QRect(child.pos(), child.size()), workspace, tools, kGap);
-    if (at == child.pos())
-        return;
+    // From the workspace's corner, not from where the workspace put it: that may be below the
+    // last drawing, where the new one no longer fits whole.
+    QPoint at = CWindowLayout::BesideObstacles(QRect(QPoint(0, 0), child.size()), workspace, tools, kGap);
     for (bool taken = true; taken;) {
         taken = false;
         for (CChildFrame* c : Children())

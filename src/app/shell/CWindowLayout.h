@@ -14,7 +14,7 @@ public:
     // How much of a title bar must be on a screen to be grabbed with the pointer.
     static constexpr int kGrip = 48;
 
-    // The main window of a first start: 80 % of the available area, centred, never smaller
+    // The main window of a first start: about 80 % of the available area, centred, never smaller
     // than 640 × 480 unless the area itself is.
     static QRect FirstMainWindow(const QRect& available);
 

@@ -18,10 +18,10 @@
 
 TEST(WindowLayout, FirstStartTakesMostOfTheAreaCentredButNeverLessThan640x480)
 {
-    EXPECT_EQ(CWindowLayout::FirstMainWindow(QRect(0, 0, 1920, 1080)), QRect(192, 108, 1536, 864));
+    EXPECT_EQ(CWindowLayout::FirstMainWindow(QRect(0, 0, 1920, 1080)), QRect(96, 54, 1728, 972));
     // A panel on the left: centred in what is left.
-    EXPECT_EQ(CWindowLayout::FirstMainWindow(QRect(64, 0, 1216, 1024)), QRect(186, 102, 972, 819));
-    EXPECT_EQ(CWindowLayout::FirstMainWindow(QRect(0, 0, 800, 600)), QRect(80, 60, 640, 480));
+    EXPECT_EQ(CWindowLayout::FirstMainWindow(QRect(64, 0, 1216, 1024)), QRect(125, 51, 1094, 921));
+    EXPECT_EQ(CWindowLayout::FirstMainWindow(QRect(0, 0, 800, 600)), QRect(40, 30, 720, 540));
     EXPECT_EQ(CWindowLayout::FirstMainWindow(QRect(0, 0, 700, 500)), QRect(30, 10, 640, 480));
     // A screen smaller than that gets all of it, not a window hanging off it.
     EXPECT_EQ(CWindowLayout::FirstMainWindow(QRect(0, 0, 600, 400)), QRect(0, 0, 600, 400));
