@@ -1,4 +1,5 @@
 // The command-line tool on damaged and older pictures, and on files the user protected or linked.
+#include "core/imaging/PackedDib.h"
 #include "tests/cli/CliFixture.h"
 #include "tests/core/support/BmpMaker.h"
 #include "tests/core/support/DamagedJpeg.h"
@@ -28,15 +29,13 @@ struct FileSafetyCliTest : CliTest {
         return s;
     }
     // A file of that user, write-protected.
-    std::string Protected(const std::string& name)
+    void Protect(const std::string& path)
     {
-        const std::string path = dir.File(name);
         EXPECT_TRUE(WriteFileAtomically(path, kOld));
         if (geteuid() == 0) {
             EXPECT_EQ(chown(path.c_str(), kNobody, kNobody), 0);
         }
         EXPECT_EQ(chmod(path.c_str(), 0444), 0);
-        return path;
     }
 };
 
@@ -87,7 +86,7 @@ TEST_F(FileSafetyCliTest, WriteProtectedFilesAreRefusedWithTheCommandsMessage)
     };
     ASSERT_TRUE(SaveBitmapAsBmp(dir.File("in.bmp"), BmpTestPicture(40, 30, 7)));
     for (const Case& c : cases) {
-        Protected(c.name);
+        Protect(c.name);
         const CliRun r = CliAsUser(c.args);
         EXPECT_EQ(r.status, 1) << c.args;
         EXPECT_EQ(r.err, c.said + "\n") << c.args;
