@@ -43,7 +43,7 @@ bool CContainerSink::Open(const std::string& path, MovieContainer container, con
     if (!info || !LoadVideoLibraries())
         return Fail("the chosen compressor is not available");
     if (!m_file.Open(path))
-        return Fail("the file cannot be created there");
+        return Fail(m_file.Refusal().empty() ? "the file cannot be created there" : m_file.Refusal());
     const std::string temp = m_file.ReleaseToNamedWriter();
     const char* kind = container == MovieContainer::Mp4 ? "mp4" : "webm";
     if (avformat_alloc_output_context2(&m_format, nullptr, kind, temp.c_str()) < 0 || !m_format)

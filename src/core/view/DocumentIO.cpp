@@ -87,8 +87,9 @@ FileResult SaveDocument(const std::string& path, CDaubrixDoc& doc, const CDaubri
     FileResult result = DocumentBytes(doc, view, bytes);
     if (!result)
         return result;
-    if (!WriteFileAtomically(path, bytes))
-        return result.Fail(FileReason::CannotWrite);
+    std::string why;
+    if (!WriteFileAtomically(path, bytes, &why))
+        return result.Fail(FileReason::CannotWrite, why);
     doc.m_pathName = path;
     doc.m_title = DocumentTitleFor(path);
     doc.SetModifiedFlag(false);

@@ -106,6 +106,8 @@ ImportOutcome ImportImageFile(CDaubrixView& view, const std::string& path)
 
     CImage32 picture;
     const FileResult read = LoadImageFile(path, picture);
+    // What the reader met (a damaged picture read as far as it goes) before the globs come.
+    ShowFileMessages(read, host);
     if (read) {
         // Only one picture is held at a time: a large one costs a gigabyte.
         const BackgroundSizing sizing = ImportSizing(app.m_import);
@@ -117,7 +119,6 @@ ImportOutcome ImportImageFile(CDaubrixView& view, const std::string& path)
         view.NotifyHistoryChanged();
     } else {
         // The reader's own reasons first, then the command's word for the failure.
-        ShowFileMessages(read, host);
         host.Message(kReadFailed, MsgIcon::Stop);
         outcome.read = false;
     }
