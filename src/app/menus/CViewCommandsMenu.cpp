@@ -68,7 +68,7 @@ void CViewCommandsMenu::Update(CMenuContext& ctx)
     f.Action(C::SampleColor)->setChecked(m.m_sampleColorMode);
     f.Action(C::SampleShape)->setEnabled(shown);
     f.Action(C::SampleShape)->setChecked(m.m_sampleShapeMode);
-    f.Action(C::ClearDrawing)->setEnabled(shown);
+    f.Action(C::ClearDrawing)->setEnabled(shown && !v->ButtonHeld());
     f.Action(C::BackgroundColor)->setEnabled(v != nullptr);
     f.Action(C::DrawingInfo)->setEnabled(v != nullptr);
 }

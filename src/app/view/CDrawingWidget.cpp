@@ -164,6 +164,8 @@ void CDrawingWidget::mousePressEvent(QMouseEvent* e)
     const Qt::KeyboardModifiers mods = e->modifiers();
     m_view.Stroke().ButtonDown(p.x, p.y, mods & Qt::ShiftModifier, mods & Qt::ControlModifier);
     UpdateCursor();
+    // Undo and the edits are off until the release.
+    emit commandsChanged();
 }
 
 void CDrawingWidget::mouseMoveEvent(QMouseEvent* e)

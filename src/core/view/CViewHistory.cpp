@@ -26,9 +26,12 @@ IUndoStep* CViewHistory::StepFor(int kind) const
 UndoMenuState CViewHistory::MenuState() const
 {
     const int kind = m_view.Doc().m_undoKind;
+    UndoMenuState state = UndoMenuFor(kind);
     if (const IUndoStep* step = StepFor(kind))
-        return step->Menu(kind > kRedoOffset);
-    return UndoMenuFor(kind);
+        state = step->Menu(kind > kRedoOffset);
+    if (m_view.ButtonHeld())
+        state.enabled = false;
+    return state;
 }
 
 void CViewHistory::Undo()
@@ -36,7 +39,7 @@ void CViewHistory::Undo()
     CDaubrixDoc& doc = m_view.Doc();
     const int kind = doc.m_undoKind;
     IUndoStep* step = StepFor(kind);
-    if (!step)
+    if (!step || m_view.ButtonHeld())
         return;
     const bool redo = kind > kRedoOffset;
     doc.m_undoKind = static_cast<uint8_t>(redo ? kind - kRedoOffset : kind + kRedoOffset);

@@ -74,7 +74,9 @@ FileResult DocumentBytes(CDaubrixDoc& doc, const CDaubrixView* view, std::vector
             background.x = view->BackgroundX();
             background.y = view->BackgroundY();
         }
-        result = CDocumentFile::Write(doc, view ? &background : nullptr, bytes);
+        // What the user sees is what is kept: a pending Clear saves the empty drawing, while
+        // Undo Clear still has the globs in memory.
+        result = CDocumentFile::Write(doc, view ? &background : nullptr, bytes, view && view->ClearPending());
     } catch (const std::bad_alloc&) {
         return result.Fail(FileReason::CannotWrite);
     }

@@ -18,6 +18,8 @@ void CClearUndoStep::Hide()
     m_undoSectionFloor = doc.m_sectionFloor;
     m_undoShownCount = m_view.ShownCount();
     m_view.SetClearPending(true);
+    // A save now writes the empty drawing.
+    doc.SetModifiedFlag();
     doc.m_sectionCount = 0;
     doc.m_sectionFloor = 0;
     m_view.RestoreTo(0);
@@ -28,6 +30,8 @@ void CClearUndoStep::Undo()
 {
     CDaubrixDoc& doc = m_view.Doc();
     m_view.SetClearPending(false);
+    // The drawing comes back, and with it what a save writes.
+    doc.SetModifiedFlag();
     doc.SwapColorChanges();
     doc.m_sectionCount = m_undoSectionCount;
     doc.m_sectionFloor = m_undoSectionFloor;
