@@ -1,18 +1,20 @@
 # Daubrix: `make run` builds the program alone and starts it, `make test` builds and runs every
 # test under AddressSanitizer and UndefinedBehaviorSanitizer, `make bench` builds everything and
 # runs the benchmarks, `make test-release` runs the suite in the optimised build and `make fuzz`
-# runs every reader's fuzzer for FUZZ_SECONDS. All of them install missing Debian packages.
+# runs every reader's fuzzer for FUZZ_SECONDS, `make package` builds the Debian package and checks
+# it. All of them install missing Debian packages.
 
 PACKAGES := cmake g++ make pkgconf ccache qt6-base-dev libjpeg62-turbo-dev libpng-dev libgtest-dev \
             libbenchmark-dev libavcodec-dev libavformat-dev libavutil-dev libswscale-dev poppler-utils \
             ffmpeg
 FUZZ_PACKAGES := clang-14 libfuzzer-14-dev
+PACKAGE_TOOLS := lintian desktop-file-utils appstream
 FUZZ_SECONDS ?= 60
 FUZZ_ENTRIES := dbx dch dss bmp jpeg png settings tips
 JOBS     ?= $(shell nproc)
 SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: run test test-release fuzz build configure deps bench clean
+.PHONY: run test test-release fuzz build configure deps bench clean package
 
 deps:
 	@missing=""; for p in $(PACKAGES); do \
@@ -60,8 +62,20 @@ fuzz: deps
 	    -malloc_limit_mb=256 -print_final_stats=1 ../../corpus/$$e ../../seeds/$$e) || exit 1; \
 	done
 
+# The .deb from an optimised build of the programs alone, then the distributions' own checks:
+# the desktop entry, the store metadata, and lintian (errors fail; its warnings are printed).
+package: deps
+	$(MAKE) deps PACKAGES="$(PACKAGE_TOOLS)"
+	cmake -S . -B build-pkg -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDAUBRIX_BUILD_TESTS=OFF -DDAUBRIX_BUILD_BENCH=OFF
+	cmake --build build-pkg -j $(JOBS)
+	rm -f build-pkg/daubrix_*.deb
+	cd build-pkg && cpack -G DEB
+	desktop-file-validate packaging/daubrix.desktop
+	appstreamcli validate --no-net packaging/com.quillhollow.daubrix.metainfo.xml
+	lintian --fail-on error build-pkg/daubrix_*.deb
+
 bench: build
 	for b in build/bin/bench_*; do $$b; done
 
 clean:
-	rm -rf build build-asan build-rel build-fuzz
+	rm -rf build build-asan build-rel build-fuzz build-pkg

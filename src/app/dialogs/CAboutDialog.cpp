@@ -1,5 +1,6 @@
 #include "app/dialogs/CAboutDialog.h"
 #include "app/dialogs/DialogParts.h"
+#include "DaubrixVersion.h"
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -11,7 +12,7 @@ CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent)
     setWindowTitle("Daubrix: Doodle with Globs");
     auto* icon = new QLabel;
     icon->setPixmap(QIcon(":/icons/daubrix.png").pixmap(48, 48));
-    auto* text = new QLabel("Daubrix\nversion 1.03");
+    auto* text = new QLabel("Daubrix\nversion " DAUBRIX_VERSION);
     auto* row = new QHBoxLayout;
     row->addWidget(icon, 0, Qt::AlignTop);
     row->addSpacing(12);
