@@ -1,13 +1,15 @@
 # Daubrix: `make run` builds the program alone and starts it, `make test` builds and runs every
 # test under AddressSanitizer and UndefinedBehaviorSanitizer, `make bench` builds everything and
 # runs the benchmarks, `make test-release` runs the suite in the optimised build and `make fuzz`
-# runs every reader's fuzzer for FUZZ_SECONDS, and `make monkey` drives the sanitizer build's program
-# with random input for MONKEY_MINUTES. All of them install missing Debian packages.
+# runs every reader's fuzzer for FUZZ_SECONDS, `make monkey` drives the sanitizer build's program
+# with random input for MONKEY_MINUTES, and `make package` builds the Debian package and checks it.
+# All of them install missing Debian packages.
 
 PACKAGES := cmake g++ make pkgconf ccache qt6-base-dev libjpeg62-turbo-dev libpng-dev libgtest-dev \
             libbenchmark-dev libavcodec-dev libavformat-dev libavutil-dev libswscale-dev poppler-utils \
             ffmpeg xvfb openbox xdotool python3 imagemagick
 FUZZ_PACKAGES := clang-14 libfuzzer-14-dev
+PACKAGE_TOOLS := lintian desktop-file-utils appstream
 FUZZ_SECONDS ?= 600
 MONKEY_MINUTES ?= 10
 MONKEY_SEED ?= 1
@@ -19,7 +21,7 @@ FUZZ_ENTRIES := dbx dch dss bmp jpeg png settings tips
 JOBS     ?= $(shell nproc)
 SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: run test test-release fuzz monkey build configure deps bench clean
+.PHONY: run test test-release fuzz monkey build configure deps bench clean package
 
 deps:
 	@missing=""; for p in $(PACKAGES); do \
@@ -88,8 +90,20 @@ monkey: deps
 	python3 tools/monkey --program $(MONKEY_BUILD)/bin/daubrix --minutes $(MONKEY_MINUTES) --seed $(MONKEY_SEED) \
 	  --work $(MONKEY_BUILD)/monkey
 
+# The .deb from an optimised build of the programs alone, then the distributions' own checks:
+# the desktop entry, the store metadata, and lintian (errors fail; its warnings are printed).
+package: deps
+	$(MAKE) deps PACKAGES="$(PACKAGE_TOOLS)"
+	cmake -S . -B build-pkg -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDAUBRIX_BUILD_TESTS=OFF -DDAUBRIX_BUILD_BENCH=OFF
+	cmake --build build-pkg -j $(JOBS)
+	rm -f build-pkg/daubrix_*.deb
+	cd build-pkg && cpack -G DEB
+	desktop-file-validate packaging/daubrix.desktop
+	appstreamcli validate --no-net packaging/com.quillhollow.daubrix.metainfo.xml
+	lintian --fail-on error build-pkg/daubrix_*.deb
+
 bench: build
 	for b in build/bin/bench_*; do $$b; done
 
 clean:
-	rm -rf build build-asan build-rel build-fuzz
+	rm -rf build build-asan build-rel build-fuzz build-pkg
