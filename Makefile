@@ -4,8 +4,8 @@
 # runs every reader's fuzzer for FUZZ_SECONDS. All of them install missing Debian packages.
 
 PACKAGES := cmake g++ make pkgconf ccache qt6-base-dev libjpeg62-turbo-dev libpng-dev libgtest-dev \
-            libbenchmark-dev libavcodec-dev libavformat-dev libavutil-dev libswscale-dev poppler-utils \
-            ffmpeg
+            libbenchmark-dev libavcodec-dev libavformat-dev libavutil-dev libswscale-dev libavfilter-dev libwebp-dev poppler-utils \
+            ffmpeg webp
 FUZZ_PACKAGES := clang-14 libfuzzer-14-dev
 FUZZ_SECONDS ?= 60
 FUZZ_ENTRIES := dbx dch dss bmp jpeg png settings tips
