@@ -201,7 +201,12 @@ TEST_F(MovieExport, Mp4AndWebMCancelLikeAviAndKeepWhatWasWritten)
         host.keys = {0, 0, 0, 0, kEscape};
         host.answers = {MsgAnswer::Yes, MsgAnswer::No};
         CreateMovieCommand(app, *view, dialogs);
-        EXPECT_EQ(ProbeVideo(dialogs.path), "40,30,30/1,4");
+        // ESC is looked for before each frame and again while the encoder is behind, so the
+        // fifth look comes after at most four frames.
+        const std::string probe = ProbeVideo(dialogs.path);
+        ASSERT_EQ(probe.substr(0, 11), "40,30,30/1,");
+        EXPECT_GE(std::stoi(probe.substr(11)), 1);
+        EXPECT_LE(std::stoi(probe.substr(11)), 4);
         EXPECT_EQ(DecodeComplaints(dialogs.path), "");
         EXPECT_TRUE(host.messages.empty());
     }
