@@ -130,7 +130,7 @@ TEST_F(MovieCli, FrameCountFromDurationAndHeldLastFrame)
         {"--duration 2 --fps 10 --codec uncompressed", "120,90,10/1,20"},
         {"--duration 10 --fps 10 --codec uncompressed", "120,90,10/1,40"},   // one frame per glob at most
         {"--frames 5 --fps 10 --hold 1 --codec uncompressed", "120,90,10/1,15"},
-        {"--frames 40 --scale 50 --codec mjpeg", "60,46,30/1,40"},            // 45 rows padded to 46
+        {"--frames 40 --scale 50 --codec mjpeg", "60,45,30/1,40"},            // JPEG keeps 45 rows as they are
     };
     for (const Case& c : cases) {
         const std::string out = dir.File("d.avi");
@@ -183,8 +183,10 @@ TEST_F(MovieCli, Mp4AndWebMPlayFromTheStartAndEndOnTheDrawing)
         const double duration = std::atof(Probe(out, "format=duration").c_str());
         EXPECT_NEAR(duration, 3.0, 0.01);
         EXPECT_EQ(DecodeComplaints(out), "");
-        // The last frame is close to the drawing.
-        const std::string rgb = DecodeRgb(out);
+        // The last frame, decoded with the matrix and range the stream names, is close to the drawing.
+        const std::string rgb = RunCommand("ffmpeg -nostdin -v error -i " + Quoted(out)
+                                           + " -vf scale=in_color_matrix=bt709:in_range=tv,format=rgb24 -f rawvideo -")
+                                    .out;
         ASSERT_EQ(rgb.size(), size_t{120} * 90 * 3 * 30);
         const CImage32& want = view->DrawingImage();
         const size_t last = size_t{120} * 90 * 3 * 29;
