@@ -185,7 +185,8 @@ TEST_F(MovieCli, Mp4AndWebMPlayFromTheStartAndEndOnTheDrawing)
         EXPECT_EQ(DecodeComplaints(out), "");
         // The last frame, decoded with the matrix and range the stream names, is close to the drawing.
         const std::string rgb = RunCommand("ffmpeg -nostdin -v error -i " + Quoted(out)
-                                           + " -vf scale=in_color_matrix=bt709:in_range=tv,format=rgb24 -f rawvideo -")
+                                           + " -vf scale=in_color_matrix=bt709:in_range=tv:flags=accurate_rnd+full_chroma_int,format=rgb24"
+                                             " -f rawvideo -")
                                     .out;
         ASSERT_EQ(rgb.size(), size_t{120} * 90 * 3 * 30);
         const CImage32& want = view->DrawingImage();
