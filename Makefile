@@ -6,8 +6,8 @@
 # All of them install missing Debian packages.
 
 PACKAGES := cmake g++ make pkgconf ccache qt6-base-dev libjpeg62-turbo-dev libpng-dev libgtest-dev \
-            libbenchmark-dev libavcodec-dev libavformat-dev libavutil-dev libswscale-dev poppler-utils \
-            ffmpeg xvfb openbox xdotool python3 imagemagick
+            libbenchmark-dev libavcodec-dev libavformat-dev libavutil-dev libswscale-dev libavfilter-dev \
+            libwebp-dev poppler-utils ffmpeg webp xvfb openbox xdotool python3 imagemagick
 FUZZ_PACKAGES := clang-14 libfuzzer-14-dev
 PACKAGE_TOOLS := lintian desktop-file-utils appstream
 FUZZ_SECONDS ?= 600
