@@ -75,10 +75,19 @@ void Dch(const uint8_t* data, size_t size)
         Require(h.ToBytes() == before, "refused history unchanged");
 }
 
+// Preparing the shapes costs far more than reading a state file, so one table serves every
+// input: it is put back to its starting state before each one, by the reader itself.
 void Dss(const uint8_t* data, size_t size)
 {
-    CShapeTable table;
-    LoadShapes(table);
+    static const std::string start = [] {
+        const auto bytes = ShapeStateBytes(Shapes());
+        return std::string(bytes.begin(), bytes.end());
+    }();
+    CShapeTable& table = Shapes();
+    const auto reset = ApplyShapeStateBytes(start, table);
+    const auto again = ShapeStateBytes(table);
+    Require(reset == ShapeStateResult::Applied && std::string(again.begin(), again.end()) == start,
+            "shape state reads back what was written");
     ApplyShapeStateBytes(std::string(reinterpret_cast<const char*>(data), size), table);
     Require(table.m_currentShape < table.Count(), "current shape");
 }
@@ -125,9 +134,19 @@ void Settings(const uint8_t* data, size_t size)
         profile.SetString(CSettingsTable::kSection, key, text.substr(at, end - at));
         at = end + 1;
     }
-    CQuietHost host;
-    CDaubrixApp app(host);
-    LoadShapes(app.ShapeTable());
+    // One application for every input, its shapes prepared once; the groups the settings fill
+    // start from their defaults each time so no input leaks into the next.
+    static CQuietHost host;
+    static CDaubrixApp& app = [] -> CDaubrixApp& {
+        auto* a = new CDaubrixApp(host);
+        LoadShapes(a->ShapeTable());
+        return *a;
+    }();
+    app.Random() = CRandom();
+    app.Drawing() = CDrawingSettings();
+    app.Modes().ResetRunModes();
+    app.AutoColor() = CAutoColorSettings();
+    app.Shell() = CShellSettings();
     const CScreenSize screen{1024, 768};
     CSettingsTable::Load(app, profile, screen);
     CSettingsTable::LoadMainWindow(app, profile, screen);

@@ -50,7 +50,7 @@ void Say(std::string line)
 bool Tell(const FileResult& result, const FileWording& wording)
 {
     for (const UserMessage& m : FileMessages(result, wording))
-        Say(m.text);
+        Say(m.warning ? "warning: " + m.text : m.text);
     return result.ok;
 }
 

@@ -30,6 +30,11 @@ struct CCliHost : CQuietHost {
         if (speak)
             Say(text);
     }
+    void Warning(const std::string& text, MsgIcon, const std::string&) override
+    {
+        if (speak)
+            Say("warning: " + text);
+    }
 };
 
 // One drawing opened for a subcommand, with the program's shapes and a view to draw it.

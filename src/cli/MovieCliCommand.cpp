@@ -14,13 +14,14 @@
 
 const char* const kMovieHelp =
     "\n"
-    "usage: daubrix-cli movie FILE.dbx OUT.avi|OUT.mp4|OUT.webm|OUT.bmp [--frames N] [--fps F]\n"
+    "usage: daubrix-cli movie FILE.dbx OUT.avi|.mp4|.webm|.gif|.webp|.bmp [--frames N] [--fps F]\n"
     "                         [--scale S] [--first-empty] [--codec NAME] [--quality Q]\n"
     "                         [--keyframe-every K] [--data-rate KB] [--hold SEC] [--duration SEC]\n"
     "       daubrix-cli movie --codec list\n"
     "movie   records the drawing being regenerated, as the program's Create movie does: each\n"
     "        frame shows more of the globs, the last one all of them. OUT.bmp writes the\n"
-    "        frames as OUT000.bmp, OUT001.bmp ...; any other name writes one movie.\n"
+    "        frames as OUT000.bmp, OUT001.bmp ...; the other names write one movie of that\n"
+    "        kind (GIF and WebP animations loop for ever).\n"
     "        --frames N          number of frames (default 10, at most the number of globs)\n"
     "        --fps F             frames per second, 1..120 (default 30)\n"
     "        --scale S           frame size in percent of the drawing, 1..200 (default 100)\n"
@@ -52,6 +53,8 @@ std::string ShortName(const CompressorInfo& c)
         return "h264";
     if (c.encoder == "libvpx-vp9")
         return "vp9";
+    if (c.encoder == "libwebp")
+        return "webp";
     return c.encoder;
 }
 
@@ -68,7 +71,8 @@ std::string FlagsText(uint32_t flags)
 void ListCodecs()
 {
     for (const auto& [container, title] : {std::pair{MovieContainer::Avi, ".avi"}, std::pair{MovieContainer::Mp4, ".mp4"},
-                                           std::pair{MovieContainer::WebM, ".webm"}}) {
+                                           std::pair{MovieContainer::WebM, ".webm"}, std::pair{MovieContainer::Gif, ".gif"},
+                                           std::pair{MovieContainer::WebP, ".webp"}}) {
         std::printf("%s:\n", title);
         for (const CompressorInfo& c : ListCompressors(container))
             std::printf("  %-13s %-28s %s\n", ShortName(c).c_str(), c.description.c_str(), FlagsText(c.flags).c_str());
@@ -191,12 +195,14 @@ int MovieCliCommand(const std::vector<std::string>& args)
     if (const std::string problem = Parse(args, a); !problem.empty())
         return Usage(problem);
     if (a.files.size() != 2)
-        return Usage("movie needs FILE.dbx and OUT.avi, OUT.mp4, OUT.webm or OUT.bmp");
+        return Usage("movie needs FILE.dbx and OUT.avi, OUT.mp4, OUT.webm, OUT.gif, OUT.webp or OUT.bmp");
     if (a.frames && a.duration)
         return Usage("--frames and --duration cannot go together");
     MovieJob job;
     job.path = a.files[1];
     job.kind = MovieKindFor(job.path);
+    if (job.kind == MovieKind::Unknown)
+        return Usage(UnknownMovieKindText(job.path));
     const bool movie = job.kind != MovieKind::ImageSequence;
     if (!movie && (!a.codec.empty() || a.quality || a.keyEvery || a.dataRate || a.hold))
         return Usage("a picture series takes no compressor options and no --hold");

@@ -111,8 +111,9 @@ int PrintCommand(const std::vector<std::string>& args)
     const CPdfBox box{r.left * pt, r.top * pt, r.Width() * pt, r.Height() * pt};
     const std::vector<uint8_t> pdf =
         BuildImagePagePdf(view->DrawingImage(), o.page.WidthPoints(), o.page.HeightPoints(), box);
-    if (!WriteFileAtomically(o.files[1], pdf)) {
-        Say("Failed to write " + o.files[1]);
+    std::string why;
+    if (!WriteFileAtomically(o.files[1], pdf, &why)) {
+        Say(WithReason("Failed to write " + o.files[1], why));
         return kFailed;
     }
     return kOk;

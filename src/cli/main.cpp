@@ -4,6 +4,8 @@
 #include "cli/ImportCommand.h"
 #include "cli/MovieCliCommand.h"
 #include "cli/PrintCommand.h"
+#include "cli/ThumbnailCommand.h"
+#include "DaubrixVersion.h"
 #include "core/shell/CDaubrixApp.h"
 #include "core/view/CDaubrixView.h"
 #include "core/model/CDocumentFile.h"
@@ -29,7 +31,7 @@ constexpr int kUsage = 2;
 const char* const kHelp =
     "usage: daubrix-cli info FILE.dbx\n"
     "       daubrix-cli render FILE.dbx OUT.bmp|OUT.jpg|OUT.png [--globs N] [--quality Q]\n"
-    "       daubrix-cli --help\n"
+    "       daubrix-cli --help | --version\n"
     "\n"
     "info    prints the drawing's facts, one per line: its size, glob and colour-change\n"
     "        counts, background colour, section boundaries, background image and print\n"
@@ -131,6 +133,11 @@ int main(int argc, char** argv)
         std::fputs(kPrintHelp, stdout);
         std::fputs(kImportHelp, stdout);
         std::fputs(kMovieHelp, stdout);
+        std::fputs(kThumbnailHelp, stdout);
+        return kOk;
+    }
+    if (args[0] == "--version" || args[0] == "-v") {
+        std::printf("daubrix-cli %s\n", DAUBRIX_VERSION);
         return kOk;
     }
     if (args[0] == "info") {
@@ -146,5 +153,7 @@ int main(int argc, char** argv)
         return PrintCommand({args.begin() + 1, args.end()});
     if (args[0] == "render")
         return Render({args.begin() + 1, args.end()});
+    if (args[0] == "thumbnail")
+        return ThumbnailCommand({args.begin() + 1, args.end()});
     return Usage(("unknown command " + args[0]).c_str());
 }

@@ -91,6 +91,34 @@ TEST_F(MovieCli, WritesTheSameFileAsTheProgram)
     }
 }
 
+TEST_F(MovieCli, AnimationsAreTheProgramsFileAndTheirToolsReadThem)
+{
+    const std::string drawing = Saved();
+    for (const char* name : {"a.gif", "a.webp"}) {
+        SCOPED_TRACE(name);
+        const std::string fromCli = dir.File(std::string("cli-") + name);
+        const CliRun r = Cli("movie " + Quote(drawing) + " " + Quote(fromCli) + " --frames 12 --fps 25");
+        ASSERT_EQ(r.status, 0) << r.err;
+        DefaultDialogs dialogs;
+        dialogs.path = dir.File(std::string("program-") + name);
+        dialogs.frames = 12;
+        app.Movie() = CMovieSettings{};
+        app.Movie().m_movieFps = 25;
+        CreateMovieCommand(app, *view, dialogs);
+        ASSERT_TRUE(host.messages.empty()) << host.messages[0].text;
+        std::string a, b;
+        ASSERT_TRUE(ReadWholeFile(fromCli, a));
+        ASSERT_TRUE(ReadWholeFile(dialogs.path, b));
+        EXPECT_TRUE(a == b) << "the files differ";
+    }
+    EXPECT_EQ(Probe(dir.File("cli-a.gif"), "stream=width,height,nb_read_frames"), "120,90,12");
+    const CommandOutput info = RunCommand("webpmux -info " + Quoted(dir.File("cli-a.webp")));
+    EXPECT_EQ(info.status, 0);
+    EXPECT_NE(info.out.find("Canvas size: 120 x 90"), std::string::npos) << info.out;
+    EXPECT_NE(info.out.find("Loop Count : 0"), std::string::npos) << info.out;
+    EXPECT_NE(info.out.find("Number of frames: 12"), std::string::npos) << info.out;
+}
+
 TEST_F(MovieCli, FrameCountFromDurationAndHeldLastFrame)
 {
     const std::string drawing = Saved();
@@ -102,7 +130,7 @@ TEST_F(MovieCli, FrameCountFromDurationAndHeldLastFrame)
         {"--duration 2 --fps 10 --codec uncompressed", "120,90,10/1,20"},
         {"--duration 10 --fps 10 --codec uncompressed", "120,90,10/1,40"},   // one frame per glob at most
         {"--frames 5 --fps 10 --hold 1 --codec uncompressed", "120,90,10/1,15"},
-        {"--frames 40 --scale 50 --codec mjpeg", "60,46,30/1,40"},            // 45 rows padded to 46
+        {"--frames 40 --scale 50 --codec mjpeg", "60,45,30/1,40"},            // JPEG keeps 45 rows as they are
     };
     for (const Case& c : cases) {
         const std::string out = dir.File("d.avi");
@@ -155,8 +183,11 @@ TEST_F(MovieCli, Mp4AndWebMPlayFromTheStartAndEndOnTheDrawing)
         const double duration = std::atof(Probe(out, "format=duration").c_str());
         EXPECT_NEAR(duration, 3.0, 0.01);
         EXPECT_EQ(DecodeComplaints(out), "");
-        // The last frame is close to the drawing.
-        const std::string rgb = DecodeRgb(out);
+        // The last frame, decoded with the matrix and range the stream names, is close to the drawing.
+        const std::string rgb = RunCommand("ffmpeg -nostdin -v error -i " + Quoted(out)
+                                           + " -vf scale=in_color_matrix=bt709:in_range=tv:flags=accurate_rnd+full_chroma_int,format=rgb24"
+                                             " -f rawvideo -")
+                                    .out;
         ASSERT_EQ(rgb.size(), size_t{120} * 90 * 3 * 30);
         const CImage32& want = view->DrawingImage();
         const size_t last = size_t{120} * 90 * 3 * 29;
@@ -186,7 +217,14 @@ TEST_F(MovieCli, WrongUseAndFailuresAreToldInOneLine)
                                   "--scale 201", "--keyframe-every 0", "--hold 31", "--frames 5 --duration 2"})
         EXPECT_EQ(Cli("movie " + Quote(drawing) + " " + out + " " + bad).status, 2) << bad;
     EXPECT_EQ(Cli("movie " + Quote(drawing) + " " + Quote(dir.File("s.bmp")) + " --codec mjpeg").status, 2);
+    EXPECT_EQ(Cli("movie " + Quote(drawing) + " " + Quote(dir.File("x.gif")) + " --quality 5000").status, 2)
+        << "a GIF has no quality to choose";
     EXPECT_FALSE(std::filesystem::exists(dir.File("x.avi")));
+    // A name of no kind the program writes is refused, never written as some other kind.
+    const CliRun unknown = Cli("movie " + Quote(drawing) + " " + Quote(dir.File("x.mov")));
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_NE(unknown.err.find("name it .avi, .mp4, .webm, .gif or .webp"), std::string::npos) << unknown.err;
+    EXPECT_FALSE(std::filesystem::exists(dir.File("x.mov")));
 
     const CliRun r = Cli("movie " + Quote(drawing) + " " + Quote(dir.File("none/x.avi")));
     EXPECT_EQ(r.status, 1);

@@ -1,5 +1,7 @@
 #include "app/dialogs/CAboutDialog.h"
+#include "app/shell/ProgramIcon.h"
 #include "app/widgets/DialogParts.h"
+#include "DaubrixVersion.h"
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -10,8 +12,8 @@ CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle("Daubrix: Doodle with Globs");
     auto* icon = new QLabel;
-    icon->setPixmap(QIcon(":/icons/daubrix.png").pixmap(48, 48));
-    auto* text = new QLabel("Daubrix\nversion 1.03");
+    icon->setPixmap(ProgramIcon().pixmap(48, 48));
+    auto* text = new QLabel("Daubrix\nversion " DAUBRIX_VERSION);
     auto* row = new QHBoxLayout;
     row->addWidget(icon, 0, Qt::AlignTop);
     row->addSpacing(12);

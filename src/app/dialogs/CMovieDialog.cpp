@@ -1,6 +1,7 @@
 #include "app/dialogs/CMovieDialog.h"
 #include "app/widgets/DialogParts.h"
 #include "app/widgets/CNumberSpinBox.h"
+#include "core/movie/MovieCommand.h"
 #include "core/movie/MovieSchedule.h"
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -47,7 +48,7 @@ CMovieDialog::CMovieDialog(const MovieDialogValues& values, QWidget* parent) : Q
     m_firstEmpty->setObjectName("firstEmpty");
     m_firstEmpty->setChecked(values.firstEmpty);
     m_frames = NumberBox("frames", 1, 1000, values.frames);
-    m_fps = NumberBox("fps", 1, 120, values.fps);
+    m_fps = NumberBox("fps", kMinMovieFps, kMaxMovieFps, values.fps);
     m_hold = NumberBox("hold", 0, 30, values.hold);
     m_scale = NumberBox("scale", 1, 200, values.scale);
     m_length = ReadOnlyEdit("length");
@@ -146,9 +147,17 @@ void CMovieDialog::FirstEmptyClicked()
 
 void CMovieDialog::accept()
 {
-    for (CNumberSpinBox* box : {m_scale, m_hold}) {
-        const QString problem = NumberBoxMessage(box->Text(), box == m_scale ? 1 : 0, box == m_scale ? 200 : 30);
-        if (!problem.isEmpty() && (box == m_scale || m_values.isMovie)) {
+    // A rate or hold outside its range could only make a runaway or broken movie.
+    struct Range {
+        CNumberSpinBox* box;
+        int lo, hi;
+        bool movieOnly;
+    };
+    for (const Range& r : {Range{m_scale, 1, 200, false}, Range{m_fps, kMinMovieFps, kMaxMovieFps, true},
+                           Range{m_hold, 0, 30, true}}) {
+        CNumberSpinBox* box = r.box;
+        const QString problem = NumberBoxMessage(box->Text(), r.lo, r.hi);
+        if (!problem.isEmpty() && (!r.movieOnly || m_values.isMovie)) {
             ShowRangeMessage(this, problem);
             box->setFocus();
             return;

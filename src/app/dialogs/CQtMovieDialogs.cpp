@@ -9,8 +9,13 @@ QStringList CQtMovieDialogs::MovieNameFilters(bool lowColor)
     const QString bmp = "BMP files (*.BMP) (*.bmp)";
     if (lowColor)
         return {bmp};
-    return {"All Supported Formats (*.BMP,*.AVI) (*.bmp *.avi)", bmp, "AVI files (*.AVI) (*.avi)",
-            "MP4 movies (*.MP4) (*.mp4)", "WebM movies (*.WEBM) (*.webm)"};
+    return {"All Supported Formats (*.BMP,*.AVI,*.MP4,*.WEBM,*.GIF,*.WEBP) (*.bmp *.avi *.mp4 *.webm *.gif *.webp)",
+            bmp,
+            "AVI files (*.AVI) (*.avi)",
+            "MP4 movies (*.MP4) (*.mp4)",
+            "WebM movies (*.WEBM) (*.webm)",
+            "GIF animations (*.GIF) (*.gif)",
+            "WebP animations (*.WEBP) (*.webp)"};
 }
 
 std::string CQtMovieDialogs::AskMoviePath(bool lowColor)

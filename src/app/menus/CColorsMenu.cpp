@@ -37,5 +37,5 @@ void CColorsMenu::Update(CMenuContext& ctx)
     ctx.frame.Action(C::AutoSat)->setChecked(a.m_autoSat != 0);
     ctx.frame.Action(C::AutoVal)->setChecked(a.m_autoVal != 0);
     CDaubrixView* v = ctx.Active();
-    ctx.frame.Action(C::SimulateDepth)->setEnabled(v && v->Edits().HasShownGlobs());
+    ctx.frame.Action(C::SimulateDepth)->setEnabled(v && v->Edits().HasShownGlobs() && !v->ButtonHeld());
 }

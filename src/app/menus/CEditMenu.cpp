@@ -52,5 +52,6 @@ void CEditMenu::Update(CMenuContext& ctx)
     const bool shown = v && v->Edits().HasShownGlobs();
     for (C id : {C::EditCopy, C::EditCut, C::DefinePattern})
         ctx.frame.Action(id)->setEnabled(shown);
+    ctx.frame.Action(C::EditCut)->setEnabled(shown && !v->ButtonHeld());
     ctx.frame.Action(C::EditPaste)->setEnabled(v && v->Edits().CanPaste());
 }

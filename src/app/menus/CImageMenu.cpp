@@ -60,7 +60,7 @@ void CImageMenu::Update(CMenuContext& ctx)
     const bool background = view && v->Doc().HasBackgroundImage();
     CMainFrame& f = ctx.frame;
     f.Action(C::SaveImage)->setEnabled(view);
-    f.Action(C::ImportImage)->setEnabled(view);
+    f.Action(C::ImportImage)->setEnabled(view && !v->ButtonHeld());
     f.Action(C::PrintSize)->setEnabled(view);
     f.Action(C::CreateMovie)->setEnabled(view && v->ShownCount() > 0);
     f.Action(C::LoadBackground)->setEnabled(view && !ctx.app.Imaging().m_lowColor);

@@ -68,7 +68,7 @@ void CViewCommandsMenu::Update(CMenuContext& ctx)
     f.Action(C::SampleColor)->setChecked(m.IsOn(CDrawingModes::kSampleColor));
     f.Action(C::SampleShape)->setEnabled(shown);
     f.Action(C::SampleShape)->setChecked(m.IsOn(CDrawingModes::kSampleShape));
-    f.Action(C::ClearDrawing)->setEnabled(shown);
+    f.Action(C::ClearDrawing)->setEnabled(shown && !v->ButtonHeld());
     f.Action(C::BackgroundColor)->setEnabled(v != nullptr);
     f.Action(C::DrawingInfo)->setEnabled(v != nullptr);
 }

@@ -7,6 +7,7 @@
 #include "core/print/PdfWriter.h"
 #include "core/print/PrintLayout.h"
 #include "core/view/CDaubrixView.h"
+#include "core/commands/FileMessages.h"
 #include <QImage>
 #include <QLocale>
 #include <QPainter>
@@ -101,9 +102,11 @@ bool CPrintCommands::PrintPage(QPrinter& printer, CDaubrixView& view)
     const double ptX = 72.0 / printer.logicalDpiX(), ptY = 72.0 / printer.logicalDpiY();
     const CPdfBox box{(paint.left() + r.left) * ptX, (paint.top() + r.top) * ptY, r.Width() * ptX, r.Height() * ptY};
     const std::string path = printer.outputFileName().toStdString();
-    if (!image.IsNull() && WriteFileAtomically(path, BuildImagePagePdf(image, page.WidthPoints(), page.HeightPoints(), box)))
+    std::string why;
+    if (!image.IsNull()
+        && WriteFileAtomically(path, BuildImagePagePdf(image, page.WidthPoints(), page.HeightPoints(), box), &why))
         return true;
-    m_host.Message("Failed to write " + path, MsgIcon::Exclamation);
+    m_host.Message(WithReason("Failed to write " + path, why), MsgIcon::Exclamation);
     return false;
 }
 

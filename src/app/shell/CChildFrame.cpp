@@ -1,4 +1,5 @@
 #include "app/shell/CChildFrame.h"
+#include "app/shell/ProgramIcon.h"
 #include "core/shell/CDaubrixApp.h"
 #include "app/view/CDrawingWidget.h"
 #include <QCloseEvent>
@@ -22,7 +23,7 @@ CChildFrame::CChildFrame(CDaubrixApp& app, std::unique_ptr<CDaubrixDoc> doc, QWi
     m_scroll->setWidget(m_widget);
     setWidget(m_scroll);
     setWindowTitle(QString::fromStdString(m_doc->Title()));
-    setWindowIcon(QIcon(":/icons/daubrix.png"));
+    setWindowIcon(ProgramIcon());
     m_view->OnInitialUpdate();
 }
 

@@ -1,4 +1,5 @@
 #include "app/shell/CMainFrame.h"
+#include "app/shell/ProgramIcon.h"
 #include "app/shell/CChildFrame.h"
 #include "app/menus/CMenuContext.h"
 #include "app/dialogs/CNewDrawingDialog.h"
@@ -38,16 +39,20 @@ CMainFrame::CMainFrame(CDaubrixApp& app, IProfile& profile, QWidget* parent)
 {
     InitResources();
     setWindowTitle("Daubrix");
-    setWindowIcon(QIcon(":/icons/daubrix.png"));
+    setWindowIcon(ProgramIcon());
     setAcceptDrops(true);
     m_mdi = new QMdiArea;
     m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_mdi);
     connect(m_mdi, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* w) {
-        setWindowTitle(w ? "Daubrix - " + w->windowTitle() : QString("Daubrix"));
+        m_titleChild = w;
+        ShowTitle();
         UpdateCommands();
     });
+    // Whatever the user did last (a click in a tool window, a key in a dialog) may have changed
+    // what the commands can do: their states follow once the event is handled.
+    qApp->installEventFilter(this);
 
     // Coming back to the program, the next paint copies each drawing whole.
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState st) {
@@ -117,34 +122,6 @@ void CMainFrame::SetBarVisible(int i, bool visible)
 {
     Bar(i)->setVisible(visible);
     UpdateCommands();
-}
-
-// Outer position (with the frame) and client size: what move() and resize() take back.
-QRect CMainFrame::NormalPlacement() const
-{
-    if (!isMaximized() && !isFullScreen())
-        return QRect(pos(), size());
-    QPoint frameOffset = geometry().topLeft() - frameGeometry().topLeft();
-    QRect n = normalGeometry();
-    return QRect(n.topLeft() - frameOffset, n.size());
-}
-
-void CMainFrame::EnterFullScreenWindow()
-{
-    m_savedMaximized = isMaximized();
-    m_savedGeometry = NormalPlacement();
-    showFullScreen();
-}
-
-void CMainFrame::LeaveFullScreenWindow()
-{
-    if (m_savedMaximized) {
-        showMaximized();
-        return;
-    }
-    showNormal();
-    move(m_savedGeometry.topLeft());
-    resize(m_savedGeometry.size());
 }
 
 void CMainFrame::RepaintViewsUnder(const QRect& screenRect)
@@ -250,6 +227,7 @@ CChildFrame* CMainFrame::AddDocument(std::unique_ptr<CDaubrixDoc> doc)
     child->m_save = [this](CChildFrame& c) { return m_saveDocument && m_saveDocument(c); };
     m_mdi->addSubWindow(child);
     child->show();
+    PlaceBesideToolWindows(*child);
     child->FitToDrawing();
     CDaubrixView* view = &child->View();
     connect(child, &QObject::destroyed, this, [this, view] {
@@ -318,8 +296,23 @@ void CMainFrame::RemoveRecentFile(const QString& path)
 void CMainFrame::DocumentRenamed(CChildFrame& child)
 {
     child.RefreshTitle();
-    if (ActiveChild() == &child)
-        setWindowTitle("Daubrix - " + child.windowTitle());
+    ShowTitle();
+}
+
+// The program's name and the front drawing's, once: a maximized drawing window would add its
+// title to the frame's a second time.
+void CMainFrame::ShowTitle()
+{
+    const QString title = m_titleChild ? "Daubrix - " + m_titleChild->windowTitle() : QString("Daubrix");
+    if (windowTitle() != title)
+        setWindowTitle(title);
+}
+
+void CMainFrame::changeEvent(QEvent* e)
+{
+    QMainWindow::changeEvent(e);
+    if (e->type() == QEvent::WindowTitleChange)
+        ShowTitle();
 }
 
 void CMainFrame::DocumentSaved(CChildFrame& child)
@@ -337,44 +330,6 @@ void CMainFrame::StoreRecentFiles()
     RefreshRecentActions();
 }
 
-void CMainFrame::ShowAtStoredPlacement()
-{
-    const CWindowPlacement& p = m_app.Shell().m_appWindow;
-    move(p.x1, p.y1);
-    resize(std::max(100, p.x2 - p.x1), std::max(100, p.y2 - p.y1));
-    if (p.showCmd == CWindowPlacement::kShowMaximized)
-        showMaximized();
-    else
-        show();
-}
-
-void CMainFrame::RecordPlacements()
-{
-    // The normal placement, never the full-screen rectangle.
-    QRect normal;
-    bool maximized;
-    if (m_fullScreen.IsFullScreen()) {
-        normal = m_savedGeometry;
-        maximized = m_savedMaximized;
-    } else {
-        maximized = isMaximized();
-        normal = NormalPlacement();
-    }
-    CWindowPlacement& p = m_app.Shell().m_appWindow;
-    p.showCmd = maximized ? CWindowPlacement::kShowMaximized : CWindowPlacement::kShowNormal;
-    p.x1 = normal.left();
-    p.y1 = normal.top();
-    p.x2 = normal.left() + normal.width();
-    p.y2 = normal.top() + normal.height();
-    if (m_fullScreen.IsActive())
-        m_fullScreen.Leave();
-    for (int i = 0; i < 3; ++i) {
-        RecordToolWindow(i);
-        ShownSetting(i) = IsToolWindowVisible(i) ? 1 : 0;
-    }
-    m_profile.SetString("Toolbars", "State", saveState().toBase64().toStdString());
-}
-
 bool CMainFrame::event(QEvent* e)
 {
     // Fly-by help goes into the message pane; without one the pane says "Ready".
@@ -386,7 +341,10 @@ bool CMainFrame::event(QEvent* e)
     // Without a window manager nothing keeps the tool windows above the frame: they follow it up.
     if (e->type() == QEvent::WindowActivate)
         RaiseToolWindows();
-    return QMainWindow::event(e);
+    const bool handled = QMainWindow::event(e);
+    if (e->type() == QEvent::Move || e->type() == QEvent::Resize || e->type() == QEvent::WindowStateChange)
+        FollowNormalRect();
+    return handled;
 }
 
 void CMainFrame::setVisible(bool visible)
@@ -398,6 +356,7 @@ void CMainFrame::setVisible(bool visible)
     // after the frame: a window manager that meets a tool window before its frame does not
     // know whose it is and lets the frame cover it.
     m_firstShow = false;
+    StackToolWindows();
     for (int i = 0; i < 3; ++i) {
         PlaceToolWindow(i);
         if (ShownSetting(i))

@@ -3,6 +3,8 @@
 #include "core/shell/CFullScreenCycle.h"
 #include "core/shell/IFullScreenFrame.h"
 #include <QMainWindow>
+#include <QMdiSubWindow>
+#include <QPointer>
 #include <QRect>
 #include <array>
 #include <cstdint>
@@ -11,6 +13,7 @@
 #include <vector>
 
 class CChildFrame;
+struct CWindowPlacement;
 class CDaubrixApp;
 class CDaubrixDoc;
 class CDaubrixView;
@@ -80,8 +83,12 @@ public:
     void FullScreenCommand() { m_fullScreen.Command(); UpdateCommands(); }
     const CFullScreenCycle& FullScreenState() const { return m_fullScreen; }
 
-    // Shows the window at the placement read from the settings.
+    // Shows the window at the placement read from the settings; a window (or tool window) whose
+    // title bar would be on no screen comes back onto the nearest one.
     void ShowAtStoredPlacement();
+    // Shows the window as a first start places it: most of the screen, centred. The tool windows
+    // without a stored place stand one below the other along the workspace's left edge.
+    void ShowAtFirstStart(std::array<bool, 3> unplacedTools);
     // Copies the window placements into the application's settings fields.
     void RecordPlacements();
 
@@ -122,6 +129,7 @@ signals:
 protected:
     bool event(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
+    void changeEvent(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void dragEnterEvent(QDragEnterEvent* e) override;
     void dropEvent(QDropEvent* e) override;
@@ -129,6 +137,15 @@ protected:
 private:
     QWidget* Bar(int i) const;
     QRect NormalPlacement() const;
+    void FollowNormalRect();
+    bool Framed() const;
+    int TitleBarHeight() const;
+    QSize ToolFrameExtra(const QWidget& w) const;
+    void StackToolWindows();
+    void BringToolWindowOnScreen(int which);
+    void PlaceBesideToolWindows(CChildFrame& child);
+    void ShowTitle();
+    CWindowPlacement& ToolPlacement(int which);
     void CreateActions();
     void CreateMenus();
     void CreateToolbars();
@@ -157,8 +174,13 @@ private:
     std::unique_ptr<CMenuContext> m_menus;
     CFullScreenCycle m_fullScreen{*this};
     QRect m_savedGeometry;
+    // The window's last rectangle while neither maximized nor full screen (outer corner, inside size).
+    QRect m_normalRect;
+    std::array<bool, 3> m_stackTools{};
+    QPointer<QMdiSubWindow> m_titleChild;
     bool m_savedMaximized = false;
     bool m_firstShow = true;
+    bool m_commandsQueued = false;
     int m_untitledCount = 0;
     QStringList m_recent;
 };

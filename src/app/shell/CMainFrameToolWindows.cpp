@@ -48,8 +48,7 @@ QSize FrameExtra(const QWidget& w)
 void CMainFrame::PlaceToolWindow(int which)
 {
     QWidget* w = m_toolWindows[static_cast<size_t>(which)];
-    const CWindowPlacement& p = which == ShapesWindow ? m_app.Shell().m_shapesWindow
-                                : which == ColorsWindow ? m_app.Shell().m_colorsWindow : m_app.Shell().m_undoSlider;
+    const CWindowPlacement& p = ToolPlacement(which);
     if (which == ShapesWindow && p.x2 > p.x1 && p.y2 > p.y1)
         w->resize(QSize(p.x2 - p.x1, p.y2 - p.y1) - FrameExtra(*w));
     w->move(p.x1, p.y1);
@@ -68,8 +67,7 @@ void CMainFrame::FitShapesToFrame()
 void CMainFrame::RecordToolWindow(int which)
 {
     QWidget* w = m_toolWindows[static_cast<size_t>(which)];
-    CWindowPlacement& p = which == ShapesWindow ? m_app.Shell().m_shapesWindow
-                          : which == ColorsWindow ? m_app.Shell().m_colorsWindow : m_app.Shell().m_undoSlider;
+    CWindowPlacement& p = ToolPlacement(which);
     QPoint pos = w->pos();
     p.x1 = pos.x();
     p.y1 = pos.y();
@@ -87,10 +85,15 @@ void CMainFrame::RaiseToolWindows()
             w->raise();
 }
 
-int32_t& CMainFrame::ShownSetting(int which)
+CWindowPlacement& CMainFrame::ToolPlacement(int which)
 {
     CShellSettings& s = m_app.Shell();
-    return which == ShapesWindow ? s.m_shapesWindow.shown : which == ColorsWindow ? s.m_colorsWindow.shown : s.m_undoSlider.shown;
+    return which == ShapesWindow ? s.m_shapesWindow : which == ColorsWindow ? s.m_colorsWindow : s.m_undoSlider;
+}
+
+int32_t& CMainFrame::ShownSetting(int which)
+{
+    return ToolPlacement(which).shown;
 }
 
 void CMainFrame::ToggleToolWindow(int which)
@@ -123,6 +126,13 @@ void CMainFrame::SetToolWindowVisible(int i, bool visible)
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* e)
 {
+    if ((e->type() == QEvent::MouseButtonRelease || e->type() == QEvent::KeyRelease) && !m_commandsQueued) {
+        m_commandsQueued = true;
+        QMetaObject::invokeMethod(this, [this] {
+            m_commandsQueued = false;
+            UpdateCommands();
+        }, Qt::QueuedConnection);
+    }
     if ((e->type() == QEvent::Move || e->type() == QEvent::Resize) && watched == m_toolWindows[ShapesWindow])
         FitShapesToFrame();
     if (e->type() == QEvent::Close)

@@ -4,6 +4,7 @@
 #include "core/shell/CDaubrixApp.h"
 #include "core/shell/DisplayCheck.h"
 #include "core/base/IProfile.h"
+#include <limits>
 
 CShellStartup::CShellStartup(CDaubrixApp& app, IProfile& profile, CQtHost* qtHost)
     : m_app(app), m_profile(profile), m_qtHost(qtHost)
@@ -57,7 +58,19 @@ bool CShellStartup::InitInstance(const std::string& programDir, const QStringLis
     if (m_frameCreated)
         m_frameCreated(*f);
     CSettingsTable::LoadMainWindow(m_app, m_profile, screen);
-    f->ShowAtStoredPlacement();
+    // A stored placement always wins; a first start fits the screen it opens on.
+    auto stored = [this](const std::string& window, std::initializer_list<const char*> keys) {
+        constexpr int kAbsent = std::numeric_limits<int>::min();
+        for (const char* key : keys)
+            if (m_profile.GetInt(CSettingsTable::kSection, window + key, kAbsent) != kAbsent)
+                return true;
+        return false;
+    };
+    if (stored("appWindow", {"Flags", "ShowCmd", "X1", "X2", "Y1", "Y2"}))
+        f->ShowAtStoredPlacement();
+    else
+        f->ShowAtFirstStart({!stored("shapesWindow", {"X1", "X2", "Y1", "Y2"}), !stored("colorsWindow", {"X1", "Y1"}),
+                             !stored("undoSlider", {"X1", "Y1"})});
 
     if (IsLowColorDisplay(m_screenDepth))
         m_app.Imaging().m_lowColor = 1;
@@ -66,10 +79,10 @@ bool CShellStartup::InitInstance(const std::string& programDir, const QStringLis
     if (m_tipOfTheDay)
         m_tipOfTheDay(*f);
 
-    // Without a file name no drawing opens. A named file that cannot be read ends the run,
-    // once drawings can be read at all.
-    if (!files.isEmpty() && !f->OpenFile(files.first()) && f->m_openDocument)
-        return false;
+    // Without a file name no drawing opens. A named file that cannot be read has been reported;
+    // the program stays, with no drawing, as after a failed File > Open.
+    if (!files.isEmpty())
+        f->OpenFile(files.first());
     return true;
 }
 

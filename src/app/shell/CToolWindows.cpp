@@ -22,6 +22,7 @@ CToolWindows::CToolWindows(CMainFrame& frame, CDaubrixApp& app) : m_frame(frame)
     m_history = new CDrawingHistoryWindow(&frame);
     m_history->m_activeView = active;
     m_history->m_shapesChanged = [this] { ShapeChanged(); };
+    m_history->m_moved = [&frame] { frame.UpdateCommands(); };
     m_history->m_onClosed = [this] {
         m_frame.RepaintViewsUnder(m_history->frameGeometry());
         m_frame.UpdateCommands();
@@ -56,6 +57,7 @@ CToolWindows::~CToolWindows()
         m_colors->Panel().m_shapeColorChanged = nullptr;
     if (m_history) {
         m_history->m_shapesChanged = nullptr;
+        m_history->m_moved = nullptr;
         m_history->m_onClosed = nullptr;
     }
 }

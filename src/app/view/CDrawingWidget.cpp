@@ -164,6 +164,8 @@ void CDrawingWidget::mousePressEvent(QMouseEvent* e)
     const Qt::KeyboardModifiers mods = e->modifiers();
     m_view.Stroke().ButtonDown(p.x, p.y, mods & Qt::ShiftModifier, mods & Qt::ControlModifier);
     UpdateCursor();
+    // Undo and the edits are off until the release.
+    emit commandsChanged();
 }
 
 void CDrawingWidget::mouseMoveEvent(QMouseEvent* e)
@@ -347,6 +349,8 @@ void CDrawingWidget::paintEvent(QPaintEvent* e)
     if (!m_view.NeedsEngineWork())
         m_view.Stroke().PaintDone();
     QPainter p(this);
+    // On a dense screen each drawing pixel is a crisp block of screen pixels, never a blur.
+    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
     QImage img = ImageView();
     if (img.isNull()) {
         p.fillRect(e->rect(), QColor::fromRgb(ColorRefToPixel(m_view.Doc().BackgroundColor())));

@@ -78,3 +78,12 @@ QPixmap CButtonPictures::Digits(const QColor& ink)
                     img.setPixelColor(1 + g * 4 + col, 1 + row, ink);
     return QPixmap::fromImage(img.scaled(26, 14));
 }
+
+QIcon CButtonPictures::Icon(const QPixmap& picture)
+{
+    QIcon icon(picture);
+    QPixmap doubled = picture.scaled(picture.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    doubled.setDevicePixelRatio(2);
+    icon.addPixmap(doubled);
+    return icon;
+}

@@ -1,5 +1,6 @@
 #pragma once
 #include <QColor>
+#include <QIcon>
 #include <QPixmap>
 
 // The small pictures on the tool windows' buttons, drawn in the button-text colour so they
@@ -13,4 +14,8 @@ public:
     static QPixmap NextSection(const QColor& ink);
     // "123" in a tiny pixel font: the colour values button.
     static QPixmap Digits(const QColor& ink);
+
+    // A button icon of one picture, with a copy of doubled pixels for dense screens, so the
+    // picture stays crisp there instead of being smoothed up.
+    static QIcon Icon(const QPixmap& picture);
 };

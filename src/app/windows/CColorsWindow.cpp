@@ -66,7 +66,7 @@ QPushButton* CColorsWindow::MakeButton(const QRect& r, const QPixmap& picture, c
     auto* b = new QPushButton(this);
     b->setObjectName(name);
     b->setGeometry(r);
-    b->setIcon(QIcon(picture));
+    b->setIcon(CButtonPictures::Icon(picture));
     b->setIconSize(picture.size());
     b->setToolTip(tip);
     b->setFocusPolicy(Qt::NoFocus);

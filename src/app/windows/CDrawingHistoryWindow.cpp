@@ -15,7 +15,7 @@ CDrawingHistoryWindow::CDrawingHistoryWindow(QWidget* parent) : QWidget(parent, 
     auto button = [&](const QPixmap& picture, const char* tip, const char* name) {
         auto* b = new QToolButton(this);
         b->setObjectName(name);
-        b->setIcon(QIcon(picture));
+        b->setIcon(CButtonPictures::Icon(picture));
         b->setIconSize(picture.size());
         b->setToolTip(tip);
         b->setFocusPolicy(Qt::NoFocus);
@@ -65,8 +65,11 @@ void CDrawingHistoryWindow::Reload()
 
 void CDrawingHistoryWindow::OnAction()
 {
-    if (CDaubrixView* view = ActiveView())
+    if (CDaubrixView* view = ActiveView()) {
         CHistorySlider::ForgetDrawingUndo(view->Doc());
+        if (m_moved)
+            m_moved();
+    }
 }
 
 void CDrawingHistoryWindow::OnDragged(int a)
@@ -92,6 +95,8 @@ void CDrawingHistoryWindow::Apply(CDaubrixView& view, int c)
     m_logic.EndMove(view, c);
     if (m_shapesChanged)
         m_shapesChanged();
+    if (m_moved)
+        m_moved();
 }
 
 void CDrawingHistoryWindow::JumpTo(int target)

@@ -19,6 +19,8 @@ public:
     std::function<CDaubrixView*()> m_activeView;
     std::function<void()> m_shapesChanged;
     std::function<void()> m_onClosed;
+    // Who to tell when a move changed the drawing's position or its undo step.
+    std::function<void()> m_moved;
 
     // Takes range, thumb and ticks from the active drawing (or empties the slider without one).
     void Reload();

@@ -1,4 +1,5 @@
 #include "core/base/AtomicFile.h"
+#include "core/base/SaveTarget.h"
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -9,33 +10,15 @@
 
 namespace {
 
-// Temporary files are ".NAME.save-XXXXXX" beside the target, so a save can tell its own leftovers
-// (from a killed or crashed earlier save of the same file) from anything else in the folder.
-constexpr const char* kTempTag = ".save-";
-constexpr size_t kTempRandom = 6;
-
-struct PathParts {
-    std::string dir;
-    std::string name;
-};
-
-PathParts Split(const std::string& path)
+void RemoveStaleTemporaries(const std::string& target, const std::string& keep)
 {
-    const auto slash = path.find_last_of('/');
-    if (slash == std::string::npos)
-        return {".", path};
-    return {slash == 0 ? "/" : path.substr(0, slash), path.substr(slash + 1)};
-}
-
-void RemoveStaleTemporaries(const PathParts& p, const std::string& keep)
-{
-    const std::string prefix = "." + p.name + kTempTag;
-    DIR* d = opendir(p.dir.c_str());
+    const std::string prefix = "." + NameOf(target) + kTemporaryTag;
+    DIR* d = opendir(FolderOf(target).c_str());
     if (!d)
         return;
     while (dirent* e = readdir(d)) {
         const std::string n = e->d_name;
-        if (n.size() == prefix.size() + kTempRandom && n.compare(0, prefix.size(), prefix) == 0 && n != keep)
+        if (n.size() == prefix.size() + kTemporaryRandom && n.compare(0, prefix.size(), prefix) == 0 && n != keep)
             unlinkat(dirfd(d), n.c_str(), 0);
     }
     closedir(d);
@@ -65,61 +48,39 @@ void SyncFolder(const std::string& dir)
     close(fd);
 }
 
-// A new temporary file beside path, with the permissions the target has or would get.
-int CreateTemporary(const std::string& path, std::string& temp)
-{
-    const PathParts parts = Split(path);
-    std::string tmpl = parts.dir + "/." + parts.name + kTempTag + std::string(kTempRandom, 'X');
-    const int fd = mkstemp(tmpl.data());
-    if (fd < 0)
-        return -1;
-    RemoveStaleTemporaries(parts, tmpl.substr(tmpl.find_last_of('/') + 1));
-    // Keep the permissions an existing file had; new files get the usual 0666 & ~umask.
-    struct stat st {};
-    if (stat(path.c_str(), &st) == 0) {
-        fchmod(fd, st.st_mode & 07777);
-    } else {
-        const mode_t mask = umask(0);
-        umask(mask);
-        fchmod(fd, 0666 & ~mask);
-    }
-    temp = tmpl;
-    return fd;
-}
-
-bool MoveIntoPlace(const std::string& temp, const std::string& path)
-{
-    if (std::rename(temp.c_str(), path.c_str()) != 0)
-        return false;
-    SyncFolder(Split(path).dir);
-    return true;
-}
-
 constexpr size_t kWriteBuffer = 1 << 20;
 
 } // namespace
 
-bool WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes)
+bool WriteFileAtomically(const std::string& path, std::span<const uint8_t> bytes, std::string* reason)
 {
-    std::string temp;
-    const int fd = CreateTemporary(path, temp);
-    if (fd < 0)
-        return false;
-    bool ok = WriteAll(fd, bytes) && fsync(fd) == 0;
-    if (close(fd) != 0)
-        ok = false;
-    if (!ok || !MoveIntoPlace(temp, path)) {
-        unlink(temp.c_str());
-        return false;
-    }
-    return true;
+    CAtomicFileWriter file;
+    const bool ok = file.Open(path) && file.Write(bytes.data(), bytes.size()) && file.Commit();
+    if (!ok && reason)
+        *reason = file.Refusal();
+    return ok;
 }
 
 bool CAtomicFileWriter::Open(const std::string& path)
 {
     Discard();
+    m_refusal.clear();
     m_path = path;
-    m_fd = CreateTemporary(path, m_temp);
+    m_target = FindSaveTarget(path);
+    if (!m_target.refusal.empty()) {
+        m_refusal = m_target.refusal;
+        return false;
+    }
+    m_fd = CreateTemporaryBeside(m_target.path, m_temp);
+    if (m_fd >= 0) {
+        RemoveStaleTemporaries(m_target.path, NameOf(m_temp));
+        m_way = PrepareTemporary(m_fd, m_target);
+    } else if (m_target.exists) {
+        // No temporary file can be made in the folder, but the file itself may be written.
+        m_fd = open(m_target.path.c_str(), O_WRONLY | O_CLOEXEC);
+        m_temp = m_target.path;
+        m_way = SaveTarget::Way::Direct;
+    }
     if (m_fd < 0) {
         m_temp.clear();
         return false;
@@ -181,6 +142,7 @@ const std::string& CAtomicFileWriter::ReleaseToNamedWriter()
     if (m_fd >= 0)
         close(m_fd);
     m_fd = -1;
+    m_released = true;
     return m_temp;
 }
 
@@ -192,15 +154,32 @@ bool CAtomicFileWriter::Commit()
     // A named writer closed its own handle; the data still has to reach the disk.
     if (m_fd < 0)
         m_fd = open(m_temp.c_str(), O_RDONLY | O_CLOEXEC);
-    ok = ok && m_fd >= 0 && fsync(m_fd) == 0;
-    if (m_fd >= 0 && close(m_fd) != 0)
-        ok = false;
-    m_fd = -1;
-    if (!ok || !MoveIntoPlace(m_temp, m_path)) {
+    // Written in place, the file ends where the last byte went (it may have been longer).
+    if (ok && m_way == SaveTarget::Way::Direct && !m_released && m_target.regular)
+        ok = ftruncate(m_fd, static_cast<off_t>(m_position)) == 0;
+    ok = ok && m_fd >= 0 && (fsync(m_fd) == 0 || (!m_target.regular && errno == EINVAL));
+    switch (m_way) {
+    case SaveTarget::Way::Rename:
+        if (m_fd >= 0 && close(m_fd) != 0)
+            ok = false;
+        m_fd = -1;
+        ok = ok && std::rename(m_temp.c_str(), m_target.path.c_str()) == 0;
+        if (ok)
+            SyncFolder(FolderOf(m_target.path));
+        break;
+    case SaveTarget::Way::InPlace:
+        ok = ok && OverwriteInPlace(m_target, m_fd);
+        break;
+    case SaveTarget::Way::Direct: break;
+    }
+    if (!ok) {
         Discard();
         return false;
     }
-    m_temp.clear();
+    // Renamed, the temporary file is the target now; written directly, it always was.
+    if (m_way != SaveTarget::Way::InPlace)
+        m_temp.clear();
+    Discard();
     return true;
 }
 
@@ -209,9 +188,12 @@ void CAtomicFileWriter::Discard()
     if (m_fd >= 0)
         close(m_fd);
     m_fd = -1;
-    if (!m_temp.empty())
+    // Written directly, the target is all there is: it stays, whatever it holds now.
+    if (!m_temp.empty() && m_way != SaveTarget::Way::Direct)
         unlink(m_temp.c_str());
     m_temp.clear();
+    m_released = false;
+    m_way = SaveTarget::Way::Rename;
     m_buffer.clear();
     m_buffer.shrink_to_fit();
 }

@@ -17,6 +17,12 @@ public:
     // A message box with an OK button.
     virtual void Message(const std::string& text, MsgIcon icon = MsgIcon::None,
                          const std::string& caption = {}) = 0;
+    // A message about something that went on regardless (a damaged picture read as far as it
+    // goes); shown as any message unless the host tells warnings apart.
+    virtual void Warning(const std::string& text, MsgIcon icon = MsgIcon::None, const std::string& caption = {})
+    {
+        Message(text, icon, caption);
+    }
     // A question; returns the button pressed.
     virtual MsgAnswer Ask(const std::string& text, MsgButtons buttons, MsgIcon icon = MsgIcon::Question,
                           const std::string& caption = {}) = 0;

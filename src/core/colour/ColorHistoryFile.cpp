@@ -5,8 +5,9 @@
 FileResult SaveColorHistory(const std::string& path, const CColorHistory& history)
 {
     FileResult result;
-    if (!WriteFileAtomically(path, history.ToBytes()))
-        result.Fail(FileReason::CannotWrite);
+    std::string why;
+    if (!WriteFileAtomically(path, history.ToBytes(), &why))
+        result.Fail(FileReason::CannotWrite, why);
     return result;
 }
 

@@ -74,7 +74,9 @@ FileResult DocumentBytes(CDaubrixDoc& doc, const CDaubrixView* view, std::vector
             background.x = view->BackgroundX();
             background.y = view->BackgroundY();
         }
-        result = CDocumentFile::Write(doc, view ? &background : nullptr, bytes);
+        // What the user sees is what is kept: a pending Clear saves the empty drawing, while
+        // Undo Clear still has the globs in memory.
+        result = CDocumentFile::Write(doc, view ? &background : nullptr, bytes, view && view->ClearPending());
     } catch (const std::bad_alloc&) {
         return result.Fail(FileReason::CannotWrite);
     }
@@ -87,8 +89,9 @@ FileResult SaveDocument(const std::string& path, CDaubrixDoc& doc, const CDaubri
     FileResult result = DocumentBytes(doc, view, bytes);
     if (!result)
         return result;
-    if (!WriteFileAtomically(path, bytes))
-        return result.Fail(FileReason::CannotWrite);
+    std::string why;
+    if (!WriteFileAtomically(path, bytes, &why))
+        return result.Fail(FileReason::CannotWrite, why);
     doc.SetPathName(path);
     doc.SetTitle(DocumentTitleFor(path));
     doc.SetModifiedFlag(false);

@@ -45,10 +45,12 @@ FileResult WriteDrawingImage(const std::string& path, const CImage32& image, int
 {
     FileResult result;
     switch (ImageFileKindFor(path)) {
-    case ImageFileKind::Bmp:
-        if (!SaveBitmapAsBmp(path, image))
-            result.Fail(FileReason::CannotWrite);
+    case ImageFileKind::Bmp: {
+        std::string why;
+        if (!SaveBitmapAsBmp(path, image, &why))
+            result.Fail(FileReason::CannotWrite, why);
         return result;
+    }
     case ImageFileKind::Jpeg:
         result = WriteJpegFile(path, std::clamp(quality, 1, 100), image);
         if (!result)
@@ -88,7 +90,8 @@ bool SaveDrawingImage(const std::string& path, const CImage32& image, int qualit
         ShowFileMessages(result, host);
     }
     if (!result)
-        ShowFileMessages(FileResult{}.Fail(FileReason::CannotWrite), host, SaveImageWording(path));
+        ShowFileMessages(FileResult{}.Fail(FileReason::CannotWrite, result.TextOf(FileReason::CannotWrite)), host,
+                         SaveImageWording(path));
     return result.ok;
 }
 

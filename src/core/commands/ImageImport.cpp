@@ -102,22 +102,26 @@ ImportOutcome ImportImageFile(CDaubrixView& view, const std::string& path)
     CLongOperation op(host);
     op.BeginWait();
     op.SetStatus(kConverting);
-    view.BeginImport();
 
+    // Read first: a picture that cannot be read leaves the hidden globs where they are.
     CImage32 picture;
     const FileResult read = LoadImageFile(path, picture);
+    // What the reader met (a damaged picture read as far as it goes) before the globs come.
+    ShowFileMessages(read, host);
     if (read) {
+        view.BeginImport();
         // Only one picture is held at a time: a large one costs a gigabyte.
         const BackgroundSizing sizing = ImportSizing(app.Import());
         if (sizing != BackgroundSizing::Normal)
             picture = SizeImportPicture(picture, doc.Width(), doc.Height(), sizing);
         outcome = ConvertImageToGlobs(view, picture, op);
         doc.AddSection(doc.GetGlobCount());
+        // Even a cancelled import has moved the sections a save writes.
+        doc.SetModifiedFlag();
         view.ShowAddedGlobs(0);
         view.NotifyHistoryChanged();
     } else {
         // The reader's own reasons first, then the command's word for the failure.
-        ShowFileMessages(read, host);
         host.Message(kReadFailed, MsgIcon::Stop);
         outcome.read = false;
     }
@@ -127,6 +131,8 @@ ImportOutcome ImportImageFile(CDaubrixView& view, const std::string& path)
 
 void ImportImageCommand(CDaubrixApp& app, CDaubrixView& view, IImportDialogs& dialogs)
 {
+    if (view.ButtonHeld())
+        return;
     const std::string path = dialogs.AskImportPath();
     if (path.empty())
         return;

@@ -48,7 +48,7 @@ void SetBackgroundColor(CDaubrixView& view, HsvColor c)
 
 bool Clear(CDaubrixView& view)
 {
-    if (!view.App().Host().AskYesNo(kClearQuestion, MsgIcon::Exclamation, kClearCaption))
+    if (view.ButtonHeld() || !view.App().Host().AskYesNo(kClearQuestion, MsgIcon::Exclamation, kClearCaption))
         return false;
     ClearNow(view);
     return true;

@@ -1,6 +1,8 @@
 #include "core/imaging/DibDecode.h"
 #include "core/base/ByteIO.h"
+#include <algorithm>
 #include <bit>
+#include <climits>
 #include <vector>
 
 namespace {
@@ -77,41 +79,81 @@ bool DecodeRle(const uint8_t* p, size_t n, int width, int height, bool four, std
 
 } // namespace
 
+bool ReadDibHeader(const uint8_t* dib, size_t size, DibHeader& h)
+{
+    if (size < kCoreHeaderSize)
+        return false;
+    h = DibHeader{};
+    h.headerSize = ReadU32(dib);
+    if (h.headerSize == kCoreHeaderSize) {
+        // OS/2 1.x: 16-bit sizes, no compression, palette entries of three bytes.
+        h.width = ReadU16(dib + 4);
+        h.height = ReadU16(dib + 6);
+        h.bpp = ReadU16(dib + 10);
+        h.entrySize = 3;
+        h.tableAt = kCoreHeaderSize;
+        return true;
+    }
+    // OS/2 2.x may cut its 64-byte header short after any field; the rest reads as zero.
+    if (h.headerSize < 16)
+        return false;
+    uint8_t info[kInfoHeaderSize] = {};
+    const size_t stored = h.headerSize > size ? kInfoHeaderSize : std::min<size_t>(h.headerSize, kInfoHeaderSize);
+    if (stored > size)
+        return false;
+    std::copy(dib, dib + stored, info);
+    // Writers that claim more header than the block holds are read as the common 40 bytes.
+    if (h.headerSize > size)
+        h.headerSize = kInfoHeaderSize;
+    h.width = ReadS32(info + 4);
+    const int32_t rawHeight = ReadS32(info + 8);
+    h.topDown = rawHeight < 0;
+    h.height = h.topDown ? -static_cast<long long>(rawHeight) : rawHeight;
+    h.bpp = ReadU16(info + 14);
+    h.compression = ReadU32(info + 16);
+    h.colorsUsed = ReadU32(info + 32);
+    h.tableAt = h.headerSize;
+    const bool bitfields = h.compression == kBitFields || h.compression == kAlphaBitFields;
+    if (bitfields) {
+        // Headers of 52 bytes and more carry the masks; the 40-byte one is followed by them.
+        if (h.headerSize >= 52) {
+            h.masksAt = kInfoHeaderSize;
+        } else {
+            h.masksAt = h.headerSize;
+            h.tableAt += h.compression == kAlphaBitFields ? 16 : 12;
+        }
+    }
+    return true;
+}
+
 bool DecodePackedDib(const uint8_t* dib, size_t size, CImage32& out, size_t pixelOffset)
 {
-    if (size < 40)
+    DibHeader head;
+    if (!ReadDibHeader(dib, size, head))
         return false;
-    uint32_t headerSize = ReadU32(dib);
-    if (headerSize < 40 || headerSize > size)
-        headerSize = 40;
-    int32_t width = ReadS32(dib + 4);
-    int32_t rawHeight = ReadS32(dib + 8);
-    int bpp = ReadU16(dib + 14);
-    uint32_t compression = ReadU32(dib + 16);
-    uint32_t colorsUsed = ReadU32(dib + 32);
-    bool topDown = rawHeight < 0;
-    long long height = topDown ? -static_cast<long long>(rawHeight) : rawHeight;
+    const int32_t width = static_cast<int32_t>(std::min<long long>(head.width, INT32_MAX));
+    const long long height = head.height;
+    const bool topDown = head.topDown;
+    const int bpp = head.bpp;
+    const uint32_t compression = head.compression;
     if (width <= 0 || height <= 0 || width > kMaxDibSide || height > kMaxDibSide
         || static_cast<long long>(width) * height > kMaxDibPixels)
         return false;
     if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 16 && bpp != 24 && bpp != 32)
         return false;
-    bool rle8 = compression == 1, rle4 = compression == 2, bitfields = compression == 3;
-    if (compression > 3 || (rle8 && bpp != 8) || (rle4 && bpp != 4) || (bitfields && bpp != 16 && bpp != 32)
-        || ((rle8 || rle4) && topDown))
+    const bool rle8 = compression == 1, rle4 = compression == 2;
+    const bool bitfields = compression == kBitFields || compression == kAlphaBitFields;
+    if ((compression > kBitFields && compression != kAlphaBitFields) || (rle8 && bpp != 8) || (rle4 && bpp != 4)
+        || (bitfields && bpp != 16 && bpp != 32) || ((rle8 || rle4) && topDown))
         return false;
 
-    size_t pos = headerSize;
+    size_t pos = head.tableAt;
     Masks masks{};
     if (bitfields) {
-        // The masks follow a 40-byte header; larger headers carry them inside.
-        size_t at = headerSize == 40 ? pos : 40;
-        if (at + 12 > size)
+        if (head.masksAt + 12 > size)
             return false;
         for (int i = 0; i < 3; ++i)
-            PrepareMask(masks, i, ReadU32(dib + at + 4 * i));
-        if (headerSize == 40)
-            pos += 12;
+            PrepareMask(masks, i, ReadU32(dib + head.masksAt + 4 * i));
     } else if (bpp == 16) {
         PrepareMask(masks, 0, 0x7C00);
         PrepareMask(masks, 1, 0x03E0);
@@ -124,17 +166,20 @@ bool DecodePackedDib(const uint8_t* dib, size_t size, CImage32& out, size_t pixe
 
     std::vector<Pixel> palette;
     if (bpp <= 8) {
-        size_t entries = colorsUsed ? colorsUsed : (1u << bpp);
-        if (entries > 256 || pos + entries * 4 > size)
+        size_t entries = head.colorsUsed ? head.colorsUsed : (1u << bpp);
+        // Some writers store fewer entries than the depth allows; the rows tell where it ends.
+        if (pixelOffset > pos)
+            entries = std::min(entries, (pixelOffset - pos) / head.entrySize);
+        if (entries > 256 || pos + entries * head.entrySize > size)
             return false;
         for (size_t i = 0; i < entries; ++i) {
-            const uint8_t* e = dib + pos + 4 * i;
+            const uint8_t* e = dib + pos + head.entrySize * i;
             palette.push_back(MakePixel(e[2], e[1], e[0]));
         }
-        pos += entries * 4;
+        pos += entries * head.entrySize;
         palette.resize(256, MakePixel(0, 0, 0));
-    } else if (colorsUsed <= 256) {
-        pos += static_cast<size_t>(colorsUsed) * 4;
+    } else if (head.colorsUsed <= 256) {
+        pos += static_cast<size_t>(head.colorsUsed) * head.entrySize;
     }
     if (pixelOffset)
         pos = pixelOffset;

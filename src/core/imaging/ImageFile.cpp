@@ -5,6 +5,7 @@
 #include "core/imaging/JpegFile.h"
 #include "core/imaging/PictureCheck.h"
 #include "core/imaging/PngFile.h"
+#include <algorithm>
 #include <cctype>
 
 std::string LowerExtension(const std::string& path)
@@ -22,13 +23,14 @@ std::string LowerExtension(const std::string& path)
 bool DecodeBmpFile(const uint8_t* data, size_t size, CImage32& out)
 {
     constexpr size_t kFileHeader = 14;
-    if (size < kFileHeader + 40 || ReadU16(data) != 0x4D42)
+    if (size < kFileHeader + kCoreHeaderSize || ReadU16(data) != 0x4D42)
         return false;
     // Honour the file's pixel offset when it points inside the file past the header;
     // writers that leave it zero or wrong get the rows right after the colour table.
     const uint32_t offBits = ReadU32(data + 10);
+    const uint32_t headerSize = ReadU32(data + kFileHeader);
     size_t pixelOffset = 0;
-    if (offBits >= kFileHeader + 40 && offBits < size)
+    if (offBits >= kFileHeader + std::min(headerSize, kInfoHeaderSize) && offBits < size)
         pixelOffset = offBits - kFileHeader;
     return DecodePackedDib(data + kFileHeader, size - kFileHeader, out, pixelOffset);
 }

@@ -34,6 +34,20 @@ void OutputMessage(j_common_ptr cinfo)
     }
 }
 
+// Warnings (a damaged file decoded as far as it goes) are told once, the first only; the trace
+// messages are not for users.
+void EmitMessage(j_common_ptr cinfo, int level)
+{
+    if (level >= 0 || cinfo->err->num_warnings++ > 0)
+        return;
+    char text[JMSG_LENGTH_MAX];
+    (*cinfo->err->format_message)(cinfo, text);
+    try {
+        reinterpret_cast<ErrorTrap*>(cinfo->err)->result->Note(FileReason::JpegWarning, text);
+    } catch (const std::bad_alloc&) {
+    }
+}
+
 void ErrorExit(j_common_ptr cinfo)
 {
     (*cinfo->err->output_message)(cinfo);
@@ -45,6 +59,7 @@ void InitTrap(ErrorTrap& trap, FileResult& result)
     jpeg_std_error(&trap.pub);
     trap.pub.output_message = OutputMessage;
     trap.pub.error_exit = ErrorExit;
+    trap.pub.emit_message = EmitMessage;
     trap.result = &result;
 }
 
@@ -193,8 +208,10 @@ FileResult WriteJpegFile(const std::string& path, int quality, const CImage32& b
 {
     std::vector<uint8_t> bytes;
     FileResult result = WriteJpegBytes(bytes, quality, bitmap);
-    if (result && !WriteFileAtomically(path, bytes))
-        result.Fail(FileReason::JpegCannotWrite);
+    std::string why;
+    // A refused file gets the command's own message with the reason, not the writer's.
+    if (result && !WriteFileAtomically(path, bytes, &why))
+        result.Fail(why.empty() ? FileReason::JpegCannotWrite : FileReason::CannotWrite, why);
     return result;
 }
 

@@ -131,7 +131,7 @@ std::vector<uint8_t> BmpFileBytes(const PackedDib& dib)
     return out;
 }
 
-bool WriteBmpFile(const std::string& path, const PackedDib& dib)
+bool WriteBmpFile(const std::string& path, const PackedDib& dib, std::string* reason)
 {
     if (dib.IsNull())
         return false;
@@ -141,13 +141,13 @@ bool WriteBmpFile(const std::string& path, const PackedDib& dib)
     } catch (const std::bad_alloc&) {
         return false;
     }
-    return WriteFileAtomically(path, bytes);
+    return WriteFileAtomically(path, bytes, reason);
 }
 
-bool SaveBitmapAsBmp(const std::string& path, const CImage32& bitmap)
+bool SaveBitmapAsBmp(const std::string& path, const CImage32& bitmap, std::string* reason)
 {
     PackedDib dib = BitmapToDib(bitmap);
     if (dib.IsNull())
         return false;
-    return WriteBmpFile(path, dib);
+    return WriteBmpFile(path, dib, reason);
 }

@@ -46,5 +46,6 @@ PackedDib BitmapToDib(const CImage32& bitmap);
 
 // The BMP file: the 14-byte file header followed by the whole record.
 std::vector<uint8_t> BmpFileBytes(const PackedDib& dib);
-bool WriteBmpFile(const std::string& path, const PackedDib& dib);
-bool SaveBitmapAsBmp(const std::string& path, const CImage32& bitmap);
+// Written through the atomic save path; reason, when given, receives why a file was refused.
+bool WriteBmpFile(const std::string& path, const PackedDib& dib, std::string* reason = nullptr);
+bool SaveBitmapAsBmp(const std::string& path, const CImage32& bitmap, std::string* reason = nullptr);

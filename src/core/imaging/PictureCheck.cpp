@@ -1,5 +1,6 @@
 #include "core/imaging/PictureCheck.h"
 #include "core/base/ByteIO.h"
+#include "core/imaging/DibDecode.h"
 #include "core/imaging/ImageFile.h"
 #include <cstdlib>
 #include <string>
@@ -20,15 +21,18 @@ unsigned ReadBE16(const uint8_t* p) { return static_cast<unsigned>(p[0]) << 8 | 
 PictureHeader BmpHeader(const uint8_t* d, size_t size)
 {
     PictureHeader h;
-    if (size < 34 || ReadU16(d) != 0x4D42)
+    constexpr size_t kFileHeader = 14;
+    DibHeader dib;
+    if (size < kFileHeader || ReadU16(d) != 0x4D42 || !ReadDibHeader(d + kFileHeader, size - kFileHeader, dib))
         return h;
     h.found = true;
-    h.width = ReadS32(d + 18);
-    h.height = std::llabs(static_cast<long long>(ReadS32(d + 22)));
-    const long long bpp = ReadU16(d + 28);
-    const uint32_t compression = ReadU32(d + 30);
+    h.width = dib.width;
+    h.height = dib.height;
+    const long long bpp = dib.bpp;
+    const uint32_t compression = dib.compression;
     const uint32_t offBits = ReadU32(d + 10);
-    const long long offset = offBits >= 54 && offBits < size ? offBits : 54;
+    const long long rows = static_cast<long long>(kFileHeader + dib.tableAt);
+    const long long offset = offBits >= rows && offBits < size ? offBits : rows;
     const long long available = static_cast<long long>(size) - offset;
     if (h.width <= 0 || h.height <= 0 || h.width > kMaxPictureSide || h.height > kMaxPictureSide)
         return h;

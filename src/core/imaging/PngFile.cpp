@@ -157,8 +157,9 @@ FileResult WritePngFile(const std::string& path, const CImage32& picture)
 {
     std::vector<uint8_t> bytes;
     FileResult result = WritePngBytes(bytes, picture);
-    if (result && !WriteFileAtomically(path, bytes))
-        result.Fail(FileReason::CannotWrite);
+    std::string why;
+    if (result && !WriteFileAtomically(path, bytes, &why))
+        result.Fail(FileReason::CannotWrite, why);
     return result;
 }
 

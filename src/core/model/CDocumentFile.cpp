@@ -347,33 +347,38 @@ bool ReadBackground(CArchiveReader& in, bool lowColor, FileResult& result, Stage
 
 } // namespace
 
-FileResult CDocumentFile::Write(CDaubrixDoc& doc, const DocumentBackground* view, std::vector<uint8_t>& out)
+FileResult CDocumentFile::Write(CDaubrixDoc& doc, const DocumentBackground* view, std::vector<uint8_t>& out,
+                                bool cleared)
 {
     FileResult result;
     out.clear();
     PutBytes(out, kMagic, sizeof kMagic);
     const CSectionList& list = doc.Sections();
-    const int32_t sections = list.Count();
+    const int32_t sections = cleared ? 0 : list.Count();
     PutU32(out, static_cast<uint32_t>(doc.Width()));
     PutU32(out, static_cast<uint32_t>(doc.Height()));
     PutU32(out, static_cast<uint32_t>(sections));
-    PutU32(out, static_cast<uint32_t>(list.Floor()));
+    PutU32(out, static_cast<uint32_t>(cleared ? 0 : list.Floor()));
     for (int i = 0; i < sections; ++i)
         PutU32(out, static_cast<uint32_t>(list.At(i)));
     PutU32(out, doc.BackgroundColor());
     PutU32(out, static_cast<uint32_t>(doc.PrintResolution()));
 
-    out.reserve(out.size() + 16 + 7 * doc.Globs().size() + 10 * doc.ColorChanges().size());
+    static const std::vector<CGlob> noGlobs;
+    static const std::vector<CColorChange> noChanges;
+    const std::vector<CGlob>& globs = cleared ? noGlobs : doc.Globs();
+    const std::vector<CColorChange>& changes = cleared ? noChanges : doc.ColorChanges();
+    out.reserve(out.size() + 16 + 7 * globs.size() + 10 * changes.size());
     ObjectWriter objects(out);
-    objects.Count(doc.Globs().size());
-    for (const CGlob& g : doc.Globs()) {
+    objects.Count(globs.size());
+    for (const CGlob& g : globs) {
         objects.Tag(Kind::Glob);
         PutU16(out, g.StoredX());
         PutU16(out, g.StoredY());
         PutU8(out, g.m_shape);
     }
-    objects.Count(doc.ColorChanges().size());
-    for (const CColorChange& c : doc.ColorChanges()) {
+    objects.Count(changes.size());
+    for (const CColorChange& c : changes) {
         objects.Tag(Kind::Color);
         PutU32(out, c.m_position);
         PutU16(out, static_cast<uint16_t>(c.m_hue));

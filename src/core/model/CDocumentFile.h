@@ -30,7 +30,10 @@ public:
     // document's kept JPEG bytes, or the view's picture coded at quality 100 when there are
     // none; a background that cannot be had is stored as absent: the flag is written 0, cleared
     // in the document, and the result notes BackgroundNotSaved after any codec notes.
-    static FileResult Write(CDaubrixDoc& doc, const DocumentBackground* view, std::vector<uint8_t>& out);
+    // cleared: a Clear is pending, so the globs, colour changes and sections, all hidden until
+    // the next stroke deletes them, are left out.
+    static FileResult Write(CDaubrixDoc& doc, const DocumentBackground* view, std::vector<uint8_t>& out,
+                            bool cleared = false);
 
     // Reads the bytes into doc. Every count and length is checked against the bytes that
     // remain before anything is allocated. On failure (NotThisKind) nothing in doc or view

@@ -17,6 +17,7 @@ constexpr uint32_t kAviErrFileWrite = 0x8004406E;
 constexpr uint32_t kAviErrFileOpen = 0x8004406F;
 constexpr uint32_t kAviErrCompressor = 0x80044070;
 constexpr uint32_t kAviErrNoCompressor = 0x80044071;
+constexpr uint32_t kAviErrReadOnly = 0x80044072;
 
 // Index flag of a sample that can be decoded on its own.
 constexpr uint32_t kAviIndexKeyFrame = 0x10;

@@ -104,7 +104,7 @@ bool AviWriter::Open(const std::string& path)
         m_height = std::abs(m_input.height);
     }
     if (!m_file.Open(path))
-        return Fail(kAviErrFileOpen);
+        return Fail(m_file.Refusal() == kWriteProtectedReason ? kAviErrReadOnly : kAviErrFileOpen);
     m_state = State::Open;
     const std::vector<uint8_t> headers = Headers();
     m_headerSize = headers.size();

@@ -35,6 +35,7 @@ std::string AviFailureText(uint32_t error)
     std::string why;
     switch (error) {
     case kAviErrFileOpen: why = "the file cannot be created there"; break;
+    case kAviErrReadOnly: why = kWriteProtectedReason; break;
     case kAviErrFileWrite: why = "the file cannot be written (is the disk full?)"; break;
     case kAviErrNoCompressor: why = "the chosen compressor is not available"; break;
     case kAviErrCompressor: why = "the compressor cannot take these frames"; break;

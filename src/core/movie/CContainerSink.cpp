@@ -9,6 +9,17 @@ namespace {
 constexpr const char* kNotWritten = "The movie was not written: ";
 }
 
+CompressSettings SettingsFor(const AviOptions& o, int fps)
+{
+    CompressSettings s;
+    s.quality = o.quality;
+    s.keyEvery = o.keyFramesOn ? o.keyFrameEvery : 0;
+    s.dataRate = o.dataRateOn ? o.dataRate : 0;
+    s.fps = fps;
+    s.state = o.state;
+    return s;
+}
+
 CContainerSink::~CContainerSink()
 {
     if (!m_finished)
@@ -19,21 +30,9 @@ bool CContainerSink::Fail(const std::string& why)
 {
     if (m_failure.empty())
         m_failure = kNotWritten + why + ".";
-    Release();
     m_file.Discard();
     m_finished = true;
     return false;
-}
-
-void CContainerSink::Release()
-{
-    if (m_format) {
-        if (m_format->pb)
-            avio_closep(&m_format->pb);
-        avformat_free_context(m_format);
-    }
-    m_format = nullptr;
-    m_stream = nullptr;
 }
 
 bool CContainerSink::Open(const std::string& path, MovieContainer container, const AviOptions& o, int fps,
@@ -42,51 +41,23 @@ bool CContainerSink::Open(const std::string& path, MovieContainer container, con
     const CompressorInfo* info = FindCompressor(o.handler, container);
     if (!info || !LoadVideoLibraries())
         return Fail("the chosen compressor is not available");
-    if (!m_file.Open(path))
-        return Fail("the file cannot be created there");
-    const std::string temp = m_file.ReleaseToNamedWriter();
-    const char* kind = container == MovieContainer::Mp4 ? "mp4" : "webm";
-    if (avformat_alloc_output_context2(&m_format, nullptr, kind, temp.c_str()) < 0 || !m_format)
-        return Fail("the video library cannot write this kind of movie");
-    CompressSettings s;
-    s.quality = o.quality;
-    s.keyEvery = o.keyFramesOn ? o.keyFrameEvery : 0;
-    s.dataRate = o.dataRateOn ? o.dataRate : 0;
-    s.fps = fps;
-    s.state = o.state;
-    const bool globalHeader = (m_format->oformat->flags & AVFMT_GLOBALHEADER) != 0;
-    if (!m_encoder.Open(*info, width, height, s, globalHeader))
+    if (!m_file.Open(path, container == MovieContainer::Mp4 ? "mp4" : "webm"))
+        return Fail(m_file.Why());
+    if (!m_encoder.Open(*info, width, height, SettingsFor(o, fps), m_file.WantsGlobalHeader()))
         return Fail("the compressor cannot take these frames");
-    m_stream = avformat_new_stream(m_format, nullptr);
-    if (!m_stream || avcodec_parameters_from_context(m_stream->codecpar, m_encoder.Context()) < 0)
-        return Fail("there is not enough memory");
-    m_stream->time_base = m_encoder.Context()->time_base;
-    m_stream->avg_frame_rate = {fps, 1};
-    if (avio_open(&m_format->pb, temp.c_str(), AVIO_FLAG_WRITE) < 0)
-        return Fail("the file cannot be created there");
     AVDictionary* opts = nullptr;
     if (container == MovieContainer::Mp4)
         av_dict_set(&opts, "movflags", "+faststart", 0);
-    const int r = avformat_write_header(m_format, &opts);
+    m_started = m_file.Start(m_encoder.Context(), fps, &opts);
     av_dict_free(&opts);
-    if (r < 0)
-        return Fail("the file cannot be written");
-    m_headerWritten = true;
-    return true;
-}
-
-bool CContainerSink::WritePacket(AVPacket* p)
-{
-    av_packet_rescale_ts(p, m_encoder.Context()->time_base, m_stream->time_base);
-    p->stream_index = m_stream->index;
-    return av_interleaved_write_frame(m_format, p) >= 0;
+    return m_started || Fail(m_file.Why());
 }
 
 bool CContainerSink::AddFrame(const CFrameScaler& frame, int)
 {
-    if (m_finished || !m_format)
+    if (m_finished || !m_started)
         return false;
-    const bool ok = m_encoder.Encode(frame.Rows(), [this](AVPacket* p) { return WritePacket(p); });
+    const bool ok = m_encoder.Encode(frame.Rows(), [this](AVPacket* p) { return m_file.Write(p); });
     return ok || Fail("the file cannot be written (is the disk full?)");
 }
 
@@ -94,16 +65,13 @@ bool CContainerSink::Finish(bool keep)
 {
     if (m_finished)
         return false;
-    if (!keep || !m_format) {
-        Release();
+    if (!keep || !m_started) {
         m_file.Discard();
         m_finished = true;
         return false;
     }
-    const bool drained = m_encoder.Drain([this](AVPacket* p) { return WritePacket(p); });
-    if (!drained || av_write_trailer(m_format) < 0)
+    if (!m_encoder.Drain([this](AVPacket* p) { return m_file.Write(p); }))
         return Fail("the file cannot be written (is the disk full?)");
-    Release();
     m_finished = true;
-    return m_file.Commit() || Fail("the file cannot be put in its place");
+    return m_file.Commit() || Fail(m_file.Why());
 }

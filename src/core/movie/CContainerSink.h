@@ -1,16 +1,11 @@
 #pragma once
-#include "core/base/AtomicFile.h"
 #include "core/movie/CAviOptionsModel.h"
 #include "core/movie/CFfmpegEncoder.h"
+#include "core/movie/CMuxedFile.h"
 #include "core/movie/IMovieSink.h"
 #include "core/movie/VideoCompressors.h"
 
-struct AVFormatContext;
-struct AVPacket;
-struct AVStream;
-
-// Frames into an MP4 (H.264, index first so players start at once) or WebM (VP9) movie
-// written by the video library into the atomic save path's temporary file.
+// Frames into an MP4 (H.264, index first so players start at once) or WebM (VP9) movie.
 class CContainerSink : public IMovieSink {
 public:
     CContainerSink() = default;
@@ -26,14 +21,13 @@ public:
 
 private:
     bool Fail(const std::string& why);
-    void Release();
-    bool WritePacket(AVPacket* p);
 
-    CAtomicFileWriter m_file;
+    CMuxedFile m_file;
     CFfmpegEncoder m_encoder;
-    AVFormatContext* m_format = nullptr;
-    AVStream* m_stream = nullptr;
-    bool m_headerWritten = false;
+    bool m_started = false;
     bool m_finished = false;
     std::string m_failure;
 };
+
+// The compress settings the options hold, at this rate.
+CompressSettings SettingsFor(const AviOptions& options, int fps);

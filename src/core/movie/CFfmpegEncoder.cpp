@@ -54,8 +54,39 @@ void ApplyPreset(AVCodecContext* ctx, const std::string& encoder, const Compress
         // Speed 0..8 in the stored text; faster than the library's default unless asked.
         av_opt_set(ctx->priv_data, "deadline", "good", 0);
         av_opt_set(ctx->priv_data, "cpu-used", preset.empty() ? "4" : preset.c_str(), 0);
-        av_opt_set_int(ctx->priv_data, "row-mt", 1, 0);
     }
+}
+
+// Every core, with settings that still give the same bytes run after run on one machine:
+// frame threads for Motion JPEG (each frame is coded alone), slices for FFV1 and MPEG-4,
+// x264's own frame threads (deterministic unless asked otherwise), VP9 row threads over tile
+// columns.
+void ApplyThreads(AVCodecContext* ctx, const std::string& encoder)
+{
+    ctx->thread_count = 0;   // as many as the machine has
+    if (encoder == "ffv1") {
+        ctx->thread_type = FF_THREAD_SLICE;
+        ctx->slices = 4;
+        ctx->level = 3;   // slices need version 3
+    } else if (encoder == "libvpx-vp9") {
+        av_opt_set_int(ctx->priv_data, "row-mt", 1, 0);
+        av_opt_set_int(ctx->priv_data, "tile-columns", 2, 0);
+    }
+}
+
+// The colours' description of the 4:2:0 streams that carry one: BT.709 matrix, primaries and
+// transfer, limited range, the tags players assume for HD and honour when present.
+bool DescribesColour(const std::string& encoder)
+{
+    return encoder == "libx264" || encoder == "libvpx-vp9";
+}
+
+void ApplyColourTags(AVCodecContext* ctx)
+{
+    ctx->colorspace = AVCOL_SPC_BT709;
+    ctx->color_primaries = AVCOL_PRI_BT709;
+    ctx->color_trc = AVCOL_TRC_BT709;
+    ctx->color_range = AVCOL_RANGE_MPEG;
 }
 
 } // namespace
@@ -99,6 +130,10 @@ bool CFfmpegEncoder::Open(const CompressorInfo& info, int width, int height, con
         m_ctx->color_range = AVCOL_RANGE_JPEG;
     if (globalHeader)
         m_ctx->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
+    const bool tagged = DescribesColour(info.encoder);
+    if (tagged)
+        ApplyColourTags(m_ctx);
+    ApplyThreads(m_ctx, info.encoder);
     ApplyRateControl(m_ctx, info.encoder, s);
     ApplyPreset(m_ctx, info.encoder, s);
     const int err = avcodec_open2(m_ctx, codec, nullptr);
@@ -116,6 +151,10 @@ bool CFfmpegEncoder::Open(const CompressorInfo& info, int width, int height, con
     m_sws = sws_getContext(m_ctx->width, m_ctx->height, AV_PIX_FMT_BGR24, m_ctx->width, m_ctx->height,
                            m_ctx->pix_fmt, SWS_AREA | SWS_ACCURATE_RND, nullptr,
                            nullptr, nullptr);
+    if (m_sws && tagged) {
+        const int* bt709 = sws_getCoefficients(SWS_CS_ITU709);
+        sws_setColorspaceDetails(m_sws, bt709, 1, bt709, 0, 0, 1 << 16, 1 << 16);
+    }
     return m_sws != nullptr;
 }
 

@@ -47,3 +47,11 @@ bool CFrameScaler::Take(std::vector<uint8_t> record)
     m_record = std::move(record);
     return true;
 }
+
+bool CFrameScaler::ScaleInto(const CImage32& source, std::vector<uint8_t>& record)
+{
+    std::swap(m_record, record);
+    const bool ok = Scale(source);
+    std::swap(m_record, record);
+    return ok;
+}

@@ -17,6 +17,10 @@ public:
     bool Scale(const CImage32& source);
     // A frame made elsewhere, already a record of this size (replaying kept frames).
     bool Take(std::vector<uint8_t> record);
+    // Hands the record back (to be filled again), leaving this scaler empty.
+    std::vector<uint8_t> Release() { return std::move(m_record); }
+    // Scales into a record of the caller's (reused across frames), leaving this scaler's as it was.
+    bool ScaleInto(const CImage32& source, std::vector<uint8_t>& record);
     // The record: the 40-byte header and the rows.
     const std::vector<uint8_t>& Record() const { return m_record; }
     const uint8_t* Rows() const { return m_record.data() + PackedDib::kHeaderSize; }

@@ -6,10 +6,11 @@
 bool CImageSequenceSink::AddFrame(const CFrameScaler& frame, int index)
 {
     const std::string name = SequenceFileName(m_path, index);
-    if (WriteBmpFile(name, frame.Dib())) {
+    std::string why;
+    if (WriteBmpFile(name, frame.Dib(), &why)) {
         ++m_written;
     } else if (m_failed++ == 0) {
-        m_firstFailed = name;
+        m_firstFailed = why.empty() ? name : name + " (" + why + ")";
     }
     return true;
 }

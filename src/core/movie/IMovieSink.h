@@ -9,7 +9,12 @@ public:
     virtual ~IMovieSink() = default;
     // A movie can be cancelled with ESC; a picture series always runs to its end.
     virtual bool IsMovie() const = 0;
+    // A sink that must see every frame before it writes one (a single palette for a whole
+    // GIF) asks for the frames more than once; BeginPass comes before each run of them.
+    virtual int Passes() const { return 1; }
+    virtual bool BeginPass(int) { return true; }
     // Frame number index, the scaled record. False stops the export (the sink has given up).
+    // Called on the export's worker thread, one frame at a time and in order.
     virtual bool AddFrame(const CFrameScaler& frame, int index) = 0;
     // keep false abandons a movie. True when everything kept is complete in its place.
     virtual bool Finish(bool keep) = 0;

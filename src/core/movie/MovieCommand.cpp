@@ -3,6 +3,8 @@
 #include "core/movie/CAviSink.h"
 #include "core/movie/CContainerSink.h"
 #include "core/movie/CFrameScaler.h"
+#include "core/movie/CGifSink.h"
+#include "core/movie/CWebpSink.h"
 #include "core/movie/CImageSequenceSink.h"
 #include "core/movie/IMovieDialogs.h"
 #include "core/movie/MovieSchedule.h"
@@ -15,17 +17,53 @@
 namespace {
 
 constexpr const char* kNoFrameSize = "The frames would be smaller than one pixel: choose a larger scale.";
+constexpr const char* kBadFps = "The frame rate must be 1 to 120 frames per second.";
+
+std::string TooLargeText(int side)
+{
+    return "The frames would be wider or taller than this kind of movie can hold (" + std::to_string(side)
+        + " pixels): choose a smaller scale.";
+}
+
+// What is wrong with the job before anything is written; empty when nothing is.
+std::string Refusal(const MovieJob& job)
+{
+    if (job.kind == MovieKind::Unknown)
+        return UnknownMovieKindText(job.path);
+    if (job.width <= 0 || job.height <= 0)
+        return kNoFrameSize;
+    if (job.kind == MovieKind::ImageSequence)
+        return {};
+    if (job.fps < kMinMovieFps || job.fps > kMaxMovieFps)
+        return kBadFps;
+    const int most = MaxFrameSide(job.kind);
+    if (job.width > most || job.height > most)
+        return TooLargeText(most);
+    return {};
+}
+
+template <class Sink, class... Args>
+std::unique_ptr<IMovieSink> Opened(std::string& failure, Args&&... args)
+{
+    auto sink = std::make_unique<Sink>();
+    if (sink->Open(std::forward<Args>(args)...))
+        return sink;
+    failure = sink->Failure();
+    return nullptr;
+}
 
 std::unique_ptr<IMovieSink> OpenSink(const MovieJob& job, std::string& failure)
 {
-    if (job.kind == MovieKind::ImageSequence)
-        return std::make_unique<CImageSequenceSink>(job.path);
-    if (job.kind == MovieKind::Mp4 || job.kind == MovieKind::WebM) {
-        auto sink = std::make_unique<CContainerSink>();
-        if (sink->Open(job.path, ContainerFor(job.kind), job.options, job.fps, job.width, job.height))
-            return sink;
-        failure = sink->Failure();
-        return nullptr;
+    switch (job.kind) {
+    case MovieKind::ImageSequence: return std::make_unique<CImageSequenceSink>(job.path);
+    case MovieKind::Gif: return Opened<CGifSink>(failure, job.path, job.fps, job.width, job.height);
+    case MovieKind::WebP:
+        return Opened<CWebpSink>(failure, job.path, job.options.quality, job.fps, job.width, job.height);
+    case MovieKind::Mp4:
+    case MovieKind::WebM:
+        return Opened<CContainerSink>(failure, job.path, ContainerFor(job.kind), job.options, job.fps, job.width,
+                                      job.height);
+    default: break;
     }
     auto avi = std::make_unique<CAviSink>();
     switch (avi->Open(job.path, job.options, job.fps, job.width, job.height)) {
@@ -47,7 +85,24 @@ MovieKind MovieKindFor(const std::string& path)
         return MovieKind::Mp4;
     if (ext == "webm")
         return MovieKind::WebM;
-    return MovieKind::Avi;
+    if (ext == "gif")
+        return MovieKind::Gif;
+    if (ext == "webp")
+        return MovieKind::WebP;
+    if (ext == "avi")
+        return MovieKind::Avi;
+    return MovieKind::Unknown;
+}
+
+std::string UnknownMovieKindText(const std::string& path)
+{
+    return "No movie can be written as " + path
+        + ": name it .avi, .mp4, .webm, .gif or .webp, or .bmp for a series of pictures.";
+}
+
+int MaxFrameSide(MovieKind kind)
+{
+    return kind == MovieKind::WebP ? 16383 : 32767;
 }
 
 MovieContainer ContainerFor(MovieKind kind)
@@ -55,6 +110,8 @@ MovieContainer ContainerFor(MovieKind kind)
     switch (kind) {
     case MovieKind::Mp4: return MovieContainer::Mp4;
     case MovieKind::WebM: return MovieContainer::WebM;
+    case MovieKind::Gif: return MovieContainer::Gif;
+    case MovieKind::WebP: return MovieContainer::WebP;
     default: return MovieContainer::Avi;
     }
 }
@@ -62,10 +119,9 @@ MovieContainer ContainerFor(MovieKind kind)
 MovieJobResult RunMovieJob(CDaubrixView& view, const MovieJob& job, IHost& host)
 {
     MovieJobResult result;
-    if (job.width <= 0 || job.height <= 0) {
-        result.failure = kNoFrameSize;
+    result.failure = Refusal(job);
+    if (!result.failure.empty())
         return result;
-    }
     CLongOperation op(host);
     op.BeginWait();
     std::unique_ptr<IMovieSink> sink = OpenSink(job, result.failure);
@@ -93,6 +149,10 @@ void CreateMovieCommand(CDaubrixApp& app, CDaubrixView& view, IMovieDialogs& dia
     MovieJob job;
     job.path = path;
     job.kind = MovieKindFor(path);
+    if (job.kind == MovieKind::Unknown) {
+        app.Host().Message(UnknownMovieKindText(path), MsgIcon::Stop);
+        return;
+    }
     MovieDialogValues v;
     v.drawingWidth = view.Doc().Width();
     v.drawingHeight = view.Doc().Height();
@@ -113,7 +173,7 @@ void CreateMovieCommand(CDaubrixApp& app, CDaubrixView& view, IMovieDialogs& dia
     job.counts = MovieFrameCounts(shown, frames, v.firstEmpty);
     job.width = ScaledSide(v.drawingWidth, v.scale);
     job.height = ScaledSide(v.drawingHeight, v.scale);
-    job.fps = std::max(v.fps, 1);
+    job.fps = v.fps;
     job.holdSeconds = v.hold;
     if (v.isMovie) {
         if (!dialogs.AskAviOptions(job.options, s, ContainerFor(job.kind)))

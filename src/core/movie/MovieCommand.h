@@ -10,9 +10,16 @@ class CDaubrixApp;
 class CDaubrixView;
 class IMovieDialogs;
 
-enum class MovieKind { ImageSequence, Avi, Mp4, WebM };
-// ".bmp" (any case) is a picture series, ".mp4" and ".webm" those movies, anything else AVI.
+enum class MovieKind { ImageSequence, Avi, Mp4, WebM, Gif, WebP, Unknown };
+// By the extension, in any case: ".bmp" is a picture series, ".avi", ".mp4", ".webm", ".gif"
+// and ".webp" those movies; anything else is no kind the program writes.
 MovieKind MovieKindFor(const std::string& path);
+// The message for a name of no kind the program writes.
+std::string UnknownMovieKindText(const std::string& path);
+// Frame sides past this cannot be stored (AVI keeps its frame rectangle in 16 signed bits).
+int MaxFrameSide(MovieKind kind);
+constexpr int kMinMovieFps = 1;
+constexpr int kMaxMovieFps = 120;
 MovieContainer ContainerFor(MovieKind kind);
 
 constexpr const char* kAviInitFailed = "error on AVI init!";

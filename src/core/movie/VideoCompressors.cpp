@@ -1,5 +1,6 @@
 #include "core/movie/VideoCompressors.h"
 #include "core/movie/CFfmpegEncoder.h"
+#include "core/movie/CMotionJpegCompressor.h"
 #include <cstdlib>
 #include <cstring>
 extern "C" {
@@ -7,6 +8,7 @@ extern "C" {
 #include <libavformat/avformat.h>
 #include <libavutil/log.h>
 }
+#include <webp/encode.h>
 
 const char* const kUncompressedName = "Full Frames (Uncompressed)";
 
@@ -21,14 +23,20 @@ const CompressorInfo kKnown[] = {
     {FourCC("H264"), "H.264 (x264)", "libx264", kAll, 30, 7500, true, true},
     {FourCC("FFV1"), "FFV1 Lossless", "ffv1", 0, 0, 10000, false, false},
     {FourCC("VP90"), "VP9", "libvpx-vp9", kAll, 60, 7500, true, true},
+    // The animations' own coders: one palette for the whole GIF, so nothing to choose; WebP
+    // is lossless at the top quality.
+    {FourCC("GIF8"), "GIF (one palette, dithered)", "gif", 0, 0, 10000, false, false},
+    {FourCC("WEBP"), "WebP (lossless at the top quality)", "libwebp", kCompressorQuality, 0, 10000, false, false},
 };
 
 bool InContainer(const CompressorInfo& c, MovieContainer container)
 {
     switch (container) {
-    case MovieContainer::Avi: return c.encoder != "libvpx-vp9";
+    case MovieContainer::Avi: return c.encoder != "libvpx-vp9" && c.encoder != "gif" && c.encoder != "libwebp";
     case MovieContainer::Mp4: return c.encoder == "libx264";
     case MovieContainer::WebM: return c.encoder == "libvpx-vp9";
+    case MovieContainer::Gif: return c.encoder == "gif";
+    case MovieContainer::WebP: return c.encoder == "libwebp";
     }
     return false;
 }
@@ -106,7 +114,7 @@ std::vector<CompressorInfo> ListCompressors(MovieContainer container)
     std::vector<CompressorInfo> list;
     if (LoadVideoLibraries())
         for (const CompressorInfo& c : kKnown)
-            if (InContainer(c, container) && avcodec_find_encoder_by_name(c.encoder.c_str()))
+            if (InContainer(c, container) && (c.encoder == "libwebp" || avcodec_find_encoder_by_name(c.encoder.c_str())))
                 list.push_back(c);
     if (container == MovieContainer::Avi)
         list.push_back({0, kUncompressedName, "", 0, 0, 0, false, false});
@@ -117,7 +125,9 @@ const CompressorInfo* FindCompressor(uint32_t handler, MovieContainer container)
 {
     static const std::vector<CompressorInfo> lists[] = {ListCompressors(MovieContainer::Avi),
                                                          ListCompressors(MovieContainer::Mp4),
-                                                         ListCompressors(MovieContainer::WebM)};
+                                                         ListCompressors(MovieContainer::WebM),
+                                                         ListCompressors(MovieContainer::Gif),
+                                                         ListCompressors(MovieContainer::WebP)};
     for (const CompressorInfo& c : lists[static_cast<int>(container)])
         if (c.handler == handler)
             return &c;
@@ -128,6 +138,8 @@ std::string CompressorAbout(const CompressorInfo& info)
 {
     if (info.handler == 0)
         return info.description + "\n24-bit frames written as they are, without a library.";
+    if (info.encoder == "libwebp")
+        return info.description + "\n\nEncoder: libwebp " + VersionText(static_cast<unsigned>(WebPGetEncoderVersion()));
     const AVCodec* codec = avcodec_find_encoder_by_name(info.encoder.c_str());
     std::string text = info.description + "\n\nEncoder: " + info.encoder;
     if (codec && codec->long_name)
@@ -154,10 +166,18 @@ std::string DefaultPreset(const CompressorInfo& info)
     return {};
 }
 
+std::unique_ptr<IVideoCompressor> OpenFfmpegCompressor(const CompressorInfo& info)
+{
+    return std::make_unique<CFfmpegCompressor>(info);
+}
+
 std::unique_ptr<IVideoCompressor> OpenCompressor(uint32_t handler)
 {
     const CompressorInfo* info = FindCompressor(handler);
     if (!info || handler == 0 || !LoadVideoLibraries())
         return nullptr;
-    return std::make_unique<CFfmpegCompressor>(*info);
+    // libjpeg-turbo codes a frame several times faster than the video library's JPEG coder.
+    if (info->encoder == "mjpeg")
+        return std::make_unique<CMotionJpegCompressor>(*info);
+    return OpenFfmpegCompressor(*info);
 }

@@ -13,7 +13,7 @@ bool LoadVideoLibraries();
 
 // The compressors that movies of this kind can hold, as the options dialog lists them; for
 // AVI the uncompressed entry (handler 0) is last. Only encoders the library has are listed.
-enum class MovieContainer { Avi, Mp4, WebM };
+enum class MovieContainer { Avi, Mp4, WebM, Gif, WebP };
 std::vector<CompressorInfo> ListCompressors(MovieContainer container = MovieContainer::Avi);
 // The list entry with this handler code, or null.
 const CompressorInfo* FindCompressor(uint32_t handler, MovieContainer container = MovieContainer::Avi);
@@ -25,3 +25,5 @@ std::string DefaultPreset(const CompressorInfo& info);
 
 // A compressor for an AVI stream; null when the library has no such encoder.
 std::unique_ptr<IVideoCompressor> OpenCompressor(uint32_t handler);
+// The video library's coder for this entry, whatever coder OpenCompressor would choose.
+std::unique_ptr<IVideoCompressor> OpenFfmpegCompressor(const CompressorInfo& info);

@@ -26,6 +26,12 @@ public:
     bool LeaveOneShot();
     // A one-shot click has begun: Lines comes back now, the mode ends with the release.
     void GiveLinesBack();
+    // Back to how a run starts: every mode that lasts for the run off, nothing put aside.
+    void ResetRunModes()
+    {
+        m_pattern = m_moveCenter = m_sampleColor = m_sampleShape = m_linesAside = false;
+        m_savedLines = 0;
+    }
 
     // Which modes switching mode on switches off (bit per Mode), and whether it is one-shot.
     static unsigned SwitchesOff(Mode mode);

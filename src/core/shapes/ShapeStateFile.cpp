@@ -87,8 +87,9 @@ ShapeStateResult ApplyShapeStateBytes(const std::string& bytes, CShapeTable& sha
 FileResult SaveShapeState(const std::string& path, const CShapeTable& shapes)
 {
     FileResult result;
-    if (!WriteFileAtomically(path, ShapeStateBytes(shapes)))
-        result.Fail(FileReason::CannotWrite);
+    std::string why;
+    if (!WriteFileAtomically(path, ShapeStateBytes(shapes), &why))
+        result.Fail(FileReason::CannotWrite, why);
     return result;
 }
 

@@ -1,5 +1,4 @@
 #include "core/view/CBasicColorsLink.h"
-#include "core/model/UndoKind.h"
 #include "core/view/CDaubrixView.h"
 #include "core/shapes/CShapeTable.h"
 
@@ -12,14 +11,10 @@ void ApplyColorToCurrentShape(CShapeTable& shapes, CDaubrixView* view, HsvColor 
     shape.m_hue = c.m_hue;
     shape.m_saturation = c.m_saturation;
     shape.m_value = c.m_value;
-    if (view) {
-        CDaubrixDoc& doc = view->Doc();
-        doc.SetColorChange(-1, c.m_hue, c.m_saturation, c.m_value);
-        // A colour change below the end alters what the undo image must show; after a Clear
-        // the undo image must stay as it is.
-        if (view->ShownCount() < doc.GetGlobCount() && doc.Undo().Kind() != kUndoClear)
-            view->RebuildUndoImage();
-    }
+    // Recorded at the end only: at a position below it the change would recolour the hidden
+    // glob there. The next stroke, paste or import records it where it starts.
+    if (view && view->ShownCount() >= view->Doc().GetGlobCount())
+        view->Doc().SetColorChange(-1, c.m_hue, c.m_saturation, c.m_value);
     shape.Recolor(c.m_hue, c.m_saturation, c.m_value);
 }
 

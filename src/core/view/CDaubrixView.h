@@ -69,6 +69,7 @@ public:
     // A Clear hides everything; the next stroke empties the document first.
     void SetClearPending(bool pending) { m_clearPending = pending; }
     bool ClearPending() const override { return m_clearPending; }
+    bool ButtonHeld() const override { return m_stroke.ButtonHeld(); }
     // What a Clear hid is deleted for good: every stroke, paste or import starts with this.
     void EndPendingClear();
     // Before globs go in at the history position: a pending Clear ends and the undo image

@@ -38,7 +38,9 @@ bool CImportReplay::Continue(int position)
 
 bool CImportReplay::Finish()
 {
-    const bool cancelled = m_cancelled;
+    // A cancel asked for while placing counts even when a repaint behind the question drew
+    // the placed globs, so that this paint had nothing left to stop.
+    const bool cancelled = m_cancelled || (m_importDrawing && m_importCancel);
     m_importDrawing = m_importCancel = m_cancelled = false;
     m_op = nullptr;
     return cancelled;

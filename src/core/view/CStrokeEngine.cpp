@@ -64,10 +64,13 @@ void CStrokeEngine::ButtonDown(int x, int y, bool shift, bool ctrl)
     ITool& tool = CurrentTool();
     if (!tool.Draws()) {
         tool.ButtonDown(x, y, ctrl);
+        m_held = true;
         return;
     }
+    // Set after the start, whose paint may still have to undo a cancelled import.
     if (!StartStroke(x, y, shift))
         return;
+    m_held = true;
     tool.ButtonDown(x, y, ctrl);
     // Even a click that places nothing has truncated the hidden globs, so no earlier undo
     // step (least of all a Redo Drawing of what was deleted) may survive it.
@@ -84,6 +87,7 @@ void CStrokeEngine::ButtonUp()
 {
     CurrentTool().ButtonUp();
     m_buttonDown = false;
+    m_held = false;
     if (AnyAutoColor(m_app))
         m_view.Observer().StrokeEnded();
     // The tool gave Lines back when the click began.

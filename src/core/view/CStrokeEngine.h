@@ -57,6 +57,9 @@ public:
     // One automatic colour step, recorded at colorPos (-1: the history position) and shown.
     void StepColor(int colorPos);
 
+    // Between a left-button press in the drawing and its release, whatever the tool.
+    bool ButtonHeld() const { return m_held; }
+
     bool m_buttonDown = false;
     int m_skipCounter = 0;
     bool m_ignoreButtonUp = false;
@@ -72,4 +75,5 @@ private:
     CPatternTool m_pattern;
     CSampleTool m_sample;
     std::vector<CPoint> m_copies;
+    bool m_held = false;
 };

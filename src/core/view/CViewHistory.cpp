@@ -20,16 +20,19 @@ IUndoStep* CViewHistory::StepFor(UndoKind action) const
 UndoMenuState CViewHistory::MenuState() const
 {
     const CUndoState& undo = m_view.Doc().Undo();
+    UndoMenuState state = undo.Menu();
     if (const IUndoStep* step = StepFor(undo.Action()))
-        return step->Menu(undo.IsRedo());
-    return undo.Menu();
+        state = step->Menu(undo.IsRedo());
+    if (m_view.ButtonHeld())
+        state.enabled = false;
+    return state;
 }
 
 void CViewHistory::Undo()
 {
     CUndoState& undo = m_view.Doc().Undo();
     IUndoStep* step = StepFor(undo.Action());
-    if (!step)
+    if (!step || m_view.ButtonHeld())
         return;
     const bool redo = undo.IsRedo();
     undo.Flip();

@@ -23,4 +23,7 @@ public:
     virtual void NotifyHistoryChanged() = 0;
     // A Clear hides everything until the next stroke: the slider then has nothing to offer.
     virtual bool ClearPending() const { return false; }
+    // The button is down in the drawing: a stroke is being drawn from the history position,
+    // which nothing may move nor change the sequence under until it ends.
+    virtual bool ButtonHeld() const { return false; }
 };

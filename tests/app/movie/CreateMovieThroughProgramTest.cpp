@@ -7,7 +7,11 @@
 #include "tests/app/support/ProgramRig.h"
 #include "tests/core/support/Commands.h"
 #include "tests/core/support/RiffWalker.h"
+#include <QCheckBox>
 #include <QComboBox>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSlider>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -52,8 +56,9 @@ TEST(CreateMovie, AUserMakesAMotionJpegMovieAndAPictureSeries)
     });
     f.Run(CommandId::CreateMovie);
     EXPECT_TRUE(f.dialogs.Done());
-    EXPECT_EQ(types, QStringList({"All Supported Formats (*.BMP,*.AVI)", "BMP files (*.BMP)", "AVI files (*.AVI)",
-                                  "MP4 movies (*.MP4)", "WebM movies (*.WEBM)"}));
+    EXPECT_EQ(types, QStringList({"All Supported Formats (*.BMP,*.AVI,*.MP4,*.WEBM,*.GIF,*.WEBP)", "BMP files (*.BMP)",
+                                  "AVI files (*.AVI)", "MP4 movies (*.MP4)", "WebM movies (*.WEBM)",
+                                  "GIF animations (*.GIF)", "WebP animations (*.WEBP)"}));
     EXPECT_EQ(offered, std::min(globs, 10));
     const int frames = std::min(60, globs);
     RiffWalker avi(movie);
@@ -85,4 +90,45 @@ TEST(CreateMovie, AUserMakesAMotionJpegMovieAndAPictureSeries)
         for (int x = 0; x < 80; ++x)
             wrong += last.At(x, y) != (shown.At(2 * x, 2 * y) | 0xFF000000u);
     EXPECT_EQ(wrong, 0);
+}
+
+TEST(CreateMovie, TheOptionsDialogOffersWhatAnAnimationCanUseAndAnUnknownNameIsRefused)
+{
+    ProgramRig f;
+    f.Drawing(160, 120);
+    struct Case {
+        const char* name;
+        uint32_t handler;
+        bool quality;
+    };
+    for (const Case& k : {Case{"a.gif", FourCC("GIF8"), false}, Case{"a.webp", FourCC("WEBP"), true}}) {
+        SCOPED_TRACE(k.name);
+        const std::string movie = f.File(k.name);
+        f.dialogs.Then(DialogAnswerer::ChooseFile(movie));
+        f.dialogs.Then(MovieAnswer(5, 50));
+        f.dialogs.Then([&](QDialog& w) {
+            auto* d = qobject_cast<CAviOptionsDialog*>(&w);
+            ASSERT_NE(d, nullptr);
+            ASSERT_EQ(d->Compressors()->count(), 1);
+            EXPECT_EQ(d->Compressors()->itemData(0).toUInt(), k.handler);
+            EXPECT_EQ(d->Quality()->isEnabled(), k.quality);
+            EXPECT_FALSE(d->KeyFrames()->isEnabled());
+            EXPECT_FALSE(d->DataRate()->isEnabled());
+            EXPECT_FALSE(d->ConfigureButton()->isEnabled());
+            d->accept();
+        });
+        f.Run(CommandId::CreateMovie);
+        EXPECT_TRUE(f.dialogs.Done());
+        EXPECT_TRUE(std::filesystem::is_regular_file(movie));
+    }
+    QString said;
+    f.dialogs.Then(DialogAnswerer::ChooseFile(f.File("a.mov")));
+    f.dialogs.Then([&said](QDialog& box) {
+        said = static_cast<QMessageBox&>(box).text();
+        box.accept();
+    });
+    f.Run(CommandId::CreateMovie);
+    EXPECT_TRUE(f.dialogs.Done());
+    EXPECT_TRUE(said.startsWith("No movie can be written as ")) << said.toStdString();
+    EXPECT_FALSE(std::filesystem::exists(f.File("a.mov")));
 }

@@ -105,6 +105,28 @@ TEST(MovieDialog, PictureSeriesHasNoMovieControlsAndTheScaleIsChecked)
     EXPECT_EQ(dialog.result(), 0);
 }
 
+TEST(MovieDialog, AFrameRateOutsideOneTo120IsRefusedAsTheCommandLineRefusesIt)
+{
+    for (const char* typed : {"0", "121", "500"}) {
+        SCOPED_TRACE(typed);
+        CMovieDialog dialog(Values(true));
+        dialog.show();
+        Type(dialog.FpsBox(), typed);
+        DialogAnswerer answers;
+        QString said;
+        answers.Then(ReadMessage(said));
+        dialog.accept();
+        EXPECT_EQ(said, "Please enter an integer between 1 and 120.");
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(dialog.result(), 0);
+    }
+    CMovieDialog dialog(Values(true));
+    dialog.show();
+    Type(dialog.FpsBox(), "120");
+    dialog.accept();
+    EXPECT_EQ(dialog.Values().fps, 120);
+}
+
 TEST(AviOptionsDialog, ControlsFollowTheChosenCompressorAndBadNumbersAreRefused)
 {
     const std::vector<CompressorInfo> list = ListCompressors();

@@ -95,5 +95,11 @@ TEST(ShellStartup, NamedFileOpensThroughTheReader)
     CDaubrixApp app2(host);
     CShellStartup s2(app2, profile);
     s2.m_frameCreated = s.m_frameCreated;
-    EXPECT_FALSE(s2.InitInstance(DataDir(), {"/tmp/broken.dbx"}, {1024, 768}));
+    // A file that cannot be read keeps the program open, with no drawing.
+    EXPECT_TRUE(s2.InitInstance(DataDir(), {"/tmp/broken.dbx"}, {1024, 768}));
+    EXPECT_EQ(opened.last(), "/tmp/broken.dbx");
+    ASSERT_NE(s2.Frame(), nullptr);
+    EXPECT_TRUE(s2.Frame()->isVisible());
+    EXPECT_TRUE(s2.Frame()->Children().isEmpty());
+    s2.ExitInstance();
 }

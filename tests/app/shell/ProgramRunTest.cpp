@@ -132,7 +132,7 @@ TEST(ProgramRun, CommandLineDrawingOpensAndExitWritesTheSettings)
     EXPECT_FALSE(std::filesystem::exists(ProgramDir() + "DBXlastDBX.dch"));
 }
 
-TEST(ProgramRun, StartsEmptyWithoutAFileAndEndsOnAnUnreadableOne)
+TEST(ProgramRun, StartsEmptyWithoutAFileAndStaysOnAnUnreadableOne)
 {
     RunFolders run;
     const QString& ini = run.ini;
@@ -150,20 +150,29 @@ TEST(ProgramRun, StartsEmptyWithoutAFileAndEndsOnAnUnreadableOne)
     }
     EXPECT_EQ(QSettings(ini, QSettings::IniFormat).value("Settings/showShapesWindow").toInt(), 1);
 
-    // A named file that is no drawing is reported and the run ends.
+    // A named file that is no drawing, or none at all (a file manager's "Open with" on a file
+    // gone since), is reported and the program stays open with no drawing.
     const std::string junk = run.data.File("junk.dbx");
     WriteBytes(junk, reinterpret_cast<const unsigned char*>("not a drawing"), 13);
-    CQtProfile profile(ini);
-    CProgram program(profile);
-    QString said;
-    DialogAnswerer dialogs;
-    dialogs.Then([&said](QDialog& w) {
-        auto* box = qobject_cast<QMessageBox*>(&w);
-        ASSERT_NE(box, nullptr) << w.windowTitle().toStdString();
-        said = box->text();
-        box->accept();
-    });
-    EXPECT_FALSE(program.Start(ProgramDir(), {QString::fromStdString(junk)}, {1024, 768}, 32));
-    EXPECT_EQ(said, "Unexpected file format.");
-    program.Finish();
+    const std::pair<std::string, QString> cases[] = {{junk, "Unexpected file format."},
+                                                     {run.data.File("gone.dbx"), "Failed to open document."}};
+    for (const auto& [file, message] : cases) {
+        CQtProfile profile(ini);
+        CProgram program(profile);
+        QString said;
+        DialogAnswerer dialogs;
+        dialogs.Then([&said](QDialog& w) {
+            auto* box = qobject_cast<QMessageBox*>(&w);
+            ASSERT_NE(box, nullptr) << w.windowTitle().toStdString();
+            said = box->text();
+            box->accept();
+        });
+        EXPECT_TRUE(program.Start(ProgramDir(), {QString::fromStdString(file)}, {1024, 768}, 32));
+        EXPECT_EQ(said, message);
+        ASSERT_NE(program.Frame(), nullptr);
+        EXPECT_TRUE(program.Frame()->isVisible());
+        EXPECT_TRUE(program.Frame()->Children().isEmpty());
+        program.Frame()->close();
+        EXPECT_TRUE(program.Finish());
+    }
 }

@@ -65,3 +65,22 @@ TEST(FuzzRegression, EveryReaderTakesItsSeedsAndTheKeptFaultyInputs)
     }
     EXPECT_GE(inputs, 6);
 }
+
+// The minimised corpora the fuzzers keep between runs: every input there once passed a fuzzer,
+// so a reader that now trips over one has changed for the worse.
+TEST(FuzzRegression, EveryReaderTakesItsCommittedCorpus)
+{
+    const std::filesystem::path corpus = std::filesystem::path(DAUBRIX_SOURCE_DIR) / "fuzz/corpus";
+    for (const FuzzEntry& e : FuzzEntries()) {
+        int inputs = 0;
+        std::error_code ec;
+        for (const auto& f : std::filesystem::directory_iterator(corpus / e.name, ec)) {
+            std::string bytes;
+            ASSERT_TRUE(ReadWholeFile(f.path().string(), bytes));
+            SCOPED_TRACE(f.path().string());
+            e.run(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+            ++inputs;
+        }
+        EXPECT_GT(inputs, 0) << "no committed corpus for " << e.name;
+    }
+}

@@ -1,6 +1,7 @@
 #pragma once
 #include "core/base/IHost.h"
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,18 +23,29 @@ public:
     int waitBegins = 0;
     std::deque<int> keys;            // keys waiting in the queue
     int keyPolls = 0;
+    // What the window system does while a question is open (a repaint behind it), and a
+    // fixed point in a long operation at which to queue a key.
+    std::function<void()> onAsk;
+    std::function<void(int)> onProgress;
 
     void Message(const std::string& text, MsgIcon icon, const std::string&) override { messages.push_back({text, icon}); }
     MsgAnswer Ask(const std::string& text, MsgButtons, MsgIcon, const std::string&) override
     {
         questions.push_back(text);
+        if (onAsk)
+            onAsk();
         if (answers.empty())
             return MsgAnswer::Yes;
         MsgAnswer a = answers.front();
         answers.pop_front();
         return a;
     }
-    void ShowProgress(int percent) override { progress.push_back(percent); }
+    void ShowProgress(int percent) override
+    {
+        progress.push_back(percent);
+        if (onProgress)
+            onProgress(percent);
+    }
     void ClearProgress() override { ++progressCleared; }
     std::string GetStatusText() override { return status; }
     void SetStatusText(const std::string& text) override

@@ -32,20 +32,17 @@ bool CDepthRecolorer::Apply(const DepthChoice& choice, int start, int shown)
         return false;
     const Levels lv = LevelsFor(choice, n);
 
-    // The colour the globs after the range had, so that they and the next stroke keep it.
-    const int next = m_doc.HasColorChangeAt(shown) ? shown : m_doc.NextColorChangeAfter(shown);
-    const HsvColor restore = next < 0 ? m_current
-                                      : HsvColor{static_cast<int16_t>(m_doc.GetColorChangeHue(next)),
-                                                 static_cast<uint8_t>(m_doc.GetColorChangeSaturation(next)),
-                                                 static_cast<uint8_t>(m_doc.GetColorChangeValue(next))};
+    // The hidden globs after the range keep the colour they are drawn in; with none the next
+    // stroke takes the current colour.
+    const bool hidden = shown < m_doc.GetGlobCount();
+    const HsvColor restore = hidden ? m_doc.ColorInForceAt(shown) : m_current;
 
     if (choice.light)
         Light(choice, lv, start, shown);
     else
         Chroma(choice, lv, start, shown);
 
-    const HsvColor after = m_doc.NextColorChangeAfter(shown) >= 0 ? restore : m_current;
-    m_doc.SetColorChange(shown, after.m_hue, after.m_saturation, after.m_value);
+    m_doc.SetColorChange(shown, restore.m_hue, restore.m_saturation, restore.m_value);
     m_doc.MarkShapesForRecolor(start, shown);
     return true;
 }

@@ -37,12 +37,12 @@ bool CGlobEdits::HasShownGlobs() const
 
 bool CGlobEdits::CanPaste() const
 {
-    return !m_view.App().Clipboard().m_clipboard.IsEmpty();
+    return !m_view.App().Clipboard().m_clipboard.IsEmpty() && !m_view.ButtonHeld();
 }
 
 bool CGlobEdits::SimulateDepth(const DepthChoice& choice)
 {
-    return HasShownGlobs() && m_depth->Perform(choice);
+    return HasShownGlobs() && !m_view.ButtonHeld() && m_depth->Perform(choice);
 }
 
 bool CGlobEdits::CopyInto(CGlobBuffer& buffer, bool entire)
@@ -68,6 +68,8 @@ bool CGlobEdits::Copy(bool entire)
 
 bool CGlobEdits::Cut(bool entire)
 {
+    if (m_view.ButtonHeld())
+        return false;
     const int e = m_view.ShownCount();
     if (!Copy(entire))
         return false;
@@ -77,7 +79,7 @@ bool CGlobEdits::Cut(bool entire)
 
 bool CGlobEdits::Paste(bool preserveColors)
 {
-    return m_paste->Perform(preserveColors);
+    return CanPaste() && m_paste->Perform(preserveColors);
 }
 
 bool CGlobEdits::DefinePattern(bool entire)

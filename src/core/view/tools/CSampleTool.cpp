@@ -83,7 +83,7 @@ void CSampleTool::SampleShape(int x, int y)
     shapes.m_currentShape = static_cast<uint8_t>(sampled);
     if (named)
         shapes.SelectShapeSize(letter, size);
-    if (doc.ColorInForceAt(view.ShownCount()) != c)
+    if (view.ShownCount() >= doc.GetGlobCount() && doc.ColorInForceAt(view.ShownCount()) != c)
         doc.SetColorChange(-1, c.m_hue, c.m_saturation, c.m_value);
     view.Observer().ShapeSampled(c);
 }

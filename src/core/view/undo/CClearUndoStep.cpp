@@ -16,6 +16,8 @@ void CClearUndoStep::Hide()
     CDaubrixDoc& doc = m_view.Doc();
     m_undoShownCount = m_view.ShownCount();
     m_view.SetClearPending(true);
+    // A save now writes the empty drawing.
+    doc.SetModifiedFlag();
     m_hiddenSections = doc.HideSections();
     m_view.RestoreTo(0);
     m_view.NotifyHistoryChanged();
@@ -25,6 +27,8 @@ void CClearUndoStep::Undo()
 {
     CDaubrixDoc& doc = m_view.Doc();
     m_view.SetClearPending(false);
+    // The drawing comes back, and with it what a save writes.
+    doc.SetModifiedFlag();
     doc.SwapColorChanges();
     doc.UnhideSections(m_hiddenSections);
     m_view.RestoreTo(m_undoShownCount);

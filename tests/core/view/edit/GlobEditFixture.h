@@ -1,6 +1,8 @@
 #pragma once
 #include "core/colour/ColorRef.h"
 #include "core/view/CReplayer.h"
+#include "core/view/IImportDialogs.h"
+#include "core/commands/ImageImport.h"
 #include "core/view/edit/CGlobEdits.h"
 #include "tests/core/support/DrawingFixture.h"
 #include <array>
@@ -50,6 +52,18 @@ protected:
         Stroke(10, 4, 10, 10);
         Stroke(130, 5, 30, 40, 3);
         Stroke(250, 6, 60, 70);
+    }
+
+    // Image > Import with the file chosen and the settings as they stand.
+    void Import(const std::string& path)
+    {
+        struct Dialogs : IImportDialogs {
+            std::string path;
+            std::string AskImportPath() override { return path; }
+            bool AskImportSettings(CImportSettings&) override { return true; }
+        } dialogs;
+        dialogs.path = path;
+        ImportImageCommand(app, *view, dialogs);
     }
 
     DocState State() const
