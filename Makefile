@@ -19,6 +19,9 @@ MONKEY_CONFIG = $(if $(filter build-rel,$(MONKEY_BUILD)),-DCMAKE_BUILD_TYPE=RelW
                 -DCMAKE_BUILD_TYPE=Debug -DDAUBRIX_SANITIZE=ON) -DDAUBRIX_BUILD_BENCH=OFF
 FUZZ_ENTRIES := dbx dch dss bmp jpeg png settings tips
 JOBS     ?= $(shell nproc)
+# The compiler cache keys on paths relative to the checkout, so fresh clones and worktrees share it.
+export CCACHE_BASEDIR := $(CURDIR)
+export CCACHE_NOHASHDIR := 1
 SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: run test test-release fuzz monkey build configure deps bench clean package

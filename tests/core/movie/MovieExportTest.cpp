@@ -130,7 +130,7 @@ TEST_F(MovieExport, PicturesThatCannotBeWrittenAreToldOnceAndTheOthersStillWritt
     dialogs.onMovie = [](MovieDialogValues& v) { v.frames = 8; };
     CreateMovieCommand(app, *view, dialogs);
     ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].text, "2 of the 8 pictures could not be written, the first " + dir.File("seq003.bmp") + ".");
+    EXPECT_EQ(host.messages[0].text, "2 of the 8 pictures could not be written, the first " + dir.File("seq003.bmp") + " (it is a folder).");
     EXPECT_EQ(host.messages[0].icon, MsgIcon::Stop);
     for (int i : {0, 1, 2, 4, 6, 7})
         EXPECT_TRUE(std::filesystem::is_regular_file(SequenceFileName(dialogs.path, i))) << i;
