@@ -87,9 +87,10 @@ ImportOutcome ConvertImageToGlobs(CDaubrixView& view, const CImage32& picture, C
     outcome.placed = placement.Placed();
     if (!s.m_importPreserveColors && AnyAutoColor(app))
         view.Observer().StrokeEnded();
-    view.BeginImportDrawing();
-    if (outcome.placingCancelled)
-        view.CancelImportDrawing();
+    // A cancelled placement is hidden by the caller at once: a later paint could meet other
+    // commands' steps recorded in between.
+    if (!outcome.placingCancelled)
+        view.BeginImportDrawing();
     return outcome;
 }
 
@@ -126,6 +127,8 @@ ImportOutcome ImportImageFile(CDaubrixView& view, const std::string& path)
         outcome.read = false;
     }
     op.End();
+    if (outcome.placingCancelled)
+        view.HideCancelledImport();
     return outcome;
 }
 

@@ -13,7 +13,7 @@ class IImportDialogs;
 struct ImportOutcome {
     bool read = true;               // the picture could be read
     bool samplingCancelled = false; // ESC + Yes while sampling: nothing was appended
-    bool placingCancelled = false;  // ESC + Yes while placing: the globs so far stay, hidden by the paint
+    bool placingCancelled = false;  // ESC + Yes while placing: the globs so far stay, hidden
     int samples = 0;
     int placed = 0;                 // globs the drawing accepted
 };

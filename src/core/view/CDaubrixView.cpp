@@ -224,13 +224,18 @@ void CDaubrixView::Paint()
     if (m_app.Drawing().m_lineMode)
         BandChanged();
     op.End();
-    if (m_import.Finish()) {
-        // Hide the imported globs again; they stay until the next stroke truncates them.
-        m_doc.Undo().Record(kUndoDrawing);
-        SetShown(m_doc.GetGlobCount());
-        m_history.Undo();
-        m_app.Host().Message(CImportReplay::CancelledText(), MsgIcon::None);
-    }
+    if (m_import.Finish())
+        HideCancelledImport();
+}
+
+void CDaubrixView::HideCancelledImport()
+{
+    m_doc.Undo().Record(kUndoDrawing);
+    SetShown(m_doc.GetGlobCount());
+    m_history.Undo();
+    // The picture loses the hidden globs before the user reads why.
+    Paint();
+    m_app.Host().Message(CImportReplay::CancelledText(), MsgIcon::None);
 }
 
 void CDaubrixView::PaintNowIfDue()

@@ -78,9 +78,11 @@ public:
     // The globs about to be drawn come from an image import: ESC may cancel their paint.
     void BeginImportDrawing() { m_import.Begin(); }
     bool ImportDrawing() const { return m_import.Active(); }
-    void CancelImportDrawing() { m_import.Cancel(); }
     // Start of an image import: as at a stroke's start, and the import is the undo step.
     void BeginImport();
+    // An import cancelled while placing or drawing: its globs are hidden as by Undo Drawing and
+    // stay until the next stroke truncates them, and the user is told how to bring them back.
+    void HideCancelledImport();
 
     int PendingCount() const { return m_pendingCount; }
     int UndoImageCount() const { return m_undoImageCount; }

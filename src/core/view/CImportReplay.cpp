@@ -28,8 +28,7 @@ bool CImportReplay::Continue(int position)
     // Polling the queue for every glob would slow the replay down.
     if ((m_shown - position) % 100 != 0)
         return true;
-    if (m_importCancel || (m_op && m_op->CheckEscape(kCancelQuestion))) {
-        m_importCancel = true;
+    if (m_op && m_op->CheckEscape(kCancelQuestion)) {
         m_cancelled = true;
         return false;
     }
@@ -38,10 +37,8 @@ bool CImportReplay::Continue(int position)
 
 bool CImportReplay::Finish()
 {
-    // A cancel asked for while placing counts even when a repaint behind the question drew
-    // the placed globs, so that this paint had nothing left to stop.
-    const bool cancelled = m_cancelled || (m_importDrawing && m_importCancel);
-    m_importDrawing = m_importCancel = m_cancelled = false;
+    const bool cancelled = m_cancelled;
+    m_importDrawing = m_cancelled = false;
     m_op = nullptr;
     return cancelled;
 }

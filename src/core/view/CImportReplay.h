@@ -9,8 +9,6 @@ class CImportReplay : public IReplayProgress {
 public:
     // The pending globs come from an image import.
     void Begin() { m_importDrawing = true; }
-    // The import was stopped while placing: the paint stops at its first look and hides them.
-    void Cancel() { m_importCancel = true; }
     bool Active() const { return m_importDrawing; }
 
     // Around the paint's replay; shown is the history position being drawn to.
@@ -23,7 +21,6 @@ public:
 
 private:
     bool m_importDrawing = false;
-    bool m_importCancel = false;
     bool m_cancelled = false;
     CLongOperation* m_op = nullptr;
     int m_shown = 0;

@@ -6,6 +6,8 @@
 #include "core/model/UndoKind.h"
 #include "core/colour/ColorConversion.h"
 #include "core/view/CImportReplay.h"
+#include "core/view/CReplayer.h"
+#include "core/commands/ViewCommands.h"
 #include "core/view/IImportDialogs.h"
 #include "tests/core/support/DrawingFixture.h"
 #include "tests/core/support/TempDir.h"
@@ -260,7 +262,7 @@ TEST_F(ImageImportTest, EscapeWhileSamplingLeavesTheDrawingAsItWas)
     EXPECT_FALSE(host.Said(CImportReplay::CancelledText()));
 }
 
-TEST_F(ImageImportTest, EscapeWhilePlacingKeepsTheGlobsButThePaintHidesThem)
+TEST_F(ImageImportTest, EscapeWhilePlacingKeepsTheGlobsHidden)
 {
     const int rows = 8;
     host.keys.assign(rows + 1, 0);   // no key through sampling and at the first sample
@@ -274,6 +276,33 @@ TEST_F(ImageImportTest, EscapeWhilePlacingKeepsTheGlobsButThePaintHidesThem)
     // The slider (Redo) brings them back.
     view->History().Undo();
     EXPECT_EQ(view->ShownCount(), 101);
+}
+
+TEST_F(ImageImportTest, ACancelWhilePlacingIsHiddenAtOnceAndLeavesLaterCommandsTheirOwnSteps)
+{
+    Drag({{20, 20}, {60, 40}});
+    view->Paint();
+    const int before = doc.GetGlobCount();
+    // The window repaints behind the question, drawing the globs placed so far.
+    host.onAsk = [this] { view->Paint(); };
+    host.keys.assign(9, 0);
+    host.keys.push_back(27);
+    const ImportOutcome o = ImportImageFile(*view, Write(Stripes(kStripes)));
+    host.onAsk = nullptr;
+    ASSERT_TRUE(o.placingCancelled);
+    // Hidden without waiting for another paint, and the picture shows what is left.
+    EXPECT_EQ(view->ShownCount(), before);
+    EXPECT_TRUE(host.Said(CImportReplay::CancelledText()));
+    CImage32 replay(doc.Width(), doc.Height());
+    replay.Fill(ColorRefToPixel(doc.BackgroundColor()));
+    CReplayer(doc).Draw(replay, 0, before);
+    EXPECT_TRUE(view->DrawingImage() == replay);
+    // A Clear before the next paint stays a Clear.
+    ASSERT_TRUE(ViewCommands::Clear(*view));
+    view->Paint();
+    EXPECT_TRUE(view->ClearPending());
+    EXPECT_EQ(view->ShownCount(), 0);
+    EXPECT_EQ(doc.Undo().Kind(), kUndoClear);
 }
 
 TEST_F(ImageImportTest, CommandKeepsTheDialogsChoicesAndCancelChangesNothing)
