@@ -65,7 +65,7 @@ CMainFrame::CMainFrame(CDaubrixApp& app, IProfile& profile, QWidget* parent)
     CreateToolbars();
     CreateStatusBar();
     CreateToolWindowSlots();
-    m_menus = std::make_unique<CMenuContext>(CMenuContext{*this, m_app});
+    m_menus = std::make_unique<CMenuContext>(CMenuContext{*this, m_app, nullptr, nullptr});
     InstallMenus(*m_menus);
 
     // Toolbar positions and visibility from the last run.
