@@ -4,6 +4,7 @@
 #include "app/dialogs/CPreferencesDialog.h"
 #include "app/widgets/CNumberSpinBox.h"
 #include "core/commands/DocumentIO.h"
+#include "core/model/CDocumentFile.h"
 #include <QDialog>
 #include <QTest>
 #include <QToolBar>
@@ -20,7 +21,7 @@ std::vector<QPoint> Row(int y, int n)
     return pts;
 }
 
-void Key(ProgramRig& p, CChildFrame& c, int key, Qt::KeyboardModifiers mods)
+void Key(ProgramRig& p, CChildFrame& c, Qt::Key key, Qt::KeyboardModifiers mods)
 {
     QTest::keyClick(&c.DrawingWidget(), key, mods);
     p.Settle();
@@ -58,10 +59,15 @@ TEST(UndoLevelsThroughProgram, TwentyLevelsUndoThreeStrokesRedoTwoAndANewStrokeK
         counts.push_back(c->Doc().GetGlobCount());
     }
     ASSERT_TRUE(QTest::qWaitForWindowExposed(p.frame.get()));
+    // The keys go to the drawing as typed there, once the frame is active after the dialog.
     p.frame->activateWindow();
+    p.Settle();
+    c->DrawingWidget().setFocus();
+    p.Settle();
 
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 3; ++i) {
         Key(p, *c, Qt::Key_Z, Qt::ControlModifier);
+    }
     EXPECT_EQ(c->View().ShownCount(), 0);
     EXPECT_FALSE(p.Act(C::EditUndo)->isEnabled());
     EXPECT_EQ(p.Act(C::EditRedo)->text(), "&Redo Drawing");
