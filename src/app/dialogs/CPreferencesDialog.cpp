@@ -18,6 +18,8 @@ struct Box {
 
 QWidget* WithUnit(CNumberSpinBox* box, const char* unit, QWidget* parent)
 {
+    // Room for four digits beside the arrows.
+    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 24);
     auto* row = new QWidget(parent);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
