@@ -184,6 +184,20 @@ const std::map<std::string, Painter>& Buttons()
              p.setPen(Qt::NoPen);
              p.drawPolygon(QPolygonF({{1, 7.5}, {6.5, 2.5}, {7, 8.5}}));
          }},
+        {"redo",
+         [](QPainter& p) {
+             // The undo arrow turned the other way.
+             QPainterPath path;
+             path.moveTo(12, 6);
+             path.cubicTo(9, 2, 2, 3, 3, 9);
+             path.cubicTo(3.5, 12, 7, 13, 9, 12.5);
+             p.setBrush(Qt::NoBrush);
+             Pen(p, kBlue, 1.6);
+             p.drawPath(path);
+             p.setBrush(kBlue);
+             p.setPen(Qt::NoPen);
+             p.drawPolygon(QPolygonF({{15, 7.5}, {9.5, 2.5}, {9, 8.5}}));
+         }},
         {"movecenter",
          [](QPainter& p) {
              Centre(p, 8, 7.5);

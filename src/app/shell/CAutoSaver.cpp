@@ -34,6 +34,7 @@ CAutoSaver::CAutoSaver(CMainFrame& frame, CDaubrixApp& app, const std::string& f
             it->second.hash = 0;
         }
     });
+    connect(&frame, &CMainFrame::preferencesChanged, this, [this, &app] { SetMinutes(app.Shell().m_autoSaveMinutes); });
     for (CChildFrame* c : frame.Children())
         Track(c);
     SetMinutes(app.Shell().m_autoSaveMinutes);

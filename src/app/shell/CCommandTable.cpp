@@ -22,10 +22,12 @@ const CommandInfo kCommands[] = {
     {C::AppExit, 57665, "E&xit", "", "Quit the program; asks to save drawings\nExit", false},
 
     {C::EditUndo, 57643, "&Undo\tCtrl+Z", "Ctrl+Z;Alt+Backspace", "Undo or Redo the last action\nUndo", false},
+    {C::EditRedo, 57644, "&Redo\tCtrl+Y", "Ctrl+Y;Ctrl+Shift+Z", "Redo the action undone last\nRedo", false},
     {C::EditCut, 57635, "Cu&t\tCtrl+X", "Ctrl+X;Shift+Del", "Cut globs to the glob clipboard\nCut", false},
     {C::EditCopy, 57634, "&Copy\tCtrl+C", "Ctrl+C;Ctrl+Ins", "Copy globs to the glob clipboard\nCopy", false},
     {C::EditPaste, 57637, "&Paste\tCtrl+V", "Ctrl+V;Shift+Ins", "Insert the globs of the glob clipboard\nPaste", false},
     {C::DefinePattern, 32826, "D&efine Pattern\tCtrl+E", "Ctrl+E", "Make globs of the drawing the stamp pattern\nDefine Pattern", false},
+    {C::Preferences, 32870, "Pre&ferences...", "", "Change undo levels, recovery copies and playback length\nPreferences", false},
 
     {C::ViewToolbar, 59392, "&Toolbar", "", "Show or hide the toolbar\nToolbar", true},
     {C::ViewToolbar2, 32834, "Toolbar &2", "", "Show or hide the other toolbar\nToolbar 2", true},

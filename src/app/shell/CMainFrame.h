@@ -38,6 +38,8 @@ public:
     QAction* Action(CommandId id) const { return m_actions[static_cast<size_t>(id)]; }
     // Text and availability of Edit > Undo (e.g. "&Redo Drawing\tCtrl+Z").
     void SetUndoText(const QString& text, bool enabled);
+    // Edit > Redo; shown only with more than one undo level (with one, Undo redoes).
+    void SetRedoText(const QString& text, bool enabled, bool shown);
     // Runs before a menu opens and whenever the active drawing changes, so features can set
     // their check marks and enabled states.
     void AddCommandUpdater(std::function<void()> updater);
@@ -125,6 +127,8 @@ signals:
     // A drawing window was added (new, opened or recovered), or its drawing was saved.
     void childAdded(CChildFrame* child);
     void documentSaved(CChildFrame* child);
+    // Edit > Preferences changed the program's own settings.
+    void preferencesChanged();
 
 protected:
     bool event(QEvent* e) override;

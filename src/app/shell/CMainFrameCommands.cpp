@@ -22,7 +22,8 @@ const std::vector<MenuDef>& MenuDefs()
         {"&File", {C::FileNew, C::FileOpen, C::FileClose, C::FileSave, C::FileSaveAs, kSeparator, C::FilePrint,
                    C::FilePrintPreview, C::FilePrintSetup, kSeparator, C::FileMru1, C::FileMru2, C::FileMru3,
                    C::FileMru4, kSeparator, C::AppExit}},
-        {"&Edit", {C::EditUndo, kSeparator, C::EditCut, C::EditCopy, C::EditPaste, kSeparator, C::DefinePattern}},
+        {"&Edit", {C::EditUndo, C::EditRedo, kSeparator, C::EditCut, C::EditCopy, C::EditPaste, kSeparator,
+                   C::DefinePattern, kSeparator, C::Preferences}},
         {"&View", {C::ViewToolbar, C::ViewToolbar2, C::ViewStatusBar, kSeparator, C::ViewShapesWindow,
                    C::ViewColorsWindow, C::ViewHistoryWindow, kSeparator, C::FullScreen, kSeparator, C::MoveCenter,
                    C::ResetCenter, kSeparator, C::Regenerate, C::ClearDrawing}},
@@ -49,7 +50,7 @@ const std::vector<ButtonDef> kToolbar1 = {
     {C::EditCut, "cut"}, {C::EditCopy, "copy"}, {C::EditPaste, "paste"}, {kSeparator, nullptr},
     {C::FilePrint, "print"}, {C::FilePrintPreview, "preview"}, {C::ContextHelp, "contexthelp"}};
 const std::vector<ButtonDef> kToolbar2 = {
-    {C::EditUndo, "undo"}, {kSeparator, nullptr}, {C::MoveCenter, "movecenter"},
+    {C::EditUndo, "undo"}, {C::EditRedo, "redo"}, {kSeparator, nullptr}, {C::MoveCenter, "movecenter"},
     {C::MirrorHorizontal, "mirrorh"}, {C::MirrorVertical, "mirrorv"}, {C::MirrorBoth, "mirrorboth"},
     {C::PolarMirror, "polar"}, {C::Lines, "lines"}, {C::Jitter, "jitter"}, {C::Skipping, "skipping"},
     {C::Pattern, "pattern"}, {kSeparator, nullptr}, {C::Regenerate, "regenerate"}, {C::ClearDrawing, "clear"},
@@ -145,6 +146,14 @@ void CMainFrame::SetUndoText(const QString& text, bool enabled)
 {
     Action(C::EditUndo)->setText(text);
     Action(C::EditUndo)->setEnabled(enabled);
+}
+
+void CMainFrame::SetRedoText(const QString& text, bool enabled, bool shown)
+{
+    QAction* redo = Action(C::EditRedo);
+    redo->setText(text);
+    redo->setEnabled(enabled);
+    redo->setVisible(shown);
 }
 
 void CMainFrame::RefreshRecentActions()

@@ -23,6 +23,7 @@ CToolWindows::CToolWindows(CMainFrame& frame, CDaubrixApp& app) : m_frame(frame)
     m_history->m_activeView = active;
     m_history->m_shapesChanged = [this] { ShapeChanged(); };
     m_history->m_moved = [&frame] { frame.UpdateCommands(); };
+    m_history->m_playbackSeconds = [&app] { return app.Shell().m_playbackSeconds; };
     m_history->m_onClosed = [this] {
         m_frame.RepaintViewsUnder(m_history->frameGeometry());
         m_frame.UpdateCommands();

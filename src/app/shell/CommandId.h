@@ -7,7 +7,7 @@ enum class CommandId {
     FileNew, FileOpen, FileClose, FileSave, FileSaveAs, FilePrint, FilePrintPreview, FilePrintSetup,
     FileMru1, FileMru2, FileMru3, FileMru4, AppExit,
     // Edit
-    EditUndo, EditCut, EditCopy, EditPaste, DefinePattern,
+    EditUndo, EditRedo, EditCut, EditCopy, EditPaste, DefinePattern, Preferences,
     // View
     ViewToolbar, ViewToolbar2, ViewStatusBar, ViewShapesWindow, ViewColorsWindow, ViewHistoryWindow,
     FullScreen, MoveCenter, ResetCenter, Regenerate, ClearDrawing,

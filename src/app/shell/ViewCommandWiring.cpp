@@ -60,6 +60,12 @@ void WireViewCommands(CMainFrame& frame, CToolWindows& tools, CChildFrame& child
     QObject::connect(&widget, &CDrawingWidget::focusLost, &frame, [&frame, &view] { frame.m_lastBlurredView = &view; });
 
     widget.m_typedKey = [&frame, &tools, &view, &widget, &app](int ch) {
+        // ESC stops a playback before anything else.
+        CDrawingHistoryWindow* history = tools.History();
+        if (ch == 27 && history && history->Playing()) {
+            history->StopPlaying();
+            return true;
+        }
         CViewKeys keys(view, tools.Shapes() ? &tools.Shapes()->Commands() : nullptr);
         switch (keys.Type(ch)) {
         case KeyEffect::None: return false;
@@ -72,6 +78,10 @@ void WireViewCommands(CMainFrame& frame, CToolWindows& tools, CChildFrame& child
             break;
         }
         case KeyEffect::SettingChanged: break;
+        case KeyEffect::Play:
+            if (history)
+                history->TogglePlay();
+            break;
         }
         frame.UpdateCommands();
         return true;

@@ -253,6 +253,19 @@ void CDrawingWidget::focusOutEvent(QFocusEvent* e)
     emit focusLost();
 }
 
+bool CDrawingWidget::event(QEvent* e)
+{
+    // Shift+P is Play in a drawing; the window system may offer it to Polar Mirror's plain P.
+    if (e->type() == QEvent::ShortcutOverride) {
+        const auto* k = static_cast<QKeyEvent*>(e);
+        if (k->key() == Qt::Key_P && k->modifiers() == Qt::ShiftModifier) {
+            e->accept();
+            return true;
+        }
+    }
+    return QWidget::event(e);
+}
+
 void CDrawingWidget::keyPressEvent(QKeyEvent* e)
 {
     if (e->key() == Qt::Key_Shift && m_view.App().Drawing().m_lineMode && !e->isAutoRepeat()) {

@@ -67,6 +67,15 @@ QPixmap CButtonPictures::NextSection(const QColor& ink)
     return QPixmap::fromImage(img);
 }
 
+QPixmap CButtonPictures::Stop(const QColor& ink)
+{
+    QImage img = Blank();
+    for (int y = 3; y <= kH - 4; ++y)
+        for (int x = 4; x <= 12; ++x)
+            img.setPixelColor(x, y, ink);
+    return QPixmap::fromImage(img);
+}
+
 QPixmap CButtonPictures::Digits(const QColor& ink)
 {
     // Drawn at 3 x 5 and doubled, so the glyphs stay crisp.

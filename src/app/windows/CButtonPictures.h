@@ -12,6 +12,8 @@ public:
     // A triangle against a bar: the jump to the previous or next section boundary.
     static QPixmap PreviousSection(const QColor& ink);
     static QPixmap NextSection(const QColor& ink);
+    // Play's stop while playing (Play itself is the right triangle).
+    static QPixmap Stop(const QColor& ink);
     // "123" in a tiny pixel font: the colour values button.
     static QPixmap Digits(const QColor& ink);
 

@@ -11,6 +11,21 @@ constexpr size_t kColorGrowth = 200;
 
 // Room for count more: by the step, or by half again for big drawings, so that a stroke on a
 // drawing of millions of globs does not copy them all every few thousand globs.
+// The number of leading entries two colour-change lists share, and the position from which
+// they differ (UINT32_MAX when they do not).
+std::pair<size_t, uint32_t> FirstDifference(const std::vector<CColorChange>& a, const std::vector<CColorChange>& b)
+{
+    size_t same = 0;
+    while (same < a.size() && same < b.size() && a[same] == b[same])
+        ++same;
+    uint32_t from = UINT32_MAX;
+    if (same < a.size())
+        from = a[same].m_position;
+    if (same < b.size())
+        from = std::min(from, b[same].m_position);
+    return {same, from};
+}
+
 template <typename T> void GrowFor(std::vector<T>& v, size_t step, size_t count = 1)
 {
     if (v.capacity() - v.size() < count)
@@ -374,20 +389,35 @@ void CDaubrixDoc::SaveColorChanges()
 void CDaubrixDoc::SwapColorChanges()
 {
     // The picture changes from the first entry in which the two lists differ.
-    size_t same = 0;
-    while (same < m_colorChanges.size() && same < m_savedColorChanges.size()
-           && m_colorChanges[same] == m_savedColorChanges[same])
-        ++same;
-    uint32_t from = UINT32_MAX;
-    if (same < m_colorChanges.size())
-        from = m_colorChanges[same].m_position;
-    if (same < m_savedColorChanges.size())
-        from = std::min(from, m_savedColorChanges[same].m_position);
+    const uint32_t from = FirstDifference(m_colorChanges, m_savedColorChanges).second;
     if (from != UINT32_MAX)
         SequenceChangedFrom(static_cast<int>(std::min<uint32_t>(from, INT32_MAX)));
     m_swapColorChanges = m_savedColorChanges;
     m_savedColorChanges = m_colorChanges;
     m_colorChanges = m_swapColorChanges;
+}
+
+void CDaubrixDoc::TrimColorTail(CColorTail& tail) const
+{
+    std::vector<CColorChange>& was = tail.changes;
+    const auto [same, from] = FirstDifference(m_colorChanges, was);
+    // Kept by position, so that changes recorded below it meanwhile stay where they are.
+    tail.from = std::max(tail.from, from);
+    was.erase(was.begin(), was.begin() + static_cast<long>(same));
+    was.shrink_to_fit();
+}
+
+void CDaubrixDoc::ExchangeColorTail(CColorTail& tail)
+{
+    if (tail.from == UINT32_MAX)
+        return;
+    auto at = std::lower_bound(m_colorChanges.begin(), m_colorChanges.end(), tail.from,
+                               [](const CColorChange& c, uint32_t p) { return c.m_position < p; });
+    SequenceChangedFrom(static_cast<int>(std::min<uint32_t>(tail.from, INT32_MAX)));
+    std::vector<CColorChange> mine(at, m_colorChanges.end());
+    m_colorChanges.erase(at, m_colorChanges.end());
+    m_colorChanges.insert(m_colorChanges.end(), tail.changes.begin(), tail.changes.end());
+    tail.changes = std::move(mine);
 }
 
 void CDaubrixDoc::AddSection(int position)

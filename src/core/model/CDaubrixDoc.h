@@ -3,6 +3,7 @@
 #include "core/model/CColorChange.h"
 #include "core/model/CGlob.h"
 #include "core/model/CGlobBuffer.h"
+#include "core/model/CColorTail.h"
 #include "core/model/CSectionList.h"
 #include "core/model/CUndoState.h"
 #include "core/model/IDocView.h"
@@ -96,6 +97,11 @@ public:
     void SaveColorChanges();
     void SwapColorChanges();
     void AppendLoadedColorChange(const CColorChange& c);
+    // An undo step's own copy of the colour changes: taken before its action, trimmed after it
+    // to the part the action changed, exchanged on undo and redo.
+    CColorTail TakeColorTail() const { return {0, m_colorChanges}; }
+    void TrimColorTail(CColorTail& tail) const;
+    void ExchangeColorTail(CColorTail& tail);
 
     // Sections.
     const CSectionList& Sections() const { return m_sections; }
@@ -111,8 +117,10 @@ public:
     void LoadSections(int floor, int count, const int32_t* sections) { m_sections.Load(floor, count, sections); }
     void SaveSections() { m_sections.Save(); }
     void SwapSections() { m_sections.Swap(); }
+    CSectionList::Copy TakeSections() const { return m_sections.Take(); }
+    void ExchangeSections(CSectionList::Copy& c) { m_sections.Exchange(c); }
 
-    // The one undo step and the Edit menu's text for it.
+    // The undo steps and the Edit menu's texts for them.
     const CUndoState& Undo() const { return m_undo; }
     CUndoState& Undo() { return m_undo; }
 

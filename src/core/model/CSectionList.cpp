@@ -75,3 +75,10 @@ void CSectionList::Swap()
     // undo/redo round trip when the two counts differ.
     std::swap(m_sections, m_savedSections);
 }
+
+void CSectionList::Exchange(Copy& c)
+{
+    std::swap(m_floor, c.floor);
+    std::swap(m_count, c.count);
+    std::swap(m_sections, c.sections);
+}

@@ -45,6 +45,15 @@ public:
     void Save();
     void Swap();
 
+    // The boundaries as an undo step keeps them: exchanged whole on undo and redo.
+    struct Copy {
+        int32_t floor = 0;
+        int32_t count = 0;
+        SectionArray sections{};
+    };
+    Copy Take() const { return {m_floor, m_count, m_sections}; }
+    void Exchange(Copy& c);
+
 private:
     int32_t m_floor = 0;
     int32_t m_count = 0;

@@ -29,3 +29,5 @@ struct UndoMenuState {
 // Text from the table of every kind and the enable rule (any kind but 0). A kind outside the table
 // shows the plain entry, disabled.
 UndoMenuState UndoMenuFor(int kind);
+// The Redo item of several undo levels: "&Redo X\tCtrl+Y" for an action, disabled for none.
+UndoMenuState RedoMenuFor(UndoKind action);

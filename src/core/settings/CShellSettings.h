@@ -15,4 +15,9 @@ struct CShellSettings {
     int32_t m_newHeight = 400;
     // Minutes between the copies of unsaved drawings kept against a crash; 0 or less: none.
     int32_t m_autoSaveMinutes = 2;
+    // Undo steps kept per drawing (1: the single step that Undo turns into its redo).
+    int32_t m_undoLevels = 1;
+    // How long the Drawing History window's Play takes from the floor to the end.
+    int32_t m_playbackSeconds = 10;
+    static constexpr int kMaxPlaybackSeconds = 600;
 };

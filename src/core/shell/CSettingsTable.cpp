@@ -1,5 +1,6 @@
 #include "core/shell/CSettingsTable.h"
 #include "core/base/CQuietHost.h"
+#include "core/model/CUndoState.h"
 #include "core/shell/CDaubrixApp.h"
 #include <algorithm>
 #include <cstdint>
@@ -60,6 +61,8 @@ const Entry kTable[] = {
     U8("AutoValSpeed", AutoColor().m_autoValSpeed),
     U8("AutoHue", AutoColor().m_autoHue),
     U8("AutoHueSpeed", AutoColor().m_autoHueSpeed),
+    I32("UndoLevels", Shell().m_undoLevels),
+    I32("PlaybackSeconds", Shell().m_playbackSeconds),
     I32("AutoSaveMinutes", Shell().m_autoSaveMinutes),
 };
 
@@ -118,6 +121,9 @@ void CSettingsTable::Load(CDaubrixApp& app, IProfile& profile, CScreenSize scree
         sh.y1 -= d;
         sh.y2 -= d;
     }
+    CShellSettings& shell = app.Shell();
+    shell.m_undoLevels = std::clamp(shell.m_undoLevels, 1, CUndoState::kMaxLevels);
+    shell.m_playbackSeconds = std::clamp(shell.m_playbackSeconds, 1, CShellSettings::kMaxPlaybackSeconds);
     ClampCorner(app.Shell().m_colorsWindow.x1, app.Shell().m_colorsWindow.y1, screen, screen.width - 165, screen.height - 140);
     ClampCorner(app.Shell().m_undoSlider.x1, app.Shell().m_undoSlider.y1, screen, screen.width - 250, screen.height - 52);
 }

@@ -61,10 +61,9 @@ CDaubrixView::CDaubrixView(CDaubrixApp& app, CDaubrixDoc& doc)
 {
     // A new view starts with no one-shot mode waiting for a click (and Lines as it was).
     m_app.Modes().LeaveOneShot();
+    m_doc.Undo().SetLevels(app.Shell().m_undoLevels);
     m_history.Register(std::make_unique<CDrawingUndoStep>(*this));
-    auto moveCenter = std::make_unique<CMoveCenterUndoStep>(m_center, [this] { BandChanged(); });
-    m_moveCenterStep = moveCenter.get();
-    m_history.Register(std::move(moveCenter));
+    m_history.Register(std::make_unique<CMoveCenterUndoStep>(m_doc, m_center, [this] { BandChanged(); }));
     m_edits = std::make_unique<CGlobEdits>(*this);
     m_doc.SetView(this);
     m_doc.SetShownPosition(m_shownCount);
@@ -230,7 +229,9 @@ void CDaubrixView::Paint()
 
 void CDaubrixView::HideCancelledImport()
 {
-    m_doc.Undo().Record(kUndoDrawing);
+    // The import's own step is the one undone.
+    if (m_doc.Undo().Action() != kUndoDrawing || m_doc.Undo().IsRedo())
+        m_doc.Undo().Record(kUndoDrawing);
     SetShown(m_doc.GetGlobCount());
     m_history.Undo();
     // The picture loses the hidden globs before the user reads why.
@@ -261,6 +262,8 @@ void CDaubrixView::EndPendingClear()
     if (!m_clearPending)
         return;
     m_clearPending = false;
+    // Nothing kept for undo fits the empty drawing.
+    m_doc.Undo().Forget();
     m_doc.DeleteContents();
     m_doc.ClearSections();
     SetShown(0);
@@ -285,7 +288,7 @@ void CDaubrixView::BeginStroke()
 void CDaubrixView::BeginImport()
 {
     BeginStroke();
-    m_doc.Undo().Record(kUndoDrawing);
+    m_doc.Undo().Record(kUndoDrawing, CDrawingUndoStep::Begun(m_shownCount));
 }
 
 HistoryRedraw CDaubrixView::RestoreTo(int position)
@@ -445,14 +448,8 @@ void CDaubrixView::RecordCurrentColor(HsvColor c)
     ApplyColorToCurrentShape(m_app.ShapeTable(), this, c);
 }
 
-CPoint CDaubrixView::OldCenter() const
-{
-    return m_moveCenterStep->OldCenter();
-}
-
 void CDaubrixView::MoveCenter(CPoint c)
 {
-    m_moveCenterStep->Remember(m_center);
     m_center = c;
 }
 

@@ -15,7 +15,6 @@
 
 class CDaubrixApp;
 class CGlobEdits;
-class CMoveCenterUndoStep;
 
 // The engine side of one drawing's view: the drawing image and the undo image, the history
 // position, and the paint that replays pending globs into the drawing image. Its counters move
@@ -115,7 +114,6 @@ public:
     // Simulate Depth and the glob clipboard and pattern.
     CGlobEdits& Edits() { return *m_edits; }
     CPoint Center() const override { return m_center; }
-    CPoint OldCenter() const;
     void MoveCenter(CPoint c) override;
     void ResetCenter() override;
     uint8_t* ColorTicks() override { return m_colorTicks; }
@@ -185,7 +183,6 @@ private:
 
     CStrokeEngine m_stroke;
     CViewHistory m_history;
-    CMoveCenterUndoStep* m_moveCenterStep = nullptr;
     // After the history: it points at steps the history owns.
     std::unique_ptr<CGlobEdits> m_edits;
 };

@@ -1,4 +1,5 @@
 #include "core/view/CStrokeEngine.h"
+#include "core/view/undo/CDrawingUndoStep.h"
 #include "core/view/AutoColor.h"
 #include "core/model/CDaubrixDoc.h"
 #include "core/model/UndoKind.h"
@@ -71,10 +72,11 @@ void CStrokeEngine::ButtonDown(int x, int y, bool shift, bool ctrl)
     if (!StartStroke(x, y, shift))
         return;
     m_held = true;
+    const int start = m_view.ShownCount();
     tool.ButtonDown(x, y, ctrl);
     // Even a click that places nothing has truncated the hidden globs, so no earlier undo
     // step (least of all a Redo Drawing of what was deleted) may survive it.
-    m_view.Doc().Undo().Record(kUndoDrawing);
+    m_view.Doc().Undo().Record(kUndoDrawing, CDrawingUndoStep::Begun(start));
     m_view.Invalidate();
 }
 

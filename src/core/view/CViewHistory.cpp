@@ -28,18 +28,43 @@ UndoMenuState CViewHistory::MenuState() const
     return state;
 }
 
+UndoMenuState CViewHistory::RedoMenuState() const
+{
+    UndoMenuState state = m_view.Doc().Undo().RedoMenu();
+    if (m_view.ButtonHeld())
+        state.enabled = false;
+    return state;
+}
+
 void CViewHistory::Undo()
 {
     CUndoState& undo = m_view.Doc().Undo();
-    IUndoStep* step = StepFor(undo.Action());
-    if (!step || m_view.ButtonHeld())
+    if (!StepFor(undo.Action()) || m_view.ButtonHeld())
         return;
     const bool redo = undo.IsRedo();
-    undo.Flip();
+    Carry(undo.StartUndo(), redo);
+}
+
+void CViewHistory::Redo()
+{
+    CUndoState& undo = m_view.Doc().Undo();
+    if (!StepFor(undo.RedoAction()) || m_view.ButtonHeld())
+        return;
+    Carry(undo.StartRedo(), true);
+}
+
+void CViewHistory::Carry(UndoKind action, bool redo)
+{
+    IUndoStep* step = StepFor(action);
+    if (!step)
+        return;
+    CUndoState& undo = m_view.Doc().Undo();
+    undo.SetBusy(true);
     if (redo)
         step->Redo();
     else
         step->Undo();
+    undo.SetBusy(false);
 }
 
 void CViewHistory::ForgetDrawingUndo()
@@ -55,6 +80,8 @@ void CViewHistory::TruncateHidden()
         return;
     IHost& host = m_app.Host();
     host.BeginWaitCursor();
+    // Steps kept below that rely on what goes now cannot be undone any longer.
+    doc.Undo().ForgetReaching(shown);
     doc.TruncateAt(shown);
     const CShape& s = m_app.CurrentShape();
     doc.SetColorChange(-1, s.m_hue, s.m_saturation, s.m_value);

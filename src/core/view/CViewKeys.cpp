@@ -51,6 +51,7 @@ KeyEffect CViewKeys::Type(int ch)
     case 'T': return setting(StepWithin(d.m_jitterAmount, -1, kMinJitter, kMaxJitter));
     case '6': return setting(StepWithin(d.m_skippingAmount, 1, kMinSkipping, kMaxSkipping));
     case 'Y': return setting(StepWithin(d.m_skippingAmount, -1, kMinSkipping, kMaxSkipping));
+    case 'P': return KeyEffect::Play;
     default: return KeyEffect::None;
     }
 }

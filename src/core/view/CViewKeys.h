@@ -12,6 +12,7 @@ enum class KeyEffect {
     ShapeChanged,    // another shape or size is current: palette, colour displays, cursor
     ColorChanged,    // the current shape's colour changed: colour displays
     SettingChanged,  // polar copies, jitter or skipping amount: menus and rubber band
+    Play,            // the Drawing History window's Play
 };
 
 // The single-key shortcuts of a drawing view: shape size and family, colour nudges, and the

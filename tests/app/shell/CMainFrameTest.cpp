@@ -133,7 +133,7 @@ TEST(MainFrame, ToolbarsHoldTheirButtonsInOrder)
     EXPECT_EQ(ids(rig.frame->Toolbar(0)),
               QList<int>({57600, 57601, 57603, 0, 57635, 57634, 57637, 0, 57607, 57609, 57669}));
     EXPECT_EQ(ids(rig.frame->Toolbar(1)),
-              QList<int>({57643, 0, 32794, 32775, 32776, 32774, 32779, 32801, 32809, 32823, 32825, 0, 32777,
+              QList<int>({57643, 57644, 0, 32794, 32775, 32776, 32774, 32779, 32801, 32809, 32823, 32825, 0, 32777,
                           32781, 0, 32789, 32790, 32791, 32820, 32819, 0, 32792}));
     for (QAction* a : rig.frame->Toolbar(1)->actions())
         if (!a->isSeparator()) {

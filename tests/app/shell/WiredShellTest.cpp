@@ -34,8 +34,8 @@ std::set<C> Enabled(ProgramRig& w)
 
 // The commands whose features are not in the program yet.
 const std::set<C> kNotBuilt = {};
-// Live only once something was copied or a pattern defined.
-const std::set<C> kNeedBuffer = {C::EditPaste, C::Pattern};
+// Live only once something was copied, a pattern defined or a step undone.
+const std::set<C> kNeedBuffer = {C::EditPaste, C::Pattern, C::EditRedo};
 // Built, but only meaningful with a drawing (or a step to undo, or a background to remove).
 const std::set<C> kNeedDrawing = {C::FileClose,  C::FileSave,      C::FileSaveAs,     C::FilePrint,
                                   C::FilePrintPreview, C::PrintSize, C::EditUndo,
@@ -77,7 +77,7 @@ TEST(WiredShell, BuiltCommandsAreLiveAndTheOthersWaitDisabled)
                 EXPECT_EQ(bar->widgetForAction(w.Frame().Action(id))->isEnabled(), kNotBuilt.count(id) + kNeedBuffer.count(id) == 0)
                     << CCommandTable::Info(id).text;
             }
-    EXPECT_EQ(buttons, 9 + 18);
+    EXPECT_EQ(buttons, 9 + 19);
 }
 
 TEST(WiredShell, ExitAsksAboutEveryDrawingBeforeClosingAny)

@@ -127,3 +127,51 @@ TEST_F(HistoryWindowFixture, CloseOnlyHides)
     EXPECT_FALSE(win.isVisible());
     EXPECT_EQ(closed, 1);
 }
+
+// Play from the end starts at the floor; frames come from the time passed (given here, never
+// waited for); a click on the slider stops it where it is; Play then goes on to the end.
+TEST_F(HistoryWindowFixture, PlayRunsFromTheFloorAndStopsWhereItIs)
+{
+    win.m_playbackSeconds = [] { return 10; };
+    doc->Undo().Restore(kUndoDrawing);
+    EXPECT_EQ(win.PlayButton()->toolTip(), "Play");
+    win.PlayButton()->click();
+    ASSERT_TRUE(win.Playing());
+    EXPECT_EQ(view->ShownCount(), 0);
+    EXPECT_EQ(doc->Undo().Kind(), kUndoNone) << "as a slider move";
+    EXPECT_EQ(win.PlayButton()->toolTip(), "Stop");
+    win.PlayFrame(5.0);
+    EXPECT_EQ(view->ShownCount(), 200) << "halfway at half the length";
+    EXPECT_EQ(Slider().value(), 200);
+    view->Paint();
+    win.PlayFrame(5.25);
+    EXPECT_EQ(view->ShownCount(), 210);
+    EXPECT_EQ(view->PendingCount(), 10) << "only the globs the frame adds are drawn";
+    view->Paint();
+    const CImage32 played = view->DrawingImage();
+    view->Regenerate();
+    view->Paint();
+    EXPECT_TRUE(played == view->DrawingImage()) << "the picture a full replay draws";
+
+    win.show();
+    QTest::mouseClick(&Slider(), Qt::LeftButton, Qt::NoModifier, QPoint(Slider().width() - 5, Slider().height() / 2));
+    EXPECT_FALSE(win.Playing());
+    EXPECT_EQ(view->ShownCount(), 210) << "the click only stopped it";
+
+    win.TogglePlay();
+    ASSERT_TRUE(win.Playing());
+    EXPECT_EQ(view->ShownCount(), 210) << "going on from where it stopped";
+    win.PlayFrame(1.0);
+    EXPECT_GT(view->ShownCount(), 210);
+    win.PlayFrame(60.0);
+    EXPECT_EQ(view->ShownCount(), 400);
+    EXPECT_FALSE(win.Playing()) << "ended at the end";
+
+    // A changed drawing stops it at the next frame.
+    win.TogglePlay();
+    EXPECT_EQ(view->ShownCount(), 0);
+    doc->AddGlob(3, 3);
+    win.PlayFrame(1.0);
+    EXPECT_FALSE(win.Playing());
+    EXPECT_EQ(view->ShownCount(), 0);
+}

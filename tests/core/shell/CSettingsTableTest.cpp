@@ -2,6 +2,7 @@
 #include "core/base/CMapProfile.h"
 #include "core/shell/CSettingsTable.h"
 #include "tests/core/support/FakeHost.h"
+#include <array>
 #include <gtest/gtest.h>
 
 namespace {
@@ -145,7 +146,7 @@ TEST(SettingsTable, SaveWritesEveryKeyInTableOrder)
     f.app.Shell().m_appWindow.x1 = -4;
     ASSERT_TRUE(CSettingsTable::Save(f.app, f.profile));
     std::vector<std::string> keys = CSettingsTable::KeysInOrder();
-    ASSERT_EQ(keys.size(), 42u);
+    ASSERT_EQ(keys.size(), 44u);
     ASSERT_EQ(f.profile.m_writeOrder.size(), keys.size());
     for (size_t i = 0; i < keys.size(); ++i) {
         EXPECT_EQ(f.profile.m_writeOrder[i].first, "Settings");
@@ -174,4 +175,20 @@ TEST(SettingsTable, NoSettingsWriteLeavesProfileUntouched)
     EXPECT_FALSE(CSettingsTable::Save(f.app, f.profile));
     EXPECT_TRUE(f.profile.m_writeOrder.empty());
     EXPECT_EQ(f.profile.GetInt("Settings", "PolarCount", 0), 9);
+}
+
+TEST(SettingsTable, UndoLevelsAndPlaybackLengthAreClampedOnRead)
+{
+    Fixture f;
+    f.LoadAll();
+    EXPECT_EQ(f.app.Shell().m_undoLevels, 1);
+    EXPECT_EQ(f.app.Shell().m_playbackSeconds, 10);
+    for (auto [levels, seconds, wantLevels, wantSeconds] :
+         {std::array{0, 0, 1, 1}, std::array{-5, -1, 1, 1}, std::array{101, 601, 100, 600}, std::array{20, 60, 20, 60}}) {
+        f.Put("UndoLevels", levels);
+        f.Put("PlaybackSeconds", seconds);
+        f.LoadAll();
+        EXPECT_EQ(f.app.Shell().m_undoLevels, wantLevels) << levels;
+        EXPECT_EQ(f.app.Shell().m_playbackSeconds, wantSeconds) << seconds;
+    }
 }

@@ -1,24 +1,35 @@
 #include "core/view/undo/CClearUndoStep.h"
 #include "core/view/CDaubrixView.h"
+#include <memory>
+
+struct CClearUndoStep::Memo : CUndoMemo {
+    CColorTail colors;
+    CSectionList::Hidden sections;
+    int32_t shownBefore = 0;
+    size_t Bytes() const override { return colors.Bytes(); }
+    int Reach() const override { return shownBefore; }
+};
 
 void CClearUndoStep::Clear()
 {
     CDaubrixDoc& doc = m_view.Doc();
-    doc.Undo().Record(kUndoClear);
     // Colours chosen while cleared are recorded at position 0; the drawing's own come back
     // with Undo.
-    doc.SaveColorChanges();
-    Hide();
+    auto memo = std::make_unique<Memo>();
+    memo->colors = doc.TakeColorTail();
+    Memo& m = *memo;
+    doc.Undo().Record(kUndoClear, std::move(memo));
+    Hide(m);
 }
 
-void CClearUndoStep::Hide()
+void CClearUndoStep::Hide(Memo& memo)
 {
     CDaubrixDoc& doc = m_view.Doc();
-    m_undoShownCount = m_view.ShownCount();
+    memo.shownBefore = m_view.ShownCount();
     m_view.SetClearPending(true);
     // A save now writes the empty drawing.
     doc.SetModifiedFlag();
-    m_hiddenSections = doc.HideSections();
+    memo.sections = doc.HideSections();
     m_view.RestoreTo(0);
     m_view.NotifyHistoryChanged();
 }
@@ -26,18 +37,25 @@ void CClearUndoStep::Hide()
 void CClearUndoStep::Undo()
 {
     CDaubrixDoc& doc = m_view.Doc();
+    auto* memo = dynamic_cast<Memo*>(doc.Undo().Memo());
+    if (!memo)
+        return;
     m_view.SetClearPending(false);
     // The drawing comes back, and with it what a save writes.
     doc.SetModifiedFlag();
-    doc.SwapColorChanges();
-    doc.UnhideSections(m_hiddenSections);
-    m_view.RestoreTo(m_undoShownCount);
+    doc.ExchangeColorTail(memo->colors);
+    doc.UnhideSections(memo->sections);
+    m_view.RestoreTo(memo->shownBefore);
     m_view.NotifyHistoryChanged();
 }
 
 void CClearUndoStep::Redo()
 {
-    m_view.Doc().SwapColorChanges();
+    CDaubrixDoc& doc = m_view.Doc();
+    auto* memo = dynamic_cast<Memo*>(doc.Undo().Memo());
+    if (!memo)
+        return;
+    doc.ExchangeColorTail(memo->colors);
     // The position and sections as the user left them after the undo, for the next undo.
-    Hide();
+    Hide(*memo);
 }

@@ -1,13 +1,12 @@
 #pragma once
-#include "core/model/CSectionList.h"
 #include "core/view/undo/IUndoStep.h"
-#include <cstdint>
 
 class CDaubrixView;
 
 // Clear hides every glob and empties the sections without deleting anything; the next stroke
 // empties the document for good. Until then Undo shows the drawing again as it was, with its
-// sections and history position, and Redo hides it once more.
+// sections and history position, and Redo hides it once more. A step keeps the drawing's
+// colour changes, its section count and floor and its history position.
 class CClearUndoStep : public IUndoStep {
 public:
     explicit CClearUndoStep(CDaubrixView& view) : m_view(view) {}
@@ -19,9 +18,8 @@ public:
     void Clear();
 
 private:
-    void Hide();
+    struct Memo;
+    void Hide(Memo& memo);
 
     CDaubrixView& m_view;
-    CSectionList::Hidden m_hiddenSections;
-    int32_t m_undoShownCount = 0;
 };

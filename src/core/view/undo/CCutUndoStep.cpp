@@ -2,30 +2,63 @@
 #include "core/shell/CDaubrixApp.h"
 #include "core/view/CDaubrixView.h"
 #include "core/view/edit/GlobRuns.h"
+#include <memory>
+
+struct CCutUndoStep::Memo : CUndoMemo {
+    CGlobBuffer run;
+    CColorTail colors;
+    CSectionList::Copy sections;
+    int start = 0;
+    int count = 0;
+    bool entire = false;
+    int shownBefore = 0;
+    int undoImageBefore = 0;
+    size_t Bytes() const override { return run.m_globs.capacity() * sizeof(CGlob) + colors.Bytes(); }
+    int Reach() const override { return start; }
+};
 
 void CCutUndoStep::Perform(int s, int e, bool entire)
 {
-    CDaubrixDoc& doc = m_view.Doc();
-    m_start = s;
-    m_count = e - s;
-    m_entire = entire;
-    m_shownBefore = m_view.ShownCount();
-    m_undoImageBefore = m_view.UndoImageCount();
-    doc.SaveColorChanges();
-    doc.SaveSections();
-    doc.Undo().Record(kUndoCut);
+    auto memo = std::make_unique<Memo>();
+    memo->start = s;
+    memo->count = e - s;
+    memo->entire = entire;
+    Memo& m = *memo;
+    m_view.Doc().Undo().Record(kUndoCut, std::move(memo));
+    TakeOut(m, false);
+}
 
-    // The globs after the run keep the colour they had.
-    const CShape& cur = m_view.App().CurrentShape();
-    GlobRuns::KeepColourAt(doc, e, cur.Color());
-    doc.RemoveColorChanges(s, e - 1, true);
-    doc.DeleteGlobs(s, e);
-    doc.MoveColorChanges(s, e);
-    GlobRuns::SectionsAfterCut(doc, s, e, entire);
+void CCutUndoStep::TakeOut(Memo& m, bool exchange)
+{
+    CDaubrixDoc& doc = m_view.Doc();
+    const int s = m.start, e = m.start + m.count;
+    if (!exchange)
+        m.shownBefore = m_view.ShownCount();
+    m.undoImageBefore = m_view.UndoImageCount();
+    m.run = {};
+    m.run.m_globs.assign(doc.Globs().begin() + s, doc.Globs().begin() + e);
+    if (exchange) {
+        // The colour changes and sections the undo put back are exchanged again, with
+        // whatever later steps keep beyond the run.
+        doc.DeleteGlobs(s, e);
+        doc.ExchangeColorTail(m.colors);
+        doc.ExchangeSections(m.sections);
+    } else {
+        m.colors = doc.TakeColorTail();
+        m.sections = doc.TakeSections();
+        // The globs after the run keep the colour they had.
+        const CShape& cur = m_view.App().CurrentShape();
+        GlobRuns::KeepColourAt(doc, e, cur.Color());
+        doc.RemoveColorChanges(s, e - 1, true);
+        doc.DeleteGlobs(s, e);
+        doc.MoveColorChanges(s, e);
+        GlobRuns::SectionsAfterCut(doc, s, e, m.entire);
+        doc.TrimColorTail(m.colors);
+    }
 
     // An undo image that held cut globs would bring them back at the next redraw from it.
-    if (m_undoImageBefore > s) {
-        m_view.SetUndoImageCount(m_undoImageBefore >= e ? m_undoImageBefore - m_count : s);
+    if (m.undoImageBefore > s) {
+        m_view.SetUndoImageCount(m.undoImageBefore >= e ? m.undoImageBefore - m.count : s);
         m_view.RebuildUndoImage();
     }
     m_view.RestoreTo(s);
@@ -36,34 +69,48 @@ void CCutUndoStep::Perform(int s, int e, bool entire)
 void CCutUndoStep::Undo()
 {
     CDaubrixDoc& doc = m_view.Doc();
-    // Refilling the clipboard forgets this step; a clipboard of another length cannot be ours.
-    const CGlobBuffer& cut = m_clipboard.m_clipboard;
-    if (static_cast<int>(cut.m_globs.size()) != m_count)
+    auto* m = dynamic_cast<Memo*>(doc.Undo().Memo());
+    if (!m)
         return;
-    doc.SwapColorChanges();
-    doc.SwapSections();
-    // The colour changes came back whole with the swap: the globs go in without new ones.
-    doc.InsertClipboardGlobs(cut, m_start, false, cut.m_refX, cut.m_refY);
-    if (m_view.UndoImageCount() != m_undoImageBefore) {
-        m_view.SetUndoImageCount(m_undoImageBefore);
+    doc.ExchangeColorTail(m->colors);
+    doc.ExchangeSections(m->sections);
+    // The colour changes came back whole with the exchange: the globs go in without new ones.
+    doc.InsertClipboardGlobs(m->run, m->start, false, 0, 0);
+    m->run = {};
+    if (m_view.UndoImageCount() != m->undoImageBefore) {
+        m_view.SetUndoImageCount(m->undoImageBefore);
         m_view.RebuildUndoImage();
     }
-    m_view.RestoreTo(m_shownBefore);
+    m_view.RestoreTo(m->shownBefore);
     doc.SetModifiedFlag();
     m_view.NotifyHistoryChanged();
 }
 
 void CCutUndoStep::Redo()
 {
-    // The clipboard may have been refilled since the undo: the run goes on it again, as a cut
-    // puts it there, so that the next Undo Cut brings back these very globs.
-    const int e = m_start + m_count;
-    if (!GlobRuns::CopyRange(m_view.Doc(), m_start, e, m_view.Center(), m_clipboard.m_clipboard)) {
-        m_view.App().Host().Message("Out of Memory", MsgIcon::Stop);
-        m_view.Doc().Undo().Flip();
+    CDaubrixDoc& doc = m_view.Doc();
+    auto* m = dynamic_cast<Memo*>(doc.Undo().Memo());
+    if (!m)
+        return;
+    const int e = m->start + m->count;
+    if (e > doc.GetGlobCount()) {
+        doc.Undo().Forget();
         return;
     }
-    m_clipboard.ForgetClipboardSteps();
+    // With several levels the redo reverses the undo exactly and leaves the clipboard alone:
+    // refilling it would forget the steps waiting beyond this one.
+    const bool exact = doc.Undo().Levels() > 1;
+    if (!exact) {
+        // The run goes on the clipboard again, as a cut puts it there.
+        if (!GlobRuns::CopyRange(doc, m->start, e, m_view.Center(), m_clipboard.m_clipboard)) {
+            m_view.App().Host().Message("Out of Memory", MsgIcon::Stop);
+            doc.Undo().Flip();
+            return;
+        }
+        m_clipboard.ForgetClipboardSteps();
+    }
     m_view.RestoreTo(e);
-    Perform(m_start, e, m_entire);
+    // One level: the cut is made again. With more, steps done after it may keep colour
+    // changes of the globs beyond the run.
+    TakeOut(*m, exact);
 }

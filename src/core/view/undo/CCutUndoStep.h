@@ -4,8 +4,9 @@
 class CDaubrixView;
 class CGlobClipboard;
 
-// Taking globs [s, e) out of the drawing once they are on the glob clipboard; Undo puts the
-// clipboard's globs back, Redo puts them on the clipboard again and takes them out.
+// Taking globs [s, e) out of the drawing once they are on the glob clipboard; Undo puts them
+// back, Redo puts them on the clipboard again and takes them out. A step keeps the globs it
+// took, the colour changes and sections from before, and the positions.
 class CCutUndoStep : public IUndoStep {
 public:
     CCutUndoStep(CDaubrixView& view, CGlobClipboard& clipboard) : m_view(view), m_clipboard(clipboard) {}
@@ -17,11 +18,10 @@ public:
     void Perform(int s, int e, bool entire);
 
 private:
+    struct Memo;
+    // exchange: a redo exchanging what the undo put back; else a new cut saving it.
+    void TakeOut(Memo& memo, bool exchange);
+
     CDaubrixView& m_view;
     CGlobClipboard& m_clipboard;
-    int m_start = 0;
-    int m_count = 0;
-    bool m_entire = false;
-    int m_shownBefore = 0;
-    int m_undoImageBefore = 0;
 };

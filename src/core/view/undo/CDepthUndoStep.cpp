@@ -1,6 +1,18 @@
 #include "core/view/undo/CDepthUndoStep.h"
 #include "core/shell/CDaubrixApp.h"
 #include "core/view/CDaubrixView.h"
+#include <memory>
+
+namespace {
+struct Memo : CUndoMemo {
+    CColorTail colors;
+    bool entire = false;
+    int start = 0;
+    int end = 0;
+    size_t Bytes() const override { return colors.Bytes(); }
+    int Reach() const override { return end; }
+};
+} // namespace
 
 bool CDepthUndoStep::Perform(const DepthChoice& choice)
 {
@@ -11,30 +23,36 @@ bool CDepthUndoStep::Perform(const DepthChoice& choice)
         return false;
     IHost& host = m_view.App().Host();
     host.BeginWaitCursor();
-    doc.SaveColorChanges();
-    doc.Undo().Record(kUndoDepth);
+    auto memo = std::make_unique<Memo>();
+    memo->colors = doc.TakeColorTail();
+    memo->entire = choice.entire;
+    memo->start = start;
+    memo->end = shown;
     const CShape& s = m_view.App().CurrentShape();
     CDepthRecolorer(doc, s.Color()).Apply(choice, start, shown);
+    doc.TrimColorTail(memo->colors);
+    doc.Undo().Record(kUndoDepth, std::move(memo));
     doc.SetModifiedFlag();
     host.EndWaitCursor();
-    m_entire = choice.entire;
-    m_start = start;
-    Redraw();
+    Redraw(choice.entire, start);
     return true;
 }
 
 void CDepthUndoStep::Exchange()
 {
     CDaubrixDoc& doc = m_view.Doc();
-    doc.SwapColorChanges();
+    auto* memo = dynamic_cast<Memo*>(doc.Undo().Memo());
+    if (!memo)
+        return;
+    doc.ExchangeColorTail(memo->colors);
     doc.SetModifiedFlag();
-    doc.MarkShapesForRecolor(m_start, m_view.ShownCount());
-    Redraw();
+    doc.MarkShapesForRecolor(memo->start, m_view.ShownCount());
+    Redraw(memo->entire, memo->start);
 }
 
-void CDepthUndoStep::Redraw()
+void CDepthUndoStep::Redraw(bool entire, int start)
 {
-    if (m_entire || m_start < m_view.UndoImageCount())
+    if (entire || start < m_view.UndoImageCount())
         m_view.RebuildUndoImage();
     m_view.RestoreTo(m_view.ShownCount());
 }

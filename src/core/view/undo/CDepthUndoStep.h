@@ -4,7 +4,9 @@
 
 class CDaubrixView;
 
-// Simulate Depth and its undo: the colour changes before and after are exchanged whole.
+// Simulate Depth and its undo: the colour changes the recolouring replaced are exchanged with
+// the drawing's. A step keeps those changes (from the first one the recolouring touched on)
+// and the recoloured range.
 class CDepthUndoStep : public IUndoStep {
 public:
     explicit CDepthUndoStep(CDaubrixView& view) : m_view(view) {}
@@ -19,9 +21,7 @@ public:
 private:
     void Exchange();
     // The undo image is drawn anew only when the recoloured range reaches into it.
-    void Redraw();
+    void Redraw(bool entire, int start);
 
     CDaubrixView& m_view;
-    bool m_entire = false;
-    int m_start = 0;
 };

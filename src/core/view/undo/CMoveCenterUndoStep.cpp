@@ -1,9 +1,26 @@
 #include "core/view/undo/CMoveCenterUndoStep.h"
+#include "core/model/CDaubrixDoc.h"
 #include <utility>
 
-void CMoveCenterUndoStep::Exchange()
+namespace {
+struct Memo : CUndoMemo {
+    CPoint other;
+};
+} // namespace
+
+std::unique_ptr<CUndoMemo> CMoveCenterUndoStep::Keep(CPoint old)
 {
-    std::swap(m_center, m_oldCenter);
+    auto memo = std::make_unique<Memo>();
+    memo->other = old;
+    return memo;
+}
+
+void CMoveCenterUndoStep::Undo()
+{
+    auto* memo = dynamic_cast<Memo*>(m_doc.Undo().Memo());
+    if (!memo)
+        return;
+    std::swap(m_center, memo->other);
     if (m_changed)
         m_changed();
 }

@@ -1,26 +1,28 @@
 #pragma once
 #include "core/base/CPoint.h"
+#include "core/model/CUndoMemo.h"
 #include "core/view/undo/IUndoStep.h"
 #include <functional>
+#include <memory>
 
-// Undo and Redo of Move Center both exchange the centre with the one it replaced.
+class CDaubrixDoc;
+
+// Undo and Redo of Move Center both exchange the centre with the one the step keeps: the one
+// the click replaced, then the one the undo replaced.
 class CMoveCenterUndoStep : public IUndoStep {
 public:
     // center is the view's symmetry centre; changed is told after an exchange.
-    CMoveCenterUndoStep(CPoint& center, std::function<void()> changed)
-        : m_center(center), m_changed(std::move(changed)) {}
+    CMoveCenterUndoStep(CDaubrixDoc& doc, CPoint& center, std::function<void()> changed)
+        : m_doc(doc), m_center(center), m_changed(std::move(changed)) {}
     UndoKind Kind() const override { return kUndoMoveCenter; }
-    void Undo() override { Exchange(); }
-    void Redo() override { Exchange(); }
+    void Undo() override;
+    void Redo() override { Undo(); }
 
-    // A Move Center click is about to replace the centre.
-    void Remember(CPoint old) { m_oldCenter = old; }
-    CPoint OldCenter() const { return m_oldCenter; }
+    // What a Move Center click keeps: the centre it replaced.
+    static std::unique_ptr<CUndoMemo> Keep(CPoint old);
 
 private:
-    void Exchange();
-
+    CDaubrixDoc& m_doc;
     CPoint& m_center;
     std::function<void()> m_changed;
-    CPoint m_oldCenter;
 };

@@ -5,7 +5,8 @@
 class CDaubrixView;
 
 // Inserting the glob clipboard at the history position; Undo deletes the inserted run, Redo
-// pastes that run again the same way.
+// pastes that run again the same way. A step keeps the positions, the colour changes and
+// sections from before, and while undone the run it took out.
 class CPasteUndoStep : public IUndoStep {
 public:
     CPasteUndoStep(CDaubrixView& view, const CGlobBuffer& clipboard) : m_view(view), m_clipboard(clipboard) {}
@@ -17,13 +18,10 @@ public:
     bool Perform(bool preserveColors);
 
 private:
-    bool PasteRun(const CGlobBuffer& run, bool preserveColors);
+    struct Memo;
+    // Inserts run; memo is the step being redone, nullptr for a new paste.
+    bool PasteRun(const CGlobBuffer& run, bool preserveColors, Memo* memo);
 
     CDaubrixView& m_view;
     const CGlobBuffer& m_clipboard;
-    int m_start = 0;
-    int m_count = 0;
-    bool m_preserve = true;
-    // What Undo took out: the clipboard may be refilled before the Redo.
-    CGlobBuffer m_undone;
 };
