@@ -70,6 +70,21 @@ def make_inputs(folder, rng):
 
 def check_file(path, cli):
     """None when the file reads back as what it claims to be, else what is wrong with it."""
+    problem = check_bytes(path, cli)
+    if problem is None and os.path.splitext(path)[1].lower() in (".bmp", ".jpg", ".jpeg", ".png"):
+        # A picture the program wrote must also load in the program: the import reads it the
+        # same way, into a drawing small enough to cost nothing.
+        out = path + ".readback.dbx"
+        r = subprocess.run([cli, "import", path, out, "--size", "16x16", "--fit"],
+                           capture_output=True, text=True, timeout=300)
+        if os.path.exists(out):
+            os.remove(out)
+        if r.returncode != 0:
+            problem = f"daubrix-cli import: status {r.returncode}: {r.stderr.strip()}"
+    return problem
+
+
+def check_bytes(path, cli):
     with open(path, "rb") as f:
         data = f.read()
     if not data:
