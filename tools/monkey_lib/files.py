@@ -71,7 +71,10 @@ def make_inputs(folder, rng):
 def check_file(path, cli):
     """None when the file reads back as what it claims to be, else what is wrong with it."""
     problem = check_bytes(path, cli)
-    if problem is None and os.path.splitext(path)[1].lower() in (".bmp", ".jpg", ".jpeg", ".png"):
+    with open(path, "rb") as f:
+        head = f.read(8)
+    # By content, not name: a drawing saved as "b.jpg" is still a drawing.
+    if problem is None and (head.startswith(b"BM") or head.startswith(b"\xff\xd8") or head == b"\x89PNG\r\n\x1a\n"):
         # A picture the program wrote must also load in the program: the import reads it the
         # same way, into a drawing small enough to cost nothing.
         out = path + ".readback.dbx"
