@@ -2,6 +2,7 @@
 import os
 import struct
 import subprocess
+import tempfile
 import zlib
 
 
@@ -77,11 +78,10 @@ def check_file(path, cli):
     if problem is None and (head.startswith(b"BM") or head.startswith(b"\xff\xd8") or head == b"\x89PNG\r\n\x1a\n"):
         # A picture the program wrote must also load in the program: the import reads it the
         # same way, into a drawing small enough to cost nothing.
-        out = path + ".readback.dbx"
-        r = subprocess.run([cli, "import", path, out, "--size", "16x16", "--fit"],
-                           capture_output=True, text=True, timeout=300)
-        if os.path.exists(out):
-            os.remove(out)
+        # Outside the folder the program works in, where the monkey would count it as a save.
+        with tempfile.TemporaryDirectory() as scratch:
+            r = subprocess.run([cli, "import", path, os.path.join(scratch, "readback.dbx"), "--size", "16x16", "--fit"],
+                               capture_output=True, text=True, timeout=300)
         if r.returncode != 0:
             problem = f"daubrix-cli import: status {r.returncode}: {r.stderr.strip()}"
     return problem
