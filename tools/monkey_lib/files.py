@@ -2,6 +2,7 @@
 import os
 import struct
 import subprocess
+import tempfile
 import zlib
 
 
@@ -70,13 +71,30 @@ def make_inputs(folder, rng):
 
 def check_file(path, cli):
     """None when the file reads back as what it claims to be, else what is wrong with it."""
+    problem = check_bytes(path, cli)
+    with open(path, "rb") as f:
+        head = f.read(8)
+    # By content, not name: a drawing saved as "b.jpg" is still a drawing.
+    if problem is None and (head.startswith(b"BM") or head.startswith(b"\xff\xd8") or head == b"\x89PNG\r\n\x1a\n"):
+        # A picture the program wrote must also load in the program: the import reads it the
+        # same way, into a drawing small enough to cost nothing.
+        # Outside the folder the program works in, where the monkey would count it as a save.
+        with tempfile.TemporaryDirectory() as scratch:
+            r = subprocess.run([cli, "import", path, os.path.join(scratch, "readback.dbx"), "--size", "16x16", "--fit"],
+                               capture_output=True, text=True, timeout=300)
+        if r.returncode != 0:
+            problem = f"daubrix-cli import: status {r.returncode}: {r.stderr.strip()}"
+    return problem
+
+
+def check_bytes(path, cli):
     with open(path, "rb") as f:
         data = f.read()
     if not data:
         return "empty file"
     if data.startswith(b"Daubrix Color History") or data.startswith(b"Daubrix Shape State"):
         return None
-    if data.startswith(b"Daubrix"):
+    if data.startswith(b"\x07Daubrix"):
         r = subprocess.run([cli, "info", path], capture_output=True, text=True, timeout=300)
         return None if r.returncode == 0 else f"daubrix-cli info: status {r.returncode}: {r.stderr.strip()}"
     if data.startswith(b"BM"):
@@ -94,9 +112,11 @@ def check_file(path, cli):
         return None if data[-8:-4] == b"IEND" else "PNG without its end chunk"
     if data.startswith(b"RIFF"):
         size = struct.unpack_from("<I", data, 4)[0]
-        if data[8:12] != b"AVI ":
-            return "RIFF file that is not an AVI"
-        return None if size + 8 <= len(data) else f"AVI shorter ({len(data)}) than its RIFF size ({size + 8})"
+        if data[8:12] not in (b"AVI ", b"WEBP"):
+            return "RIFF file that is neither an AVI nor a WebP"
+        return None if size + 8 <= len(data) else f"RIFF file shorter ({len(data)}) than its size ({size + 8})"
+    if data.startswith(b"GIF89a") or data.startswith(b"GIF87a"):
+        return None if data.endswith(b"\x3b") else "GIF without its trailer"
     if data[4:8] == b"ftyp" or data.startswith(b"\x1a\x45\xdf\xa3") or data.startswith(b"%PDF"):
         return None
     return "content of no known kind: " + data[:16].hex()

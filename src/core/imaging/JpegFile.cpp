@@ -256,14 +256,19 @@ CImage32 JpegPixelsToImage(const JpegPixels& pixels)
     if (pixels.width <= 0 || pixels.height <= 0 || pixels.rows.size() < pixels.stride * pixels.height)
         return {};
     CImage32 img(pixels.width, pixels.height);
-    const int components = pixels.bitsPerPixel / 8;
+    const size_t components = static_cast<size_t>(pixels.bitsPerPixel / 8);
+    const bool colour = components >= 3;
+    const size_t width = static_cast<size_t>(pixels.width);
     for (int y = 0; y < pixels.height; ++y) {
         const uint8_t* src = pixels.rows.data() + pixels.stride * static_cast<size_t>(pixels.height - 1 - y);
         Pixel* dst = img.Row(y);
-        for (int x = 0; x < pixels.width; ++x) {
-            const uint8_t* p = src + static_cast<size_t>(x) * components;
-            dst[x] = components >= 3 ? MakePixel(p[2], p[1], p[0]) : MakePixel(p[0], p[0], p[0]);
-        }
+        // One loop per kind of row rather than a test per pixel: backgrounds run to millions of pixels.
+        if (colour)
+            for (size_t x = 0; x < width; ++x, src += components)
+                dst[x] = MakePixel(src[2], src[1], src[0]);
+        else
+            for (size_t x = 0; x < width; ++x)
+                dst[x] = MakePixel(src[x], src[x], src[x]);
     }
     return img;
 }
