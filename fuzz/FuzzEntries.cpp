@@ -1,7 +1,7 @@
 #include "fuzz/FuzzEntries.h"
 #include "core/base/CMapProfile.h"
 #include "core/base/CQuietHost.h"
-#include "core/view/AutoColor.h"
+#include "core/settings/CAutoChange.h"
 #include "core/colour/CColorHistory.h"
 #include "core/imaging/CImage32.h"
 #include "core/imaging/ImageFile.h"
@@ -150,7 +150,7 @@ void Settings(const uint8_t* data, size_t size)
     const CScreenSize screen{1024, 768};
     CSettingsTable::Load(app, profile, screen);
     CSettingsTable::LoadMainWindow(app, profile, screen);
-    InitAutoColors(app);
+    app.AutoChange().InitAll();
     Require(app.Shell().m_colorsWindow.x1 < screen.width && app.Shell().m_appWindow.x2 < screen.width,
             "window clamps");
 }

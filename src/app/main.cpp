@@ -1,5 +1,5 @@
-#include "app/shell/ProgramIcon.h"
-#include "app/shell/CProgram.h"
+#include "app/widgets/ProgramIcon.h"
+#include "app/program/CProgram.h"
 #include "app/shell/CQtProfile.h"
 #include "core/shell/ProgramFolder.h"
 #include "DaubrixVersion.h"

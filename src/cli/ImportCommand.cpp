@@ -1,6 +1,6 @@
 #include "cli/ImportCommand.h"
 #include "cli/CliSession.h"
-#include "core/view/AutoColor.h"
+#include "core/settings/CAutoChange.h"
 #include "core/shapes/ShapeFamily.h"
 #include "core/commands/DocumentIO.h"
 #include "core/commands/ImageImport.h"
@@ -244,7 +244,7 @@ int ImportCommand(const std::vector<std::string>& args)
     else
         app.Random().SeedFromClock();
     for (const AutoChoice& c : o.autos)
-        SetAutoColor(app, c.component, c.mode, c.speed);
+        app.AutoChange().Set(c.component, c.mode, c.speed);
 
     CDaubrixView& view = *s.view;
     // The first paint, as the program's window makes it before anything is drawn.

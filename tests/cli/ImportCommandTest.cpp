@@ -1,6 +1,6 @@
 #include "core/base/AtomicFile.h"
 #include "core/base/CQuietHost.h"
-#include "core/view/AutoColor.h"
+#include "core/settings/CAutoChange.h"
 #include "core/imaging/ImageFile.h"
 #include "core/imaging/JpegFile.h"
 #include "core/imaging/PackedDib.h"
@@ -79,8 +79,8 @@ TEST_F(ImportCliTest, GivesTheGlobsAndColourChangesOfTheProgramsImport)
          [](CDaubrixApp& a) {
              a.Import().m_importSquash = 1;
              a.Import().m_importPreserveColors = 0;
-             SetAutoColor(a, ColorComponent::Hue, kAutoUp, 10);
-             SetAutoColor(a, ColorComponent::Value, kAutoDownUp, 7);
+             a.AutoChange().Set(ColorComponent::Hue, kAutoUp, 10);
+             a.AutoChange().Set(ColorComponent::Value, kAutoDownUp, 7);
              CShape& s = a.CurrentShape();
              s.m_hue = 30, s.m_saturation = 200, s.m_value = 220;
              s.Recolor(30, 200, 220);

@@ -1,5 +1,5 @@
 #include "app/dialogs/CAboutDialog.h"
-#include "app/shell/ProgramIcon.h"
+#include "app/widgets/ProgramIcon.h"
 #include "app/widgets/DialogParts.h"
 #include "DaubrixVersion.h"
 #include <QDialogButtonBox>

@@ -1,5 +1,5 @@
 #pragma once
-#include "core/view/AutoColor.h"
+#include "core/settings/CAutoChange.h"
 #include <QDialog>
 #include <array>
 

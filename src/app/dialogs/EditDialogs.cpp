@@ -55,17 +55,17 @@ bool DefinePatternCommand(QWidget* parent, CDaubrixApp& app, CDaubrixView* view)
 
 bool PatternCommand(QWidget* parent, CDaubrixApp& app, CDaubrixView* view, bool ctrl)
 {
-    if (!PatternMode::Available(app))
+    if (!PatternMode::Available(app.Clipboard()))
         return false;
     if (ctrl) {
-        PatternMode::Toggle(app, view);
+        PatternMode::Toggle(app.Modes(), view);
         return true;
     }
     CPatternDialog dlg(app.Modes().IsOn(CDrawingModes::kPattern), app.Clipboard().m_patternPreserveColors != 0, parent);
     if (dlg.exec() != QDialog::Accepted)
         return false;
     app.Clipboard().m_patternPreserveColors = dlg.PreserveColors() ? 1 : 0;
-    PatternMode::Set(app, view, dlg.IsOn());
+    PatternMode::Set(app.Modes(), view, dlg.IsOn());
     return true;
 }
 

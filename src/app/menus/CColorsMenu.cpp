@@ -4,7 +4,7 @@
 #include "app/dialogs/DrawingDialogs.h"
 #include "app/dialogs/EditDialogs.h"
 #include "app/shell/CMainFrame.h"
-#include "core/view/AutoColor.h"
+#include "core/settings/CAutoChange.h"
 #include "core/shell/CDaubrixApp.h"
 #include "core/view/CDaubrixView.h"
 #include "core/view/edit/CGlobEdits.h"

@@ -32,9 +32,9 @@ void CDrawingMenu::Install(CMenuContext& ctx)
     on(C::PolarMirror, [&ctx, parent] {
         DrawingDialogs::PolarMirrorCommand(parent, ctx.app, ctx.Active(), ctx.Ctrl());
     });
-    on(C::MirrorHorizontal, [&ctx] { DrawingCommands::ToggleMirrorHorizontal(ctx.app, ctx.Active()); });
-    on(C::MirrorVertical, [&ctx] { DrawingCommands::ToggleMirrorVertical(ctx.app, ctx.Active()); });
-    on(C::MirrorBoth, [&ctx] { DrawingCommands::ToggleMirrorBoth(ctx.app, ctx.Active()); });
+    on(C::MirrorHorizontal, [&ctx] { DrawingCommands::ToggleMirrorHorizontal(ctx.app.Drawing(), ctx.Active()); });
+    on(C::MirrorVertical, [&ctx] { DrawingCommands::ToggleMirrorVertical(ctx.app.Drawing(), ctx.Active()); });
+    on(C::MirrorBoth, [&ctx] { DrawingCommands::ToggleMirrorBoth(ctx.app.Drawing(), ctx.Active()); });
     on(C::Pattern, [&ctx, parent] {
         if (EditDialogs::PatternCommand(parent, ctx.app, ctx.Active(), ctx.Ctrl()))
             ctx.ShapeChanged();   // the pointer shows the mode
@@ -53,5 +53,5 @@ void CDrawingMenu::Update(CMenuContext& ctx)
     f.Action(C::MirrorBoth)->setChecked(d.m_mirrorBoth != 0);
     f.Action(C::PolarMirror)->setChecked(d.m_polar != 0);
     f.Action(C::Pattern)->setChecked(ctx.app.Modes().IsOn(CDrawingModes::kPattern));
-    f.Action(C::Pattern)->setEnabled(PatternMode::Available(ctx.app));
+    f.Action(C::Pattern)->setEnabled(PatternMode::Available(ctx.app.Clipboard()));
 }

@@ -36,10 +36,30 @@ void CMenuContext::ShapeChanged() const
         tools->ShapeChanged();
 }
 
-void InstallMenus(CMenuContext& ctx)
+namespace {
+// Holds the frame's menu context as one of the frame's children, so it goes with the frame.
+class CMenuHolder : public QObject {
+public:
+    CMenuHolder(CMainFrame& frame, CDaubrixApp& app) : QObject(&frame), m_ctx{frame, app, nullptr, nullptr}
+    {
+        setObjectName(kName);
+    }
+    static constexpr const char* kName = "daubrix-menus";
+    CMenuContext m_ctx;
+};
+} // namespace
+
+CMenuContext* MenusOf(const CMainFrame& frame)
 {
-    if (!ctx.print)
-        ctx.print = std::make_shared<CPrintCommands>(ctx.app.Host());
+    QObject* holder = frame.findChild<QObject*>(CMenuHolder::kName, Qt::FindDirectChildrenOnly);
+    return holder ? &static_cast<CMenuHolder*>(holder)->m_ctx : nullptr;
+}
+
+CMenuContext& InstallMenus(CMainFrame& frame, CDaubrixApp& app)
+{
+    auto* holder = new CMenuHolder(frame, app);
+    CMenuContext& ctx = holder->m_ctx;
+    ctx.print = std::make_shared<CPrintCommands>(app.Host());
     CFileMenu::Install(ctx);
     CEditMenu::Install(ctx);
     CViewMenu::Install(ctx);
@@ -49,6 +69,9 @@ void InstallMenus(CMenuContext& ctx)
     CWindowMenu::Install(ctx);
     CHelpMenu::Install(ctx);
     CViewCommandsMenu::Install(ctx);
+    frame.AddCommandUpdater([&ctx] { UpdateMenus(ctx); });
+    UpdateMenus(ctx);
+    return ctx;
 }
 
 void UpdateMenus(CMenuContext& ctx)

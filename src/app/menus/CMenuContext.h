@@ -26,6 +26,9 @@ struct CMenuContext {
     void ShapeChanged() const;
 };
 
-// Connects every menu's commands, then sets their states.
-void InstallMenus(CMenuContext& ctx);
+// Connects every menu's commands of the frame and has the frame keep their states current.
+// The context lives as long as the frame.
+CMenuContext& InstallMenus(CMainFrame& frame, CDaubrixApp& app);
+// The context InstallMenus gave this frame; nullptr when it has none.
+CMenuContext* MenusOf(const CMainFrame& frame);
 void UpdateMenus(CMenuContext& ctx);

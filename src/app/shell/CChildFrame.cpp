@@ -1,5 +1,5 @@
 #include "app/shell/CChildFrame.h"
-#include "app/shell/ProgramIcon.h"
+#include "app/widgets/ProgramIcon.h"
 #include "core/shell/CDaubrixApp.h"
 #include "app/view/CDrawingWidget.h"
 #include <QCloseEvent>

@@ -1,7 +1,6 @@
 #include "app/shell/CMainFrame.h"
-#include "app/shell/ProgramIcon.h"
+#include "app/widgets/ProgramIcon.h"
 #include "app/shell/CChildFrame.h"
-#include "app/menus/CMenuContext.h"
 #include "app/dialogs/CNewDrawingDialog.h"
 #include "core/shell/CDaubrixApp.h"
 #include "core/base/IProfile.h"
@@ -65,8 +64,6 @@ CMainFrame::CMainFrame(CDaubrixApp& app, IProfile& profile, QWidget* parent)
     CreateToolbars();
     CreateStatusBar();
     CreateToolWindowSlots();
-    m_menus = std::make_unique<CMenuContext>(CMenuContext{*this, m_app, nullptr, nullptr});
-    InstallMenus(*m_menus);
 
     // Toolbar positions and visibility from the last run.
     QByteArray state = QByteArray::fromBase64(QByteArray::fromStdString(m_profile.GetString("Toolbars", "State", "")));

@@ -17,7 +17,6 @@ struct CWindowPlacement;
 class CDaubrixApp;
 class CDaubrixDoc;
 class CDaubrixView;
-struct CMenuContext;
 class IProfile;
 class QLabel;
 class QMdiArea;
@@ -101,8 +100,6 @@ public:
 
     QToolBar* Toolbar(int i) const { return i == 0 ? m_toolbar1 : m_toolbar2; }
     QMenu* WindowMenu() const { return m_windowMenu; }
-    // What the menus' commands work on (app/menus installs them at construction).
-    CMenuContext& Menus() { return *m_menus; }
     IProfile& Profile() { return m_profile; }
 
     // Hooks the features fill in.
@@ -175,7 +172,6 @@ private:
     QLabel* m_progressPane = nullptr;
     std::array<QWidget*, 3> m_toolWindows{};
     std::vector<std::function<void()>> m_updaters;
-    std::unique_ptr<CMenuContext> m_menus;
     CFullScreenCycle m_fullScreen{*this};
     QRect m_savedGeometry;
     // The window's last rectangle while neither maximized nor full screen (outer corner, inside size).

@@ -1,7 +1,6 @@
 // Menu bar, toolbars and the commands the frame itself handles.
 #include "app/shell/CCommandTable.h"
 #include "app/shell/CMainFrame.h"
-#include "app/menus/CMenuContext.h"
 #include <QFileInfo>
 #include <QIcon>
 #include <QMenuBar>
@@ -132,7 +131,6 @@ void CMainFrame::CreateToolbars()
 
 void CMainFrame::UpdateCommands()
 {
-    UpdateMenus(*m_menus);
     for (auto& u : m_updaters)
         u();
 }

@@ -1,5 +1,5 @@
 #include "core/commands/DrawingCommands.h"
-#include "core/shell/CDaubrixApp.h"
+#include "core/settings/CDrawingModes.h"
 #include "core/view/CDaubrixView.h"
 #include <algorithm>
 
@@ -10,10 +10,10 @@ void ShowBand(CDaubrixView* view)
         view->Window()->DrawRubberBand();
 }
 
-void SetLines(CDaubrixApp& app, CDaubrixView* view, bool on)
+void SetLines(CDrawingModes& modes, CDaubrixView* view, bool on)
 {
-    const bool was = app.Drawing().m_lineMode != 0;
-    app.Modes().Set(CDrawingModes::kLines, on);
+    const bool was = modes.IsOn(CDrawingModes::kLines);
+    modes.Set(CDrawingModes::kLines, on);
     if (on) {
         if (!was && view)
             view->Stroke().StartNewPolyline();
@@ -22,89 +22,89 @@ void SetLines(CDaubrixApp& app, CDaubrixView* view, bool on)
 }
 
 // A mirror switched on switches every other symmetry off.
-void ToggleMirror(CDaubrixApp& app, CDaubrixView* view, int32_t& mirror)
+void ToggleMirror(CDrawingSettings& drawing, CDaubrixView* view, int32_t& mirror)
 {
     const int32_t on = mirror ? 0 : 1;
     if (on)
-        app.Drawing().m_mirrorBoth = app.Drawing().m_mirrorHorizontal = app.Drawing().m_mirrorVertical = app.Drawing().m_polar = 0;
+        drawing.m_mirrorBoth = drawing.m_mirrorHorizontal = drawing.m_mirrorVertical = drawing.m_polar = 0;
     mirror = on;
     ShowBand(view);
 }
 
-void PolarEnded(CDaubrixApp& app)
+void PolarEnded(CDrawingSettings& drawing)
 {
-    if (app.Drawing().m_polar)
-        app.Drawing().m_mirrorBoth = app.Drawing().m_mirrorHorizontal = app.Drawing().m_mirrorVertical = 0;
+    if (drawing.m_polar)
+        drawing.m_mirrorBoth = drawing.m_mirrorHorizontal = drawing.m_mirrorVertical = 0;
 }
 } // namespace
 
 namespace DrawingCommands {
-void ToggleLines(CDaubrixApp& app, CDaubrixView* view)
+void ToggleLines(CDrawingModes& modes, CDaubrixView* view)
 {
-    SetLines(app, view, app.Drawing().m_lineMode == 0);
+    SetLines(modes, view, !modes.IsOn(CDrawingModes::kLines));
 }
 
-void ApplyLines(CDaubrixApp& app, CDaubrixView* view, bool on, int density)
+void ApplyLines(CDrawingModes& modes, CDaubrixView* view, bool on, int density)
 {
-    app.Drawing().m_lineDensity = static_cast<uint8_t>(std::clamp(density, 1, 8));
-    SetLines(app, view, on);
+    modes.Settings().m_lineDensity = static_cast<uint8_t>(std::clamp(density, 1, 8));
+    SetLines(modes, view, on);
 }
 
-void ToggleJitter(CDaubrixApp& app)
+void ToggleJitter(CDrawingModes& modes)
 {
-    app.Modes().Toggle(CDrawingModes::kJitter);
+    modes.Toggle(CDrawingModes::kJitter);
 }
 
-void ApplyJitter(CDaubrixApp& app, bool on, int amount)
+void ApplyJitter(CDrawingModes& modes, bool on, int amount)
 {
-    app.Drawing().m_jitterAmount = static_cast<uint8_t>(std::clamp(amount, 1, 8));
-    app.Modes().Set(CDrawingModes::kJitter, on);
+    modes.Settings().m_jitterAmount = static_cast<uint8_t>(std::clamp(amount, 1, 8));
+    modes.Set(CDrawingModes::kJitter, on);
 }
 
-void ToggleSkipping(CDaubrixApp& app)
+void ToggleSkipping(CDrawingModes& modes)
 {
-    app.Modes().Toggle(CDrawingModes::kSkipping);
+    modes.Toggle(CDrawingModes::kSkipping);
 }
 
-void ApplySkipping(CDaubrixApp& app, bool on, int slider, int multiplier)
+void ApplySkipping(CDrawingModes& modes, bool on, int slider, int multiplier)
 {
-    app.Drawing().m_skipMultiplier = std::clamp(multiplier, 1, 10);
-    app.Drawing().m_skippingAmount = std::clamp(slider, 1, 10) * app.Drawing().m_skipMultiplier;
-    app.Modes().Set(CDrawingModes::kSkipping, on);
+    modes.Settings().m_skipMultiplier = std::clamp(multiplier, 1, 10);
+    modes.Settings().m_skippingAmount = std::clamp(slider, 1, 10) * modes.Settings().m_skipMultiplier;
+    modes.Set(CDrawingModes::kSkipping, on);
 }
 
-int SkippingSliderPosition(const CDaubrixApp& app)
+int SkippingSliderPosition(const CDrawingSettings& drawing)
 {
-    return std::clamp(app.Drawing().m_skippingAmount / std::max(app.Drawing().m_skipMultiplier, 1), 1, 10);
+    return std::clamp(drawing.m_skippingAmount / std::max(drawing.m_skipMultiplier, 1), 1, 10);
 }
 
-void ToggleMirrorHorizontal(CDaubrixApp& app, CDaubrixView* view)
+void ToggleMirrorHorizontal(CDrawingSettings& drawing, CDaubrixView* view)
 {
-    ToggleMirror(app, view, app.Drawing().m_mirrorHorizontal);
+    ToggleMirror(drawing, view, drawing.m_mirrorHorizontal);
 }
 
-void ToggleMirrorVertical(CDaubrixApp& app, CDaubrixView* view)
+void ToggleMirrorVertical(CDrawingSettings& drawing, CDaubrixView* view)
 {
-    ToggleMirror(app, view, app.Drawing().m_mirrorVertical);
+    ToggleMirror(drawing, view, drawing.m_mirrorVertical);
 }
 
-void ToggleMirrorBoth(CDaubrixApp& app, CDaubrixView* view)
+void ToggleMirrorBoth(CDrawingSettings& drawing, CDaubrixView* view)
 {
-    ToggleMirror(app, view, app.Drawing().m_mirrorBoth);
+    ToggleMirror(drawing, view, drawing.m_mirrorBoth);
 }
 
-void TogglePolar(CDaubrixApp& app, CDaubrixView* view)
+void TogglePolar(CDrawingSettings& drawing, CDaubrixView* view)
 {
-    app.Drawing().m_polar = app.Drawing().m_polar ? 0 : 1;
-    PolarEnded(app);
+    drawing.m_polar = drawing.m_polar ? 0 : 1;
+    PolarEnded(drawing);
     ShowBand(view);
 }
 
-void ApplyPolar(CDaubrixApp& app, CDaubrixView* view, bool on, int count)
+void ApplyPolar(CDrawingSettings& drawing, CDaubrixView* view, bool on, int count)
 {
-    app.Drawing().m_polarCount = std::clamp(count, 2, 50);
-    app.Drawing().m_polar = on ? 1 : 0;
-    PolarEnded(app);
+    drawing.m_polarCount = std::clamp(count, 2, 50);
+    drawing.m_polar = on ? 1 : 0;
+    PolarEnded(drawing);
     ShowBand(view);
 }
 } // namespace DrawingCommands

@@ -166,10 +166,10 @@ void LoadBackgroundCommand(CDaubrixApp& app, CDaubrixView& view, IImageDialogs& 
         host.Message(kReadFailed, MsgIcon::Stop);
         return;
     }
-    BackgroundSizing sizing = LastBackgroundSizing(app);
+    BackgroundSizing sizing = LastBackgroundSizing(app.Imaging());
     if (!dialogs.AskBackgroundSizing(sizing))
         return;
-    StoreBackgroundSizing(app, sizing);
+    StoreBackgroundSizing(app.Imaging(), sizing);
     ApplyBackground(view, loaded, sizing, host);
 }
 
@@ -183,17 +183,17 @@ void RemoveBackgroundCommand(CDaubrixView& view)
     view.Doc().SetModifiedFlag();
 }
 
-BackgroundSizing LastBackgroundSizing(const CDaubrixApp& app)
+BackgroundSizing LastBackgroundSizing(const CImageSettings& imaging)
 {
-    if (app.Imaging().m_backgroundFit)
+    if (imaging.m_backgroundFit)
         return BackgroundSizing::Fit;
-    if (app.Imaging().m_backgroundSquash)
+    if (imaging.m_backgroundSquash)
         return BackgroundSizing::SquashStretch;
     return BackgroundSizing::Normal;
 }
 
-void StoreBackgroundSizing(CDaubrixApp& app, BackgroundSizing sizing)
+void StoreBackgroundSizing(CImageSettings& imaging, BackgroundSizing sizing)
 {
-    app.Imaging().m_backgroundFit = sizing == BackgroundSizing::Fit ? 1 : 0;
-    app.Imaging().m_backgroundSquash = sizing == BackgroundSizing::SquashStretch ? 1 : 0;
+    imaging.m_backgroundFit = sizing == BackgroundSizing::Fit ? 1 : 0;
+    imaging.m_backgroundSquash = sizing == BackgroundSizing::SquashStretch ? 1 : 0;
 }

@@ -6,6 +6,7 @@
 
 class CDaubrixApp;
 class CDaubrixView;
+struct CImageSettings;
 class IHost;
 class IImageDialogs;
 
@@ -37,5 +38,5 @@ void LoadBackgroundCommand(CDaubrixApp& app, CDaubrixView& view, IImageDialogs& 
 void RemoveBackgroundCommand(CDaubrixView& view);
 
 // The sizing last chosen, from the application's two flags, and back.
-BackgroundSizing LastBackgroundSizing(const CDaubrixApp& app);
-void StoreBackgroundSizing(CDaubrixApp& app, BackgroundSizing sizing);
+BackgroundSizing LastBackgroundSizing(const CImageSettings& imaging);
+void StoreBackgroundSizing(CImageSettings& imaging, BackgroundSizing sizing);

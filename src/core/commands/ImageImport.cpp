@@ -1,5 +1,5 @@
 #include "core/commands/ImageImport.h"
-#include "core/view/AutoColor.h"
+#include "core/settings/CAutoChange.h"
 #include "core/imaging/CImportSampleStore.h"
 #include "core/imaging/ImageFile.h"
 #include "core/imaging/ImportSampler.h"
@@ -85,7 +85,7 @@ ImportOutcome ConvertImageToGlobs(CDaubrixView& view, const CImage32& picture, C
                                ImportOffset(picture.Height(), doc.Height()), kCancelQuestion);
     outcome.placingCancelled = !placement.Run(samples);
     outcome.placed = placement.Placed();
-    if (!s.m_importPreserveColors && AnyAutoColor(app))
+    if (!s.m_importPreserveColors && app.AutoChange().Any())
         view.Observer().StrokeEnded();
     // A cancelled placement is hidden by the caller at once: a later paint could meet other
     // commands' steps recorded in between.

@@ -2,7 +2,7 @@
 #include <cstdint>
 
 // Automatic colour change: the stored modes and speeds, and the steps and targets derived from
-// them by InitAutoHue and its twins.
+// them by CAutoChange.
 struct CAutoColorSettings {
     uint8_t m_autoSat = 0;
     uint8_t m_autoSatSpeed = 5;

@@ -16,6 +16,10 @@ public:
     CDrawingModes(const CDrawingModes&) = delete;
     CDrawingModes& operator=(const CDrawingModes&) = delete;
 
+    // The stored settings the modes govern (their amounts are set there directly).
+    CDrawingSettings& Settings() { return m_drawing; }
+    const CDrawingSettings& Settings() const { return m_drawing; }
+
     bool IsOn(Mode mode) const;
     bool AnyOneShot() const { return m_moveCenter || m_sampleColor || m_sampleShape; }
     DrawingTool Tool() const;

@@ -28,6 +28,7 @@ public:
     CShape& Shape(int i) { return *m_shapes[static_cast<size_t>(i)]; }
     const CShape& Shape(int i) const { return *m_shapes[static_cast<size_t>(i)]; }
     CShape& Current() { return Shape(m_currentShape); }
+    const CShape& Current() const { return Shape(m_currentShape); }
     int Count() const { return m_shapeCount; }
 
     std::array<std::unique_ptr<CShape>, kCapacity> m_shapes;

@@ -1,6 +1,7 @@
 #pragma once
 #include "core/base/CRandom.h"
 #include "core/base/IHost.h"
+#include "core/settings/CAutoChange.h"
 #include "core/settings/CAutoColorSettings.h"
 #include "core/settings/CDepthSettings.h"
 #include "core/settings/CDrawingModes.h"
@@ -37,6 +38,9 @@ public:
     const CDrawingModes& Modes() const { return m_modes; }
     CAutoColorSettings& AutoColor() { return m_autoColor; }
     const CAutoColorSettings& AutoColor() const { return m_autoColor; }
+    // The automatic colour change over those settings, the random generator and the current shape.
+    CAutoChange& AutoChange() { return m_autoChange; }
+    const CAutoChange& AutoChange() const { return m_autoChange; }
     CGlobClipboard& Clipboard() { return m_globs; }
     const CGlobClipboard& Clipboard() const { return m_globs; }
     CDepthSettings& Depth() { return m_depth; }
@@ -62,6 +66,7 @@ private:
     CDrawingSettings m_drawing;
     CDrawingModes m_modes{m_drawing};
     CAutoColorSettings m_autoColor;
+    CAutoChange m_autoChange{m_autoColor, m_random, m_shapes};
     CGlobClipboard m_globs;
     CDepthSettings m_depth;
     CImageSettings m_imaging;

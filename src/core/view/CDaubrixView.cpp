@@ -57,7 +57,7 @@ uint64_t PictureKey(const CDaubrixDoc& doc)
 } // namespace
 
 CDaubrixView::CDaubrixView(CDaubrixApp& app, CDaubrixDoc& doc)
-    : m_app(app), m_doc(doc), m_stroke(app, *this), m_history(app, *this)
+    : m_app(app), m_doc(doc), m_stroke(app, *this), m_history(app.Host(), app.ShapeTable(), *this)
 {
     // A new view starts with no one-shot mode waiting for a click (and Lines as it was).
     m_app.Modes().LeaveOneShot();

@@ -1,6 +1,6 @@
 #include "core/view/CStrokeEngine.h"
 #include "core/view/undo/CDrawingUndoStep.h"
-#include "core/view/AutoColor.h"
+#include "core/settings/CAutoChange.h"
 #include "core/model/CDaubrixDoc.h"
 #include "core/model/UndoKind.h"
 #include "core/shell/CDaubrixApp.h"
@@ -90,7 +90,7 @@ void CStrokeEngine::ButtonUp()
     CurrentTool().ButtonUp();
     m_buttonDown = false;
     m_held = false;
-    if (AnyAutoColor(m_app))
+    if (m_app.AutoChange().Any())
         m_view.Observer().StrokeEnded();
     // The tool gave Lines back when the click began.
     m_app.Modes().LeaveOneShot();
@@ -134,7 +134,7 @@ int CStrokeEngine::PlaceGlobs(int x, int y, bool isDrag, int colorPos)
                 ++added;
     }
     // The colour step is recorded at the position before this request's globs.
-    if (colorPos != -2 && added > 0 && AnyAutoColor(m_app))
+    if (colorPos != -2 && added > 0 && m_app.AutoChange().Any())
         StepColor(colorPos);
     m_view.GlobsAppended(added);
     return added;
@@ -144,7 +144,7 @@ void CStrokeEngine::StepColor(int colorPos)
 {
     CShape& shape = m_app.CurrentShape();
     int h = shape.m_hue, s = shape.m_saturation, v = shape.m_value;
-    if (!StepAutoColor(m_app, m_view.ColorTicks(), h, s, v))
+    if (!m_app.AutoChange().Step(m_view.ColorTicks(), h, s, v))
         return;
     m_view.Doc().SetColorChange(colorPos, h, s, v);
     shape.Recolor(h, s, v);

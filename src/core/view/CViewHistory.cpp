@@ -1,6 +1,7 @@
 #include "core/view/CViewHistory.h"
 #include "core/model/CDaubrixDoc.h"
-#include "core/shell/CDaubrixApp.h"
+#include "core/base/IHost.h"
+#include "core/shapes/CShapeTable.h"
 #include "core/view/IHistoryTarget.h"
 
 void CViewHistory::Register(std::unique_ptr<IUndoStep> step)
@@ -78,12 +79,12 @@ void CViewHistory::TruncateHidden()
     const int shown = m_view.ShownCount();
     if (shown >= doc.GetGlobCount())
         return;
-    IHost& host = m_app.Host();
+    IHost& host = m_host;
     host.BeginWaitCursor();
     // Steps kept below that rely on what goes now cannot be undone any longer.
     doc.Undo().ForgetReaching(shown);
     doc.TruncateAt(shown);
-    const CShape& s = m_app.CurrentShape();
+    const CShape& s = m_shapes.Current();
     doc.SetColorChange(-1, s.m_hue, s.m_saturation, s.m_value);
     doc.TruncateSectionsAt(shown);
     m_view.NotifyHistoryChanged();

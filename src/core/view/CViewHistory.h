@@ -4,15 +4,17 @@
 #include <array>
 #include <memory>
 
-class CDaubrixApp;
+class CShapeTable;
 class IHistoryTarget;
+class IHost;
 
 // The view's history position and the document's undo: Undo, Redo and the Edit menu states
 // dispatch to one step per undo kind; discarding the globs hidden behind the position when a
 // new stroke starts.
 class CViewHistory {
 public:
-    CViewHistory(CDaubrixApp& app, IHistoryTarget& view) : m_app(app), m_view(view) {}
+    // The shapes give the colour in force after hidden globs are deleted.
+    CViewHistory(IHost& host, const CShapeTable& shapes, IHistoryTarget& view) : m_host(host), m_shapes(shapes), m_view(view) {}
 
     // The steps of the actions that can be undone. Drawing and Move Center are registered by
     // the view; Simulate Depth, Clear, Cut and Paste register theirs here with their features.
@@ -33,7 +35,8 @@ private:
     IUndoStep* StepFor(UndoKind action) const;
     void Carry(UndoKind action, bool redo);
 
-    CDaubrixApp& m_app;
+    IHost& m_host;
+    const CShapeTable& m_shapes;
     IHistoryTarget& m_view;
     std::array<std::unique_ptr<IUndoStep>, kUndoActionCount + 1> m_steps;
 };

@@ -1,5 +1,6 @@
 #include "tests/app/support/ProgramRig.h"
 #include "tests/app/support/Shots.h"
+#include "app/menus/CMenuContext.h"
 #include "app/shell/CChildFrame.h"
 #include "app/shell/CCommandTable.h"
 #include "app/view/CDrawingWidget.h"
@@ -244,6 +245,7 @@ TEST(MainFrame, ToolbarVisibilityComesBackNextRun)
     rig.frame->close();
 
     CMainFrame next(rig.app, rig.profile);
+    InstallMenus(next, rig.app);
     next.show();
     EXPECT_TRUE(next.Toolbar(1)->isHidden());
     EXPECT_FALSE(next.Toolbar(0)->isHidden());
@@ -383,6 +385,7 @@ TEST(MainFrame, FileNewThroughTheRealDialogAndAbout)
     LoadTestShapes(app.ShapeTable());
     CMapProfile profile;
     CMainFrame frame(app, profile);
+    InstallMenus(frame, app);
     frame.show();
     DialogAnswerer dialogs;
     QString title;

@@ -3,7 +3,7 @@
 // drift in the Colors window and the view's cursor.
 #include "tests/app/support/ProgramRig.h"
 #include "tests/app/support/Shots.h"
-#include "core/view/AutoColor.h"
+#include "core/settings/CAutoChange.h"
 #include "app/windows/CColorsWindow.h"
 #include "app/windows/CShapesWindow.h"
 #include <QAction>
@@ -237,7 +237,7 @@ TEST(DrawingThroughFrame, ColorsWindowFollowsTheDriftDuringAndAfterAStroke)
     app.Drawing().m_polar = 0;
     app.AutoColor().m_autoHue = kAutoUp;
     app.AutoColor().m_autoHueSpeed = 10;   // a step every 6th placement
-    InitAutoColors(app);
+    app.AutoChange().InitAll();
     CChildFrame* c = p.NewDrawing(300, 200);
     CDrawingWidget& w = c->DrawingWidget();
     CColorsWindow& colors = *p.wiring->ColorsWindow();
@@ -310,7 +310,7 @@ TEST(DrawingThroughFrame, PolarDrawingWithHueDriftThroughTheWidget)
     app.Drawing().m_polarCount = 7;
     app.AutoColor().m_autoHue = kAutoUp;
     app.AutoColor().m_autoHueSpeed = 9;
-    InitAutoColors(app);
+    app.AutoChange().InitAll();
     CChildFrame* c = p.NewDrawing(360, 300);
     CDrawingWidget& w = c->DrawingWidget();
     const CPoint centre = c->View().Center();

@@ -4,7 +4,7 @@
 #include "app/shell/CAutoSaver.h"
 #include "app/shell/CChildFrame.h"
 #include "app/shell/CMainFrame.h"
-#include "app/shell/CProgram.h"
+#include "app/program/CProgram.h"
 #include "app/shell/CQtProfile.h"
 #include "app/view/CDrawingWidget.h"
 #include "core/base/AtomicFile.h"

@@ -4,7 +4,7 @@
 // virtual screens of 1920 × 1080 and 1280 × 1024.
 #include "app/shell/CChildFrame.h"
 #include "app/shell/CMainFrame.h"
-#include "app/shell/CProgram.h"
+#include "app/program/CProgram.h"
 #include "app/shell/CQtProfile.h"
 #include "app/shell/CWindowLayout.h"
 #include "tests/app/support/DialogAnswerer.h"

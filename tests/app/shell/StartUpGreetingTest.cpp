@@ -3,7 +3,7 @@
 #include "app/dialogs/CLowColorDialog.h"
 #include "app/dialogs/CTipDialog.h"
 #include "app/shell/CMainFrame.h"
-#include "app/shell/CProgram.h"
+#include "app/program/CProgram.h"
 #include "app/shell/CQtProfile.h"
 #include "tests/app/support/DialogAnswerer.h"
 #include "tests/app/support/RunFolders.h"

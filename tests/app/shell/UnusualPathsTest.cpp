@@ -1,7 +1,7 @@
 // Names users give their files and folders (spaces, accents, symbols) and folders the program
 // cannot write to.
 #include "app/shell/CAutoSaver.h"
-#include "app/shell/CProgram.h"
+#include "app/program/CProgram.h"
 #include "app/shell/CQtProfile.h"
 #include "core/base/AtomicFile.h"
 #include "tests/app/support/ProgramRig.h"

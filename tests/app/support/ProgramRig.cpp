@@ -1,4 +1,5 @@
 #include "tests/app/support/ProgramRig.h"
+#include "app/menus/CMenuContext.h"
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@ ProgramRig::ProgramRig(Features features, const std::string& dataDir)
     // A tip greeting the test would stand in its way; one test looks at it on purpose.
     profile.SetInt("Tip", "StartUp", 1);
     frame = std::make_unique<CMainFrame>(app, profile);
+    InstallMenus(*frame, app);
     frame->m_askDrawingSize = [this](int& w, int& h, bool&) {
         askedW = w;
         askedH = h;

@@ -1,6 +1,6 @@
 #pragma once
 #include "app/shell/CChildFrame.h"
-#include "app/shell/CFeatureWiring.h"
+#include "app/program/CFeatureWiring.h"
 #include "app/shell/CMainFrame.h"
 #include "app/view/CDrawingWidget.h"
 #include "core/base/CMapProfile.h"

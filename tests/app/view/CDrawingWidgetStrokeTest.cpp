@@ -1,4 +1,4 @@
-#include "core/view/AutoColor.h"
+#include "core/settings/CAutoChange.h"
 #include "core/model/UndoKind.h"
 #include "tests/core/support/FakeHost.h"
 #include "tests/core/support/TestShapes.h"
@@ -83,7 +83,7 @@ TEST(CDrawingWidgetStroke, OriginOffsetShiftsPointerIntoDrawingCoordinates)
 TEST(CDrawingWidgetStroke, LinesRubberBandIsInvertedOverlayOnly)
 {
     WidgetDrawing d(160, 120, false);
-    DrawingCommands::ToggleLines(d.app, d.view.get());
+    DrawingCommands::ToggleLines(d.app.Modes(), d.view.get());
     d.Drag({{20, 60}});
     // Frozen until the window has painted once after the click.
     EXPECT_TRUE(d.view->Stroke().WaitingForPaint());
@@ -120,7 +120,7 @@ TEST(CDrawingWidgetStroke, ShiftCapturesOnlyInLinesModeAndEscapeLeavesMoveCenter
     QTest::keyPress(d.widget.get(), Qt::Key_Shift);
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
     QTest::keyRelease(d.widget.get(), Qt::Key_Shift);
-    DrawingCommands::ToggleLines(d.app, d.view.get());
+    DrawingCommands::ToggleLines(d.app.Modes(), d.view.get());
     QTest::keyPress(d.widget.get(), Qt::Key_Shift);
     EXPECT_EQ(QWidget::mouseGrabber(), d.widget.get());
     QTest::keyRelease(d.widget.get(), Qt::Key_Shift);
@@ -162,7 +162,7 @@ TEST(CDrawingWidgetStroke, PolarDrawingWithAutomaticHue)
     d.app.Drawing().m_polarCount = 7;
     d.app.CurrentShape().m_hue = 0;
     d.app.CurrentShape().Recolor(0, 255, 255);
-    SetAutoColor(d.app, ColorComponent::Hue, kAutoUp, 10);
+    d.app.AutoChange().Set(ColorComponent::Hue, kAutoUp, 10);
     const CPoint c = d.view->Center();
     std::vector<QPoint> pts;
     for (int i = 0; i <= 160; ++i) {

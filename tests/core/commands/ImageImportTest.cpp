@@ -1,5 +1,5 @@
 #include "core/commands/ImageImport.h"
-#include "core/view/AutoColor.h"
+#include "core/settings/CAutoChange.h"
 #include "core/imaging/PackedDib.h"
 #include "core/imaging/PictureCheck.h"
 #include "core/imaging/PngFile.h"
@@ -147,7 +147,7 @@ TEST_F(ImageImportTest, GridOrderRunsRowByRowAndBrightnessOrderDarkestFirst)
 TEST_F(ImageImportTest, NewColoursDriftWithTheAutomaticChangeAndStayPutWithoutIt)
 {
     app.Import().m_importPreserveColors = 0;
-    SetAutoColor(app, ColorComponent::Hue, kAutoUp, 10);
+    app.AutoChange().Set(ColorComponent::Hue, kAutoUp, 10);
     Import(Stripes(kStripes));
     ASSERT_EQ(doc.GetGlobCount(), 136);
     // Speed 10 steps on every sixth glob and records the step on that glob.
@@ -161,7 +161,7 @@ TEST_F(ImageImportTest, NewColoursDriftWithTheAutomaticChangeAndStayPutWithoutIt
     EXPECT_EQ(observer.colorsShown.back(), (HsvColor{110, 255, 255}));
 
     // All drift off: every glob takes the current colour, recorded once at the start.
-    SetAutoColor(app, ColorComponent::Hue, kAutoOff, 10);
+    app.AutoChange().Set(ColorComponent::Hue, kAutoOff, 10);
     doc.DeleteContents();
     view->RecreateImages();
     view->OnInitialUpdate();

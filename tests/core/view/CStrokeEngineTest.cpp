@@ -1,4 +1,4 @@
-#include "core/view/AutoColor.h"
+#include "core/settings/CAutoChange.h"
 #include "core/model/UndoKind.h"
 #include "tests/core/support/DrawingFixture.h"
 #include "core/commands/DrawingCommands.h"
@@ -21,7 +21,7 @@ TEST_F(StrokeEngine, FreehandStrokeAppendsEachMoveAndEndsASection)
 
 TEST_F(StrokeEngine, SkippingOneDrawsEveryOtherMoveAcrossStrokes)
 {
-    DrawingCommands::ApplySkipping(app, true, 1, 1);
+    DrawingCommands::ApplySkipping(app.Modes(), true, 1, 1);
     ASSERT_EQ(app.Drawing().m_skippingAmount, 1);
     Drag({{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}, {5, 0}});
     // The button-down glob and moves 2 and 4 draw; moves 1, 3, 5 are skipped.
@@ -35,10 +35,10 @@ TEST_F(StrokeEngine, SkippingOneDrawsEveryOtherMoveAcrossStrokes)
 
 TEST_F(StrokeEngine, SkippingAmountIsSliderTimesMultiplier)
 {
-    DrawingCommands::ApplySkipping(app, true, 7, 3);
+    DrawingCommands::ApplySkipping(app.Modes(), true, 7, 3);
     EXPECT_EQ(app.Drawing().m_skippingAmount, 21);
     EXPECT_EQ(app.Drawing().m_skipMultiplier, 3);
-    EXPECT_EQ(DrawingCommands::SkippingSliderPosition(app), 7);
+    EXPECT_EQ(DrawingCommands::SkippingSliderPosition(app.Drawing()), 7);
 }
 
 TEST_F(StrokeEngine, JitterThreePlacesTwoGlobsDisplacedCumulatively)
@@ -63,7 +63,7 @@ TEST_F(StrokeEngine, JitterThreePlacesTwoGlobsDisplacedCumulatively)
 
 TEST_F(StrokeEngine, LinesRowUsesSinglePrecisionSteps)
 {
-    DrawingCommands::ToggleLines(app, view.get());
+    DrawingCommands::ToggleLines(app.Modes(), view.get());
     ASSERT_EQ(app.Drawing().m_lineDensity, 4);
     stroke().ButtonDown(0, 0, false, false);
     stroke().ButtonUp();
@@ -93,7 +93,7 @@ TEST_F(StrokeEngine, LinesRowUsesSinglePrecisionSteps)
 
 TEST_F(StrokeEngine, LinesClickOnTheVertexOrWithCtrlPlacesNothing)
 {
-    DrawingCommands::ToggleLines(app, view.get());
+    DrawingCommands::ToggleLines(app.Modes(), view.get());
     stroke().ButtonDown(30, 30, false, false);
     stroke().ButtonUp();
     stroke().ButtonDown(30, 30, false, false);
@@ -107,7 +107,7 @@ TEST_F(StrokeEngine, LinesClickOnTheVertexOrWithCtrlPlacesNothing)
 
 TEST_F(StrokeEngine, RubberBandFollowsPointerUntilFrozen)
 {
-    DrawingCommands::ToggleLines(app, view.get());
+    DrawingCommands::ToggleLines(app.Modes(), view.get());
     EXPECT_FALSE(stroke().HasRubberBand());
     stroke().ButtonDown(10, 10, false, false);
     stroke().ButtonUp();
@@ -121,10 +121,10 @@ TEST_F(StrokeEngine, RubberBandFollowsPointerUntilFrozen)
     ASSERT_EQ(band.size(), 1u);
     EXPECT_EQ(band[0].first, (CPoint{10, 10}));
     EXPECT_EQ(band[0].second, (CPoint{40, 20}));
-    DrawingCommands::ToggleLines(app, view.get());
+    DrawingCommands::ToggleLines(app.Modes(), view.get());
     EXPECT_TRUE(stroke().RubberBand().empty());
     // Switching Lines on again starts a new polyline.
-    DrawingCommands::ToggleLines(app, view.get());
+    DrawingCommands::ToggleLines(app.Modes(), view.get());
     EXPECT_EQ(stroke().LastLinePoint().x, -1);
 }
 
@@ -169,7 +169,7 @@ TEST_F(StrokeEngine, AutoHueStepsOncePerRequestAtItsFirstGlob)
     app.Drawing().m_polar = 1;
     app.Drawing().m_polarCount = 3;
     app.CurrentShape().m_hue = 100;
-    SetAutoColor(app, ColorComponent::Hue, kAutoUp, 10);
+    app.AutoChange().Set(ColorComponent::Hue, kAutoUp, 10);
     const std::vector<HsvColor>& shown = observer.colorsShown;
     std::vector<CPoint> pts;
     for (int i = 0; i < 13; ++i)
@@ -193,7 +193,7 @@ TEST_F(StrokeEngine, AutoHueStepsOncePerRequestAtItsFirstGlob)
 
 TEST_F(StrokeEngine, RefusedRequestsDoNotStepTheColour)
 {
-    SetAutoColor(app, ColorComponent::Hue, kAutoUp, 10);
+    app.AutoChange().Set(ColorComponent::Hue, kAutoUp, 10);
     for (int i = 0; i < 20; ++i)
         EXPECT_EQ(stroke().PlaceGlobs(500, 500, false, -1), 0);
     EXPECT_EQ(view->ColorTicks()[0], 0);

@@ -1,4 +1,4 @@
-#include "core/view/AutoColor.h"
+#include "core/settings/CAutoChange.h"
 #include "core/view/CBasicColorsLink.h"
 #include "core/panels/CHistorySlider.h"
 #include "core/view/CReplayer.h"
@@ -51,7 +51,7 @@ protected:
     {
         app.ShapeTable().m_currentShape = static_cast<uint8_t>(Pick(2) == 0 ? 1 : 4);
         app.AutoColor().m_autoHue = Pick(3) == 0 ? kAutoUp : kAutoOff;
-        InitAutoHue(app);
+        app.AutoChange().Init(ColorComponent::Hue);
         CShape& s = app.CurrentShape();
         s.m_hue = static_cast<int16_t>(Pick(360));
         s.Recolor(s.m_hue, s.m_saturation, s.m_value);

@@ -50,7 +50,7 @@ protected:
             break;
         }
         case 2:
-            DrawingCommands::ToggleLines(app, view.get());
+            DrawingCommands::ToggleLines(app.Modes(), view.get());
             break;
         case 3:
             Down(Pick(4) == 0 ? CPoint{500, 500} : Inside(), Pick(4) == 0);

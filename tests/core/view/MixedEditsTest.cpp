@@ -1,4 +1,4 @@
-#include "core/view/AutoColor.h"
+#include "core/settings/CAutoChange.h"
 #include "core/view/CBasicColorsLink.h"
 #include "core/imaging/PackedDib.h"
 #include "core/imaging/BackgroundImage.h"
@@ -72,18 +72,18 @@ protected:
     void AutoHue(bool on)
     {
         app.AutoColor().m_autoHue = on ? kAutoUp : kAutoOff;
-        InitAutoHue(app);
+        app.AutoChange().Init(ColorComponent::Hue);
     }
 
     // One of the Drawing menu's modes by number; 0 is none.
     void ToggleStrokeMode(int mode)
     {
         switch (mode) {
-        case 1: DrawingCommands::ToggleMirrorHorizontal(app, view.get()); break;
-        case 2: DrawingCommands::ToggleMirrorBoth(app, view.get()); break;
-        case 3: DrawingCommands::TogglePolar(app, view.get()); break;
-        case 4: DrawingCommands::ToggleJitter(app); break;
-        case 5: DrawingCommands::ToggleSkipping(app); break;
+        case 1: DrawingCommands::ToggleMirrorHorizontal(app.Drawing(), view.get()); break;
+        case 2: DrawingCommands::ToggleMirrorBoth(app.Drawing(), view.get()); break;
+        case 3: DrawingCommands::TogglePolar(app.Drawing(), view.get()); break;
+        case 4: DrawingCommands::ToggleJitter(app.Modes()); break;
+        case 5: DrawingCommands::ToggleSkipping(app.Modes()); break;
         default: break;
         }
     }
@@ -120,11 +120,11 @@ protected:
             return;
         app.Clipboard().m_patternPreserveColors = Pick(2);
         AutoHue(Pick(2) == 0);
-        PatternMode::Set(app, view.get(), true);
+        PatternMode::Set(app.Modes(), view.get(), true);
         const CPoint p = Inside();
         stroke().ButtonDown(p.x, p.y, false, false);
         stroke().ButtonUp();
-        PatternMode::Set(app, view.get(), false);
+        PatternMode::Set(app.Modes(), view.get(), false);
     }
 
     void Step()
@@ -282,7 +282,7 @@ protected:
         case 13: {
             // Lines on or off, and a few clicks in it.
             if (Pick(2))
-                DrawingCommands::ToggleLines(app, view.get());
+                DrawingCommands::ToggleLines(app.Modes(), view.get());
             for (int n = Pick(4); n > 0; --n) {
                 const CPoint p = Inside();
                 stroke().ButtonDown(p.x, p.y, false, false);

@@ -30,7 +30,7 @@ TEST_F(Symmetry, ClickOnTheCentreGivesCountGlobsThere)
 
 TEST_F(Symmetry, MirrorBothGivesFourInOrder)
 {
-    DrawingCommands::ToggleMirrorBoth(app, view.get());
+    DrawingCommands::ToggleMirrorBoth(app.Drawing(), view.get());
     stroke().PlaceGlobs(10, 20, false, -1);
     EXPECT_EQ(Globs(), (std::vector<CPoint>{{10, 20}, {184, 20}, {10, 76}, {184, 76}}));
 }
@@ -51,20 +51,20 @@ TEST_F(Symmetry, PolarWithMirrorKeepsMirrorCopiesUnrotated)
 TEST_F(Symmetry, CommandsKeepModesExclusive)
 {
     ASSERT_EQ(app.Drawing().m_polar, 0);
-    DrawingCommands::TogglePolar(app, view.get());
+    DrawingCommands::TogglePolar(app.Drawing(), view.get());
     EXPECT_EQ(app.Drawing().m_polar, 1);
-    DrawingCommands::ToggleMirrorHorizontal(app, view.get());
+    DrawingCommands::ToggleMirrorHorizontal(app.Drawing(), view.get());
     EXPECT_EQ(app.Drawing().m_mirrorHorizontal, 1);
     EXPECT_EQ(app.Drawing().m_polar, 0);
-    DrawingCommands::ToggleMirrorVertical(app, view.get());
+    DrawingCommands::ToggleMirrorVertical(app.Drawing(), view.get());
     EXPECT_EQ(app.Drawing().m_mirrorHorizontal, 0);
     EXPECT_EQ(app.Drawing().m_mirrorVertical, 1);
-    DrawingCommands::ApplyPolar(app, view.get(), true, 8);
+    DrawingCommands::ApplyPolar(app.Drawing(), view.get(), true, 8);
     EXPECT_EQ(app.Drawing().m_mirrorVertical, 0);
     EXPECT_EQ(app.Drawing().m_polarCount, 8);
     // Turning a mirror off leaves the others alone.
-    DrawingCommands::ToggleMirrorBoth(app, view.get());
-    DrawingCommands::ToggleMirrorBoth(app, view.get());
+    DrawingCommands::ToggleMirrorBoth(app.Drawing(), view.get());
+    DrawingCommands::ToggleMirrorBoth(app.Drawing(), view.get());
     EXPECT_EQ(app.Drawing().m_mirrorBoth, 0);
     EXPECT_EQ(app.Drawing().m_polar, 0);
 }

@@ -1,5 +1,5 @@
 #include "core/view/edit/CGlobPaster.h"
-#include "core/view/AutoColor.h"
+#include "core/settings/CAutoChange.h"
 #include "core/model/CDaubrixDoc.h"
 #include "core/shell/CDaubrixApp.h"
 #include "core/view/IViewObserver.h"
@@ -24,7 +24,7 @@ bool CGlobPaster::InsertGlobs(const CGlobBuffer& run, int p, bool preserveColors
 {
     m_at = p;
     m_atEnd = p >= m_doc.GetGlobCount();
-    m_way = preserveColors ? Way::Preserve : AnyAutoColor(m_app) ? Way::Stepped : Way::Current;
+    m_way = preserveColors ? Way::Preserve : m_app.AutoChange().Any() ? Way::Stepped : Way::Current;
     const int before = m_doc.GetGlobCount();
     try {
         m_run = run;
@@ -102,7 +102,7 @@ void CGlobPaster::Stepping()
         table.m_currentShape = shapeIndex;
         CShape& shape = table.Current();
         int h = shape.m_hue, s = shape.m_saturation, v = shape.m_value;
-        const bool stepped = StepAutoColor(m_app, m_ticks, h, s, v);
+        const bool stepped = m_app.AutoChange().Step(m_ticks, h, s, v);
         if (stepped || i == 0 || shapeIndex != previous) {
             m_doc.SetColorChange(m_at + i, h, s, v);
             shape.Recolor(h, s, v);

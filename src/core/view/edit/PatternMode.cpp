@@ -1,24 +1,25 @@
 #include "core/view/edit/PatternMode.h"
-#include "core/shell/CDaubrixApp.h"
+#include "core/settings/CDrawingModes.h"
+#include "core/settings/CGlobClipboard.h"
 #include "core/view/CDaubrixView.h"
 
 namespace PatternMode {
-void Set(CDaubrixApp& app, CDaubrixView* view, bool on)
+void Set(CDrawingModes& modes, CDaubrixView* view, bool on)
 {
-    app.Modes().Set(CDrawingModes::kPattern, on);
+    modes.Set(CDrawingModes::kPattern, on);
     if (!on)
         return;
     if (view && view->Window())
         view->Window()->DrawRubberBand();
 }
 
-void Toggle(CDaubrixApp& app, CDaubrixView* view)
+void Toggle(CDrawingModes& modes, CDaubrixView* view)
 {
-    Set(app, view, !app.Modes().IsOn(CDrawingModes::kPattern));
+    Set(modes, view, !modes.IsOn(CDrawingModes::kPattern));
 }
 
-bool Available(const CDaubrixApp& app)
+bool Available(const CGlobClipboard& clipboard)
 {
-    return !app.Clipboard().m_pattern.IsEmpty();
+    return !clipboard.m_pattern.IsEmpty();
 }
 } // namespace PatternMode

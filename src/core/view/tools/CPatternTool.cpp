@@ -1,5 +1,5 @@
 #include "core/view/tools/CPatternTool.h"
-#include "core/view/AutoColor.h"
+#include "core/settings/CAutoChange.h"
 #include "core/model/CDaubrixDoc.h"
 #include "core/shell/CDaubrixApp.h"
 #include "core/view/CStrokeEngine.h"
@@ -52,7 +52,7 @@ void CPatternTool::ButtonDown(int x, int y, bool)
         const CColorChange& c = pattern.m_colorChanges.front();
         doc.SetColorChange(0, c.m_hue, c.m_saturation, c.m_value);
     }
-    if (!preserve && AnyAutoColor(app)) {
+    if (!preserve && app.AutoChange().Any()) {
         const CShape& s = table.Current();
         view.Observer().ColorShown(s.Color());
     }

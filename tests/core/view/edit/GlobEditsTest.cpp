@@ -1,4 +1,4 @@
-#include "core/view/AutoColor.h"
+#include "core/settings/CAutoChange.h"
 #include "tests/core/view/edit/GlobEditFixture.h"
 #include <functional>
 #include <tuple>

@@ -1,4 +1,4 @@
-#include "core/view/AutoColor.h"
+#include "core/settings/CAutoChange.h"
 #include "core/view/edit/PatternMode.h"
 #include "tests/core/view/edit/GlobEditFixture.h"
 
@@ -11,7 +11,7 @@ protected:
         Stroke(hue, n, 80, 40, 0, 2);
         ASSERT_TRUE(edits().DefinePattern(true));
         view->History().Undo();   // hide the stroke; the next one truncates it
-        PatternMode::Set(app, view.get(), true);
+        PatternMode::Set(app.Modes(), view.get(), true);
     }
     void Click(int x, int y)
     {
@@ -64,16 +64,16 @@ TEST_F(PatternStamp, NewColoursStepWithTheAutomaticChangeAndPreservedOnesDoNot)
 
 TEST_F(PatternStamp, PatternModeExcludesLinesAndJitter)
 {
-    EXPECT_FALSE(PatternMode::Available(app));
+    EXPECT_FALSE(PatternMode::Available(app.Clipboard()));
     DefineFromStroke(3);
-    EXPECT_TRUE(PatternMode::Available(app));
-    PatternMode::Set(app, view.get(), false);
+    EXPECT_TRUE(PatternMode::Available(app.Clipboard()));
+    PatternMode::Set(app.Modes(), view.get(), false);
     app.Drawing().m_lineMode = 1;
     app.Drawing().m_jitter = 1;
-    PatternMode::Toggle(app, view.get());
+    PatternMode::Toggle(app.Modes(), view.get());
     EXPECT_TRUE(app.Modes().IsOn(CDrawingModes::kPattern));
     EXPECT_EQ(app.Drawing().m_lineMode, 0);
     EXPECT_EQ(app.Drawing().m_jitter, 0);
-    PatternMode::Toggle(app, view.get());
+    PatternMode::Toggle(app.Modes(), view.get());
     EXPECT_FALSE(app.Modes().IsOn(CDrawingModes::kPattern));
 }

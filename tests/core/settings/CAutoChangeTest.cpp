@@ -1,4 +1,4 @@
-#include "core/view/AutoColor.h"
+#include "core/settings/CAutoChange.h"
 #include "tests/core/support/FakeHost.h"
 #include "tests/core/support/TestShapes.h"
 #include "core/shell/CDaubrixApp.h"
@@ -17,7 +17,7 @@ protected:
     int StepOnce()
     {
         for (int calls = 1; calls < 1000; ++calls)
-            if (StepAutoColor(app, ticks, h, s, v))
+            if (app.AutoChange().Step(ticks, h, s, v))
                 return calls;
         return -1;
     }
@@ -26,7 +26,7 @@ protected:
 
 TEST_F(AutoColorTest, HueUpKeepsThreeSixtyThenWrapsToZero)
 {
-    SetAutoColor(app, ColorComponent::Hue, kAutoUp, 10);
+    app.AutoChange().Set(ColorComponent::Hue, kAutoUp, 10);
     h = 355;
     StepOnce();
     EXPECT_EQ(h, 360);
@@ -38,7 +38,7 @@ TEST_F(AutoColorTest, HueUpKeepsThreeSixtyThenWrapsToZero)
 
 TEST_F(AutoColorTest, HueDownFromZeroWrapsToThreeSixty)
 {
-    SetAutoColor(app, ColorComponent::Hue, kAutoDown, 10);
+    app.AutoChange().Set(ColorComponent::Hue, kAutoDown, 10);
     h = 0;
     StepOnce();
     EXPECT_EQ(h, 360);
@@ -48,7 +48,7 @@ TEST_F(AutoColorTest, HueDownFromZeroWrapsToThreeSixty)
 
 TEST_F(AutoColorTest, SaturationBouncesAtTheTop)
 {
-    SetAutoColor(app, ColorComponent::Saturation, kAutoUpDown, 10);
+    app.AutoChange().Set(ColorComponent::Saturation, kAutoUpDown, 10);
     EXPECT_EQ(app.AutoColor().m_saturationStep, 10);
     s = 250;
     StepOnce();
@@ -57,7 +57,7 @@ TEST_F(AutoColorTest, SaturationBouncesAtTheTop)
     StepOnce();
     EXPECT_EQ(s, 245);
     // Down and Up starts downwards and bounces at the bottom.
-    SetAutoColor(app, ColorComponent::Saturation, kAutoDownUp, 10);
+    app.AutoChange().Set(ColorComponent::Saturation, kAutoDownUp, 10);
     s = 5;
     StepOnce();
     EXPECT_EQ(s, 0);
@@ -67,7 +67,7 @@ TEST_F(AutoColorTest, SaturationBouncesAtTheTop)
 
 TEST_F(AutoColorTest, ValueUpAtTopStillCountsAsAStep)
 {
-    SetAutoColor(app, ColorComponent::Value, kAutoUp, 10);
+    app.AutoChange().Set(ColorComponent::Value, kAutoUp, 10);
     v = 255;
     EXPECT_EQ(StepOnce(), 6);
     EXPECT_EQ(v, 255);
@@ -77,14 +77,14 @@ TEST_F(AutoColorTest, ValueUpAtTopStillCountsAsAStep)
 
 TEST_F(AutoColorTest, SpeedGivesThePeriod)
 {
-    SetAutoColor(app, ColorComponent::Hue, kAutoUp, 10);
+    app.AutoChange().Set(ColorComponent::Hue, kAutoUp, 10);
     EXPECT_EQ(StepOnce(), 6);
     EXPECT_EQ(StepOnce(), 6);
-    SetAutoColor(app, ColorComponent::Hue, kAutoUp, 1);
+    app.AutoChange().Set(ColorComponent::Hue, kAutoUp, 1);
     ticks[0] = 0;
     EXPECT_EQ(StepOnce(), 51);
     EXPECT_EQ(StepOnce(), 51);
-    SetAutoColor(app, ColorComponent::Hue, kAutoUp, 5);
+    app.AutoChange().Set(ColorComponent::Hue, kAutoUp, 5);
     ticks[0] = 0;
     EXPECT_EQ(StepOnce(), 31);
 }
@@ -92,11 +92,11 @@ TEST_F(AutoColorTest, SpeedGivesThePeriod)
 TEST_F(AutoColorTest, CountersAdvanceEvenWhenOff)
 {
     for (int i = 0; i < 4; ++i)
-        EXPECT_FALSE(StepAutoColor(app, ticks, h, s, v));
+        EXPECT_FALSE(app.AutoChange().Step(ticks, h, s, v));
     EXPECT_EQ(ticks[0], 4);
     EXPECT_EQ(ticks[2], 4);
     // Switching on does not reset the counter, so the first step comes early.
-    SetAutoColor(app, ColorComponent::Value, kAutoUp, 10);
+    app.AutoChange().Set(ColorComponent::Value, kAutoUp, 10);
     EXPECT_EQ(StepOnce(), 2);
 }
 
@@ -105,18 +105,18 @@ TEST_F(AutoColorTest, UnknownModeFromSettingsDoesNotDrift)
     app.AutoColor().m_autoHue = 9;
     h = 100;
     for (int i = 0; i < 100; ++i)
-        EXPECT_FALSE(StepAutoColor(app, ticks, h, s, v));
+        EXPECT_FALSE(app.AutoChange().Step(ticks, h, s, v));
     EXPECT_EQ(h, 100);
 }
 
 TEST_F(AutoColorTest, CtrlToggleUsesUpAndDownForSaturation)
 {
-    ToggleAutoColor(app, ColorComponent::Saturation);
+    app.AutoChange().Toggle(ColorComponent::Saturation);
     EXPECT_EQ(app.AutoColor().m_autoSat, kAutoUpDown);
     EXPECT_EQ(app.AutoColor().m_saturationStep, 10);
-    ToggleAutoColor(app, ColorComponent::Saturation);
+    app.AutoChange().Toggle(ColorComponent::Saturation);
     EXPECT_EQ(app.AutoColor().m_autoSat, kAutoOff);
-    ToggleAutoColor(app, ColorComponent::Hue);
+    app.AutoChange().Toggle(ColorComponent::Hue);
     EXPECT_EQ(app.AutoColor().m_autoHue, kAutoUp);
     EXPECT_EQ(app.AutoColor().m_hueStep, 5);
 }
@@ -124,7 +124,7 @@ TEST_F(AutoColorTest, CtrlToggleUsesUpAndDownForSaturation)
 TEST_F(AutoColorTest, RandomDriftStopsExactlyOnEachTarget)
 {
     app.CurrentShape().m_hue = 100;
-    SetAutoColor(app, ColorComponent::Hue, kAutoRandom, 10);
+    app.AutoChange().Set(ColorComponent::Hue, kAutoRandom, 10);
     h = 100;
     int reached = 0;
     for (int i = 0; i < 400 && reached < 5; ++i) {

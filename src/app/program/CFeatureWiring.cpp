@@ -1,6 +1,6 @@
-#include "app/shell/CFeatureWiring.h"
+#include "app/program/CFeatureWiring.h"
 #include "app/menus/CMenuContext.h"
-#include "app/shell/CChildWiring.h"
+#include "app/program/CChildWiring.h"
 #include "app/shell/CMainFrame.h"
 #include "app/shell/CToolWindows.h"
 #include <QMdiArea>
@@ -10,7 +10,8 @@ CFeatureWiring::CFeatureWiring(CMainFrame& frame, CDaubrixApp& app)
     : QObject(&frame), m_frame(frame), m_tools(std::make_unique<CToolWindows>(frame, app)),
       m_children(std::make_unique<CChildWiring>(frame, app, *m_tools))
 {
-    frame.Menus().tools = m_tools.get();
+    CMenuContext* menus = MenusOf(frame);
+    (menus ? *menus : InstallMenus(frame, app)).tools = m_tools.get();
     frame.m_childCreated = [this](CChildFrame& child) { m_children->Wire(child); };
     // Another drawing coming to the front brings its history into the slider.
     connect(frame.Workspace(), &QMdiArea::subWindowActivated, this, [this] { m_tools->ReloadHistory(); });

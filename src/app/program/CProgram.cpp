@@ -1,12 +1,13 @@
-#include "app/shell/CProgram.h"
+#include "app/program/CProgram.h"
 #include "app/dialogs/CNoLoneMinimize.h"
 #include "app/shell/CAutoSaver.h"
 #include "app/dialogs/CLowColorDialog.h"
 #include "app/dialogs/CTipDialog.h"
 #include "core/shell/CTipOfTheDay.h"
-#include "app/shell/CFeatureWiring.h"
+#include "app/program/CFeatureWiring.h"
+#include "app/menus/CMenuContext.h"
 #include "app/shell/CMainFrame.h"
-#include "core/view/AutoColor.h"
+#include "core/settings/CAutoChange.h"
 #include "core/shell/ProgramFolder.h"
 #include <cstdlib>
 #include "core/movie/VideoCompressors.h"
@@ -14,9 +15,10 @@
 
 CProgram::CProgram(IProfile& profile) : m_profile(profile), m_startup(m_app, profile, &m_host)
 {
-    m_startup.m_settingsLoaded = [this] { InitAutoColors(m_app); };
+    m_startup.m_settingsLoaded = [this] { m_app.AutoChange().InitAll(); };
     m_startup.m_loadVideoLibraries = [] { return LoadVideoLibraries(); };
     m_startup.m_frameCreated = [this](CMainFrame& frame) {
+        InstallMenus(frame, m_app);
         m_wiring = new CFeatureWiring(frame, m_app);
         QObject::connect(m_wiring, &QObject::destroyed, [this] { m_wiring = nullptr; });
         const std::string data = UserDataFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));

@@ -1,4 +1,4 @@
-#include "app/shell/ViewCommandWiring.h"
+#include "app/program/ViewCommandWiring.h"
 #include "app/menus/ViewContextMenu.h"
 #include "app/shell/CChildFrame.h"
 #include "app/shell/CMainFrame.h"

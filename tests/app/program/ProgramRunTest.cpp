@@ -1,9 +1,9 @@
 // The program as it runs from main: start-up with a file named on the command line, the
 // settings file and the automatic files written at exit.
 #include "app/shell/CChildFrame.h"
-#include "app/shell/CFeatureWiring.h"
+#include "app/program/CFeatureWiring.h"
 #include "app/shell/CMainFrame.h"
-#include "app/shell/CProgram.h"
+#include "app/program/CProgram.h"
 #include "app/shell/CQtProfile.h"
 #include "core/shell/CSettingsTable.h"
 #include "tests/core/support/TempDir.h"

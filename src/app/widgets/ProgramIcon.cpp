@@ -1,4 +1,4 @@
-#include "app/shell/ProgramIcon.h"
+#include "app/widgets/ProgramIcon.h"
 
 QIcon ProgramIcon()
 {

@@ -1,5 +1,7 @@
-#include "core/view/AutoColor.h"
-#include "core/shell/CDaubrixApp.h"
+#include "core/settings/CAutoChange.h"
+#include "core/base/CRandom.h"
+#include "core/settings/CAutoColorSettings.h"
+#include "core/shapes/CShapeTable.h"
 
 namespace {
 // One component seen generically: its settings, its derived state and its limits.
@@ -14,19 +16,19 @@ struct Channel {
     int modulo;       // 360 for hue, 255 otherwise
 };
 
-Channel ChannelOf(CDaubrixApp& app, ColorComponent c)
+Channel ChannelOf(CAutoColorSettings& a, const CShapeTable& shapes, ColorComponent c)
 {
-    const CShape* shape = app.ShapeTable().Count() > 0 ? &app.CurrentShape() : nullptr;
+    const CShape* shape = shapes.Count() > 0 ? &shapes.Current() : nullptr;
     switch (c) {
     case ColorComponent::Hue:
-        return {app.AutoColor().m_autoHue, app.AutoColor().m_autoHueSpeed, app.AutoColor().m_hueStep, app.AutoColor().m_hueTarget,
+        return {a.m_autoHue, a.m_autoHueSpeed, a.m_hueStep, a.m_hueTarget,
                 shape ? shape->m_hue : 0, 360, 5, 360};
     case ColorComponent::Saturation:
-        return {app.AutoColor().m_autoSat, app.AutoColor().m_autoSatSpeed, app.AutoColor().m_saturationStep, app.AutoColor().m_saturationTarget,
+        return {a.m_autoSat, a.m_autoSatSpeed, a.m_saturationStep, a.m_saturationTarget,
                 shape ? shape->m_saturation : 0, 255, 10, 255};
     case ColorComponent::Value:
     default:
-        return {app.AutoColor().m_autoVal, app.AutoColor().m_autoValSpeed, app.AutoColor().m_valueStep, app.AutoColor().m_valueTarget,
+        return {a.m_autoVal, a.m_autoValSpeed, a.m_valueStep, a.m_valueTarget,
                 shape ? shape->m_value : 0, 255, 10, 255};
     }
 }
@@ -37,9 +39,8 @@ void DrawTarget(Channel& ch, CRandom& random)
     ch.step = ch.target > ch.shapeValue ? ch.unit : -ch.unit;
 }
 
-void Init(CDaubrixApp& app, ColorComponent c)
+void InitChannel(Channel ch, CRandom& random)
 {
-    Channel ch = ChannelOf(app, c);
     switch (ch.mode) {
     case kAutoUp:
     case kAutoUpDown:
@@ -50,7 +51,7 @@ void Init(CDaubrixApp& app, ColorComponent c)
         ch.step = -ch.unit;
         break;
     case kAutoRandom:
-        DrawTarget(ch, app.Random());
+        DrawTarget(ch, random);
         break;
     default:
         break;
@@ -64,7 +65,7 @@ bool IsActive(int mode)
     return mode >= kAutoUp && mode <= kAutoDownUp;
 }
 
-void Step(Channel& ch, CRandom& random, int& v)
+void StepChannel(Channel& ch, CRandom& random, int& v)
 {
     v += ch.step;
     const bool wraps = ch.top == 360;
@@ -99,23 +100,24 @@ void Step(Channel& ch, CRandom& random, int& v)
 }
 } // namespace
 
-void InitAutoHue(CDaubrixApp& app) { Init(app, ColorComponent::Hue); }
-void InitAutoSaturation(CDaubrixApp& app) { Init(app, ColorComponent::Saturation); }
-void InitAutoValue(CDaubrixApp& app) { Init(app, ColorComponent::Value); }
-
-void InitAutoColors(CDaubrixApp& app)
+void CAutoChange::Init(ColorComponent c)
 {
-    InitAutoHue(app);
-    InitAutoSaturation(app);
-    InitAutoValue(app);
+    InitChannel(ChannelOf(m_settings, m_shapes, c), m_random);
 }
 
-bool AnyAutoColor(const CDaubrixApp& app)
+void CAutoChange::InitAll()
 {
-    return app.AutoColor().m_autoHue != kAutoOff || app.AutoColor().m_autoSat != kAutoOff || app.AutoColor().m_autoVal != kAutoOff;
+    Init(ColorComponent::Hue);
+    Init(ColorComponent::Saturation);
+    Init(ColorComponent::Value);
 }
 
-bool StepAutoColor(CDaubrixApp& app, uint8_t ticks[3], int& hue, int& saturation, int& value)
+bool CAutoChange::Any() const
+{
+    return m_settings.m_autoHue != kAutoOff || m_settings.m_autoSat != kAutoOff || m_settings.m_autoVal != kAutoOff;
+}
+
+bool CAutoChange::Step(uint8_t ticks[3], int& hue, int& saturation, int& value)
 {
     for (int i = 0; i < 3; ++i)
         ++ticks[i];
@@ -123,42 +125,42 @@ bool StepAutoColor(CDaubrixApp& app, uint8_t ticks[3], int& hue, int& saturation
     const ColorComponent order[3] = {ColorComponent::Hue, ColorComponent::Saturation, ColorComponent::Value};
     bool changed = false;
     for (int i = 0; i < 3; ++i) {
-        Channel ch = ChannelOf(app, order[i]);
+        Channel ch = ChannelOf(m_settings, m_shapes, order[i]);
         if (!IsActive(ch.mode) || ticks[i] <= 5 * (11 - ch.speed))
             continue;
         ticks[i] = 0;
         changed = true;
-        Step(ch, app.Random(), *fields[i]);
+        StepChannel(ch, m_random, *fields[i]);
     }
     return changed;
 }
 
-void ToggleAutoColor(CDaubrixApp& app, ColorComponent c)
+void CAutoChange::Toggle(ColorComponent c)
 {
-    Channel ch = ChannelOf(app, c);
+    Channel ch = ChannelOf(m_settings, m_shapes, c);
     if (ch.mode != kAutoOff) {
         ch.mode = kAutoOff;
         return;
     }
     ch.mode = c == ColorComponent::Hue ? kAutoUp : kAutoUpDown;
-    Init(app, c);
+    Init(c);
 }
 
-void SetAutoColor(CDaubrixApp& app, ColorComponent c, int mode, int speed)
+void CAutoChange::Set(ColorComponent c, int mode, int speed)
 {
-    Channel ch = ChannelOf(app, c);
+    Channel ch = ChannelOf(m_settings, m_shapes, c);
     ch.mode = static_cast<uint8_t>(mode);
     ch.speed = static_cast<uint8_t>(speed < 1 ? 1 : speed > 10 ? 10 : speed);
-    Init(app, c);
+    Init(c);
 }
 
-int AutoColorMode(const CDaubrixApp& app, ColorComponent c)
+int CAutoChange::Mode(ColorComponent c) const
 {
-    return c == ColorComponent::Hue ? app.AutoColor().m_autoHue : c == ColorComponent::Saturation ? app.AutoColor().m_autoSat : app.AutoColor().m_autoVal;
+    return c == ColorComponent::Hue ? m_settings.m_autoHue : c == ColorComponent::Saturation ? m_settings.m_autoSat : m_settings.m_autoVal;
 }
 
-int AutoColorSpeed(const CDaubrixApp& app, ColorComponent c)
+int CAutoChange::Speed(ColorComponent c) const
 {
-    return c == ColorComponent::Hue ? app.AutoColor().m_autoHueSpeed
-        : c == ColorComponent::Saturation ? app.AutoColor().m_autoSatSpeed : app.AutoColor().m_autoValSpeed;
+    return c == ColorComponent::Hue ? m_settings.m_autoHueSpeed
+        : c == ColorComponent::Saturation ? m_settings.m_autoSatSpeed : m_settings.m_autoValSpeed;
 }

@@ -1,7 +1,7 @@
 #include "tests/app/support/ProgramRig.h"
 #include "tests/app/support/Shots.h"
 #include "app/shell/CChildFrame.h"
-#include "app/shell/CFeatureWiring.h"
+#include "app/program/CFeatureWiring.h"
 #include "tests/core/support/TempDir.h"
 #include "app/view/CDrawingWidget.h"
 #include "app/windows/CColorsWindow.h"
@@ -10,7 +10,7 @@
 #include <QAction>
 #include <QTest>
 #include <gtest/gtest.h>
-#include "core/view/AutoColor.h"
+#include "core/settings/CAutoChange.h"
 #include "app/widgets/CTickSlider.h"
 #include <cmath>
 #include <filesystem>
@@ -123,7 +123,7 @@ TEST(FeatureWiring, RealShapeSetDrawsThroughTheWholeProgram)
     app.Drawing().m_polarCount = 6;
     app.AutoColor().m_autoHue = 1;   // drift upwards
     app.AutoColor().m_autoHueSpeed = 10;
-    InitAutoColors(app);
+    app.AutoChange().InitAll();
     CChildFrame* c = w.NewDrawing(420, 320);
     std::vector<QPoint> spiral;
     for (int i = 0; i < 120; ++i) {
