@@ -79,7 +79,7 @@ TEST_F(MovieCli, WritesTheSameFileAsTheProgram)
         dialogs.frames = 12;
         dialogs.pickCompressor = c.pick;
         app.Movie() = CMovieSettings{};
-        CreateMovieCommand(app, *view, dialogs);
+        CreateMovieCommand(app.Host(), app.Imaging(), app.Movie(), *view, dialogs);
         ASSERT_TRUE(host.messages.empty()) << host.messages[0].text;
 
         std::string a, b;
@@ -104,7 +104,7 @@ TEST_F(MovieCli, AnimationsAreTheProgramsFileAndTheirToolsReadThem)
         dialogs.frames = 12;
         app.Movie() = CMovieSettings{};
         app.Movie().m_movieFps = 25;
-        CreateMovieCommand(app, *view, dialogs);
+        CreateMovieCommand(app.Host(), app.Imaging(), app.Movie(), *view, dialogs);
         ASSERT_TRUE(host.messages.empty()) << host.messages[0].text;
         std::string a, b;
         ASSERT_TRUE(ReadWholeFile(fromCli, a));

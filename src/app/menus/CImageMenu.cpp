@@ -20,7 +20,7 @@ void CImageMenu::Install(CMenuContext& ctx)
     on(C::SaveImage, [&ctx] {
         if (CDaubrixView* v = ctx.Active()) {
             CQtImageDialogs d(&ctx.frame);
-            SaveImageCommand(ctx.app, *v, d);
+            SaveImageCommand(ctx.app.Host(), ctx.app.Imaging(), *v, d);
         }
     });
     on(C::ImportImage, [&ctx] {
@@ -33,13 +33,13 @@ void CImageMenu::Install(CMenuContext& ctx)
     on(C::LoadBackground, [&ctx] {
         if (CDaubrixView* v = ctx.Active()) {
             CQtImageDialogs d(&ctx.frame);
-            LoadBackgroundCommand(ctx.app, *v, d);
+            LoadBackgroundCommand(ctx.app.Host(), ctx.app.Imaging(), *v, d);
         }
     });
     on(C::CreateMovie, [&ctx] {
         if (CDaubrixView* v = ctx.Active()) {
             CQtMovieDialogs d(&ctx.frame);
-            CreateMovieCommand(ctx.app, *v, d);
+            CreateMovieCommand(ctx.app.Host(), ctx.app.Imaging(), ctx.app.Movie(), *v, d);
         }
     });
     on(C::PrintSize, [&ctx] {

@@ -3,7 +3,7 @@
 #include "core/imaging/JpegFile.h"
 #include "core/imaging/PackedDib.h"
 #include "core/imaging/PngFile.h"
-#include "core/shell/CDaubrixApp.h"
+#include "core/settings/CImageSettings.h"
 #include "core/view/CDaubrixView.h"
 #include "core/view/IImageDialogs.h"
 #include <algorithm>
@@ -95,20 +95,20 @@ bool SaveDrawingImage(const std::string& path, const CImage32& image, int qualit
     return result.ok;
 }
 
-void SaveImageCommand(CDaubrixApp& app, CDaubrixView& view, IImageDialogs& dialogs)
+void SaveImageCommand(IHost& host, CImageSettings& imaging, CDaubrixView& view, IImageDialogs& dialogs)
 {
-    const std::string path = dialogs.AskSaveImagePath(app.Imaging().m_lowColor != 0);
+    const std::string path = dialogs.AskSaveImagePath(imaging.m_lowColor != 0);
     if (path.empty())
         return;
     int quality = 100;
     if (ImageFileKindFor(path) == ImageFileKind::Jpeg) {
-        int position = std::clamp(app.Imaging().m_jpegQuality, 1, 20);
+        int position = std::clamp(imaging.m_jpegQuality, 1, 20);
         if (!dialogs.AskJpegQuality(position))
             return;
-        app.Imaging().m_jpegQuality = std::clamp(position, 1, 20);
-        quality = 5 * app.Imaging().m_jpegQuality;
+        imaging.m_jpegQuality = std::clamp(position, 1, 20);
+        quality = 5 * imaging.m_jpegQuality;
     }
-    SaveDrawingImage(path, view.DrawingImage(), quality, app.Host());
+    SaveDrawingImage(path, view.DrawingImage(), quality, host);
 }
 
 bool ApplyBackground(CDaubrixView& view, const CImage32& loaded, BackgroundSizing sizing, IHost& host)
@@ -145,14 +145,13 @@ bool ApplyBackground(CDaubrixView& view, const CImage32& loaded, BackgroundSizin
     return applied;
 }
 
-void LoadBackgroundCommand(CDaubrixApp& app, CDaubrixView& view, IImageDialogs& dialogs)
+void LoadBackgroundCommand(IHost& host, CImageSettings& imaging, CDaubrixView& view, IImageDialogs& dialogs)
 {
-    if (app.Imaging().m_lowColor)
+    if (imaging.m_lowColor)
         return;
     const std::string path = dialogs.AskBackgroundPath();
     if (path.empty())
         return;
-    IHost& host = app.Host();
     CImage32 loaded;
     bool ok;
     {
@@ -166,10 +165,10 @@ void LoadBackgroundCommand(CDaubrixApp& app, CDaubrixView& view, IImageDialogs& 
         host.Message(kReadFailed, MsgIcon::Stop);
         return;
     }
-    BackgroundSizing sizing = LastBackgroundSizing(app.Imaging());
+    BackgroundSizing sizing = LastBackgroundSizing(imaging);
     if (!dialogs.AskBackgroundSizing(sizing))
         return;
-    StoreBackgroundSizing(app.Imaging(), sizing);
+    StoreBackgroundSizing(imaging, sizing);
     ApplyBackground(view, loaded, sizing, host);
 }
 

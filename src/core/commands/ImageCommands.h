@@ -4,7 +4,6 @@
 #include "core/commands/FileMessages.h"
 #include <string>
 
-class CDaubrixApp;
 class CDaubrixView;
 struct CImageSettings;
 class IHost;
@@ -26,14 +25,14 @@ FileResult WriteDrawingImage(const std::string& path, const CImage32& image, int
 FileWording SaveImageWording(const std::string& path);
 
 // Save Image: asks for a name (and for JPEG the quality), then writes the view's drawing image.
-void SaveImageCommand(CDaubrixApp& app, CDaubrixView& view, IImageDialogs& dialogs);
+void SaveImageCommand(IHost& host, CImageSettings& imaging, CDaubrixView& view, IImageDialogs& dialogs);
 
 // Sizes the loaded picture, passes it through JPEG at quality 100 and lays it under the globs.
 // Returns true when the drawing has the new background; the document is marked modified
 // either way.
 bool ApplyBackground(CDaubrixView& view, const CImage32& loaded, BackgroundSizing sizing, IHost& host);
 // Load background: file, sizing dialog, then ApplyBackground. Refused on a low-colour display.
-void LoadBackgroundCommand(CDaubrixApp& app, CDaubrixView& view, IImageDialogs& dialogs);
+void LoadBackgroundCommand(IHost& host, CImageSettings& imaging, CDaubrixView& view, IImageDialogs& dialogs);
 // Remove background.
 void RemoveBackgroundCommand(CDaubrixView& view);
 

@@ -8,7 +8,8 @@
 #include "core/movie/CImageSequenceSink.h"
 #include "core/movie/IMovieDialogs.h"
 #include "core/movie/MovieSchedule.h"
-#include "core/shell/CDaubrixApp.h"
+#include "core/settings/CImageSettings.h"
+#include "core/settings/CMovieSettings.h"
 #include "core/view/CDaubrixView.h"
 #include "core/view/CLongOperation.h"
 #include <algorithm>
@@ -137,20 +138,21 @@ MovieJobResult RunMovieJob(CDaubrixView& view, const MovieJob& job, IHost& host)
     return result;
 }
 
-void CreateMovieCommand(CDaubrixApp& app, CDaubrixView& view, IMovieDialogs& dialogs)
+void CreateMovieCommand(IHost& host, const CImageSettings& imaging, CMovieSettings& movie, CDaubrixView& view,
+                        IMovieDialogs& dialogs)
 {
     const int shown = view.ShownCount();
     if (shown <= 0)
         return;
-    const std::string path = dialogs.AskMoviePath(app.Imaging().m_lowColor != 0);
+    const std::string path = dialogs.AskMoviePath(imaging.m_lowColor != 0);
     if (path.empty())
         return;
-    CMovieSettings& s = app.Movie();
+    CMovieSettings& s = movie;
     MovieJob job;
     job.path = path;
     job.kind = MovieKindFor(path);
     if (job.kind == MovieKind::Unknown) {
-        app.Host().Message(UnknownMovieKindText(path), MsgIcon::Stop);
+        host.Message(UnknownMovieKindText(path), MsgIcon::Stop);
         return;
     }
     MovieDialogValues v;
@@ -180,7 +182,7 @@ void CreateMovieCommand(CDaubrixApp& app, CDaubrixView& view, IMovieDialogs& dia
             return;
         CAviOptionsModel::Remember(job.options, s);
     }
-    const MovieJobResult r = RunMovieJob(view, job, app.Host());
+    const MovieJobResult r = RunMovieJob(view, job, host);
     if (!r.failure.empty())
-        app.Host().Message(r.failure, MsgIcon::Stop);
+        host.Message(r.failure, MsgIcon::Stop);
 }

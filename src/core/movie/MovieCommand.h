@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-class CDaubrixApp;
+struct CImageSettings;
+struct CMovieSettings;
 class CDaubrixView;
 class IMovieDialogs;
 
@@ -46,4 +47,5 @@ struct MovieJobResult {
 MovieJobResult RunMovieJob(CDaubrixView& view, const MovieJob& job, IHost& host);
 
 // Create movie: file name, the movie dialog, for movies the options dialog, then the export.
-void CreateMovieCommand(CDaubrixApp& app, CDaubrixView& view, IMovieDialogs& dialogs);
+void CreateMovieCommand(IHost& host, const CImageSettings& imaging, CMovieSettings& movie, CDaubrixView& view,
+                        IMovieDialogs& dialogs);

@@ -87,7 +87,7 @@ TEST(ImageFileKind, ExtensionRules)
 TEST_F(ImageCommandsTest, SaveImageAsBmpWritesTheDrawingImage)
 {
     dialogs.savePath = dir.File("out.bmp");
-    SaveImageCommand(app, *view, dialogs);
+    SaveImageCommand(app.Host(), app.Imaging(), *view, dialogs);
     EXPECT_EQ(dialogs.qualityShownWith, -1);   // no quality dialog for BMP
     CImage32 back;
     ASSERT_TRUE(LoadImageFile(dialogs.savePath, back));
@@ -100,7 +100,7 @@ TEST_F(ImageCommandsTest, SaveImageAsJpegAsksQualityAndKeepsIt)
 {
     dialogs.savePath = dir.File("out.JPEG");
     dialogs.chosenQuality = 20;
-    SaveImageCommand(app, *view, dialogs);
+    SaveImageCommand(app.Host(), app.Imaging(), *view, dialogs);
     EXPECT_EQ(dialogs.qualityShownWith, 16);
     EXPECT_EQ(app.Imaging().m_jpegQuality, 20);
     CImage32 back;
@@ -112,7 +112,7 @@ TEST_F(ImageCommandsTest, SaveImageAsJpegAsksQualityAndKeepsIt)
     dialogs.savePath = dir.File("cancel.jpg");
     dialogs.chosenQuality = 3;
     dialogs.acceptQuality = false;
-    SaveImageCommand(app, *view, dialogs);
+    SaveImageCommand(app.Host(), app.Imaging(), *view, dialogs);
     EXPECT_FALSE(std::filesystem::exists(dialogs.savePath));
     EXPECT_EQ(app.Imaging().m_jpegQuality, 20);
 }
@@ -120,7 +120,7 @@ TEST_F(ImageCommandsTest, SaveImageAsJpegAsksQualityAndKeepsIt)
 TEST_F(ImageCommandsTest, UnknownExtensionIsAnsweredNotIgnored)
 {
     dialogs.savePath = dir.File("out.gif");
-    SaveImageCommand(app, *view, dialogs);
+    SaveImageCommand(app.Host(), app.Imaging(), *view, dialogs);
     EXPECT_FALSE(std::filesystem::exists(dialogs.savePath));
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_NE(host.messages[0].text.find(".bmp"), std::string::npos);
@@ -131,14 +131,14 @@ TEST_F(ImageCommandsTest, UnknownExtensionIsAnsweredNotIgnored)
 TEST_F(ImageCommandsTest, WriteFailuresShowTheirMessages)
 {
     dialogs.savePath = "/nonexistent-folder-xyz/out.bmp";
-    SaveImageCommand(app, *view, dialogs);
+    SaveImageCommand(app.Host(), app.Imaging(), *view, dialogs);
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].text, "Error writing BMP");
     EXPECT_EQ(host.messages[0].icon, MsgIcon::Stop);
     // The writer's own message first, then the command's.
     host.messages.clear();
     dialogs.savePath = "/nonexistent-folder-xyz/out.jpg";
-    SaveImageCommand(app, *view, dialogs);
+    SaveImageCommand(app.Host(), app.Imaging(), *view, dialogs);
     ASSERT_EQ(host.messages.size(), 2u);
     EXPECT_EQ(host.messages[0].text, "Error writing JPG file.");
     EXPECT_EQ(host.messages[0].icon, MsgIcon::None);
@@ -147,7 +147,7 @@ TEST_F(ImageCommandsTest, WriteFailuresShowTheirMessages)
     EXPECT_EQ(host.waitDepth, 0);
     app.Imaging().m_lowColor = 1;
     dialogs.savePath.clear();
-    SaveImageCommand(app, *view, dialogs);
+    SaveImageCommand(app.Host(), app.Imaging(), *view, dialogs);
     EXPECT_TRUE(dialogs.lowColorAsked);
 }
 
@@ -157,7 +157,7 @@ TEST_F(ImageCommandsTest, LoadBackgroundLaysItUnderTheGlobs)
     dialogs.backgroundPath = WriteBackground(100, 50, MakePixel(240, 240, 0));
     dialogs.chosenSizing = BackgroundSizing::Normal;
     doc->SetModifiedFlag(false);
-    LoadBackgroundCommand(app, *view, dialogs);
+    LoadBackgroundCommand(app.Host(), app.Imaging(), *view, dialogs);
     EXPECT_EQ(dialogs.sizingShownWith, BackgroundSizing::Normal);
     EXPECT_EQ(doc->HasBackgroundImage(), 1);
     EXPECT_TRUE(doc->IsModified());
@@ -174,7 +174,7 @@ TEST_F(ImageCommandsTest, LoadBackgroundLaysItUnderTheGlobs)
     // The next load replaces it and remembers the choice.
     dialogs.backgroundPath = WriteBackground(400, 100, MakePixel(0, 0, 250));
     dialogs.chosenSizing = BackgroundSizing::Fit;
-    LoadBackgroundCommand(app, *view, dialogs);
+    LoadBackgroundCommand(app.Host(), app.Imaging(), *view, dialogs);
     EXPECT_EQ(app.Imaging().m_backgroundFit, 1);
     EXPECT_EQ(app.Imaging().m_backgroundSquash, 0);
     EXPECT_EQ(view->BackgroundImage().Width(), 200);
@@ -208,21 +208,21 @@ TEST_F(ImageCommandsTest, LoadBackgroundCancelsAndFailures)
     dialogs.backgroundPath = WriteBackground(10, 10, MakePixel(1, 1, 1));
     dialogs.acceptSizing = false;
     dialogs.chosenSizing = BackgroundSizing::SquashStretch;
-    LoadBackgroundCommand(app, *view, dialogs);
+    LoadBackgroundCommand(app.Host(), app.Imaging(), *view, dialogs);
     EXPECT_EQ(doc->HasBackgroundImage(), 0);
     EXPECT_EQ(app.Imaging().m_backgroundSquash, 0);
 
     const std::vector<uint8_t> junk(60, 7);
     dialogs.backgroundPath = dir.File("junk.bmp");
     ASSERT_TRUE(WriteFileAtomically(dialogs.backgroundPath, junk));
-    LoadBackgroundCommand(app, *view, dialogs);
+    LoadBackgroundCommand(app.Host(), app.Imaging(), *view, dialogs);
     EXPECT_TRUE(host.Said("error reading file."));
     EXPECT_EQ(dialogs.sizingAsked, 1);
 
     app.Imaging().m_lowColor = 1;
     dialogs.backgroundPath = WriteBackground(10, 10, MakePixel(1, 1, 1));
     dialogs.acceptSizing = true;
-    LoadBackgroundCommand(app, *view, dialogs);
+    LoadBackgroundCommand(app.Host(), app.Imaging(), *view, dialogs);
     EXPECT_EQ(doc->HasBackgroundImage(), 0);
     EXPECT_EQ(dialogs.sizingAsked, 1);
 }
@@ -230,9 +230,9 @@ TEST_F(ImageCommandsTest, LoadBackgroundCancelsAndFailures)
 TEST_F(ImageCommandsTest, PngSavesLikeBmpAndLoadsAsBackground)
 {
     dialogs.savePath = dir.File("out.png");
-    SaveImageCommand(app, *view, dialogs);
+    SaveImageCommand(app.Host(), app.Imaging(), *view, dialogs);
     dialogs.savePath = dir.File("out.bmp");
-    SaveImageCommand(app, *view, dialogs);
+    SaveImageCommand(app.Host(), app.Imaging(), *view, dialogs);
     CImage32 png, bmp;
     ASSERT_TRUE(LoadImageFile(dir.File("out.png"), png));
     ASSERT_TRUE(LoadImageFile(dir.File("out.bmp"), bmp));
@@ -242,7 +242,7 @@ TEST_F(ImageCommandsTest, PngSavesLikeBmpAndLoadsAsBackground)
 
     dialogs.backgroundPath = dir.File("out.png");
     dialogs.chosenSizing = BackgroundSizing::Normal;
-    LoadBackgroundCommand(app, *view, dialogs);
+    LoadBackgroundCommand(app.Host(), app.Imaging(), *view, dialogs);
     EXPECT_EQ(doc->HasBackgroundImage(), 1);
     EXPECT_TRUE(host.messages.empty());
 }
@@ -261,7 +261,7 @@ TEST_F(ImageCommandsTest, LoadBackgroundRefusesAHugePictureBeforeTheSizingDialog
     bytes[28] = 24;
     dialogs.backgroundPath = dir.File("huge.bmp");
     ASSERT_TRUE(WriteFileAtomically(dialogs.backgroundPath, bytes));
-    LoadBackgroundCommand(app, *view, dialogs);
+    LoadBackgroundCommand(app.Host(), app.Imaging(), *view, dialogs);
     EXPECT_EQ(dialogs.sizingAsked, 0);
     EXPECT_EQ(doc->HasBackgroundImage(), 0);
     ASSERT_EQ(host.messages.size(), 2u);

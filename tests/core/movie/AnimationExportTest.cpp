@@ -118,7 +118,7 @@ TEST_F(AnimationExport, LosslessWebPFramesAreExactlyTheDrawingAndLoopForEver)
     dialogs.options.handler = FourCC("WEBP");
     dialogs.options.quality = 10000;
     dialogs.onMovie = [](MovieDialogValues& v) { v.frames = 4; v.firstEmpty = true; v.fps = 30; v.hold = 1; };
-    CreateMovieCommand(app, *view, dialogs);
+    CreateMovieCommand(app.Host(), app.Imaging(), app.Movie(), *view, dialogs);
     ASSERT_TRUE(host.messages.empty()) << host.messages[0].text;
     const WebpMovie m = DecodeWebp(dialogs.path);
     ASSERT_EQ(m.width, 81);
@@ -133,7 +133,7 @@ TEST_F(AnimationExport, LosslessWebPFramesAreExactlyTheDrawingAndLoopForEver)
     }
     // Below the top quality the frames are lossy.
     dialogs.options.quality = 9000;
-    CreateMovieCommand(app, *view, dialogs);
+    CreateMovieCommand(app.Host(), app.Imaging(), app.Movie(), *view, dialogs);
     const WebpMovie lossy = DecodeWebp(dialogs.path);
     ASSERT_EQ(lossy.frames.size(), 4u);
     const double err = MeanError(lossy.frames[3].rgba.data(), 4, Regenerated(100));
@@ -146,7 +146,7 @@ TEST_F(AnimationExport, GifHasOnePaletteLoopsForEverAndComesBackWithinItsError)
     dialogs.path = dir.File("grow.gif");
     dialogs.options.handler = FourCC("GIF8");
     dialogs.onMovie = [](MovieDialogValues& v) { v.frames = 5; v.fps = 20; v.hold = 2; };
-    CreateMovieCommand(app, *view, dialogs);
+    CreateMovieCommand(app.Host(), app.Imaging(), app.Movie(), *view, dialogs);
     ASSERT_TRUE(host.messages.empty()) << host.messages[0].text;
     EXPECT_EQ(DecodeComplaints(dialogs.path), "");
     const std::string probe = ProbeVideo(dialogs.path);
@@ -193,7 +193,7 @@ TEST_F(AnimationExport, EveryKindIsByteIdenticalRunAfterRun)
         std::string runs[2];
         for (std::string& run : runs) {
             dialogs.path = dir.File(k.name);
-            CreateMovieCommand(app, *view, dialogs);
+            CreateMovieCommand(app.Host(), app.Imaging(), app.Movie(), *view, dialogs);
             ASSERT_TRUE(host.messages.empty()) << host.messages[0].text;
             run = ReadAll(dialogs.path);
         }
@@ -233,7 +233,7 @@ TEST_F(AnimationExport, Mp4AndWebMDescribeTheirColoursAndDecodeCloseToTheDrawing
         dialogs.options.handler = std::string(name) == "c.mp4" ? FourCC("H264") : FourCC("VP90");
         dialogs.options.quality = 10000;
         dialogs.onMovie = [](MovieDialogValues& v) { v.frames = 1; };
-        CreateMovieCommand(app, *view, dialogs);
+        CreateMovieCommand(app.Host(), app.Imaging(), app.Movie(), *view, dialogs);
         ASSERT_TRUE(host.messages.empty()) << host.messages[0].text;
         const CommandOutput tags = RunCommand("ffprobe -v error -select_streams v:0 -show_entries "
                                               "stream=color_range,color_space,color_transfer,color_primaries -of csv=p=0 "
@@ -265,7 +265,7 @@ TEST_F(AnimationExport, Mp4AndWebMDescribeTheirColoursAndDecodeCloseToTheDrawing
 TEST_F(AnimationExport, NamesOfNoKnownKindAndImpossibleOptionsAreRefusedBeforeAnythingIsWritten)
 {
     dialogs.path = dir.File("movie.mov");
-    CreateMovieCommand(app, *view, dialogs);
+    CreateMovieCommand(app.Host(), app.Imaging(), app.Movie(), *view, dialogs);
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].text, "No movie can be written as " + dialogs.path
                                          + ": name it .avi, .mp4, .webm, .gif or .webp, or .bmp for a series of pictures.");

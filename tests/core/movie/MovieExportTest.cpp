@@ -9,7 +9,7 @@ TEST_F(MovieExport, ImageSequenceFilesShowTheGrowingDrawingAndTheViewIsLeftAsItW
     const CImage32 before = view->DrawingImage();
     dialogs.path = dir.File("grow.bmp");
     dialogs.onMovie = [](MovieDialogValues& v) { v.frames = 4; v.firstEmpty = true; };
-    CreateMovieCommand(app, *view, dialogs);
+    CreateMovieCommand(app.Host(), app.Imaging(), app.Movie(), *view, dialogs);
 
     EXPECT_EQ(dialogs.optionDialogs, 0) << "a picture series has no compression options";
     EXPECT_FALSE(dialogs.shown.isMovie);
@@ -35,7 +35,7 @@ TEST_F(MovieExport, UncompressedMovieFramesAreTheNearestScaledDrawing)
     dialogs.path = dir.File("half.avi");
     dialogs.onMovie = [](MovieDialogValues& v) { v.frames = 5; v.scale = 50; v.fps = 12; };
     host.status = "Ready";
-    CreateMovieCommand(app, *view, dialogs);
+    CreateMovieCommand(app.Host(), app.Imaging(), app.Movie(), *view, dialogs);
     ASSERT_TRUE(host.messages.empty()) << host.messages[0].text;
 
     RiffWalker avi(dialogs.path);
@@ -65,7 +65,7 @@ TEST_F(MovieExport, LosslessMovieDecodesToExactlyWhatTheViewDrew)
     dialogs.path = dir.File("lossless.avi");
     dialogs.options.handler = FourCC("FFV1");
     dialogs.onMovie = [](MovieDialogValues& v) { v.frames = 4; v.firstEmpty = true; };
-    CreateMovieCommand(app, *view, dialogs);
+    CreateMovieCommand(app.Host(), app.Imaging(), app.Movie(), *view, dialogs);
     ASSERT_TRUE(host.messages.empty()) << host.messages[0].text;
     const std::string rgb = DecodeRgb(dialogs.path);
     const size_t frameBytes = size_t{81} * 60 * 3;
@@ -95,7 +95,7 @@ TEST_F(MovieExport, EscapeAsksTwiceAndKeepsOrDeletesThePartialMovie)
         host.answers = {MsgAnswer::Yes, c.deleteAnswer};
         dialogs.path = dir.File(c.fileLeft ? "kept.avi" : "deleted.avi");
         dialogs.onMovie = [](MovieDialogValues& v) { v.frames = 10; };
-        CreateMovieCommand(app, *view, dialogs);
+        CreateMovieCommand(app.Host(), app.Imaging(), app.Movie(), *view, dialogs);
         EXPECT_EQ(host.questions, (std::vector<std::string>{kCancelMovie, kDeletePartialMovie}));
         EXPECT_EQ(std::filesystem::exists(dialogs.path), c.fileLeft);
         if (c.fileLeft) {
@@ -116,7 +116,7 @@ TEST_F(MovieExport, CancellingAMovieLeavesAnEarlierFileOfThatNameUntouched)
     ASSERT_TRUE(WriteFileAtomically(dialogs.path, std::vector<uint8_t>{'o', 'l', 'd'}));
     host.keys = {0, kEscape};
     host.answers = {MsgAnswer::Yes, MsgAnswer::Yes};
-    CreateMovieCommand(app, *view, dialogs);
+    CreateMovieCommand(app.Host(), app.Imaging(), app.Movie(), *view, dialogs);
     std::string bytes;
     ASSERT_TRUE(ReadWholeFile(dialogs.path, bytes));
     EXPECT_EQ(bytes, "old");
@@ -128,7 +128,7 @@ TEST_F(MovieExport, PicturesThatCannotBeWrittenAreToldOnceAndTheOthersStillWritt
     std::filesystem::create_directory(dir.File("seq003.bmp"));   // cannot become a file
     std::filesystem::create_directory(dir.File("seq005.bmp"));
     dialogs.onMovie = [](MovieDialogValues& v) { v.frames = 8; };
-    CreateMovieCommand(app, *view, dialogs);
+    CreateMovieCommand(app.Host(), app.Imaging(), app.Movie(), *view, dialogs);
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].text, "2 of the 8 pictures could not be written, the first " + dir.File("seq003.bmp") + " (it is a folder).");
     EXPECT_EQ(host.messages[0].icon, MsgIcon::Stop);
@@ -139,14 +139,14 @@ TEST_F(MovieExport, PicturesThatCannotBeWrittenAreToldOnceAndTheOthersStillWritt
 TEST_F(MovieExport, MovieFailuresAreToldInsteadOfPassingSilently)
 {
     dialogs.path = dir.File("missing/folder.avi");
-    CreateMovieCommand(app, *view, dialogs);
+    CreateMovieCommand(app.Host(), app.Imaging(), app.Movie(), *view, dialogs);
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].text, "The movie was not written: the file cannot be created there.");
 
     host.messages.clear();
     dialogs.path = dir.File("tiny.avi");
     dialogs.onMovie = [](MovieDialogValues& v) { v.scale = 1; };   // 81 × 60 at 1 % is 0 × 0
-    CreateMovieCommand(app, *view, dialogs);
+    CreateMovieCommand(app.Host(), app.Imaging(), app.Movie(), *view, dialogs);
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].text, "The frames would be smaller than one pixel: choose a larger scale.");
     EXPECT_FALSE(std::filesystem::exists(dialogs.path));
@@ -156,7 +156,7 @@ TEST_F(MovieExport, CancelledDialogsWriteNothingAndTheOptionsAreRememberedAfterO
 {
     dialogs.path = dir.File("m.avi");
     dialogs.acceptOptions = false;
-    CreateMovieCommand(app, *view, dialogs);
+    CreateMovieCommand(app.Host(), app.Imaging(), app.Movie(), *view, dialogs);
     EXPECT_FALSE(std::filesystem::exists(dialogs.path));
     EXPECT_EQ(app.Movie().m_aviKeyFrameEvery, -1);
 
@@ -166,18 +166,18 @@ TEST_F(MovieExport, CancelledDialogsWriteNothingAndTheOptionsAreRememberedAfterO
     dialogs.options.trackbarPosition = 4200;
     dialogs.options.keyFramesOn = 0;
     dialogs.options.keyFrameEvery = 9;
-    CreateMovieCommand(app, *view, dialogs);
+    CreateMovieCommand(app.Host(), app.Imaging(), app.Movie(), *view, dialogs);
     EXPECT_TRUE(std::filesystem::exists(dialogs.path));
     EXPECT_EQ(app.Movie().m_aviCompressorIndex, 3);
     EXPECT_EQ(app.Movie().m_aviQuality, 4200);
     EXPECT_EQ(app.Movie().m_aviKeyFrameEvery, 9);
-    CreateMovieCommand(app, *view, dialogs);
+    CreateMovieCommand(app.Host(), app.Imaging(), app.Movie(), *view, dialogs);
     EXPECT_EQ(dialogs.rememberedSeen.m_aviCompressorIndex, 3);
     EXPECT_EQ(dialogs.rememberedSeen.m_aviQuality, 4200);
 
     dialogs.acceptMovie = false;
     const int before = dialogs.optionDialogs;
-    CreateMovieCommand(app, *view, dialogs);
+    CreateMovieCommand(app.Host(), app.Imaging(), app.Movie(), *view, dialogs);
     EXPECT_EQ(dialogs.optionDialogs, before);
 }
 
@@ -193,14 +193,14 @@ TEST_F(MovieExport, Mp4AndWebMCancelLikeAviAndKeepWhatWasWritten)
         // Delete: the earlier file stays as it was.
         host.keys = {0, 0, kEscape};
         host.answers = {MsgAnswer::Yes, MsgAnswer::Yes};
-        CreateMovieCommand(app, *view, dialogs);
+        CreateMovieCommand(app.Host(), app.Imaging(), app.Movie(), *view, dialogs);
         std::string bytes;
         ASSERT_TRUE(ReadWholeFile(dialogs.path, bytes));
         EXPECT_EQ(bytes, "old");
         // Keep: a shorter movie that plays to its end.
         host.keys = {0, 0, 0, 0, kEscape};
         host.answers = {MsgAnswer::Yes, MsgAnswer::No};
-        CreateMovieCommand(app, *view, dialogs);
+        CreateMovieCommand(app.Host(), app.Imaging(), app.Movie(), *view, dialogs);
         // ESC is looked for before each frame and again while the encoder is behind, so the
         // fifth look comes after at most four frames.
         const std::string probe = ProbeVideo(dialogs.path);

@@ -73,7 +73,7 @@ TEST_F(PictureReadingTest, ImportOfADamagedJpegSaysSoAndStillImports)
 TEST_F(PictureReadingTest, LoadBackgroundOfADamagedJpegSaysSoAndKeepsThePicture)
 {
     dialogs.path = Write("half.jpg", DamagedJpeg(120, 80));
-    LoadBackgroundCommand(app, *view, dialogs);
+    LoadBackgroundCommand(app.Host(), app.Imaging(), *view, dialogs);
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].text, kPrematureEnd);
     EXPECT_EQ(doc.HasBackgroundImage(), 1);
@@ -91,7 +91,7 @@ TEST_F(PictureReadingTest, OlderBitmapsImportAndLoadAsBackground)
         EXPECT_GT(doc.GetGlobCount(), before) << s.header << "/" << s.bpp;
 
         dialogs.path = path;
-        LoadBackgroundCommand(app, *view, dialogs);
+        LoadBackgroundCommand(app.Host(), app.Imaging(), *view, dialogs);
         ASSERT_EQ(doc.HasBackgroundImage(), 1) << s.header << "/" << s.bpp;
         EXPECT_EQ(view->BackgroundImage().Width(), 60);
         EXPECT_EQ(view->BackgroundImage().Height(), 40);
