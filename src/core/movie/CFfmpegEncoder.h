@@ -36,6 +36,7 @@ private:
 
     AVCodecContext* m_ctx = nullptr;
     AVFrame* m_frame = nullptr;
+    AVFrame* m_source = nullptr;   // the caller's rows, lent to the converter for one frame
     AVPacket* m_packet = nullptr;
     SwsContext* m_sws = nullptr;
     int m_width = 0;
