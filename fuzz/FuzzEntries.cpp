@@ -137,7 +137,7 @@ void Settings(const uint8_t* data, size_t size)
     // One application for every input, its shapes prepared once; the groups the settings fill
     // start from their defaults each time so no input leaks into the next.
     static CQuietHost host;
-    static CDaubrixApp& app = [] -> CDaubrixApp& {
+    static CDaubrixApp& app = []() -> CDaubrixApp& {
         auto* a = new CDaubrixApp(host);
         LoadShapes(a->ShapeTable());
         return *a;

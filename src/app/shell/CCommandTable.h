@@ -2,7 +2,8 @@
 #include "app/shell/CommandId.h"
 
 // Fixed facts of one command: its number, menu text (with "\t" and the key shown), the keys that
-// invoke it, and its status text ("long text\ntooltip").
+// invoke it, its status text ("long text\ntooltip") and its place in the menu bar. The table is
+// in CommandId order, which is also each menu's order from the top.
 struct CommandInfo {
     CommandId id;
     int number;
@@ -10,6 +11,8 @@ struct CommandInfo {
     const char* keys;     // QKeySequence strings separated by ';', may be empty
     const char* status;
     bool checkable;
+    const char* menu;       // the title of the menu it stands in; nullptr for none (a key only)
+    bool separatorBefore;   // a line above it in its menu
 };
 
 class CCommandTable {

@@ -10,34 +10,6 @@ namespace {
 using C = CommandId;
 constexpr C kSeparator = C::Count;
 
-struct MenuDef {
-    const char* title;
-    std::vector<C> items;
-};
-
-const std::vector<MenuDef>& MenuDefs()
-{
-    static const std::vector<MenuDef> menus = {
-        {"&File", {C::FileNew, C::FileOpen, C::FileClose, C::FileSave, C::FileSaveAs, kSeparator, C::FilePrint,
-                   C::FilePrintPreview, C::FilePrintSetup, kSeparator, C::FileMru1, C::FileMru2, C::FileMru3,
-                   C::FileMru4, kSeparator, C::AppExit}},
-        {"&Edit", {C::EditUndo, C::EditRedo, kSeparator, C::EditCut, C::EditCopy, C::EditPaste, kSeparator,
-                   C::DefinePattern, kSeparator, C::Preferences}},
-        {"&View", {C::ViewToolbar, C::ViewToolbar2, C::ViewStatusBar, kSeparator, C::ViewShapesWindow,
-                   C::ViewColorsWindow, C::ViewHistoryWindow, kSeparator, C::FullScreen, kSeparator, C::MoveCenter,
-                   C::ResetCenter, kSeparator, C::Regenerate, C::ClearDrawing}},
-        {"&Drawing", {C::Lines, C::Jitter, C::Skipping, kSeparator, C::MirrorHorizontal, C::MirrorVertical,
-                      C::MirrorBoth, C::PolarMirror, kSeparator, C::Pattern}},
-        {"&Colors", {C::AutoHue, C::AutoSat, C::AutoVal, kSeparator, C::SimulateDepth, kSeparator, C::SampleColor,
-                     C::SampleShape, kSeparator, C::BackgroundColor}},
-        {"&Image", {C::SaveImage, C::ImportImage, C::CreateMovie, kSeparator, C::LoadBackground, C::RemoveBackground,
-                    kSeparator, C::DrawingInfo, C::PrintSize}},
-        {"&Window", {C::WindowCascade, C::WindowTile, C::WindowArrange}},
-        {"&Help", {C::TipOfTheDay, kSeparator, C::HelpTopics, C::ContextHelp, kSeparator, C::About}},
-    };
-    return menus;
-}
-
 struct ButtonDef {
     C id;
     const char* icon;
@@ -91,17 +63,20 @@ void CMainFrame::CreateActions()
 
 void CMainFrame::CreateMenus()
 {
-    for (const MenuDef& def : MenuDefs()) {
-        QMenu* menu = menuBar()->addMenu(def.title);
-        for (C id : def.items) {
-            if (id == kSeparator)
-                menu->addSeparator();
-            else
-                menu->addAction(Action(id));
+    QMenu* menu = nullptr;
+    for (int i = 0; i < CCommandTable::Count(); ++i) {
+        const CommandInfo& info = CCommandTable::Info(static_cast<C>(i));
+        if (!info.menu)
+            continue;
+        if (!menu || menu->title() != QString::fromUtf8(info.menu)) {
+            menu = menuBar()->addMenu(QString::fromUtf8(info.menu));
+            connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommands);
+            if (menu->title() == "&Window")
+                m_windowMenu = menu;
         }
-        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommands);
-        if (QString(def.title) == "&Window")
-            m_windowMenu = menu;
+        if (info.separatorBefore)
+            menu->addSeparator();
+        menu->addAction(Action(static_cast<C>(i)));
     }
 }
 

@@ -20,6 +20,11 @@ enum UndoKind : uint8_t {
 // The actions that can be undone; each kind past them is the redo of kind - kUndoActionCount.
 constexpr int kUndoActionCount = kUndoPaste;
 
+// Each action's name in the Edit menu ("&Undo Drawing", "&Redo Drawing"), in kind order.
+constexpr const char* kUndoActionNames[kUndoActionCount + 1] = {
+    "", "Simulate Depth", "Drawing", "Move Center", "Clear Drawing", "Cut", "Paste",
+};
+
 // What the Edit menu's Undo/Redo item shows for an undo kind.
 struct UndoMenuState {
     const char* text;

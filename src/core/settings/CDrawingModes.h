@@ -2,7 +2,7 @@
 #include "core/settings/CDrawingSettings.h"
 
 // The tool a click in the drawing goes to.
-enum class DrawingTool { Freehand, Lines, Pattern, MoveCenter, Sample };
+enum class DrawingTool { Freehand, Lines, Pattern, MoveCenter, Sample, Count };
 
 // The drawing modes and the rules between them: modes that cannot work together switch each
 // other off, and a one-shot click mode (Move Center, the two samplings) puts Lines aside

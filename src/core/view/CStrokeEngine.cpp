@@ -7,24 +7,37 @@
 #include "core/view/IStrokeTarget.h"
 #include "core/view/IViewObserver.h"
 #include "core/view/Symmetry.h"
+#include "core/view/tools/CFreehandTool.h"
+#include "core/view/tools/CMoveCenterTool.h"
+#include "core/view/tools/CPatternTool.h"
+#include "core/view/tools/CSampleTool.h"
 #include <algorithm>
 
-CStrokeEngine::CStrokeEngine(CDaubrixApp& app, IStrokeTarget& view)
-    : m_app(app), m_view(view), m_freehand(*this), m_lines(*this), m_moveCenter(*this),
-      m_pattern(*this), m_sample(*this)
+namespace {
+// The tool that takes the clicks the drawing modes give to `tool`.
+std::unique_ptr<ITool> MakeTool(DrawingTool tool, CStrokeEngine& engine)
 {
+    switch (tool) {
+    case DrawingTool::Lines: return std::make_unique<CLinesTool>(engine);
+    case DrawingTool::Pattern: return std::make_unique<CPatternTool>(engine);
+    case DrawingTool::MoveCenter: return std::make_unique<CMoveCenterTool>(engine);
+    case DrawingTool::Sample: return std::make_unique<CSampleTool>(engine);
+    case DrawingTool::Freehand:
+    case DrawingTool::Count: break;
+    }
+    return std::make_unique<CFreehandTool>(engine);
+}
+} // namespace
+
+CStrokeEngine::CStrokeEngine(CDaubrixApp& app, IStrokeTarget& view) : m_app(app), m_view(view)
+{
+    for (size_t i = 0; i < m_tools.size(); ++i)
+        m_tools[i] = MakeTool(static_cast<DrawingTool>(i), *this);
 }
 
 ITool& CStrokeEngine::CurrentTool()
 {
-    switch (m_app.Modes().Tool()) {
-    case DrawingTool::MoveCenter: return m_moveCenter;
-    case DrawingTool::Sample: return m_sample;
-    case DrawingTool::Lines: return m_lines;
-    case DrawingTool::Pattern: return m_pattern;
-    case DrawingTool::Freehand: break;
-    }
-    return m_freehand;
+    return *m_tools[static_cast<size_t>(m_app.Modes().Tool())];
 }
 
 void CStrokeEngine::RestoreLineMode()
@@ -156,14 +169,14 @@ void CStrokeEngine::StepColor(int colorPos)
 
 bool CStrokeEngine::HasRubberBand() const
 {
-    return m_app.Drawing().m_lineMode && m_lines.HasVertex();
+    return m_app.Drawing().m_lineMode && Lines().HasVertex();
 }
 
 std::vector<std::pair<CPoint, CPoint>> CStrokeEngine::RubberBand() const
 {
     std::vector<std::pair<CPoint, CPoint>> segs;
     if (HasRubberBand()) {
-        const auto [anchor, end] = m_lines.Band();
+        const auto [anchor, end] = Lines().Band();
         SymmetricSegments(m_app.Drawing(), m_view.Center(), anchor, end, segs);
     }
     return segs;

@@ -1,10 +1,9 @@
 #pragma once
 #include "core/base/CPoint.h"
-#include "core/view/tools/CFreehandTool.h"
+#include "core/settings/CDrawingModes.h"
 #include "core/view/tools/CLinesTool.h"
-#include "core/view/tools/CMoveCenterTool.h"
-#include "core/view/tools/CPatternTool.h"
-#include "core/view/tools/CSampleTool.h"
+#include <array>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -35,17 +34,17 @@ public:
     // The rubber band as it should be shown now (empty when there is none).
     std::vector<std::pair<CPoint, CPoint>> RubberBand() const;
     bool HasRubberBand() const;
-    bool WaitingForPaint() const { return m_lines.WaitingForPaint(); }
+    bool WaitingForPaint() const { return Lines().WaitingForPaint(); }
     // A paint showed the image: the band may follow the pointer again.
-    void PaintDone() { m_lines.PaintDone(); }
-    CPoint LastLinePoint() const { return m_lines.LastLinePoint(); }
+    void PaintDone() { Lines().PaintDone(); }
+    CPoint LastLinePoint() const { return Lines().LastLinePoint(); }
 
     // Move Center mode, and leaving the one-shot modes (ESC, right button).
     void ToggleMoveCenter();
     bool LeaveOneShotMode();
     void ResetCenter();
     // Lines was switched on: the next click starts a new polyline.
-    void StartNewPolyline() { m_lines.StartNewPolyline(); }
+    void StartNewPolyline() { Lines().StartNewPolyline(); }
 
     // For the tools.
     CDaubrixApp& App() { return m_app; }
@@ -66,14 +65,13 @@ public:
 
 private:
     bool StartStroke(int x, int y, bool shift);
+    // The rubber band and the polyline are the Lines tool's.
+    CLinesTool& Lines() const { return static_cast<CLinesTool&>(*m_tools[static_cast<size_t>(DrawingTool::Lines)]); }
 
     CDaubrixApp& m_app;
     IStrokeTarget& m_view;
-    CFreehandTool m_freehand;
-    CLinesTool m_lines;
-    CMoveCenterTool m_moveCenter;
-    CPatternTool m_pattern;
-    CSampleTool m_sample;
+    // One tool per DrawingTool, in its order.
+    std::array<std::unique_ptr<ITool>, static_cast<size_t>(DrawingTool::Count)> m_tools;
     std::vector<CPoint> m_copies;
     bool m_held = false;
 };
