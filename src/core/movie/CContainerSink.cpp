@@ -61,6 +61,23 @@ bool CContainerSink::AddFrame(const CFrameScaler& frame, int)
     return ok || Fail("the file cannot be written (is the disk full?)");
 }
 
+CDrawingConverter* CContainerSink::Converter(const CImage32& drawing)
+{
+    if (m_finished || !m_started)
+        return nullptr;
+    if (!m_converter || m_converter->Width() != drawing.Width() || m_converter->Height() != drawing.Height())
+        m_converter = m_encoder.MakeDrawingConverter(drawing.Width(), drawing.Height());
+    return m_converter.get();
+}
+
+bool CContainerSink::AddRecord(const std::vector<uint8_t>& record, int)
+{
+    if (m_finished || !m_started)
+        return false;
+    const bool ok = m_encoder.EncodeRecord(record, [this](AVPacket* p) { return m_file.Write(p); });
+    return ok || Fail("the file cannot be written (is the disk full?)");
+}
+
 bool CContainerSink::Finish(bool keep)
 {
     if (m_finished)

@@ -1,5 +1,6 @@
 #pragma once
 #include "core/movie/CAviOptionsModel.h"
+#include "core/movie/CDrawingConverter.h"
 #include "core/movie/CFfmpegEncoder.h"
 #include "core/movie/CMuxedFile.h"
 #include "core/movie/IMovieSink.h"
@@ -16,6 +17,8 @@ public:
               int height);
     bool IsMovie() const override { return true; }
     bool AddFrame(const CFrameScaler& frame, int index) override;
+    CDrawingConverter* Converter(const CImage32& drawing) override;
+    bool AddRecord(const std::vector<uint8_t>& record, int index) override;
     bool Finish(bool keep) override;
     std::string Failure() const override { return m_failure; }
 
@@ -24,6 +27,7 @@ private:
 
     CMuxedFile m_file;
     CFfmpegEncoder m_encoder;
+    std::unique_ptr<CDrawingConverter> m_converter;
     bool m_started = false;
     bool m_finished = false;
     std::string m_failure;

@@ -1,4 +1,5 @@
 #include "core/movie/CFfmpegEncoder.h"
+#include "core/movie/CDrawingConverter.h"
 #include <algorithm>
 #include <cstring>
 extern "C" {
@@ -81,29 +82,6 @@ bool DescribesColour(const std::string& encoder)
     return encoder == "libx264" || encoder == "libvpx-vp9";
 }
 
-// BGR rows to the encoder's format at the same size, on every core: swscale converts slices of
-// the frame on its own threads, each slice the same way whatever the timing. Accurate rounding
-// keeps the colours closest to the drawing, at 2.5 ms a frame more than swscale's SIMD path.
-SwsContext* MakeConverter(int width, int height, AVPixelFormat to)
-{
-    SwsContext* sws = sws_alloc_context();
-    if (!sws)
-        return nullptr;
-    av_opt_set_int(sws, "srcw", width, 0);
-    av_opt_set_int(sws, "srch", height, 0);
-    av_opt_set_int(sws, "src_format", AV_PIX_FMT_BGR24, 0);
-    av_opt_set_int(sws, "dstw", width, 0);
-    av_opt_set_int(sws, "dsth", height, 0);
-    av_opt_set_int(sws, "dst_format", to, 0);
-    av_opt_set_int(sws, "sws_flags", SWS_AREA | SWS_ACCURATE_RND, 0);
-    av_opt_set_int(sws, "threads", 0, 0);   // as many as the machine has
-    if (sws_init_context(sws, nullptr, nullptr) < 0) {
-        sws_freeContext(sws);
-        return nullptr;
-    }
-    return sws;
-}
-
 void ApplyColourTags(AVCodecContext* ctx)
 {
     ctx->colorspace = AVCOL_SPC_BT709;
@@ -156,6 +134,7 @@ bool CFfmpegEncoder::Open(const CompressorInfo& info, int width, int height, con
     if (globalHeader)
         m_ctx->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
     const bool tagged = DescribesColour(info.encoder);
+    m_tagged = tagged;
     if (tagged)
         ApplyColourTags(m_ctx);
     ApplyThreads(m_ctx, info.encoder);
@@ -173,11 +152,7 @@ bool CFfmpegEncoder::Open(const CompressorInfo& info, int width, int height, con
     m_frame->height = m_ctx->height;
     if (av_frame_get_buffer(m_frame, 0) < 0)
         return false;
-    m_sws = MakeConverter(m_ctx->width, m_ctx->height, m_ctx->pix_fmt);
-    if (m_sws && tagged) {
-        const int* bt709 = sws_getCoefficients(SWS_CS_ITU709);
-        sws_setColorspaceDetails(m_sws, bt709, 1, bt709, 0, 0, 1 << 16, 1 << 16);
-    }
+    m_sws = CDrawingConverter::MakeContext(m_ctx->width, m_ctx->height, AV_PIX_FMT_BGR24, m_ctx->pix_fmt, tagged);
     return m_sws != nullptr;
 }
 
@@ -226,6 +201,37 @@ bool CFfmpegEncoder::Encode(const uint8_t* rows, const PacketSink& sink)
     av_buffer_unref(&m_source->buf[0]);
     if (converted < 0)
         return false;
+    return Send(sink);
+}
+
+std::unique_ptr<CDrawingConverter> CFfmpegEncoder::MakeDrawingConverter(int width, int height) const
+{
+    if (!m_ctx || width != m_ctx->width || height != m_ctx->height || width != m_width || height != m_height)
+        return nullptr;
+    auto converter = std::make_unique<CDrawingConverter>(width, height, m_ctx->pix_fmt, m_tagged);
+    return converter->Ready() ? std::move(converter) : nullptr;
+}
+
+bool CFfmpegEncoder::EncodeRecord(const std::vector<uint8_t>& record, const PacketSink& sink)
+{
+    if (!m_ctx || m_drained)
+        return false;
+    const AVPixelFormat format = m_ctx->pix_fmt;
+    const int w = m_ctx->width, h = m_ctx->height;
+    if (record.size() != static_cast<size_t>(std::max(av_image_get_buffer_size(format, w, h, 1), 0)) || record.empty())
+        return false;
+    if (av_frame_make_writable(m_frame) < 0)
+        return false;
+    const uint8_t* planes[4] = {};
+    int strides[4] = {};
+    if (av_image_fill_arrays(const_cast<uint8_t**>(planes), strides, record.data(), format, w, h, 1) < 0)
+        return false;
+    av_image_copy(m_frame->data, m_frame->linesize, planes, strides, format, w, h);
+    return Send(sink);
+}
+
+bool CFfmpegEncoder::Send(const PacketSink& sink)
+{
     m_frame->pts = m_next++;
     if (avcodec_send_frame(m_ctx, m_frame) < 0)
         return false;

@@ -1,7 +1,10 @@
 #pragma once
 #include "core/movie/IVideoCompressor.h"
 #include <functional>
+#include <memory>
+#include <vector>
 
+class CDrawingConverter;
 struct AVCodecContext;
 struct AVFrame;
 struct AVPacket;
@@ -26,11 +29,16 @@ public:
     int CodedHeight() const;
     // One frame of rows (stride rounded up to 4) in, every packet that became ready out.
     bool Encode(const uint8_t* rows, const PacketSink& sink);
+    // Turns a drawing of this size into records for EncodeRecord on another thread; null when
+    // the drawing is not the coded size (odd sizes go through Encode, which pads them).
+    std::unique_ptr<CDrawingConverter> MakeDrawingConverter(int width, int height) const;
+    bool EncodeRecord(const std::vector<uint8_t>& record, const PacketSink& sink);
     // The packets still held back.
     bool Drain(const PacketSink& sink);
     const std::string& Error() const { return m_error; }
 
 private:
+    bool Send(const PacketSink& sink);
     bool Receive(const PacketSink& sink);
     const uint8_t* Padded(const uint8_t* rows, int& stride);
 
@@ -43,6 +51,7 @@ private:
     int m_height = 0;
     int64_t m_next = 0;
     bool m_drained = false;
+    bool m_tagged = false;   // BT.709, limited range
     std::vector<uint8_t> m_padded;
     std::string m_error;
 };

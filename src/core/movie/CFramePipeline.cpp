@@ -25,14 +25,14 @@ bool CFramePipeline::HasRoom(std::chrono::milliseconds wait)
     return m_changed.wait_for(lock, wait, [this] { return m_failed || m_queue.size() < kDepth; });
 }
 
-void CFramePipeline::Push(std::vector<uint8_t> record, int index)
+void CFramePipeline::Push(std::vector<uint8_t> record, int index, bool converted)
 {
     {
         std::unique_lock lock(m_mutex);
         m_changed.wait(lock, [this] { return m_failed || m_stop || m_queue.size() < kDepth; });
         if (m_failed || m_stop)
             return;
-        m_queue.push_back({std::move(record), index});
+        m_queue.push_back({std::move(record), index, converted});
     }
     m_changed.notify_all();
 }
@@ -77,7 +77,11 @@ void CFramePipeline::Run()
             m_busy = true;
         }
         m_changed.notify_all();
-        const bool ok = frame.Take(std::move(item.record)) && m_sink.AddFrame(frame, item.index);
+        bool ok = false;
+        if (item.converted)
+            ok = m_sink.AddRecord(item.record, item.index);
+        else if (frame.Take(std::move(item.record)))
+            ok = m_sink.AddFrame(frame, item.index);
         {
             std::lock_guard lock(m_mutex);
             m_busy = false;
@@ -85,7 +89,7 @@ void CFramePipeline::Run()
                 m_failed = true;
                 m_queue.clear();
             }
-            m_spares.push_back(frame.Release());
+            m_spares.push_back(item.converted ? std::move(item.record) : frame.Release());
         }
         m_changed.notify_all();
         if (!ok)

@@ -26,7 +26,8 @@ public:
     // True when a frame can be queued now; waits at most `wait` for room, so the caller can
     // still look for ESC and show progress while the sink is slower than the drawing.
     bool HasRoom(std::chrono::milliseconds wait);
-    void Push(std::vector<uint8_t> record, int index);
+    // converted: a record the sink's converter made, for its AddRecord; else a scaled frame.
+    void Push(std::vector<uint8_t> record, int index, bool converted = false);
     // Waits until every queued frame is with the sink, or the sink gave up.
     bool Flush();
     // Drops what waits and ends the worker; the sink is no longer called after this returns.
@@ -37,6 +38,7 @@ private:
     struct Item {
         std::vector<uint8_t> record;
         int index = 0;
+        bool converted = false;
     };
     void Run();
 

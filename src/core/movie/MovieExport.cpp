@@ -1,5 +1,6 @@
 #include "core/movie/MovieExport.h"
 #include "core/base/IHost.h"
+#include "core/movie/CDrawingConverter.h"
 #include "core/movie/CFramePipeline.h"
 #include "core/movie/CFrameScaler.h"
 #include "core/movie/IMovieSink.h"
@@ -38,6 +39,11 @@ Outcome RunPass(CDaubrixView& view, const std::vector<int>& counts, int total, i
     CFramePipeline pipeline(sink, scaler.Width(), scaler.Height());
     view.BrowseTo(counts[0]);
     view.Regenerate();
+    // At the drawing's own size a movie sink may convert it itself (no scaled copy between).
+    CDrawingConverter* converter = scaler.Width() == view.DrawingImage().Width()
+            && scaler.Height() == view.DrawingImage().Height()
+        ? sink.Converter(view.DrawingImage())
+        : nullptr;
     std::vector<uint8_t> last;
     const int64_t all = static_cast<int64_t>(total) * passes;
     for (int i = 0; i < total; ++i) {
@@ -53,7 +59,8 @@ Outcome RunPass(CDaubrixView& view, const std::vector<int>& counts, int total, i
         bool converted = true;
         if (i < static_cast<int>(counts.size())) {
             view.PaintNowIfDue();
-            converted = scaler.ScaleInto(view.DrawingImage(), record);
+            converted = converter ? converter->Convert(view.DrawingImage(), record)
+                                  : scaler.ScaleInto(view.DrawingImage(), record);
             if (!converted && sink.IsMovie()) {
                 pipeline.Stop();
                 host.Message(kFrameNotConverted, MsgIcon::None);
@@ -65,7 +72,7 @@ Outcome RunPass(CDaubrixView& view, const std::vector<int>& counts, int total, i
             record = last;   // the held last frame
         }
         if (converted) {   // a picture that cannot be made is left out of a series
-            pipeline.Push(std::move(record), i);
+            pipeline.Push(std::move(record), i, converter != nullptr);
             ++added;
         }
         if (i + 1 < static_cast<int>(counts.size()))
