@@ -1,9 +1,7 @@
 #pragma once
 #include "app/shell/CommandId.h"
 
-// Fixed facts of one command: its number, menu text (with "\t" and the key shown), the keys that
-// invoke it, its status text ("long text\ntooltip") and its place in the menu bar. The table is
-// in CommandId order, which is also each menu's order from the top.
+// Fixed facts of one command, from its row in CommandList.def.
 struct CommandInfo {
     CommandId id;
     int number;

@@ -1,24 +1,23 @@
 #pragma once
 #include <cstdint>
 
-// The document's one undo step: six actions, each as its undo (1-6) and its redo (7-12).
+// The actions that can be undone, each as its undo kind; its redo kind is RedoKind(action). A new
+// action is an entry above kUndoActionEnd and its name in kUndoActionNames; no kind is stored
+// in a file, so the numbers may move.
 enum UndoKind : uint8_t {
     kUndoNone = 0,
-    kUndoDepth = 1,
-    kUndoDrawing = 2,
-    kUndoMoveCenter = 3,
-    kUndoClear = 4,
-    kUndoCut = 5,
-    kUndoPaste = 6,
-    kRedoDepth = 7,
-    kRedoDrawing = 8,
-    kRedoMoveCenter = 9,
-    kRedoClear = 10,
-    kRedoCut = 11,
-    kRedoPaste = 12,
+    kUndoDepth,
+    kUndoDrawing,
+    kUndoMoveCenter,
+    kUndoClear,
+    kUndoCut,
+    kUndoPaste,
+    kUndoActionEnd
 };
-// The actions that can be undone; each kind past them is the redo of kind - kUndoActionCount.
-constexpr int kUndoActionCount = kUndoPaste;
+constexpr int kUndoActionCount = kUndoActionEnd - 1;
+
+// The kind of an action waiting to be redone.
+constexpr UndoKind RedoKind(UndoKind action) { return static_cast<UndoKind>(action + kUndoActionCount); }
 
 // Each action's name in the Edit menu ("&Undo Drawing", "&Redo Drawing"), in kind order.
 constexpr const char* kUndoActionNames[kUndoActionCount + 1] = {

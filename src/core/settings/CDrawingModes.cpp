@@ -1,105 +1,67 @@
 #include "core/settings/CDrawingModes.h"
-
-namespace {
-using M = CDrawingModes;
-constexpr unsigned Bit(M::Mode m) { return 1u << m; }
-constexpr unsigned kOneShots = Bit(M::kMoveCenter) | Bit(M::kSampleColor) | Bit(M::kSampleShape);
-
-struct Rule {
-    bool oneShot;
-    unsigned switchesOff;
-};
-// One row per Mode, in its order.
-constexpr Rule kRules[M::kModeCount] = {
-    {false, Bit(M::kPattern) | kOneShots},            // Lines
-    {false, Bit(M::kLines) | Bit(M::kJitter)},        // Pattern
-    {false, Bit(M::kPattern)},                        // Jitter
-    {false, Bit(M::kPattern)},                        // Skipping
-    {true, kOneShots & ~Bit(M::kMoveCenter)},         // Move Center
-    {true, kOneShots & ~Bit(M::kSampleColor)},        // Sample Color
-    {true, kOneShots & ~Bit(M::kSampleShape)},        // Sample Shape
-};
-} // namespace
-
-unsigned CDrawingModes::SwitchesOff(Mode mode)
-{
-    return kRules[mode].switchesOff;
-}
-
-bool CDrawingModes::IsOneShot(Mode mode)
-{
-    return kRules[mode].oneShot;
-}
+#include <initializer_list>
 
 bool CDrawingModes::IsOn(Mode mode) const
 {
-    switch (mode) {
-    case kLines: return m_drawing.m_lineMode != 0;
-    case kPattern: return m_pattern;
-    case kJitter: return m_drawing.m_jitter != 0;
-    case kSkipping: return m_drawing.m_skipping != 0;
-    case kMoveCenter: return m_moveCenter;
-    case kSampleColor: return m_sampleColor;
-    case kSampleShape: return m_sampleShape;
-    case kModeCount: break;
-    }
-    return false;
-}
-
-bool& CDrawingModes::Flag(Mode mode)
-{
-    return mode == kPattern ? m_pattern : mode == kMoveCenter ? m_moveCenter : mode == kSampleColor ? m_sampleColor : m_sampleShape;
+    if (mode < 0 || mode >= kModeCount)
+        return false;
+    if (const auto field = kRules[mode].stored)
+        return m_drawing.*field != 0;
+    return (m_runModes & Bit(mode)) != 0;
 }
 
 DrawingTool CDrawingModes::Tool() const
 {
-    if (m_moveCenter)
-        return DrawingTool::MoveCenter;
-    if (m_sampleColor || m_sampleShape)
-        return DrawingTool::Sample;
-    if (m_drawing.m_lineMode)
-        return DrawingTool::Lines;
-    if (m_pattern)
-        return DrawingTool::Pattern;
+    for (const bool oneShot : {true, false})
+        for (int m = 0; m < kModeCount; ++m) {
+            const Rule& rule = kRules[m];
+            if (IsOneShot(static_cast<Mode>(m)) == oneShot && rule.tool != DrawingTool::Count && IsOn(static_cast<Mode>(m)))
+                return rule.tool;
+        }
     return DrawingTool::Freehand;
+}
+
+void CDrawingModes::Store(Mode mode, bool on)
+{
+    if (const auto field = kRules[mode].stored)
+        m_drawing.*field = on ? 1 : 0;
+    else if (on)
+        m_runModes |= Bit(mode);
+    else
+        m_runModes &= ~Bit(mode);
 }
 
 void CDrawingModes::Set(Mode mode, bool on)
 {
+    if (mode < 0 || mode >= kModeCount)
+        return;
     if (on)
         for (int m = 0; m < kModeCount; ++m)
             if (SwitchesOff(mode) & (1u << m))
                 SwitchOff(static_cast<Mode>(m));
-    switch (mode) {
-    case kLines:
-        m_drawing.m_lineMode = on ? 1 : 0;
+    if (mode == kLines) {
+        Store(mode, on);
         // Chosen while a one-shot mode waited (the table ended it): the choice stands.
         m_savedLines = 0;
         m_linesAside = false;
-        break;
-    case kJitter: m_drawing.m_jitter = on ? 1 : 0; break;
-    case kSkipping: m_drawing.m_skipping = on ? 1 : 0; break;
-    case kPattern: m_pattern = on; break;
-    case kMoveCenter:
-    case kSampleColor:
-    case kSampleShape:
+    } else if (IsOneShot(mode)) {
         if (on && !m_linesAside) {
             m_savedLines = m_drawing.m_lineMode;
             m_drawing.m_lineMode = 0;
             m_linesAside = true;
         }
-        Flag(mode) = on;
+        Store(mode, on);
         if (!AnyOneShot())
             GiveLinesBack();
-        break;
-    case kModeCount: break;
+    } else {
+        Store(mode, on);
     }
 }
 
 void CDrawingModes::SwitchOff(Mode mode)
 {
     if (IsOneShot(mode))
-        Flag(mode) = false;   // by another one-shot mode: Lines stays aside
+        Store(mode, false);   // by another one-shot mode: Lines stays aside
     else if (mode == kLines && m_linesAside)
         m_savedLines = 0;
     else if (IsOn(mode))
@@ -110,7 +72,7 @@ bool CDrawingModes::LeaveOneShot()
 {
     if (!AnyOneShot())
         return false;
-    m_moveCenter = m_sampleColor = m_sampleShape = false;
+    m_runModes &= ~kOneShots;
     GiveLinesBack();
     return true;
 }

@@ -91,17 +91,17 @@ TEST_F(HistoryWindowFixture, SectionButtonsWalkTheBoundaries)
 
 TEST_F(HistoryWindowFixture, KeyboardMoveAppliesAndForgetsUndoDrawing)
 {
-    doc->Undo().Restore(8);
+    doc->Undo().Restore(RedoKind(kUndoDrawing));
     win.show();
     Slider().setFocus();
     QTest::keyClick(&Slider(), Qt::Key_Left);
     EXPECT_EQ(view->ShownCount(), 399);
     EXPECT_EQ(doc->Undo().Kind(), 0);
     // Other undo kinds survive.
-    doc->Undo().Restore(4);
+    doc->Undo().Restore(kUndoClear);
     QTest::keyClick(&Slider(), Qt::Key_Home);
     EXPECT_EQ(view->ShownCount(), 0);
-    EXPECT_EQ(doc->Undo().Kind(), 4);
+    EXPECT_EQ(doc->Undo().Kind(), kUndoClear);
 }
 
 TEST_F(HistoryWindowFixture, DraggingSnapsAndAppliesOnRelease)

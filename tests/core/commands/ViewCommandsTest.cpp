@@ -58,7 +58,7 @@ TEST_F(ViewCommandsTest, ClearUndoRedoAndTheStrokeAfterAClear)
 
     view->History().Undo();
     view->Paint();
-    EXPECT_EQ(doc.Undo().Kind(), kRedoClear);
+    EXPECT_EQ(doc.Undo().Kind(), RedoKind(kUndoClear));
     EXPECT_EQ(view->ShownCount(), 4);
     EXPECT_EQ(doc.Sections().Count(), 2);
     EXPECT_TRUE(view->DrawingImage() == before) << "the drawing is back unchanged";

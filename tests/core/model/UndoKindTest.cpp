@@ -28,5 +28,5 @@ TEST(UndoKind, EveryKindHasItsMenuTextsAndOutOfRangeKindsThePlainDisabledOnes)
         EXPECT_EQ(std::string(UndoMenuFor(bad).text), undo[0]) << bad;
         EXPECT_FALSE(UndoMenuFor(bad).enabled) << bad;
     }
-    EXPECT_FALSE(RedoMenuFor(kRedoDepth).enabled);   // a redo kind is not an action
+    EXPECT_FALSE(RedoMenuFor(RedoKind(kUndoDepth)).enabled);   // a redo kind is not an action
 }

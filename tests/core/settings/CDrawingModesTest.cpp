@@ -111,3 +111,36 @@ TEST(DrawingModes, LinesChosenOrDroppedWhileAOneShotModeWaitsStands)
     EXPECT_EQ(drawing.m_lineMode, 0);
     EXPECT_TRUE(modes.IsOn(M::kPattern));
 }
+
+// Each row alone: its clicks go to its tool, a stored mode is its setting and one kept for the
+// run is not, and switching it off leaves every setting as it was before.
+TEST(DrawingModes, EachRowAloneGivesItsToolAndKeepsItsStateWhereTheRowSays)
+{
+    for (M::Mode mode : kAll) {
+        CDrawingSettings drawing;
+        drawing.m_jitter = 0;
+        CDrawingModes modes(drawing);
+        const M::Rule& rule = M::kRules[mode];
+        modes.Set(mode, true);
+        const DrawingTool want = rule.tool == DrawingTool::Count ? DrawingTool::Freehand : rule.tool;
+        EXPECT_EQ(modes.Tool(), want) << mode;
+        EXPECT_EQ(modes.AnyOneShot(), M::IsOneShot(mode)) << mode;
+        for (M::Mode other : kAll) {
+            if (const auto field = M::kRules[other].stored) {
+                EXPECT_EQ(drawing.*field, other == mode ? 1 : 0) << mode << " " << other;
+            }
+        }
+        modes.Set(mode, false);
+        EXPECT_FALSE(modes.IsOn(mode)) << mode;
+        EXPECT_EQ(modes.Tool(), DrawingTool::Freehand) << mode;
+        EXPECT_EQ(drawing.m_lineMode + drawing.m_jitter + drawing.m_skipping, 0) << mode;
+    }
+    // Modes for the run end with it; stored ones stay.
+    CDrawingSettings drawing;
+    CDrawingModes modes(drawing);
+    modes.Set(M::kSkipping, true);
+    modes.Set(M::kSampleColor, true);
+    modes.ResetRunModes();
+    EXPECT_FALSE(modes.IsOn(M::kSampleColor));
+    EXPECT_TRUE(modes.IsOn(M::kSkipping));
+}

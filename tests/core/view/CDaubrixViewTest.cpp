@@ -234,7 +234,7 @@ TEST_F(DaubrixView, ImportReplayLooksForEscEveryHundredAndCancels)
     // Cancelled: the imported globs are hidden again as by Undo Drawing, and stay.
     EXPECT_EQ(doc->GetGlobCount(), 500);
     EXPECT_EQ(view->ShownCount(), doc->SectionStartFor(500));
-    EXPECT_EQ(doc->Undo().Kind(), kRedoDrawing);
+    EXPECT_EQ(doc->Undo().Kind(), RedoKind(kUndoDrawing));
     EXPECT_TRUE(host.messages.back().text.starts_with("The imported globs are still present"));
     EXPECT_FALSE(view->ImportDrawing());
 }

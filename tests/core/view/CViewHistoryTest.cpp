@@ -10,8 +10,8 @@ TEST(UndoMenu, TableAndEnableRule)
     EXPECT_FALSE(UndoMenuFor(0).enabled);
     EXPECT_EQ(std::string(UndoMenuFor(kUndoDrawing).text), "&Undo Drawing\tCtrl+Z");
     EXPECT_EQ(std::string(UndoMenuFor(kUndoClear).text), "&Undo Clear Drawing\tCtrl+Z");
-    EXPECT_EQ(std::string(UndoMenuFor(kRedoDepth).text), "&Redo Simulate Depth\tCtrl+Z");
-    EXPECT_EQ(std::string(UndoMenuFor(kRedoPaste).text), "&Redo Paste\tCtrl+Z");
+    EXPECT_EQ(std::string(UndoMenuFor(RedoKind(kUndoDepth)).text), "&Redo Simulate Depth\tCtrl+Z");
+    EXPECT_EQ(std::string(UndoMenuFor(RedoKind(kUndoPaste)).text), "&Redo Paste\tCtrl+Z");
     for (int k = 1; k <= 12; ++k)
         EXPECT_TRUE(UndoMenuFor(k).enabled) << k;
     EXPECT_FALSE(UndoMenuFor(13).enabled);
@@ -26,7 +26,7 @@ TEST_F(ViewHistory, UndoFirstStrokeGoesToFloorAndRedoBringsItBack)
     view->History().Undo();
     EXPECT_EQ(view->ShownCount(), 0);
     EXPECT_EQ(doc.GetGlobCount(), 3);
-    EXPECT_EQ(doc.Undo().Kind(), kRedoDrawing);
+    EXPECT_EQ(doc.Undo().Kind(), RedoKind(kUndoDrawing));
     EXPECT_EQ(std::string(view->History().MenuState().text), "&Redo Drawing\tCtrl+Z");
     view->Paint();
     EXPECT_EQ(view->DrawingImage().At(20, 20), view->DrawingImage().At(100, 90));
@@ -115,7 +115,7 @@ TEST_F(ViewHistory, MoveCenterClickIsUndoneAndRedone)
     EXPECT_EQ(doc.Undo().Kind(), kUndoMoveCenter);
     view->History().Undo();
     EXPECT_EQ(view->Center(), (CPoint{97, 48}));
-    EXPECT_EQ(doc.Undo().Kind(), kRedoMoveCenter);
+    EXPECT_EQ(doc.Undo().Kind(), RedoKind(kUndoMoveCenter));
     view->History().Undo();
     EXPECT_EQ(view->Center(), (CPoint{150, 20}));
     stroke().ResetCenter();
@@ -161,15 +161,16 @@ TEST_F(ViewHistory, UndoDispatchesToTheStepRegisteredForTheKind)
     doc.Undo().Restore(kUndoClear);
     EXPECT_EQ(std::string(view->History().MenuState().text), "&Undo Clear Drawing\tCtrl+Z");
     view->History().Undo();
-    EXPECT_EQ(doc.Undo().Kind(), kRedoClear);
+    EXPECT_EQ(doc.Undo().Kind(), RedoKind(kUndoClear));
     EXPECT_EQ(std::string(view->History().MenuState().text), "&Redo Clear Drawing\tCtrl+Z");
     view->History().Undo();
     EXPECT_EQ(doc.Undo().Kind(), kUndoClear);
     EXPECT_EQ(calls, (std::vector<char>{'u', 'r'}));
 
     // A kind outside the table has no step: plain text, and the command leaves it alone.
-    doc.Undo().Restore(13);
+    constexpr int kOutside = 2 * kUndoActionCount + 1;
+    doc.Undo().Restore(kOutside);
     EXPECT_EQ(std::string(view->History().MenuState().text), "&Undo\tCtrl+Z");
     view->History().Undo();
-    EXPECT_EQ(doc.Undo().Kind(), 13);
+    EXPECT_EQ(doc.Undo().Kind(), kOutside);
 }

@@ -152,7 +152,7 @@ TEST_F(HistoryRig, ClickThatPlacesNothingAfterUndoLeavesNoStaleRedo)
         UseHue(0);
         Drag({{10, 10}, {20, 20}, {30, 30}, {40, 40}, {50, 50}});
         view->History().Undo();
-        ASSERT_EQ(doc.Undo().Kind(), kRedoDrawing);
+        ASSERT_EQ(doc.Undo().Kind(), RedoKind(kUndoDrawing));
         if (c.lines && c.at.x != 10)
             stroke().StartNewPolyline();
         app.Drawing().m_lineMode = c.lines ? 1 : 0;

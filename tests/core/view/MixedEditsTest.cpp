@@ -165,11 +165,11 @@ protected:
             view->History().Undo();
             // A slider move since the edit leaves its undo in place; the edit's redo returns
             // to the edit's own position.
-            if (k != kUndoDrawing && k != kRedoDrawing)
+            if (k != kUndoDrawing && k != RedoKind(kUndoDrawing))
                 was.shown = view->ShownCount();
             // Redo Paste pastes again, in the colours of the moment unless they are preserved.
             // Undo puts back the colour changes saved with the edit, without one picked since.
-            if (k == kUndoPaste || k == kRedoPaste || picked)
+            if (k == kUndoPaste || k == RedoKind(kUndoPaste) || picked)
                 was.changes = doc.ColorChanges();
             if (k != 0 && !(State() == was))
                 ADD_FAILURE() << "undo kind " << k << "\n" << was << "\n" << State() << "\n" << log;

@@ -168,7 +168,7 @@ TEST_F(GlobClipboard, FillingTheClipboardForgetsUndoCutAndRedoPasteEverywhere)
     ASSERT_TRUE(edits().Cut(false));
     ASSERT_TRUE(view2->Edits().Paste(true));
     view2->History().Undo();
-    ASSERT_EQ(doc2.Undo().Kind(), kRedoPaste);
+    ASSERT_EQ(doc2.Undo().Kind(), RedoKind(kUndoPaste));
     ASSERT_EQ(doc.Undo().Kind(), kUndoCut);
     // Both steps would now insert what another drawing copied.
     ASSERT_TRUE(view2->Edits().Copy(true));
@@ -191,7 +191,7 @@ TEST_F(GlobClipboard, RedoCutAfterTheClipboardWasRefilledStillUndoesToTheSameDra
     ASSERT_TRUE(edits().Cut(false));
     const DocState cut = State();
     view->History().Undo();
-    ASSERT_EQ(doc.Undo().Kind(), kRedoCut);
+    ASSERT_EQ(doc.Undo().Kind(), RedoKind(kUndoCut));
     ASSERT_TRUE(view2->Edits().Copy(true));   // one glob of the other drawing
     view->History().Undo();                   // redo the cut
     EXPECT_EQ(State(), cut);
