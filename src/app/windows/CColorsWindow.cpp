@@ -31,7 +31,7 @@ QString WithExtension(QString path)
 } // namespace
 
 CColorsWindow::CColorsWindow(CDaubrixApp& app, const std::string& autoFile, QWidget* parent)
-    : QWidget(parent, Qt::Tool), m_panel(app)
+    : QWidget(parent, Qt::Tool), m_panel(app.Host(), app.Random(), app.ShapeTable(), app.Unwritten())
 {
     setWindowTitle("Colors");
     setFixedSize(L::kClientWidth, L::kClientHeight);
@@ -46,7 +46,7 @@ CColorsWindow::CColorsWindow(CDaubrixApp& app, const std::string& autoFile, QWid
     connect(m_last, &QPushButton::clicked, this, &CColorsWindow::OnLast);
     connect(m_next, &QPushButton::clicked, this, &CColorsWindow::OnNext);
 
-    m_askValues = [this](HsvColor c) { return CColorValuesDialog::Ask(m_panel.App().Host(), c, this); };
+    m_askValues = [this](HsvColor c) { return CColorValuesDialog::Ask(m_panel.Host(), c, this); };
     m_askSavePath = [this] {
         return WithExtension(QFileDialog::getSaveFileName(this, {}, "*.dch", kFilter, nullptr,
                                                           QFileDialog::DontUseNativeDialog));

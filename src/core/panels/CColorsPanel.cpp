@@ -1,6 +1,9 @@
 #include "core/panels/CColorsPanel.h"
 #include "core/colour/ColorHistoryFile.h"
-#include "core/shell/CDaubrixApp.h"
+#include "core/base/CRandom.h"
+#include "core/base/IHost.h"
+#include "core/shapes/CShapeTable.h"
+#include "core/shell/CUnwrittenFiles.h"
 #include "core/view/CBasicColorsLink.h"
 #include "core/view/CDaubrixView.h"
 #include "core/panels/CColorsLayout.h"
@@ -10,7 +13,10 @@ constexpr const char* kInvalidFile = "Not a valid Color file!";
 constexpr const char* kWriteError = "Error writing file";
 } // namespace
 
-CColorsPanel::CColorsPanel(CDaubrixApp& app) : m_app(app), m_history(HsvColor{0, 255, 255}) {}
+CColorsPanel::CColorsPanel(IHost& host, CRandom& random, CShapeTable& shapes, CUnwrittenFiles& unwritten)
+    : m_host(host), m_random(random), m_shapes(shapes), m_unwritten(unwritten), m_history(HsvColor{0, 255, 255})
+{
+}
 
 void CColorsPanel::SetCurrentColor(HsvColor c)
 {
@@ -26,7 +32,7 @@ void CColorsPanel::AddCurrentToHistory()
 
 void CColorsPanel::ApplyCurrentColor()
 {
-    ApplyColorToCurrentShape(m_app.ShapeTable(), m_activeView ? m_activeView() : nullptr, CurrentColor());
+    ApplyColorToCurrentShape(m_shapes, m_activeView ? m_activeView() : nullptr, CurrentColor());
     if (m_shapeColorChanged)
         m_shapeColorChanged();
 }
@@ -104,7 +110,7 @@ void CColorsPanel::AcceptValues(HsvColor c)
 
 void CColorsPanel::RandomColor()
 {
-    CRandom& rnd = m_app.Random();
+    CRandom& rnd = m_random;
     m_curHue = static_cast<int16_t>(rnd.Next() % 360);
     m_curSat = static_cast<uint8_t>(rnd.Next() % 205 + 50);
     m_curVal = static_cast<uint8_t>(rnd.Next() % 155 + 100);
@@ -114,7 +120,7 @@ void CColorsPanel::RandomColor()
 
 bool CColorsPanel::DeleteColor()
 {
-    if (!CanDelete() || !m_app.Host().AskYesNo("Delete color?", MsgIcon::Exclamation, "Confirm"))
+    if (!CanDelete() || !m_host.AskYesNo("Delete color?", MsgIcon::Exclamation, "Confirm"))
         return false;
     m_history.RemoveSelected();
     UseSelected();
@@ -123,7 +129,7 @@ bool CColorsPanel::DeleteColor()
 
 bool CColorsPanel::ClearColors()
 {
-    if (!CanDelete() || !m_app.Host().AskYesNo("Delete all colors?", MsgIcon::Exclamation, "Confirm"))
+    if (!CanDelete() || !m_host.AskYesNo("Delete all colors?", MsgIcon::Exclamation, "Confirm"))
         return false;
     m_history.Reset(CurrentColor());
     return true;
@@ -132,7 +138,7 @@ bool CColorsPanel::ClearColors()
 bool CColorsPanel::SaveHistory(const std::string& path)
 {
     if (!SaveColorHistory(path, m_history)) {
-        m_app.Host().Message(kWriteError, MsgIcon::None);
+        m_host.Message(kWriteError, MsgIcon::None);
         return false;
     }
     return true;
@@ -143,7 +149,7 @@ bool CColorsPanel::LoadHistory(const std::string& path)
     const FileResult loaded = LoadColorHistory(path, m_history);
     // A file that cannot be read is passed over quietly.
     if (loaded.Has(FileReason::NotThisKind))
-        m_app.Host().Message(kInvalidFile, MsgIcon::None);
+        m_host.Message(kInvalidFile, MsgIcon::None);
     if (!loaded)
         return false;
     UseSelected();
@@ -164,5 +170,5 @@ void CColorsPanel::OnDestroy()
     // A window never shown has not read the saved history; writing now would replace it with
     // the lone starting colour.
     if (m_painted && !m_autoFile.empty() && !SaveColorHistory(m_autoFile, m_history))
-        m_app.Unwritten().Note(m_autoFile, "the color history");
+        m_unwritten.Note(m_autoFile, "the color history");
 }

@@ -4,20 +4,24 @@
 #include <functional>
 #include <string>
 
-class CDaubrixApp;
 class CDaubrixView;
+class CRandom;
+class CShapeTable;
+class CUnwrittenFiles;
+class IHost;
 
 // What the Colors window does, apart from drawing: the current colour, the colour history,
 // picking with the pointer, stepping through the history and the history files.
 class CColorsPanel {
 public:
-    explicit CColorsPanel(CDaubrixApp& app);
+    // unwritten: where a history file that could not be written is noted for the user.
+    CColorsPanel(IHost& host, CRandom& random, CShapeTable& shapes, CUnwrittenFiles& unwritten);
 
     // The view of the active drawing, or null; and who to tell when the current shape's colour changed.
     std::function<CDaubrixView*()> m_activeView;
     std::function<void()> m_shapeColorChanged;
 
-    CDaubrixApp& App() { return m_app; }
+    IHost& Host() { return m_host; }
     HsvColor CurrentColor() const { return {m_curHue, m_curSat, m_curVal}; }
     // For changes made elsewhere (automatic colour change, shape selection): no history, no apply.
     void SetCurrentColor(HsvColor c);
@@ -58,7 +62,10 @@ public:
 private:
     void UseSelected();
 
-    CDaubrixApp& m_app;
+    IHost& m_host;
+    CRandom& m_random;
+    CShapeTable& m_shapes;
+    CUnwrittenFiles& m_unwritten;
     CColorHistory m_history;
     bool m_fieldDrag = false;
     bool m_stripDrag = false;

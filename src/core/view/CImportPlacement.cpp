@@ -32,8 +32,9 @@ bool Differs(const CColorChange& c, const ImportSample& s, int threshold)
 
 CImportPlacement::CImportPlacement(CDaubrixView& view, CLongOperation& op, int offX, int offY,
                                    const std::string& cancelQuestion)
-    : m_view(view), m_app(view.App()), m_doc(view.Doc()), m_op(op), m_settings(view.App().Import()),
-      m_cancelQuestion(cancelQuestion), m_offX(offX), m_offY(offY), m_shape(m_app.ShapeTable().m_currentShape),
+    : m_view(view), m_doc(view.Doc()), m_drawing(view.App().Drawing()), m_random(view.App().Random()), m_op(op),
+      m_settings(view.App().Import()), m_cancelQuestion(cancelQuestion), m_offX(offX), m_offY(offY),
+      m_shape(m_doc.Shapes().m_currentShape),
       m_threshold((10 - std::clamp(m_settings.m_importColorCount, 1, 10)) * 5), m_globs(kEscapeEvery)
 {
 }
@@ -76,7 +77,7 @@ void CImportPlacement::PlaceAll(std::span<const ImportSample> samples)
     // Copies, so that the loop keeps them at hand whatever it stores.
     const GlobArea area = m_doc.AcceptedArea();
     const int offX = m_offX, offY = m_offY, shape = m_shape, threshold = m_threshold;
-    const bool jitter = m_app.Drawing().m_jitter != 0, preserve = m_settings.m_importPreserveColors != 0;
+    const bool jitter = m_drawing.m_jitter != 0, preserve = m_settings.m_importPreserveColors != 0;
     CGlob* globs = m_globs.data();
     size_t count = m_globCount;
     int position = m_nextPosition;
@@ -115,10 +116,10 @@ void CImportPlacement::PlaceAll(std::span<const ImportSample> samples)
 void CImportPlacement::Jitter(int& x, int& y)
 {
     // Once per glob, not repeated as in strokes.
-    const int range = 3 * std::max<int>(m_app.Drawing().m_jitterAmount, 1);
-    const int r1 = m_app.Random().Next(), r2 = m_app.Random().Next();
+    const int range = 3 * std::max<int>(m_drawing.m_jitterAmount, 1);
+    const int r1 = m_random.Next(), r2 = m_random.Next();
     x += r1 % range - r2 % range;
-    const int r3 = m_app.Random().Next(), r4 = m_app.Random().Next();
+    const int r3 = m_random.Next(), r4 = m_random.Next();
     y += r3 % range - r4 % range;
 }
 

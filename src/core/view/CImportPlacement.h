@@ -5,11 +5,12 @@
 #include <string>
 #include <vector>
 
-class CDaubrixApp;
+class CRandom;
 class CDaubrixDoc;
 class CDaubrixView;
 class CImportSampleStore;
 class CLongOperation;
+struct CDrawingSettings;
 struct CImportSettings;
 struct ImportSample;
 
@@ -32,8 +33,9 @@ private:
     void Flush();
 
     CDaubrixView& m_view;
-    CDaubrixApp& m_app;
     CDaubrixDoc& m_doc;
+    const CDrawingSettings& m_drawing;   // jitter
+    CRandom& m_random;
     CLongOperation& m_op;
     const CImportSettings& m_settings;
     const std::string& m_cancelQuestion;

@@ -19,7 +19,7 @@ HsvColor C(int h, int s, int v)
 struct ColorsPanelFixture : ::testing::Test {
     FakeHost host;
     CDaubrixApp app{host};
-    CColorsPanel panel{app};
+    CColorsPanel panel{host, app.Random(), app.ShapeTable(), app.Unwritten()};
     std::unique_ptr<CDaubrixDoc> doc;
     std::unique_ptr<CDaubrixView> view;
     CDaubrixView* active = nullptr;
@@ -211,7 +211,7 @@ TEST_F(ColorsPanelFixture, ThreeEntryFileRoundTripAppliesTheThird)
     ASSERT_TRUE(panel.SaveHistory(path));
     EXPECT_EQ(fs::file_size(path), 37u);
 
-    CColorsPanel other(app);
+    CColorsPanel other(host, app.Random(), app.ShapeTable(), app.Unwritten());
     other.m_activeView = [this] { return active; };
     OpenDrawing(12, 12);
     ASSERT_TRUE(other.LoadHistory(path));
@@ -257,7 +257,7 @@ TEST_F(ColorsPanelFixture, FullHistoryLoadsFromAFileWithTrailingBytes)
     ASSERT_TRUE(ReadWholeFile(path, bytes));
     EXPECT_EQ(bytes.size(), 105u);
     WriteFile(path, bytes + std::string(200000, 'x'));
-    CColorsPanel other(app);
+    CColorsPanel other(host, app.Random(), app.ShapeTable(), app.Unwritten());
     ASSERT_TRUE(other.LoadHistory(path));
     EXPECT_EQ(other.History().Count(), 20);
     EXPECT_EQ(other.History().Entry(0), C(50, 5, 250));
@@ -268,7 +268,7 @@ TEST_F(ColorsPanelFixture, AutomaticFileReadAtFirstPaintWrittenAtTheEnd)
 {
     const std::string autoPath = Path("DBXlastDBX.dch");
     {
-        CColorsPanel first(app);
+        CColorsPanel first(host, app.Random(), app.ShapeTable(), app.Unwritten());
         first.SetAutoFile(autoPath);
         first.OnFirstPaint();
         first.AcceptValues(C(33, 44, 55));
@@ -277,11 +277,11 @@ TEST_F(ColorsPanelFixture, AutomaticFileReadAtFirstPaintWrittenAtTheEnd)
     ASSERT_TRUE(fs::exists(autoPath));
     {
         // Never shown: the saved history must survive the run untouched.
-        CColorsPanel hidden(app);
+        CColorsPanel hidden(host, app.Random(), app.ShapeTable(), app.Unwritten());
         hidden.SetAutoFile(autoPath);
         hidden.OnDestroy();
     }
-    CColorsPanel again(app);
+    CColorsPanel again(host, app.Random(), app.ShapeTable(), app.Unwritten());
     again.SetAutoFile(autoPath);
     again.OnFirstPaint();
     EXPECT_EQ(again.History().Count(), 2);

@@ -1,14 +1,15 @@
 #include "core/view/edit/CGlobPaster.h"
 #include "core/settings/CAutoChange.h"
 #include "core/model/CDaubrixDoc.h"
-#include "core/shell/CDaubrixApp.h"
+#include "core/base/IHost.h"
+#include "core/shapes/CShapeTable.h"
 #include "core/view/IViewObserver.h"
 #include "core/view/edit/GlobRuns.h"
 #include <new>
 
 HsvColor CGlobPaster::ShapeColour(int shape) const
 {
-    const CShapeTable& table = m_app.ShapeTable();
+    const CShapeTable& table = m_doc.Shapes();
     if (shape < 0 || shape >= table.Count())
         return {};
     const CShape& s = table.Shape(shape);
@@ -24,14 +25,14 @@ bool CGlobPaster::InsertGlobs(const CGlobBuffer& run, int p, bool preserveColors
 {
     m_at = p;
     m_atEnd = p >= m_doc.GetGlobCount();
-    m_way = preserveColors ? Way::Preserve : m_app.AutoChange().Any() ? Way::Stepped : Way::Current;
+    m_way = preserveColors ? Way::Preserve : m_autoChange.Any() ? Way::Stepped : Way::Current;
     const int before = m_doc.GetGlobCount();
     try {
         m_run = run;
         if (m_way == Way::Stepped) {
             // Drawn anew with the current shapes: an unknown shape cannot be, and in the middle of
             // the drawing the area test of a stroke applies.
-            const int W = m_doc.Width(), H = m_doc.Height(), shapes = m_app.ShapeTable().Count();
+            const int W = m_doc.Width(), H = m_doc.Height(), shapes = m_doc.Shapes().Count();
             const bool atEnd = m_atEnd;
             std::erase_if(m_run.m_globs, [=](const CGlob& g) {
                 return g.m_shape >= shapes
@@ -40,7 +41,7 @@ bool CGlobPaster::InsertGlobs(const CGlobBuffer& run, int p, bool preserveColors
         }
     } catch (const std::bad_alloc&) {
         m_run = {};
-        m_app.Host().Message("Out of Memory", MsgIcon::Stop);
+        m_host.Message("Out of Memory", MsgIcon::Stop);
         return false;
     }
     m_doc.InsertClipboardGlobs(m_run, p, false, m_run.m_refX, m_run.m_refY);
@@ -60,7 +61,7 @@ void CGlobPaster::ColourRun()
 
 void CGlobPaster::KeepColour()
 {
-    GlobRuns::KeepColourAt(m_doc, m_at, ShapeColour(m_app.ShapeTable().m_currentShape));
+    GlobRuns::KeepColourAt(m_doc, m_at, ShapeColour(m_doc.Shapes().m_currentShape));
 }
 
 void CGlobPaster::Preserving()
@@ -83,7 +84,7 @@ void CGlobPaster::ShapeSwitches()
 {
     for (int k = 1; k < Count(); ++k) {
         const int shape = m_run.m_globs[static_cast<size_t>(k)].m_shape;
-        if (shape != m_run.m_globs[static_cast<size_t>(k - 1)].m_shape && shape < m_app.ShapeTable().Count())
+        if (shape != m_run.m_globs[static_cast<size_t>(k - 1)].m_shape && shape < m_doc.Shapes().Count())
             SetColour(m_at + k, ShapeColour(shape));
     }
 }
@@ -94,7 +95,7 @@ void CGlobPaster::Stepping()
         KeepColour();
         m_doc.ShiftColorChanges(m_at, Count());
     }
-    CShapeTable& table = m_app.ShapeTable();
+    CShapeTable& table = m_doc.Shapes();
     const int saved = table.m_currentShape;
     int previous = saved;
     for (int i = 0; i < Count(); ++i) {
@@ -102,7 +103,7 @@ void CGlobPaster::Stepping()
         table.m_currentShape = shapeIndex;
         CShape& shape = table.Current();
         int h = shape.m_hue, s = shape.m_saturation, v = shape.m_value;
-        const bool stepped = m_app.AutoChange().Step(m_ticks, h, s, v);
+        const bool stepped = m_autoChange.Step(m_ticks, h, s, v);
         if (stepped || i == 0 || shapeIndex != previous) {
             m_doc.SetColorChange(m_at + i, h, s, v);
             shape.Recolor(h, s, v);

@@ -3,8 +3,9 @@
 #include "core/model/CGlobBuffer.h"
 #include <cstdint>
 
-class CDaubrixApp;
+class CAutoChange;
 class CDaubrixDoc;
+class IHost;
 class IViewObserver;
 
 // Puts a run of globs from a buffer into a drawing at a position, in one of the three colour
@@ -17,8 +18,9 @@ class IViewObserver;
 class CGlobPaster {
 public:
     // ticks and observer: the view's colour-step counters and where a stepped colour is shown.
-    CGlobPaster(CDaubrixApp& app, CDaubrixDoc& doc, uint8_t* ticks, IViewObserver& observer)
-        : m_app(app), m_doc(doc), m_ticks(ticks), m_observer(observer) {}
+    // The shapes are the document's.
+    CGlobPaster(IHost& host, CAutoChange& autoChange, CDaubrixDoc& doc, uint8_t* ticks, IViewObserver& observer)
+        : m_host(host), m_autoChange(autoChange), m_doc(doc), m_ticks(ticks), m_observer(observer) {}
 
     // run must already stand at the drawing's centre (GlobRuns::MovedTo). Inserts its globs at
     // p; false, with the drawing unchanged, when memory runs out.
@@ -40,7 +42,8 @@ private:
     HsvColor ShapeColour(int shape) const;
     void SetColour(int position, HsvColor c);
 
-    CDaubrixApp& m_app;
+    IHost& m_host;
+    CAutoChange& m_autoChange;
     CDaubrixDoc& m_doc;
     uint8_t* m_ticks;
     IViewObserver& m_observer;

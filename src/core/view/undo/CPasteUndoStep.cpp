@@ -36,7 +36,7 @@ bool CPasteUndoStep::PasteRun(const CGlobBuffer& run, bool preserveColors, Memo*
     m_view.BeginInsert();
     const int p = m_view.ShownCount();
 
-    CGlobPaster paster(app, doc, m_view.ColorTicks(), m_view.Observer());
+    CGlobPaster paster(app.Host(), app.AutoChange(), doc, m_view.ColorTicks(), m_view.Observer());
     try {
         if (!paster.InsertGlobs(GlobRuns::MovedTo(run, m_view.Center()), p, preserveColors))
             return false;
