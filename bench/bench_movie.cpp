@@ -1,7 +1,9 @@
 // Our movie export against ffmpeg, side by side in one run: 300 frames at 1024 × 768 of a
 // 1,000,000-glob drawing. Ours draws, scales and encodes every frame; ffmpeg encodes the same
 // frames, drawn beforehand and read as raw pictures, with the same encoder (for Motion JPEG
-// ffmpeg's own, at a quality giving files of about the same size) and the same settings.
+// ffmpeg's own, at a quality giving files of about the same size) and the same settings (for
+// GIF the same palette and dithering; ours searches the palette exactly, ffmpeg's tree search
+// now and then stops short, so the files differ by a few hundredths of a percent).
 // Both may use every core. Wall time is what the user waits; the ratio ours / ffmpeg is the
 // target (at most 1.0). On a small machine one run swings by a few hundredths either way, so
 // the two sides take turns for kRounds rounds and the summary compares their medians. Files are left only in the temporary folder and removed at the end.

@@ -1,5 +1,6 @@
 #include "core/movie/CGifSink.h"
 #include "core/movie/CFrameScaler.h"
+#include "core/movie/CPaletteDither.h"
 #include "core/movie/VideoCompressors.h"
 #include <cstring>
 extern "C" {
@@ -15,10 +16,8 @@ namespace {
 
 constexpr const char* kNotWritten = "The movie was not written: ";
 constexpr int kCentiseconds = 100;
-// The palette of the whole movie from every pixel of every frame; dithering re-done only
-// where a frame changed, so still parts of the picture do not shimmer.
+// The palette of the whole movie from every pixel of every frame.
 constexpr const char* kCount = "[in]palettegen=max_colors=256:stats_mode=full[out]";
-constexpr const char* kDither = "[in][pal]paletteuse=dither=sierra2_4a:diff_mode=rectangle[out]";
 
 AVFilterContext* Source(AVFilterGraph* graph, const char* name, int w, int h, AVPixelFormat format)
 {
@@ -50,7 +49,7 @@ CGifSink::~CGifSink()
         Finish(false);
     FreeGraph();
     av_frame_free(&m_frame);
-    av_frame_free(&m_palette);
+    av_frame_free(&m_indexed);
     avcodec_free_context(&m_encoder);
 }
 
@@ -66,7 +65,7 @@ bool CGifSink::Fail(const char* why)
 void CGifSink::FreeGraph()
 {
     avfilter_graph_free(&m_graph);
-    m_source = m_paletteSource = m_out = nullptr;
+    m_source = m_out = nullptr;
 }
 
 bool CGifSink::Open(const std::string& path, int fps, int width, int height)
@@ -81,7 +80,8 @@ bool CGifSink::Open(const std::string& path, int fps, int width, int height)
         return Fail(m_file.Why().c_str());
     m_encoder = avcodec_alloc_context3(gif);
     m_frame = av_frame_alloc();
-    if (!m_encoder || !m_frame)
+    m_indexed = av_frame_alloc();
+    if (!m_encoder || !m_frame || !m_indexed)
         return Fail("there is not enough memory");
     m_encoder->width = width;
     m_encoder->height = height;
@@ -98,10 +98,10 @@ bool CGifSink::Open(const std::string& path, int fps, int width, int height)
     av_dict_set(&opts, "loop", "0", 0);   // for ever
     m_started = m_file.Start(m_encoder, fps, &opts);
     av_dict_free(&opts);
-    return (m_started || Fail(m_file.Why().c_str())) && BuildGraph(kCount, false);
+    return (m_started || Fail(m_file.Why().c_str())) && BuildGraph(kCount);
 }
 
-bool CGifSink::BuildGraph(const char* description, bool withPalette)
+bool CGifSink::BuildGraph(const char* description)
 {
     FreeGraph();
     m_graph = avfilter_graph_alloc();
@@ -109,25 +109,16 @@ bool CGifSink::BuildGraph(const char* description, bool withPalette)
         return Fail("there is not enough memory");
     m_graph->nb_threads = 1;   // the frames' order of work must not depend on timing
     m_source = Source(m_graph, "in", m_width, m_height, AV_PIX_FMT_BGR24);
-    if (withPalette)
-        m_paletteSource = Source(m_graph, "pal", m_palette->width, m_palette->height,
-                                 static_cast<AVPixelFormat>(m_palette->format));
     avfilter_graph_create_filter(&m_out, avfilter_get_by_name("buffersink"), "out", nullptr, nullptr, m_graph);
-    if (!m_source || !m_out || (withPalette && !m_paletteSource))
+    if (!m_source || !m_out)
         return Fail("the video library cannot write this kind of movie");
-    AVFilterInOut* outputs = Link("in", m_source, withPalette ? Link("pal", m_paletteSource, nullptr) : nullptr);
+    AVFilterInOut* outputs = Link("in", m_source, nullptr);
     AVFilterInOut* inputs = Link("out", m_out, nullptr);
     const int parsed = avfilter_graph_parse_ptr(m_graph, description, &inputs, &outputs, nullptr);
     avfilter_inout_free(&inputs);
     avfilter_inout_free(&outputs);
     if (parsed < 0 || avfilter_graph_config(m_graph, nullptr) < 0)
         return Fail("the video library cannot write this kind of movie");
-    if (withPalette) {
-        m_palette->pts = 0;
-        if (av_buffersrc_add_frame_flags(m_paletteSource, m_palette, AV_BUFFERSRC_FLAG_KEEP_REF) < 0
-            || av_buffersrc_add_frame(m_paletteSource, nullptr) < 0)
-            return Fail("the video library cannot write this kind of movie");
-    }
     return true;
 }
 
@@ -139,11 +130,28 @@ bool CGifSink::BeginPass(int pass)
     if (pass == 0)
         return true;
     // The counting graph gives its palette once every frame has been through it.
-    m_palette = av_frame_alloc();
-    if (!m_palette || av_buffersrc_add_frame(m_source, nullptr) < 0 || av_buffersink_get_frame(m_out, m_palette) < 0)
+    AVFrame* palette = av_frame_alloc();
+    const bool counted = palette && av_buffersrc_add_frame(m_source, nullptr) >= 0
+        && av_buffersink_get_frame(m_out, palette) >= 0 && palette->width * palette->height <= 256;
+    std::vector<uint32_t> words;
+    for (int y = 0; counted && y < palette->height; ++y) {
+        const auto* row = reinterpret_cast<const uint32_t*>(palette->data[0] + static_cast<ptrdiff_t>(y) * palette->linesize[0]);
+        words.insert(words.end(), row, row + palette->width);
+    }
+    av_frame_free(&palette);
+    FreeGraph();
+    if (!counted)
         return Fail("the colours of the movie cannot be counted");
+    words.resize(256, 0);
+    m_dither = std::make_unique<CPaletteDither>(words.data(), static_cast<int>(words.size()));
+    m_indexed->format = AV_PIX_FMT_PAL8;
+    m_indexed->width = m_width;
+    m_indexed->height = m_height;
+    if (av_frame_get_buffer(m_indexed, 0) < 0)
+        return Fail("there is not enough memory");
+    std::memcpy(m_indexed->data[1], words.data(), AVPALETTE_SIZE);
     m_pass = pass;
-    return BuildGraph(kDither, true);
+    return true;
 }
 
 bool CGifSink::AddFrame(const CFrameScaler& frame, int index)
@@ -154,6 +162,8 @@ bool CGifSink::AddFrame(const CFrameScaler& frame, int index)
     const uint8_t* rows = frame.Rows();
     if (!m_timing.IsNew(index, rows, stride * static_cast<size_t>(m_height)))
         return true;   // the frame before simply stays longer
+    if (m_pass > 0)
+        return Dithered(rows, stride);
     if (av_frame_make_writable(m_frame) < 0)
         return Fail("there is not enough memory");
     for (int y = 0; y < m_height; ++y)   // bottom-up rows to top-down
@@ -162,24 +172,23 @@ bool CGifSink::AddFrame(const CFrameScaler& frame, int index)
     m_frame->pts = m_timing.Start();
     if (av_buffersrc_add_frame_flags(m_source, m_frame, AV_BUFFERSRC_FLAG_KEEP_REF) < 0)
         return Fail("the video library cannot write this kind of movie");
-    return m_pass == 0 || Filtered(false);
+    return true;
 }
 
-bool CGifSink::Filtered(bool flush)
+bool CGifSink::Dithered(const uint8_t* rows, size_t stride)
 {
-    if (flush && av_buffersrc_add_frame(m_source, nullptr) < 0)
-        return Fail("the video library cannot write this kind of movie");
-    AVFrame* out = av_frame_alloc();
-    bool ok = out != nullptr;
-    while (ok) {
-        const int r = av_buffersink_get_frame(m_out, out);
-        if (r == AVERROR(EAGAIN) || r == AVERROR_EOF)
-            break;
-        ok = r >= 0 && Encode(out);
-        av_frame_unref(out);
+    m_pixels.resize(static_cast<size_t>(m_width) * static_cast<size_t>(m_height));
+    for (int y = 0; y < m_height; ++y) {   // bottom-up rows to top-down words
+        const uint8_t* src = rows + stride * static_cast<size_t>(m_height - 1 - y);
+        uint32_t* dst = m_pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(m_width);
+        for (int x = 0; x < m_width; ++x, src += 3)
+            dst[x] = 0xFF000000u | uint32_t{src[2]} << 16 | uint32_t{src[1]} << 8 | src[0];
     }
-    av_frame_free(&out);
-    return ok && (!flush || Encode(nullptr)) ? true : Fail("the file cannot be written (is the disk full?)");
+    if (av_frame_make_writable(m_indexed) < 0
+        || !m_dither->Dither(m_pixels.data(), m_width, m_height, m_indexed->data[0], m_indexed->linesize[0]))
+        return Fail("there is not enough memory");
+    m_indexed->pts = m_timing.Start();
+    return Encode(m_indexed) || Fail("the file cannot be written (is the disk full?)");
 }
 
 bool CGifSink::Encode(AVFrame* frame)
@@ -208,8 +217,8 @@ bool CGifSink::Finish(bool keep)
         m_finished = true;
         return false;
     }
-    if (!Filtered(true))
-        return false;
+    if (!Encode(nullptr))
+        return Fail("the file cannot be written (is the disk full?)");
     // The last frame stays until the movie's end, held frames included.
     av_opt_set_int(m_file.Format()->priv_data, "final_delay", m_timing.LastDuration(), 0);
     m_finished = true;

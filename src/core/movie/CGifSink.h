@@ -1,9 +1,12 @@
 #pragma once
 #include "core/movie/CMuxedFile.h"
 #include "core/movie/CFrameTiming.h"
+#include "core/movie/CPaletteDither.h"
 #include "core/movie/IMovieSink.h"
 #include <cstdint>
+#include <memory>
 #include <vector>
+
 
 struct AVCodecContext;
 struct AVFilterContext;
@@ -12,7 +15,8 @@ struct AVFrame;
 
 // An animated GIF that loops for ever. The frames come twice: the first time every frame's
 // colours are counted for one palette of 256 for the whole movie, the second time each frame
-// is dithered onto it and coded. A frame equal to the one before only lengthens that one.
+// is dithered onto it (anew only where it changed) and coded. A frame equal to the one before
+// only lengthens that one.
 class CGifSink : public IMovieSink {
 public:
     CGifSink() = default;
@@ -30,8 +34,8 @@ public:
 
 private:
     bool Fail(const char* why);
-    bool BuildGraph(const char* description, bool withPalette);
-    bool Filtered(bool flush);
+    bool BuildGraph(const char* description);
+    bool Dithered(const uint8_t* rows, size_t stride);
     bool Encode(AVFrame* frame);
     void FreeGraph();
 
@@ -43,10 +47,11 @@ private:
     AVCodecContext* m_encoder = nullptr;
     AVFilterGraph* m_graph = nullptr;
     AVFilterContext* m_source = nullptr;
-    AVFilterContext* m_paletteSource = nullptr;
     AVFilterContext* m_out = nullptr;
-    AVFrame* m_frame = nullptr;
-    AVFrame* m_palette = nullptr;
+    AVFrame* m_frame = nullptr;     // a frame for the counting graph
+    AVFrame* m_indexed = nullptr;   // a frame dithered onto the palette, for the encoder
+    std::unique_ptr<CPaletteDither> m_dither;
+    std::vector<uint32_t> m_pixels;
     bool m_started = false;
     bool m_finished = false;
     std::string m_failure;
