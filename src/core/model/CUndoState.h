@@ -19,7 +19,7 @@ public:
 
     // The kind the Undo command acts on: kUndoNone, an undo kind, or (one level) a redo kind.
     int Kind() const;
-    // The action Undo would act on (kUndoDepth..kUndoPaste), kUndoNone when none.
+    // The action Undo would act on (an undo kind), kUndoNone when none.
     UndoKind Action() const;
     // The single step waits to be redone, so Undo redoes it.
     bool IsRedo() const;

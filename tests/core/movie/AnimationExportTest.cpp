@@ -167,6 +167,7 @@ TEST_F(AnimationExport, GifHasOnePaletteLoopsForEverAndComesBackWithinItsError)
     for (int i = 0; i < 5; ++i) {
         const double err = MeanError(reinterpret_cast<const uint8_t*>(rgb.data()) + frameBytes * i, 3,
                                      Regenerated(counts[static_cast<size_t>(i)]));
+        std::printf("GIF frame %d: mean error %.2f\n", i, err);
         EXPECT_LT(err, 6.0) << "frame " << i;
     }
 }

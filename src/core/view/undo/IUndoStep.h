@@ -7,7 +7,7 @@
 class IUndoStep {
 public:
     virtual ~IUndoStep() = default;
-    // The undo kind (1-6); its redo is that plus 6.
+    // The undo kind of its action; its redo is RedoKind(Kind()).
     virtual UndoKind Kind() const = 0;
     virtual void Undo() = 0;
     virtual void Redo() = 0;
