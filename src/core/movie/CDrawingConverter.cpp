@@ -7,17 +7,6 @@ extern "C" {
 #include <libswscale/swscale.h>
 }
 
-namespace {
-
-// Lends memory that stays the caller's to a frame for one conversion.
-bool Lend(AVFrame* frame, uint8_t* data, size_t bytes)
-{
-    frame->buf[0] = av_buffer_create(data, bytes, [](void*, uint8_t*) {}, nullptr, 0);
-    return frame->buf[0] != nullptr;
-}
-
-} // namespace
-
 CDrawingConverter::CDrawingConverter(int width, int height, int format, bool bt709)
     : m_width(width), m_height(height), m_format(format)
 {
@@ -26,6 +15,12 @@ CDrawingConverter::CDrawingConverter(int width, int height, int format, bool bt7
     m_source = av_frame_alloc();
     m_target = av_frame_alloc();
     m_sws = MakeContext(width, height, AV_PIX_FMT_0RGB32, format, bt709);   // the drawing's 0x00RRGGBB words
+}
+
+bool CDrawingConverter::Lend(AVFrame* frame, uint8_t* data, size_t bytes)
+{
+    frame->buf[0] = av_buffer_create(data, bytes, [](void*, uint8_t*) {}, nullptr, 0);
+    return frame->buf[0] != nullptr;
 }
 
 // Accurate rounding keeps the colours closest to the drawing, at 2.5 ms a frame more than

@@ -28,6 +28,8 @@ public:
     // A converter between two AVPixelFormats at one size, as the movies convert their frames;
     // bt709: into the HD matrix, limited range. Null when swscale cannot make it.
     static SwsContext* MakeContext(int width, int height, int from, int to, bool bt709);
+    // Lends memory that stays the caller's to a frame for one conversion (nothing is freed).
+    static bool Lend(AVFrame* frame, uint8_t* data, size_t bytes);
 
 private:
     int m_width;

@@ -186,11 +186,9 @@ bool CFfmpegEncoder::Encode(const uint8_t* rows, const PacketSink& sink)
     if (av_frame_make_writable(m_frame) < 0)
         return false;
     // Rows are stored bottom row first: start at the top row and step backwards. The converter
-    // takes a reference to its source; this one frees nothing, the rows stay the caller's.
+    // takes a reference to its source; the rows stay the caller's.
     const size_t bytes = static_cast<size_t>(stride) * static_cast<size_t>(m_ctx->height);
-    m_source->buf[0] = av_buffer_create(const_cast<uint8_t*>(src), bytes, [](void*, uint8_t*) {}, nullptr,
-                                        AV_BUFFER_FLAG_READONLY);
-    if (!m_source->buf[0])
+    if (!CDrawingConverter::Lend(m_source, const_cast<uint8_t*>(src), bytes))
         return false;
     m_source->format = AV_PIX_FMT_BGR24;
     m_source->width = m_ctx->width;
