@@ -5,8 +5,9 @@
 // GIF the same palette and dithering; ours searches the palette exactly, ffmpeg's tree search
 // now and then stops short, so the files differ by a few hundredths of a percent).
 // Both may use every core. Wall time is what the user waits; the ratio ours / ffmpeg is the
-// target (at most 1.0). On a small machine one run swings by a few hundredths either way, so
-// the two sides take turns for kRounds rounds and the summary compares their medians. Files are left only in the temporary folder and removed at the end.
+// target (at most 1.0). On a small shared machine one round swings by up to a tenth either way,
+// so the two sides take turns for kRounds rounds and the summary compares their medians.
+// Files are left only in the temporary folder and removed at the end.
 #include "core/base/CQuietHost.h"
 #include "core/movie/CFrameScaler.h"
 #include "core/movie/IMovieSink.h"
@@ -32,7 +33,7 @@ namespace {
 
 constexpr int kGlobs = 1000000;
 constexpr int kFrames = 300;
-constexpr int kRounds = 3;   // odd, so the median is one of the runs
+constexpr int kRounds = 5;   // odd, so the median is one of the runs
 constexpr int kWidth = 1024, kHeight = 768;
 
 std::string TempPath(const std::string& name)

@@ -98,10 +98,10 @@ bool CGifSink::Open(const std::string& path, int fps, int width, int height)
     av_dict_set(&opts, "loop", "0", 0);   // for ever
     m_started = m_file.Start(m_encoder, fps, &opts);
     av_dict_free(&opts);
-    return (m_started || Fail(m_file.Why().c_str())) && BuildGraph(kCount);
+    return (m_started || Fail(m_file.Why().c_str())) && BuildCountingGraph();
 }
 
-bool CGifSink::BuildGraph(const char* description)
+bool CGifSink::BuildCountingGraph()
 {
     FreeGraph();
     m_graph = avfilter_graph_alloc();
@@ -114,7 +114,7 @@ bool CGifSink::BuildGraph(const char* description)
         return Fail("the video library cannot write this kind of movie");
     AVFilterInOut* outputs = Link("in", m_source, nullptr);
     AVFilterInOut* inputs = Link("out", m_out, nullptr);
-    const int parsed = avfilter_graph_parse_ptr(m_graph, description, &inputs, &outputs, nullptr);
+    const int parsed = avfilter_graph_parse_ptr(m_graph, kCount, &inputs, &outputs, nullptr);
     avfilter_inout_free(&inputs);
     avfilter_inout_free(&outputs);
     if (parsed < 0 || avfilter_graph_config(m_graph, nullptr) < 0)

@@ -34,7 +34,7 @@ public:
 
 private:
     bool Fail(const char* why);
-    bool BuildGraph(const char* description);
+    bool BuildCountingGraph();
     bool Dithered(const uint8_t* rows, size_t stride);
     bool Encode(AVFrame* frame);
     void FreeGraph();
