@@ -87,6 +87,22 @@ void Letter(QPainter& p, const QString& s, const QColor& c)
     p.drawText(QRectF(3, 7, 10, 8), Qt::AlignCenter, s);
 }
 
+// Undo's arrow turning back to the left; redo's is its mirror image.
+void TurnArrow(QPainter& p, bool mirrored)
+{
+    const auto x = [mirrored](double v) { return mirrored ? 16 - v : v; };
+    QPainterPath path;
+    path.moveTo(x(4), 6);
+    path.cubicTo(x(7), 2, x(14), 3, x(13), 9);
+    path.cubicTo(x(12.5), 12, x(9), 13, x(7), 12.5);
+    p.setBrush(Qt::NoBrush);
+    Pen(p, kBlue, 1.6);
+    p.drawPath(path);
+    p.setBrush(kBlue);
+    p.setPen(Qt::NoPen);
+    p.drawPolygon(QPolygonF({{x(1), 7.5}, {x(6.5), 2.5}, {x(7), 8.5}}));
+}
+
 const std::map<std::string, Painter>& Buttons()
 {
     static const std::map<std::string, Painter> b = {
@@ -171,33 +187,8 @@ const std::map<std::string, Painter>& Buttons()
              p.setPen(kBlue);
              p.drawText(QRectF(8, 2, 8, 12), Qt::AlignCenter, "?");
          }},
-        {"undo",
-         [](QPainter& p) {
-             QPainterPath path;
-             path.moveTo(4, 6);
-             path.cubicTo(7, 2, 14, 3, 13, 9);
-             path.cubicTo(12.5, 12, 9, 13, 7, 12.5);
-             p.setBrush(Qt::NoBrush);
-             Pen(p, kBlue, 1.6);
-             p.drawPath(path);
-             p.setBrush(kBlue);
-             p.setPen(Qt::NoPen);
-             p.drawPolygon(QPolygonF({{1, 7.5}, {6.5, 2.5}, {7, 8.5}}));
-         }},
-        {"redo",
-         [](QPainter& p) {
-             // The undo arrow turned the other way.
-             QPainterPath path;
-             path.moveTo(12, 6);
-             path.cubicTo(9, 2, 2, 3, 3, 9);
-             path.cubicTo(3.5, 12, 7, 13, 9, 12.5);
-             p.setBrush(Qt::NoBrush);
-             Pen(p, kBlue, 1.6);
-             p.drawPath(path);
-             p.setBrush(kBlue);
-             p.setPen(Qt::NoPen);
-             p.drawPolygon(QPolygonF({{15, 7.5}, {9.5, 2.5}, {9, 8.5}}));
-         }},
+        {"undo", [](QPainter& p) { TurnArrow(p, false); }},
+        {"redo", [](QPainter& p) { TurnArrow(p, true); }},
         {"movecenter",
          [](QPainter& p) {
              Centre(p, 8, 7.5);
