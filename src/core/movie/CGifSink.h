@@ -7,7 +7,6 @@
 #include <memory>
 #include <vector>
 
-
 struct AVCodecContext;
 struct AVFilterContext;
 struct AVFilterGraph;

@@ -151,38 +151,40 @@ bool CPaletteDither::Dither(const uint32_t* pixels, int width, int height, uint8
     const Window w = Changed(pixels, width, height);
     const bool hasPrevious = !m_previousOut.empty() && m_width == width && m_height == height;
     try {
-        m_work.assign(pixels, pixels + n);
-        for (int y = 0; y < height; ++y) {
-            uint8_t* out = indices + y * stride;
-            if (hasPrevious)
-                std::memcpy(out, m_previousOut.data() + static_cast<size_t>(y) * width, static_cast<size_t>(width));
-        }
-        for (int y = w.y0; y <= w.y1; ++y) {
-            uint32_t* src = m_work.data() + static_cast<size_t>(y) * width;
-            uint8_t* out = indices + y * stride;
-            const bool down = y < w.y1;
-            for (int x = w.x0; x <= w.x1; ++x) {
-                const uint32_t c = src[x] & 0xFFFFFF;
-                const int index = Nearest(c);
-                out[x] = static_cast<uint8_t>(index);
-                const uint32_t p = m_palette[static_cast<size_t>(index)];
-                const int er = Channel(c, 16) - Channel(p, 16), eg = Channel(c, 8) - Channel(p, 8),
-                          eb = Channel(c, 0) - Channel(p, 0);
-                if (x < w.x1)
-                    src[x + 1] = Spread(src[x + 1], er, eg, eb, 2);
-                if (down && x > w.x0)
-                    src[width + x - 1] = Spread(src[width + x - 1], er, eg, eb, 1);
-                if (down)
-                    src[width + x] = Spread(src[width + x], er, eg, eb, 1);
-            }
-        }
-        m_previous.assign(pixels, pixels + n);
+        m_work.resize(n);
+        m_previous.resize(n);
         m_previousOut.resize(n);
-        for (int y = 0; y < height; ++y)
-            std::memcpy(m_previousOut.data() + static_cast<size_t>(y) * width, indices + y * stride,
-                        static_cast<size_t>(width));
     } catch (const std::bad_alloc&) {
         return false;
+    }
+    // Outside the changed rectangle the frame equals the one before and keeps its indices, so
+    // only the rectangle is copied, worked on and remembered.
+    const auto at = [width](int x, int y) { return static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x); };
+    const size_t span = static_cast<size_t>(w.x1 - w.x0 + 1);
+    for (int y = 0; y < height && hasPrevious; ++y)
+        std::memcpy(indices + y * stride, m_previousOut.data() + at(0, y), static_cast<size_t>(width));
+    for (int y = w.y0; y <= w.y1; ++y)
+        std::memcpy(m_work.data() + at(w.x0, y), pixels + at(w.x0, y), span * sizeof(uint32_t));
+    for (int y = w.y0; y <= w.y1; ++y) {
+        uint32_t* src = m_work.data() + at(0, y);
+        uint8_t* out = indices + y * stride;
+        const bool down = y < w.y1;
+        for (int x = w.x0; x <= w.x1; ++x) {
+            const uint32_t c = src[x] & 0xFFFFFF;
+            const int index = Nearest(c);
+            out[x] = static_cast<uint8_t>(index);
+            const uint32_t p = m_palette[static_cast<size_t>(index)];
+            const int er = Channel(c, 16) - Channel(p, 16), eg = Channel(c, 8) - Channel(p, 8),
+                      eb = Channel(c, 0) - Channel(p, 0);
+            if (x < w.x1)
+                src[x + 1] = Spread(src[x + 1], er, eg, eb, 2);
+            if (down && x > w.x0)
+                src[width + x - 1] = Spread(src[width + x - 1], er, eg, eb, 1);
+            if (down)
+                src[width + x] = Spread(src[width + x], er, eg, eb, 1);
+        }
+        std::memcpy(m_previousOut.data() + at(w.x0, y), out + w.x0, span);
+        std::memcpy(m_previous.data() + at(w.x0, y), pixels + at(w.x0, y), span * sizeof(uint32_t));
     }
     m_width = width;
     m_height = height;
